@@ -1,0 +1,34 @@
+# Quick start on a fresh Debian machine:
+#   make run    build, then demonstrate a scan (and clean) in a throwaway Wine prefix
+#   make test   build, then run every test under Wine
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build test run bench format clean
+
+all: build
+
+deps:
+	@./scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@env -u MAKEFLAGS -u MAKELEVEL -u MFLAGS cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@./scripts/run-tests.sh $(BUILD)
+
+run: build
+	@./scripts/demo.sh $(BUILD) $(ARGS)
+
+bench: build
+	@./scripts/run-bench.sh $(BUILD) $(ARGS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD)

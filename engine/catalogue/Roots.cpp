@@ -1,0 +1,46 @@
+#include "catalogue/Roots.h"
+
+#include "core/PathText.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+namespace scrub {
+
+std::wstring SpecialFolder(int csidl) {
+    wchar_t path[MAX_PATH] = {};
+    if (!SHGetSpecialFolderPathW(nullptr, path, csidl, FALSE)) {
+        return {};
+    }
+    std::wstring folder(path);
+    while (folder.size() > 3 && folder.back() == L'\\') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
+std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
+std::wstring LocalSettingsFolder() { return CutAtLastBackslash(LocalAppDataFolder()); }
+std::wstring FavoritesFolder() { return SpecialFolder(CSIDL_FAVORITES); }
+std::wstring ProfileFolder() { return CutAtLastBackslash(FavoritesFolder()); }
+std::wstring WindowsFolder() { return SpecialFolder(CSIDL_WINDOWS); }
+std::wstring WindowsParentFolder() { return CutAtLastBackslash(WindowsFolder()); }
+std::wstring InternetCacheFolder() { return SpecialFolder(CSIDL_INTERNET_CACHE); }
+std::wstring CookiesFolder() { return SpecialFolder(CSIDL_COOKIES); }
+std::wstring AppDataFolder() { return SpecialFolder(CSIDL_APPDATA); }
+std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
+std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
+std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
+std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
+
+std::wstring WinDirFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return {};
+    }
+    return path;
+}
+
+} // namespace scrub

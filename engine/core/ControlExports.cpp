@@ -1,0 +1,65 @@
+// The engine's control exports: callbacks, modes, counters and the size total.
+#include "core/ExportGuard.h"
+#include "core/ScrubcoreApp.h"
+
+#include <cstdio>
+
+using scrub::theApp;
+
+SCRUBCORE_API int PrivacyInit(void) {
+    theApp.countedFiles = 0;
+    theApp.registryValues = 0;
+    return 1;
+}
+
+// One body under two export names.
+SCRUBCORE_API int Privacy_ClearAll(void) __attribute__((alias("PrivacyInit")));
+
+SCRUBCORE_API int Scrubcore_SetScanCallBack(ScrubcoreScanCallBack callback) {
+    theApp.scanCallback = callback;
+    return 0;
+}
+
+SCRUBCORE_API int Scrubcore_SetProcessMessage(ScrubcoreProcessMessage callback) {
+    return scrub::Guarded(0, [&] {
+        if (callback) {
+            callback();
+        }
+        theApp.processMessage = callback;
+    });
+}
+
+SCRUBCORE_API int Scrubcore_NoofTimesOverwrite(int passes) {
+    theApp.overwritePasses = passes;
+    return 0;
+}
+
+SCRUBCORE_API int Privacy_CheckDelete(unsigned char deleteMode) {
+    theApp.deleteMode = deleteMode != 0;
+    return 1;
+}
+
+SCRUBCORE_API int Privacy_StopScan(unsigned char stop) {
+    theApp.stopRequested = stop != 0;
+    return 1;
+}
+
+SCRUBCORE_API int Privacy_Nooffiles(void) {
+    return static_cast<int>(static_cast<unsigned>(theApp.registryValues) + static_cast<unsigned>(theApp.countedFiles));
+}
+
+SCRUBCORE_API int Privacy_NoRegvalues(void) { return static_cast<int>(static_cast<unsigned>(theApp.registryValues)); }
+
+SCRUBCORE_API int Privacy_GetFilesSize(char* text) {
+    if (text) {
+        // "%f": digits, a point and six decimals, cut to the documented maximum.
+        std::snprintf(text, SCRUBCORE_FILES_SIZE_TEXT_MAX, "%f", theApp.totalKilobytes);
+    }
+    return 1;
+}
+
+SCRUBCORE_API int Privacy_ClearFilesSize(void) {
+    theApp.totalKilobytes = 0;
+    theApp.lastCleanedSize = 0;
+    return 1;
+}

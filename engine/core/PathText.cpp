@@ -1,0 +1,44 @@
+#include "core/PathText.h"
+
+#include <windows.h>
+
+namespace scrub {
+
+std::wstring JoinPath(const std::wstring& parent, const std::wstring& name) {
+    std::wstring path;
+    path.reserve(parent.size() + 1 + name.size());
+    path += parent;
+    path += L'\\';
+    path += name;
+    return path;
+}
+
+std::wstring CutAtLastBackslash(const std::wstring& path) {
+    const auto pos = path.rfind(L'\\');
+    return pos == std::wstring::npos ? std::wstring() : path.substr(0, pos);
+}
+
+std::wstring LastComponent(const std::wstring& path) {
+    const auto pos = path.rfind(L'\\');
+    return pos == std::wstring::npos ? path : path.substr(pos + 1);
+}
+
+bool Contains(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
+
+bool EqualsNoCase(const std::wstring& a, const std::wstring& b) {
+    return a.size() == b.size() &&
+           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+std::wstring Utf16FromAnsi(const std::string& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+} // namespace scrub

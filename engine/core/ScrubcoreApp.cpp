@@ -1,0 +1,37 @@
+#include "core/ScrubcoreApp.h"
+
+#include <new>
+
+namespace scrub {
+
+CScrubcoreApp theApp;
+
+void CScrubcoreApp::Report(const std::wstring& text) {
+    if (!scanCallback) {
+        return;
+    }
+    BSTR copy = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    if (!copy) {
+        throw std::bad_alloc();
+    }
+    struct Free {
+        BSTR s;
+        ~Free() { SysFreeString(s); }
+    } freeAfterCall{copy};
+    scanCallback(copy, 1);
+}
+
+void CScrubcoreApp::Pump() {
+    if (processMessage) {
+        processMessage();
+    }
+}
+
+int CScrubcoreApp::ShowMessage(const std::wstring& text, UINT type) {
+    if (messageBox) {
+        return messageBox(text, kProductTitle, type);
+    }
+    return MessageBoxW(nullptr, text.c_str(), kProductTitle, type);
+}
+
+} // namespace scrub

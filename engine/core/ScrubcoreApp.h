@@ -1,0 +1,47 @@
+// The engine's one run state, shared by every export for the life of the
+// process. The engine is single-threaded and not reentrant: the host calls
+// exports one after another on one thread and stops them cooperatively.
+#pragma once
+
+#include "scrubcore/Scrubcore.h"
+
+#include <string>
+#include <vector>
+
+namespace scrub {
+
+// Shows an engine message; the result is the button pressed. Tests replace
+// the platform's message box with one they can observe and answer.
+using MessageBoxHook = int (*)(const std::wstring& text, const std::wstring& caption, UINT type);
+
+inline constexpr wchar_t kProductTitle[] = L"Nimbrel";
+
+class CScrubcoreApp {
+public:
+    bool deleteMode = false;     // false: traces are reported and measured only
+    bool stopRequested = false;  // items return at entry, walks end at their next entry
+    bool indexDatPass = false;   // walks pass over desktop.ini while the index.dat item runs
+    unsigned long long countedFiles = 0;
+    unsigned long long registryValues = 0;
+    double totalKilobytes = 0;   // since the last Privacy_ClearFilesSize
+    double lastCleanedSize = 0;  // bytes of the last file Privacy_CleanSelitems measured
+    int overwritePasses = 0;     // chosen in the host; every deletion is a plain one
+    ScrubcoreScanCallBack scanCallback = nullptr;
+    ScrubcoreProcessMessage processMessage = nullptr;
+    std::vector<std::wstring> fixedDrives; // "C:\" for every fixed drive
+    MessageBoxHook messageBox = nullptr;   // null: the platform's message box
+
+    // Hands one found-item text to the host. The text lives in a BSTR that
+    // exists for the duration of the call only.
+    void Report(const std::wstring& text);
+    // Lets the host run its message loop.
+    void Pump();
+    // A message box with no owner and the product title as caption.
+    int ShowMessage(const std::wstring& text, UINT type);
+
+    void AddBytes(double bytes) { totalKilobytes += bytes * 0.0009765625; }
+};
+
+extern CScrubcoreApp theApp;
+
+} // namespace scrub

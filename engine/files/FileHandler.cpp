@@ -1,0 +1,87 @@
+#include "files/FilePrimitives.h"
+
+#include "core/Handles.h"
+#include "core/ScrubcoreApp.h"
+
+namespace scrub {
+namespace {
+
+// The open test: reading with write sharing only fails while another program
+// reads the file or holds it without read sharing, and such a file is left
+// alone. A link is tested as itself, not through its target.
+bool OpensForTest(const std::wstring& path, DWORD attributes) {
+    const DWORD flags = (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                            ? FILE_FLAG_OPEN_REPARSE_POINT
+                            : FILE_ATTRIBUTE_NORMAL;
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
+    return file.Valid();
+}
+
+// Deletes the file, clearing a read-only bit only for the deletion itself:
+// a file that stays keeps its attributes.
+bool DeleteTrace(const std::wstring& path, DWORD attributes) {
+    if (DeleteFileW(path.c_str())) {
+        return true;
+    }
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    if (!SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    if (DeleteFileW(path.c_str())) {
+        return true;
+    }
+    SetFileAttributesW(path.c_str(), attributes);
+    return false;
+}
+
+void HandleMeasuredFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
+    if (!OpensForTest(path, attributes)) {
+        return;
+    }
+    CScrubcoreApp& app = theApp;
+    if (sizeKnown) {
+        app.AddBytes(static_cast<double>(size));
+    }
+    app.Report(path);
+    // An empty file is reported but neither counted nor deleted.
+    if (!sizeKnown || size == 0) {
+        return;
+    }
+    ++app.countedFiles;
+    if (!app.deleteMode) {
+        return;
+    }
+    if (!DeleteTrace(path, attributes)) {
+        app.ShowMessage(L"Cannot delete " + path + L": Its being used by another person or program",
+                        MB_OK | MB_ICONERROR);
+        --app.countedFiles;
+    }
+}
+
+} // namespace
+
+void HandleFile(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        // Gone or unreadable: the open test would fail as well.
+        HandleMeasuredFile(path, INVALID_FILE_ATTRIBUTES, false, 0);
+        return;
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        return; // folders are never reported
+    }
+    const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    HandleMeasuredFile(path, data.dwFileAttributes, true, size);
+}
+
+void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found) {
+    const unsigned long long size =
+        (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    HandleMeasuredFile(path, found.dwFileAttributes, true, size);
+}
+
+bool CanOpenFile(const std::wstring& path) { return OpensForTest(path, INVALID_FILE_ATTRIBUTES); }
+
+} // namespace scrub

@@ -1,0 +1,48 @@
+// The file-side primitives every cleaning item hands its folders and files
+// to. None reports an error: a place that does not exist yields nothing.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace scrub {
+
+// Reports (and in delete mode deletes) every file below the folder, depth
+// first. Folders are never reported or removed; links inside the folder are
+// never followed; "Quick Launch" paths are left alone.
+void WalkFolder(const std::wstring& folder);
+
+// Reports one file if it can be opened as the walk opens it, adds its size,
+// counts it when it is not empty and in delete mode deletes it.
+void HandleFile(const std::wstring& path);
+// The same for a file the folder walk met: its size and attributes come
+// from the enumeration instead of a second query.
+void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found);
+
+// Whether the file opens for reading with write sharing only.
+bool CanOpenFile(const std::wstring& path);
+
+// Zeroes an index.dat database after its 64-byte header, keeping its length.
+void WipeIndexDat(const std::wstring& path);
+
+// Fills the run state's fixed-drive list ("C:\" ...); always 1.
+int ListFixedDrives();
+
+// Removes every empty subfolder below the folder (never the folder itself,
+// never a file, never a link).
+void RemoveEmptySubfolders(const std::wstring& folder);
+
+// Folders under a "Quick Launch" path belong to the user's shell setup.
+inline bool IsProtectedPath(const std::wstring& path) { return path.find(L"Quick Launch") != std::wstring::npos; }
+
+inline bool IsDotEntry(const wchar_t* name) {
+    return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));
+}
+
+// A link (junction, symbolic link, mount point) never leads a walk away.
+inline bool IsLinkedFolder(DWORD attributes) {
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+} // namespace scrub

@@ -1,0 +1,34 @@
+#include "files/FilePrimitives.h"
+
+#include "core/Handles.h"
+
+namespace scrub {
+
+void WipeIndexDat(const std::wstring& path) {
+    constexpr DWORD kHeaderBytes = 64;
+    constexpr DWORD kChunkBytes = 10000;
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return;
+    }
+    const DWORD size = GetFileSize(file.Get(), nullptr);
+    if (size == INVALID_FILE_SIZE || size <= kHeaderBytes) {
+        return;
+    }
+    if (SetFilePointer(file.Get(), kHeaderBytes, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER) {
+        return;
+    }
+    static const char zeros[kChunkBytes] = {};
+    DWORD left = size - kHeaderBytes;
+    while (left > 0) {
+        const DWORD chunk = left < kChunkBytes ? left : kChunkBytes;
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), zeros, chunk, &written, nullptr) || written == 0) {
+            return;
+        }
+        left -= written;
+    }
+}
+
+} // namespace scrub

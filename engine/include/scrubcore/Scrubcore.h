@@ -1,0 +1,49 @@
+// Scrubcore: the trace engine's exported interface.
+//
+// A host registers its two callbacks, then calls item exports (one per
+// cleaning item, declared in the category headers beside this one). Every
+// trace an item finds reaches the host as one found-item text through the
+// scan callback; the host later hands chosen texts to Privacy_CleanSelitems.
+// A found-item text is one of:
+//   a file path                 "C:\Documents and Settings\me\Recent\a.lnk"
+//   a registry value            "HKEY_CURRENT_USER||Software\...\RunMRU=a"
+//   a Recycle Bin entry name    "old letter.doc"
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+#if defined(SCRUBCORE_BUILD)
+#define SCRUBCORE_API extern "C" __declspec(dllexport)
+#else
+#define SCRUBCORE_API extern "C" __declspec(dllimport)
+#endif
+
+// Every cleaning item: one mode byte in (read only by the Recycle Bin item:
+// 0 reports, anything else measures silently), always 1 out.
+#define SCRUBCORE_ITEM(name) SCRUBCORE_API int name(unsigned char mode)
+
+// Called once per found item with an engine-owned text (valid during the
+// call only) and the flag 1. The result is ignored.
+typedef int (*ScrubcoreScanCallBack)(BSTR text, int flag);
+// Called after every entry a walk handles so the host can run its message
+// loop (and set the stop request). The result is ignored.
+typedef int (*ScrubcoreProcessMessage)(void);
+
+// Longest text Privacy_GetFilesSize writes, terminator included: the
+// kilobytes as "%f" text (digits, a point, six decimals). Totals too large
+// for it (beyond 10^55 KB) are cut.
+#define SCRUBCORE_FILES_SIZE_TEXT_MAX 64
+
+SCRUBCORE_API int PrivacyInit(void);      // resets the file and value counts
+SCRUBCORE_API int Privacy_ClearAll(void); // the same function as PrivacyInit
+SCRUBCORE_API int Scrubcore_SetScanCallBack(ScrubcoreScanCallBack callback);
+SCRUBCORE_API int Scrubcore_SetProcessMessage(ScrubcoreProcessMessage callback);
+SCRUBCORE_API int Scrubcore_NoofTimesOverwrite(int passes);
+SCRUBCORE_API int Privacy_CheckDelete(unsigned char deleteMode);
+SCRUBCORE_API int Privacy_StopScan(unsigned char stop);
+SCRUBCORE_API int Privacy_Nooffiles(void);
+SCRUBCORE_API int Privacy_NoRegvalues(void);
+SCRUBCORE_API int Privacy_GetFilesSize(char* text);
+SCRUBCORE_API int Privacy_ClearFilesSize(void);
+SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText);

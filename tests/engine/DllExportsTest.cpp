@@ -1,0 +1,69 @@
+// The DLL itself: exact export names, shared bodies, and a round trip
+// through the exported interface of the real library.
+#include "DllExports.h"
+#include "TestFiles.h"
+
+#include "scrubcore/Scrubcore.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+TEST(ScrubcoreDll, ExportsTheControlFunctionsUnderTheirExactNames) {
+    const char* control[] = {"PrivacyInit",         "Privacy_ClearAll",      "Scrubcore_SetScanCallBack",
+                             "Scrubcore_SetProcessMessage", "Scrubcore_NoofTimesOverwrite", "Privacy_CheckDelete",
+                             "Privacy_StopScan",    "Privacy_Nooffiles",     "Privacy_NoRegvalues",
+                             "Privacy_GetFilesSize", "Privacy_ClearFilesSize", "Privacy_CleanSelitems"};
+    const auto& names = ScrubcoreExportNames();
+    ASSERT_FALSE(names.empty()) << "Scrubcore.dll did not load from the program folder";
+    for (const char* name : control) {
+        EXPECT_TRUE(names.count(name)) << name;
+    }
+    EXPECT_EQ(ScrubcoreExport("PrivacyInit"), ScrubcoreExport("Privacy_ClearAll")) << "one body, two names";
+}
+
+TEST(ScrubcoreDll, ExportsOnlyUndecoratedNames) {
+    for (const auto& name : ScrubcoreExportNames()) {
+        EXPECT_EQ(std::string::npos, name.find_first_of("@?$")) << name;
+        EXPECT_TRUE(name.rfind("Privacy", 0) == 0 || name.rfind("Scrubcore_", 0) == 0) << name;
+    }
+}
+
+namespace {
+
+std::vector<std::wstring> dllFound;
+int DllPumps = 0;
+int DllScanCallBack(BSTR text, int) {
+    dllFound.emplace_back(text, SysStringLen(text));
+    return 0;
+}
+int DllProcessMessage() { return ++DllPumps; }
+
+} // namespace
+
+TEST(ScrubcoreDll, CallbacksAndCountersWorkThroughTheLibrary) {
+    using SetScan = int (*)(ScrubcoreScanCallBack);
+    using SetPump = int (*)(ScrubcoreProcessMessage);
+    using NoArgs = int (*)();
+    using SizeText = int (*)(char*);
+    auto setScan = ScrubcoreFunction<SetScan>("Scrubcore_SetScanCallBack");
+    auto setPump = ScrubcoreFunction<SetPump>("Scrubcore_SetProcessMessage");
+    auto clearSize = ScrubcoreFunction<NoArgs>("Privacy_ClearFilesSize");
+    auto getSize = ScrubcoreFunction<SizeText>("Privacy_GetFilesSize");
+    auto init = ScrubcoreFunction<NoArgs>("PrivacyInit");
+    auto files = ScrubcoreFunction<NoArgs>("Privacy_Nooffiles");
+    ASSERT_TRUE(setScan && setPump && clearSize && getSize && init && files);
+
+    DllPumps = 0;
+    EXPECT_EQ(0, setPump(&DllProcessMessage));
+    EXPECT_EQ(1, DllPumps);
+    EXPECT_EQ(0, setScan(&DllScanCallBack));
+    EXPECT_EQ(1, clearSize());
+    EXPECT_EQ(1, init());
+    char text[SCRUBCORE_FILES_SIZE_TEXT_MAX];
+    EXPECT_EQ(1, getSize(text));
+    EXPECT_STREQ("0.000000", text);
+    EXPECT_EQ(0, files());
+    setScan(nullptr);
+    setPump(nullptr);
+}

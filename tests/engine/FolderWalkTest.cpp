@@ -1,0 +1,330 @@
+// The folder walk and the single-file handler: what is reported, measured,
+// counted and deleted, and what a report-only scan leaves alone.
+#include "EngineRecorder.h"
+#include "TestFiles.h"
+#include "TestProcess.h"
+
+#include "files/FilePrimitives.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+std::wstring LongPath(const std::wstring& path) { return L"\\\\?\\" + path; }
+
+} // namespace
+
+TEST(FolderWalk, ReportsEveryFileButCountsAndDeletesOnlyNonEmptyOnes) {
+    for (bool deleting : {false, true}) {
+        SCOPED_TRACE(deleting ? "delete mode" : "scan mode");
+        EngineRecorder recorder;
+        TestFolder folder;
+        const std::wstring full = folder.File(L"kilobyte.tmp", 1024);
+        const std::wstring empty = folder.File(L"empty.tmp", 0);
+        Privacy_CheckDelete(deleting);
+
+        scrub::WalkFolder(folder.Path());
+
+        EXPECT_EQ(Sorted({empty, full}), Sorted(recorder.found));
+        EXPECT_EQ(std::vector<int>({1, 1}), recorder.flags);
+        EXPECT_EQ("1.000000", EngineRecorder::SizeText());
+        EXPECT_EQ(1u, scrub::theApp.countedFiles);
+        EXPECT_EQ(2, recorder.pumps);
+        EXPECT_EQ(!deleting, FileExists(full));
+        EXPECT_TRUE(FileExists(empty));
+        EXPECT_TRUE(FolderExists(folder.Path())); // folders are never removed
+        EXPECT_TRUE(recorder.messages.empty());
+    }
+}
+
+TEST(FolderWalk, WalksSubfoldersDepthFirstAndReportsNoFolders) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring a = folder.File(L"a.txt", 3);
+    const std::wstring b = folder.File(L"sub\\b.txt", 3);
+    const std::wstring c = folder.File(L"sub\\deeper\\c.txt", 3);
+    const std::wstring d = folder.File(L"sub\\deeper\\d.txt", 3);
+    const std::wstring e = folder.File(L"zzz\\e.txt", 3);
+    folder.Folder(L"empty folder");
+
+    scrub::WalkFolder(folder.Path());
+
+    ASSERT_EQ(Sorted({a, b, c, d, e}), Sorted(recorder.found));
+    // A subfolder is walked completely before the next entry of its parent:
+    // the files of one folder come out as one unbroken run.
+    auto position = [&](const std::wstring& text) {
+        return std::find(recorder.found.begin(), recorder.found.end(), text) - recorder.found.begin();
+    };
+    EXPECT_EQ(1, std::abs(position(c) - position(d)));
+}
+
+TEST(FolderWalk, MissingOrUnreadablePlacesYieldNothing) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    scrub::WalkFolder(folder.Path(L"does not exist"));
+    scrub::WalkFolder(folder.File(L"a file, not a folder", 10));
+    scrub::HandleFile(folder.Path(L"missing.txt"));
+    scrub::HandleFile(folder.Folder(L"a folder"));
+    EXPECT_TRUE(recorder.found.empty());
+    EXPECT_EQ(0u, scrub::theApp.countedFiles);
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText());
+}
+
+TEST(FolderWalk, ReadOnlyFilesKeepTheirBitInAScanAndAreDeletedInDeleteMode) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring file = folder.File(L"locked.txt", 100, FILE_ATTRIBUTE_READONLY);
+    const std::wstring sub = folder.Folder(L"read-only folder");
+    SetFileAttributesW(sub.c_str(), FILE_ATTRIBUTE_READONLY);
+    const bool folderKeepsReadOnly = Attributes(sub) & FILE_ATTRIBUTE_READONLY; // not every file system does
+
+    scrub::WalkFolder(folder.Path());
+    EXPECT_TRUE(recorder.Found(file));
+    EXPECT_TRUE(Attributes(file) & FILE_ATTRIBUTE_READONLY) << "a scan must not change the user's files";
+    EXPECT_EQ(folderKeepsReadOnly, (Attributes(sub) & FILE_ATTRIBUTE_READONLY) != 0);
+
+    Privacy_CheckDelete(1);
+    scrub::WalkFolder(folder.Path());
+    EXPECT_FALSE(FileExists(file));
+    EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(FolderWalk, QuickLaunchPathsAreProtectedCaseSensitively) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring kept = folder.File(L"Quick Launch\\Browser.lnk", 500);
+    const std::wstring keptFile = folder.File(L"Quick Launch.txt", 5);
+    const std::wstring lower = folder.File(L"other\\quick launch\\Player.lnk", 500);
+    Privacy_CheckDelete(1);
+
+    scrub::WalkFolder(folder.Path());
+
+    EXPECT_EQ(std::vector<std::wstring>{lower}, recorder.found);
+    EXPECT_TRUE(FileExists(kept));
+    EXPECT_TRUE(FileExists(keptFile));
+    EXPECT_FALSE(FileExists(lower));
+}
+
+TEST(FolderWalk, DesktopIniIsPassedOverOnlyDuringTheIndexDatPass) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring ini = folder.File(L"History.IE5\\desktop.ini", 80);
+    const std::wstring upper = folder.File(L"History.IE6\\Desktop.ini", 80);
+
+    scrub::WalkFolder(folder.Path());
+    EXPECT_TRUE(recorder.Found(ini));
+
+    recorder.Clear();
+    scrub::theApp.indexDatPass = true;
+    scrub::WalkFolder(folder.Path());
+    EXPECT_FALSE(recorder.Found(ini));
+    EXPECT_TRUE(recorder.Found(upper)); // the name is compared exactly
+}
+
+TEST(FolderWalk, IndexDatIsWipedOnlyWhenDeleting) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring index = folder.File(L"Content.IE5\\INDEX.DAT", 20000);
+    const std::string before = ReadAll(index);
+
+    scrub::WalkFolder(folder.Path());
+    EXPECT_TRUE(recorder.Found(index));
+    EXPECT_EQ(before, ReadAll(index)) << "a report-only scan must leave the database as it is";
+
+    // Held open by the browser for writing, sharing reading and writing: the
+    // walk wipes it, reports it, and its deletion fails with a message.
+    recorder.Clear();
+    HeldOpen browser(index, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(browser.Valid());
+    Privacy_CheckDelete(1);
+    PrivacyInit();
+    scrub::WalkFolder(folder.Path());
+
+    EXPECT_EQ(std::vector<std::wstring>{index}, recorder.found);
+    const std::string after = ReadAll(index);
+    ASSERT_EQ(20000u, after.size());
+    EXPECT_EQ(before.substr(0, 64), after.substr(0, 64));
+    EXPECT_EQ(std::string(20000 - 64, '\0'), after.substr(64));
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(L"Cannot delete " + index + L": Its being used by another person or program",
+              recorder.messages[0].text);
+    EXPECT_EQ(L"Nimbrel", recorder.messages[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), recorder.messages[0].type);
+    EXPECT_EQ(0u, scrub::theApp.countedFiles); // taken off again
+    EXPECT_NE("0.000000", EngineRecorder::SizeText()); // but still measured
+}
+
+TEST(FolderWalk, FilesOthersAreReadingAreSkipped) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring reading = folder.File(L"reading.log", 10);
+    const std::wstring exclusive = folder.File(L"exclusive.log", 10);
+    const std::wstring writing = folder.File(L"writing.log", 10);
+    HeldOpen reader(reading, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+    HeldOpen owner(exclusive, GENERIC_WRITE, 0);
+    HeldOpen writer(writing, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(reader.Valid() && owner.Valid() && writer.Valid());
+
+    EXPECT_FALSE(scrub::CanOpenFile(reading));
+    EXPECT_FALSE(scrub::CanOpenFile(exclusive));
+    EXPECT_TRUE(scrub::CanOpenFile(writing));
+
+    Privacy_CheckDelete(1);
+    scrub::WalkFolder(folder.Path());
+    EXPECT_EQ(std::vector<std::wstring>{writing}, recorder.found);
+    ASSERT_EQ(1u, recorder.messages.size());
+    EXPECT_EQ(L"Cannot delete " + writing + L": Its being used by another person or program",
+              recorder.messages[0].text);
+    EXPECT_TRUE(FileExists(reading) && FileExists(exclusive) && FileExists(writing));
+}
+
+TEST(FolderWalk, StopRequestEndsTheWalkAtTheNextEntry) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    for (int i = 0; i < 20; ++i) {
+        folder.File(L"sub\\f" + std::to_wstring(i) + L".txt", 10);
+    }
+    recorder.onFound = [](const std::wstring&) { Privacy_StopScan(1); };
+    Privacy_CheckDelete(1);
+
+    scrub::WalkFolder(folder.Path());
+
+    EXPECT_EQ(1u, recorder.found.size());
+    EXPECT_EQ(19u, Snapshot(folder.Path()).size() - 1); // one file gone, the folder entry stays
+}
+
+TEST(FolderWalk, LinkedFoldersAreNeverEntered) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    TestFolder outside;
+    const std::wstring own = folder.File(L"own.tmp", 10);
+    const std::wstring foreign = outside.File(L"precious.doc", 10);
+    ASSERT_TRUE(MakeUnixSymlink(folder.Path(), folder.Path(L"loop")));
+    ASSERT_TRUE(MakeUnixSymlink(outside.Path(), folder.Path(L"elsewhere")));
+    ASSERT_TRUE(Attributes(folder.Path(L"loop")) & FILE_ATTRIBUTE_REPARSE_POINT);
+
+    Privacy_CheckDelete(1);
+    scrub::WalkFolder(folder.Path());
+    scrub::RemoveEmptySubfolders(folder.Path());
+
+    EXPECT_EQ(std::vector<std::wstring>{own}, recorder.found);
+    EXPECT_TRUE(FileExists(foreign));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(folder.Path(L"elsewhere")));
+}
+
+TEST(FolderWalk, ADeepTreeIsWalkedWithoutRecursion) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    std::wstring path = LongPath(folder.Path());
+    constexpr int kDepth = 160;
+    for (int level = 0; level < kDepth; ++level) {
+        path += L"\\d";
+        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr)) << "level " << level;
+    }
+    MakeFile(path + L"\\bottom.txt", 7);
+    MakeFile(LongPath(folder.Path()) + L"\\top.txt", 7);
+
+    // On a thread whose whole stack is smaller than a recursive walk of this
+    // depth needs (a find record alone is 592 bytes a level).
+    struct Job {
+        std::wstring root;
+    } job{LongPath(folder.Path())};
+    HANDLE thread = CreateThread(
+        nullptr, 48 * 1024,
+        [](void* p) -> DWORD {
+            const auto* j = static_cast<Job*>(p);
+            scrub::WalkFolder(j->root);
+            scrub::RemoveEmptySubfolders(j->root);
+            return 0;
+        },
+        &job, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    ASSERT_NE(nullptr, thread);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(thread, 60000));
+    DWORD exitCode = 1;
+    GetExitCodeThread(thread, &exitCode);
+    CloseHandle(thread);
+    EXPECT_EQ(0u, exitCode);
+
+    ASSERT_EQ(2u, recorder.found.size());
+    EXPECT_EQ(path + L"\\bottom.txt", Sorted(recorder.found)[0]);
+    EXPECT_TRUE(FolderExists(LongPath(folder.Path()) + L"\\d")) << "the deepest folder still holds its file";
+}
+
+TEST(SingleFile, ZeroByteFilesAreReportedButNotCountedOrDeleted) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring empty = folder.File(L"empty.txt", 0);
+    Privacy_CheckDelete(1);
+    scrub::HandleFile(empty);
+    EXPECT_EQ(std::vector<std::wstring>{empty}, recorder.found);
+    EXPECT_EQ(0u, scrub::theApp.countedFiles);
+    EXPECT_TRUE(FileExists(empty));
+    EXPECT_EQ(0, recorder.pumps); // the handler alone does not pump
+}
+
+TEST(SingleFile, ReportsBeforeDeleting) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring file = folder.File(L"setupapi.log", 2048);
+    bool existedWhenReported = false;
+    recorder.onFound = [&](const std::wstring& text) { existedWhenReported = FileExists(text); };
+    Privacy_CheckDelete(1);
+    scrub::HandleFile(file);
+    EXPECT_TRUE(existedWhenReported);
+    EXPECT_FALSE(FileExists(file));
+    EXPECT_EQ(1u, scrub::theApp.countedFiles);
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText());
+}
+
+TEST(IndexDatWipe, KeepsTheHeaderAndTheLength) {
+    TestFolder folder;
+    const std::wstring small = folder.File(L"small.dat", 64);
+    const std::string smallBefore = ReadAll(small);
+    scrub::WipeIndexDat(small);
+    EXPECT_EQ(smallBefore, ReadAll(small));
+
+    const std::wstring odd = folder.File(L"odd.dat", 10000 * 3 + 64 + 7);
+    const std::string oddBefore = ReadAll(odd);
+    scrub::WipeIndexDat(odd);
+    const std::string oddAfter = ReadAll(odd);
+    ASSERT_EQ(oddBefore.size(), oddAfter.size());
+    EXPECT_EQ(oddBefore.substr(0, 64), oddAfter.substr(0, 64));
+    EXPECT_EQ(std::string(oddBefore.size() - 64, '\0'), oddAfter.substr(64));
+
+    scrub::WipeIndexDat(folder.Path(L"missing.dat")); // nothing happens
+}
+
+TEST(FixedDrives, ListsEveryFixedDriveRootUnlessStopped) {
+    EngineRecorder recorder;
+    EXPECT_EQ(1, scrub::ListFixedDrives());
+    ASSERT_FALSE(scrub::theApp.fixedDrives.empty());
+    EXPECT_EQ(L"C:\\", scrub::theApp.fixedDrives.front());
+    for (const auto& root : scrub::theApp.fixedDrives) {
+        EXPECT_EQ(3u, root.size());
+        EXPECT_EQ(static_cast<UINT>(DRIVE_FIXED), GetDriveTypeW(root.c_str()));
+    }
+    Privacy_StopScan(1);
+    EXPECT_EQ(1, scrub::ListFixedDrives());
+    EXPECT_TRUE(scrub::theApp.fixedDrives.empty());
+}
+
+TEST(EmptySubfolders, RemovesEmptyFoldersBelowButNeverFilesOrTheFolderItself) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    folder.Folder(L"a\\b\\c");
+    folder.Folder(L"read-only\\inner");
+    SetFileAttributesW(folder.Path(L"read-only").c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::wstring kept = folder.File(L"d\\keep.txt", 1);
+    folder.Folder(L"Quick Launch\\empty");
+
+    scrub::RemoveEmptySubfolders(folder.Path());
+
+    EXPECT_FALSE(FolderExists(folder.Path(L"a")));
+    EXPECT_FALSE(FolderExists(folder.Path(L"read-only")));
+    EXPECT_TRUE(FileExists(kept));
+    EXPECT_TRUE(FolderExists(folder.Path(L"Quick Launch\\empty")));
+    EXPECT_TRUE(FolderExists(folder.Path()));
+    EXPECT_TRUE(recorder.found.empty());
+}

@@ -1,0 +1,42 @@
+// Processes, waiting, links and screenshots for tests running under Wine.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+namespace testing_support {
+
+// Polls until the condition holds or the timeout passes; true when it held.
+bool WaitFor(const std::function<bool()>& condition,
+             std::chrono::milliseconds timeout = std::chrono::milliseconds(10000),
+             std::chrono::milliseconds interval = std::chrono::milliseconds(20));
+
+struct ProcessResult {
+    bool started = false;
+    bool finished = false; // false: still running at the timeout (it was killed)
+    DWORD exitCode = 0;
+};
+// Runs a command line and waits for it (working folder optional).
+ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 60000,
+                         const std::wstring& workingFolder = L"");
+
+// The folder holding the running test program, and the build folder above it.
+std::wstring TestProgramFolder();
+std::wstring BuildFolder();
+// The program folder with the deliverables (build\bin).
+std::wstring ProgramFolder();
+
+// The Linux path of a Windows path in the prefix (empty if Wine cannot tell).
+std::string UnixPath(const std::wstring& windowsPath);
+// A Linux symbolic link, which the prefix shows as a link (reparse point)
+// for folders. True when it was made.
+bool MakeUnixSymlink(const std::wstring& target, const std::wstring& link);
+
+// Saves a picture of the whole X display as build\screenshots\<name>.png.
+// Returns the Windows path of the picture, or empty.
+std::wstring SaveScreenshot(const std::wstring& name);
+
+} // namespace testing_support

@@ -1,0 +1,85 @@
+// Installation folders found in the registry, and the bounded text read
+// underneath them.
+#include "TestRegistry.h"
+
+#include "discovery/Discovery.h"
+#include "registry/RegistryText.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+using namespace scrub;
+
+namespace {
+
+const std::wstring kAppPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+} // namespace
+
+TEST(Discovery, AppPathsGiveTheProgramsFolder) {
+    TestRegistry registry;
+    registry.String(HKEY_LOCAL_MACHINE, kAppPaths + L"ICQ.exe", L"", L"C:\\Program Files\\ICQ\\ICQ.exe");
+    registry.String(HKEY_LOCAL_MACHINE, kAppPaths + L"NoFolder.exe", L"", L"NoFolder.exe");
+    registry.String(HKEY_LOCAL_MACHINE, kAppPaths + L"Expanding.exe", L"", L"");
+    registry.ExpandString(HKEY_LOCAL_MACHINE, kAppPaths + L"Expanding.exe", L"",
+                          L"%SystemRoot%\\Expanding\\Expanding.exe");
+
+    EXPECT_EQ(L"C:\\Program Files\\ICQ", AppPathsFolder(L"ICQ.exe"));
+    EXPECT_EQ(L"C:\\Program Files\\ICQ", AppPathsFolder(L"icq.EXE")) << "key names match without case";
+    EXPECT_EQ(L"", AppPathsFolder(L"NoFolder.exe"));
+    EXPECT_EQ(L"", AppPathsFolder(L"NotInstalled.exe"));
+    wchar_t windows[MAX_PATH];
+    GetEnvironmentVariableW(L"SystemRoot", windows, MAX_PATH);
+    EXPECT_EQ(std::wstring(windows) + L"\\Expanding", AppPathsFolder(L"Expanding.exe"));
+}
+
+TEST(Discovery, MessengerCommandIsCutToTheProgramsFolder) {
+    EXPECT_EQ(L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1",
+              MessengerCommandFolder(L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1\\ypager.exe \"%1\""));
+    EXPECT_EQ(L"", MessengerCommandFolder(L"\"C:\\PROGRA~1\\Yahoo!\\MESSEN~1\\ypager.exe\" \"%1\""));
+    EXPECT_EQ(L"", MessengerCommandFolder(L"C:\\Yahoo\\ypager.exe"));
+    EXPECT_EQ(L"", MessengerCommandFolder(L""));
+
+    TestRegistry registry;
+    registry.String(HKEY_CLASSES_ROOT, L"ymsgr\\shell\\open\\command", L"",
+                    L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1\\ypager.exe \"%1\"");
+    EXPECT_EQ(L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1", MessengerProtocolFolder());
+}
+
+TEST(Discovery, AimAndMailClientLookups) {
+    EXPECT_EQ(L"", AimProtocolFolder());
+    EXPECT_EQ(L"", MailClientFolder());
+    TestRegistry registry;
+    registry.String(HKEY_CLASSES_ROOT, L"AIM\\shell\\open\\command", L"",
+                    L"C:\\Program Files\\Trillian\\trillian.exe -url \"%1\"");
+    registry.String(HKEY_CURRENT_USER, L"Software\\Poco Systems Inc\\PocoMail 4", L"path",
+                    L"C:\\Program Files\\PocoMail\\");
+    EXPECT_EQ(L"C:\\Program Files\\Trillian", AimProtocolFolder());
+    EXPECT_EQ(L"C:\\Program Files\\PocoMail\\", MailClientFolder()) << "returned exactly as stored";
+}
+
+TEST(RegistryTextRead, NeverReadsPastTheValueOrTheBuffer) {
+    TestRegistry registry;
+    const std::wstring key = L"Software\\NimbrelTests\\Text";
+    registry.String(HKEY_CURRENT_USER, key, L"fits", std::wstring(511, L'a'));
+    registry.String(HKEY_CURRENT_USER, key, L"too long", std::wstring(512, L'b'));
+    const std::wstring full(512, L'c');
+    registry.Raw(HKEY_CURRENT_USER, key, L"full, no terminator", REG_SZ, full.data(), 1024);
+    registry.Raw(HKEY_CURRENT_USER, key, L"short, no terminator", REG_SZ, L"abc", 6);
+    registry.Raw(HKEY_CURRENT_USER, key, L"odd size", REG_SZ, L"abc", 5);
+    registry.Dword(HKEY_CURRENT_USER, key, L"number", 7);
+    registry.Binary(HKEY_CURRENT_USER, key, L"bytes", "C:\\x");
+
+    EXPECT_EQ(std::wstring(511, L'a'), ReadRegistryText(HKEY_CURRENT_USER, key, L"fits"));
+    EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"too long"));
+    // Whether a full buffer without room for a terminator is "too long" is the
+    // platform's call; either way nothing beyond the value is read.
+    const std::wstring cut = ReadRegistryText(HKEY_CURRENT_USER, key, L"full, no terminator");
+    EXPECT_TRUE(cut.empty() || cut == std::wstring(511, L'c'));
+    EXPECT_EQ(L"abc", ReadRegistryText(HKEY_CURRENT_USER, key, L"short, no terminator"));
+    EXPECT_EQ(L"ab", ReadRegistryText(HKEY_CURRENT_USER, key, L"odd size"));
+    EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"number"));
+    EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"bytes"));
+    EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"missing"));
+    TestRegistry::DeleteTree(HKEY_CURRENT_USER, L"Software\\NimbrelTests");
+}

@@ -1,0 +1,313 @@
+// The "MS Office" category: the most-recently-used lists that Office 97 to
+// 2003 keep under the current user's Office keys, and the folder of
+// recent-folder shortcuts.
+#include "scrubcore/OfficeItems.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Roots.h"
+#include "registry/RegistryPrimitives.h"
+
+#include <string>
+
+// The keys of one Office version ("11.0" is Office 2003, "10.0" XP, "9.0"
+// 2000, "8.0" 97), and its file dialogs' lists below "Common\Open Find".
+#define OFFICE_KEY(version) L"Software\\Microsoft\\Office\\" version
+#define OPEN_FIND(version) OFFICE_KEY(version) L"\\Common\\Open Find"
+
+using namespace scrub;
+
+namespace {
+
+// Access keeps its recent databases as numbered values MRU1, MRU2 ... each
+// with a companion MRUFlags1, MRUFlags2 ...; the pairs are cleaned from the
+// newest on, as many as the version shows in its File menu.
+void AccessRecentDatabases(const std::wstring& office, int count) {
+    const std::wstring dialogs = office + L"\\Common\\Open Find\\Microsoft Access\\Settings";
+    for (const wchar_t* list :
+         {L"\\Open\\File Name MRU", L"\\Save As\\File Name MRU", L"\\File New Database\\File Name MRU"}) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        WalkRegistryKey(HKEY_CURRENT_USER, dialogs + list);
+    }
+    const std::wstring settings = office + L"\\Access\\Settings";
+    for (int n = 1; n <= count; ++n) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        HandleRegistryValue(HKEY_CURRENT_USER, settings, L"MRU" + std::to_wstring(n));
+        HandleRegistryValue(HKEY_CURRENT_USER, settings, L"MRUFlags" + std::to_wstring(n));
+    }
+}
+
+void Access2003(unsigned char) {
+    AccessRecentDatabases(OFFICE_KEY("11.0"), 4);
+    RunItem({NamedValue(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Access\\Settings\\Open",
+                        L"PositionInfo-Monitor1")});
+}
+void AccessXP(unsigned char) {
+    AccessRecentDatabases(OFFICE_KEY("10.0"), 10);
+}
+void Access2000(unsigned char) {
+    AccessRecentDatabases(OFFICE_KEY("9.0"), 10);
+}
+void Access97(unsigned char) {
+    AccessRecentDatabases(OFFICE_KEY("8.0"), 10);
+}
+
+} // namespace
+
+// Word XP, 2000 and 97 share one layout: the dialogs' lists under both of
+// Word's names, the recent-file list inside the binary "Settings" value, and
+// the "Recent Files" key.
+#define WORD_LISTS(version)                                                                                  \
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND(version) L"\\Microsoft Word\\Settings\\Open\\File Name MRU"),     \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Word\\Settings\\Save As\\File Name MRU"),                 \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Word\\Settings\\Insert Picture\\File Name MRU"),          \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Word\\Settings\\Print to file\\File Name MRU"),           \
+        NamedValue(HKEY_CURRENT_USER, OFFICE_KEY(version) L"\\Word\\Data", L"Settings"),                     \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office Word\\Settings\\Open\\File Name MRU"),             \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office Word\\Settings\\Save As\\File Name MRU"),          \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office Word\\Settings\\Insert Picture\\File Name MRU"),   \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office Word\\Settings\\Print to file\\File Name MRU"),    \
+        KeyValues(HKEY_CURRENT_USER, OFFICE_KEY(version) L"\\Word\\Recent Files")
+
+// Excel 2000 and 97.
+#define EXCEL_LISTS(version)                                                                                 \
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND(version) L"\\Microsoft Excel\\Settings\\Open\\File Name MRU"),    \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Excel\\Settings\\Save As\\File Name MRU"),                \
+        KeyValues(HKEY_CURRENT_USER, OFFICE_KEY(version) L"\\Excel\\Recent Files")
+
+// PowerPoint 2000 and 97.
+#define POWERPOINT_LISTS(version)                                                                            \
+    KeyValues(HKEY_CURRENT_USER,                                                                             \
+              OPEN_FIND(version) L"\\Microsoft Powerpoint\\Settings\\Open\\File Name MRU"),                  \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Powerpoint\\Settings\\Save As\\File Name MRU"),           \
+        KeyValues(HKEY_CURRENT_USER, OFFICE_KEY(version) L"\\Powerpoint\\Recent File List"),                 \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office PowerPoint\\Settings\\Save As\\File Name MRU"),    \
+        KeyValues(HKEY_CURRENT_USER,                                                                         \
+                  OPEN_FIND(version) L"\\Microsoft Office PowerPoint\\Settings\\Save As\\View"),             \
+        NamedValue(HKEY_CURRENT_USER,                                                                        \
+                   OPEN_FIND(version) L"\\Microsoft Office PowerPoint\\Settings\\Save As",                   \
+                   L"PositionInfo-Monitor1"),                                                                \
+        KeyValues(HKEY_CURRENT_USER, OFFICE_KEY(version) L"\\PowerPoint\\RecentTemplateList")
+
+// Office 2003 -----------------------------------------------------------------
+
+// Word 2003 keeps the lists of Open, Insert Picture and Print to file in one
+// key each; every key is looked at once, so a scan shows each entry once.
+SCRUB_ITEM(Privacy_OFFWord03,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Open\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Save As\\view"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Insert Picture\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Print to file\\File Name MRU"),
+           NamedValue(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Word\\Data", L"Settings"),
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Save As"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Word\\Settings\\Save As\\File Name MRU"))
+
+SCRUB_SPECIAL_ITEM(Privacy_OFFAccess03, Access2003)
+
+SCRUB_ITEM(Privacy_OFFExcel03,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office Excel\\Settings\\Save As\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Excel\\Settings\\Save As\\View"),
+           NamedValue(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Excel\\Settings\\Save As",
+                      L"PositionInfo-Monitor1"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Excel\\Recent Files"))
+
+SCRUB_ITEM(Privacy_OFFVisio03,
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Visio\\Settings"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Visio\\Application"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Visio\\Recent Templates"))
+
+SCRUB_ITEM(Privacy_OFFPowerPoint03,
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Powerpoint\\Settings"),
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Powerpoint\\Recent Templates"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Powerpoint\\Recent File List"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Powerpoint\\Recent FolderList"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As\\View"),
+           NamedValue(HKEY_CURRENT_USER,
+                      OPEN_FIND("11.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As",
+                      L"PositionInfo-Monitor1"))
+
+SCRUB_ITEM(
+    Privacy_OFFPublisher03,
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office Publisher\\Settings\\Publish to the Web\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office Publisher\\Settings\\Publish to the Web\\View"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Publisher\\Recent File List"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office Publisher\\Settings\\Save As\\File Name MRU"),
+    NamedValue(HKEY_CURRENT_USER,
+               OPEN_FIND("11.0") L"\\Microsoft Office Publisher\\Settings\\Publish to the Web",
+               L"PositionInfo-Monitor1"))
+
+// FrontPage's own Publish to the Web dialog: Publisher's window position is
+// Publisher's trace, cleaned by its own option.
+SCRUB_ITEM(Privacy_OFFFrontPage03,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office FrontPage\\Settings\\Open\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("11.0") L"\\Microsoft Office FrontPage\\Settings\\Save As\\File Name MRU"),
+           NamedValue(HKEY_CURRENT_USER,
+                      OPEN_FIND("11.0") L"\\Microsoft Office FrontPage\\Settings\\Publish to the Web",
+                      L"PositionInfo-Monitor1"))
+
+// Project's recent lists; a key written with one trailing blank in its name
+// is looked at as well.
+SCRUB_ITEM(Privacy_OFFProject03,
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Project\\Settings"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\MS Project\\Recent File List"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\MS Project\\Recent File List "),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\MS Project\\Recent Templates"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\MS Project\\Recent Templates "))
+
+SCRUB_ITEM(
+    Privacy_OFFInfopath03,
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Open\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Open\\View"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Open in Design Mode\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Select Data Source\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Select Data Source\\View"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\InfoPath\\Recent Templates"),
+    NamedValue(HKEY_CURRENT_USER,
+               OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Open in Design Mode",
+               L"PositionInfo-Monitor1"),
+    NamedValue(HKEY_CURRENT_USER,
+               OPEN_FIND("11.0") L"\\Microsoft Office InfoPath\\Settings\\Select Data Source",
+               L"PositionInfo-Monitor1"))
+
+SCRUB_ITEM(
+    Privacy_OFFClipOrganizer,
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Add Clips to Organizer\\Settings"),
+    KeyValues(
+        HKEY_CURRENT_USER,
+        OPEN_FIND(
+            "11.0") L"\\Clip Organizer\\Settings\\Add Directory to Collection Properties\\File Name MRU"))
+
+SCRUB_ITEM(
+    Privacy_OFFPictureManager, KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\OIS\\Options"),
+    KeyValues(
+        HKEY_CURRENT_USER,
+        OPEN_FIND(
+            "11.0") L"\\Microsoft Office Picture Manager\\Settings\\Add Picture Shortcut\\File Name MRU"))
+
+SCRUB_ITEM(Privacy_OFFSnapShotViewer,
+           KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\Snapshot Viewer\\Recent File List"))
+
+SCRUB_ITEM(Privacy_OFFSaveMySettings,
+           KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\OfficeProfileWizard\\11.0\\RecentFileList"))
+
+// Office XP --------------------------------------------------------------------
+
+SCRUB_ITEM(Privacy_OFFWordXP, WORD_LISTS("10.0"))
+
+SCRUB_ITEM(Privacy_OFFExcelXP,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("10.0") L"\\Microsoft Excel\\Settings\\Open\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("10.0") L"\\Microsoft Excel\\Settings\\Save As\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("10.0") L"\\Microsoft Office Excel\\Settings\\Save As\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER, OPEN_FIND("10.0") L"\\Microsoft Excel\\Settings\\Save As\\View"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\Excel\\Recent Files"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\Excel\\Recent Templates"),
+           NamedValue(HKEY_CURRENT_USER, OPEN_FIND("10.0") L"\\Microsoft Office Excel\\Settings\\Save As",
+                      L"PositionInfo-Monitor1"))
+
+SCRUB_SPECIAL_ITEM(Privacy_OFFAccessXP, AccessXP)
+
+SCRUB_ITEM(
+    Privacy_OFFPowerPointXP,
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND("10.0") L"\\Microsoft Powerpoint\\Settings\\Open\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("10.0") L"\\Microsoft Powerpoint\\Settings\\Save As\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\PowerPoint\\Recent Templates"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\PowerPoint\\RecentTemplateList"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\Powerpoint\\Recent File List"),
+    KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\Powerpoint\\RecentFolderList"),
+    KeyValues(HKEY_CURRENT_USER,
+              OPEN_FIND("10.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As\\File Name MRU"),
+    KeyValues(HKEY_CURRENT_USER, OPEN_FIND("10.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As\\View"),
+    NamedValue(HKEY_CURRENT_USER, OPEN_FIND("10.0") L"\\Microsoft Office PowerPoint\\Settings\\Save As",
+               L"PositionInfo-Monitor1"))
+
+SCRUB_ITEM(Privacy_OFFFrontPageXP,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("10.0") L"\\Microsoft FrontPage\\Settings\\Open\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("10.0") L"\\Microsoft FrontPage\\Settings\\Save As\\File Name MRU"),
+           NamedValue(HKEY_CURRENT_USER,
+                      OPEN_FIND("10.0") L"\\Microsoft FrontPage\\Settings\\Publish to the Web",
+                      L"PositionInfo-Monitor1"))
+
+// Office 2000 ------------------------------------------------------------------
+
+SCRUB_ITEM(Privacy_OFFWord00, WORD_LISTS("9.0"))
+SCRUB_ITEM(Privacy_OFFExcel00, EXCEL_LISTS("9.0"))
+SCRUB_SPECIAL_ITEM(Privacy_OFFAccess00, Access2000)
+SCRUB_ITEM(Privacy_OFFPowerPoint00, POWERPOINT_LISTS("9.0"))
+
+SCRUB_ITEM(Privacy_OFFFrontPage00,
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("9.0") L"\\Microsoft Office FrontPage\\Settings\\Open\\File Name MRU"),
+           KeyValues(HKEY_CURRENT_USER,
+                     OPEN_FIND("9.0") L"\\Microsoft Office FrontPage\\Settings\\Save As\\File Name MRU"),
+           NamedValue(HKEY_CURRENT_USER,
+                      OPEN_FIND("9.0") L"\\Microsoft FrontPage\\Settings\\Publish to the Web",
+                      L"PositionInfo-Monitor1"),
+           KeyValues(HKEY_CURRENT_USER,
+                     L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Page List"))
+
+// Office 97 --------------------------------------------------------------------
+
+SCRUB_ITEM(Privacy_OFFWord97, WORD_LISTS("8.0"))
+SCRUB_ITEM(Privacy_OFFExcel97, EXCEL_LISTS("8.0"))
+SCRUB_SPECIAL_ITEM(Privacy_OFFAccess97, Access97)
+SCRUB_ITEM(Privacy_OFFPowerPoint97, POWERPOINT_LISTS("8.0"))
+
+// Shared resources -------------------------------------------------------------
+
+SCRUB_ITEM(Privacy_OFFOfficeRecentFolders, FolderAt(&AppDataFolder, L"\\Microsoft\\Office\\Recent"))
+
+SCRUB_ITEM(Privacy_OFFInternetServerCache,
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Common\\Internet\\Server Cache"))
+
+// The search boxes of every version, oldest first.
+SCRUB_ITEM(Privacy_OFFSearchHis,
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("8.0") L"\\Common\\Search\\Last Query"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("9.0") L"\\Common\\Search\\Last Query"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("10.0") L"\\Common\\Search\\Last Query"),
+           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Common\\Search\\Last Query"))
+
+SCRUB_ITEM(Privacy_OFFFrontPageAll,
+           KeyValues(HKEY_CURRENT_USER,
+                     L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent File List"),
+           KeyValues(HKEY_CURRENT_USER,
+                     L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Page List"),
+           KeyValues(HKEY_CURRENT_USER,
+                     L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Web List"),
+           KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\FrontPage\\Explorer\\FindMRU"))

@@ -1,0 +1,35 @@
+// The browser items that do more than hand places to the primitives.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+namespace scrub {
+
+// The Internet Explorer history databases: the History.IE5/6/7 folders,
+// the update store's index.dat and the cookie index, with desktop.ini
+// passed over while the pass runs.
+void IndexDatPass();
+
+// The auto-complete and password store of Internet Explorer: the current
+// user's store, opened for the walk and closed again, then the per-name
+// store older systems keep under the machine's key.
+void ProtectedStoragePass();
+// "Software\Microsoft\Protected Storage System Provider\<identity>\Data\e161255a-..."
+std::wstring ProtectedStorageKey(const std::wstring& identity);
+
+// Opera's history databases are counted, not reported.
+void CountOperaHistoryDatabases();
+
+// The AOL cache folders of the installed AOL version (9.0 or 8.0).
+void AolCacheFolders();
+
+// Whether a program with one of these executable file names runs (names
+// compare ignoring case).
+bool IsProgramRunning(std::initializer_list<const wchar_t*> executableNames);
+// Before typed addresses are deleted: the browser would write them back
+// when it closes, so ask the user to close it first (one message, however
+// many windows are open).
+void AskToCloseBrowser(std::initializer_list<const wchar_t*> executableNames);
+
+} // namespace scrub

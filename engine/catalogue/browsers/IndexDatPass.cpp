@@ -1,0 +1,62 @@
+#include "catalogue/browsers/BrowserAlgorithms.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Roots.h"
+#include "core/ScrubcoreApp.h"
+#include "files/FilePrimitives.h"
+
+namespace scrub {
+namespace {
+
+// desktop.ini gives the history folders their look in Explorer; it is
+// passed over only while this pass runs, and never longer.
+class IndexDatPassFlag {
+public:
+    IndexDatPassFlag() { theApp.indexDatPass = true; }
+    ~IndexDatPassFlag() { theApp.indexDatPass = false; }
+    IndexDatPassFlag(const IndexDatPassFlag&) = delete;
+    IndexDatPassFlag& operator=(const IndexDatPassFlag&) = delete;
+};
+
+// The cookie index is held open while the shell runs, so it is reported
+// without the open test the other files pass (cleaning it removes it at the
+// next restart). A cookie index that is not there is no trace.
+void ReportCookieIndex() {
+    const std::wstring path = UnderRoot(CookiesFolder(), L"\\index.dat");
+    if (path.empty()) {
+        return;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return;
+    }
+    theApp.Report(path);
+}
+
+} // namespace
+
+void IndexDatPass() {
+    IndexDatPassFlag passing;
+    const std::wstring history = UnderRoot(LocalSettingsFolder(), L"\\History");
+    for (int version = 5; version <= 7; ++version) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        if (!history.empty()) {
+            WalkFolder(history + L"\\History.IE" + std::to_wstring(version));
+        }
+    }
+    if (theApp.stopRequested) {
+        return;
+    }
+    const std::wstring updateStore = UnderRoot(ProfileFolder(), L"\\UserData\\index.dat");
+    if (!updateStore.empty()) {
+        HandleFile(updateStore);
+    }
+    if (theApp.stopRequested) {
+        return;
+    }
+    ReportCookieIndex();
+}
+
+} // namespace scrub

@@ -1,0 +1,410 @@
+#include "BrowserTraces.h"
+
+#include "EngineRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <sddl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <stdexcept>
+
+using namespace testing_support;
+
+namespace {
+
+std::wstring ParentOf(const std::wstring& path) {
+    return path.substr(0, path.rfind(L'\\'));
+}
+
+constexpr DWORD kHiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+const std::wstring kStoreRoot = L"Software\\Microsoft\\Protected Storage System Provider";
+const std::wstring kFormsAndPasswords = L"e161255a-37c3-11d2-bcaa-00c04fd929db";
+
+std::wstring UserName() {
+    wchar_t name[256];
+    DWORD length = 256;
+    return GetUserNameW(name, &length) ? std::wstring(name) : std::wstring();
+}
+
+} // namespace
+
+const UserFolders& Folders() {
+    static const UserFolders folders = [] {
+        UserFolders f;
+        f.appData = SpecialFolderPath(CSIDL_APPDATA);
+        f.localAppData = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
+        f.localSettings = ParentOf(f.localAppData);
+        f.internetCache = SpecialFolderPath(CSIDL_INTERNET_CACHE);
+        f.cookies = SpecialFolderPath(CSIDL_COOKIES);
+        f.favorites = SpecialFolderPath(CSIDL_FAVORITES);
+        f.profile = SpecialFolderPath(CSIDL_PROFILE);
+        f.windows = SpecialFolderPath(CSIDL_WINDOWS);
+        f.history = SpecialFolderPath(CSIDL_HISTORY);
+        f.commonAppData = SpecialFolderPath(CSIDL_COMMON_APPDATA);
+        f.programFiles = SpecialFolderPath(CSIDL_PROGRAM_FILES);
+        return f;
+    }();
+    return folders;
+}
+
+KeptValue::KeptValue(HKEY root, std::wstring key, std::wstring name)
+    : root_(root), key_(std::move(key)), name_(std::move(name)) {
+    DWORD size = 0;
+    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        data_.resize(size);
+        existed_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &type_,
+                                data_.data(), &size) == ERROR_SUCCESS;
+        data_.resize(size);
+    }
+}
+
+KeptValue::~KeptValue() {
+    HKEY key;
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    if (existed_) {
+        RegSetValueExW(key, name_.c_str(), 0, type_, data_.data(), static_cast<DWORD>(data_.size()));
+    } else {
+        RegDeleteValueW(key, name_.c_str());
+    }
+    RegCloseKey(key);
+}
+
+BrowserTraces::BrowserTraces() = default;
+
+BrowserTraces::~BrowserTraces() {
+    // The store's keys refuse even their owner everything but changing the
+    // access list: open them up so they can be removed.
+    for (const std::wstring& key : storeKeys) {
+        SetAccessList(HKEY_CURRENT_USER, key, L"D:(A;CI;KA;;;WD)");
+    }
+}
+
+void BrowserTraces::Place(const std::wstring& folder) {
+    places_.push_back(TestFolder::At(folder));
+}
+
+std::wstring BrowserTraces::File(const std::wstring& path, uint64_t size) {
+    MakeFile(path, size);
+    files_[path] = size;
+    return path;
+}
+
+void BrowserTraces::Value(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
+                          const void* data, DWORD size) {
+    registry_.Key(root, key);
+    kept_.push_back(std::make_unique<KeptValue>(root, key, name));
+    HKEY opened;
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE, &opened) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot open a key to seed");
+    }
+    RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(opened);
+}
+
+void BrowserTraces::Text(HKEY root, const std::wstring& key, const std::wstring& name,
+                         const std::wstring& text) {
+    Value(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+void BrowserTraces::InternetExplorer() {
+    const UserFolders& f = Folders();
+    const std::wstring cache = f.internetCache;
+    Place(cache);
+    File(cache + L"\\desktop.ini", 113);
+    SetFileAttributesW((cache + L"\\desktop.ini").c_str(), kHiddenSystem);
+    File(cache + L"\\Content.IE5\\index.dat", 32768);
+    File(cache + L"\\Content.IE5\\desktop.ini", 67);
+    File(cache + L"\\Content.IE5\\K3X9P2QZ\\index[1].htm", 5120);
+    File(cache + L"\\Content.IE5\\K3X9P2QZ\\logo[1].gif", 2048);
+    File(cache + L"\\Content.IE5\\M1B7C4RT\\style[1].css", 1536);
+    File(cache + L"\\Content.IE5\\M1B7C4RT\\blank[1].htm", 0);
+
+    const std::wstring history = f.localSettings + L"\\History";
+    Place(history);
+    File(history + L"\\desktop.ini", 113);
+    for (const wchar_t* version : {L"\\History.IE5", L"\\History.IE6", L"\\History.IE7"}) {
+        File(history + version + L"\\desktop.ini", 113);
+        File(history + version + L"\\index.dat", 16384);
+    }
+    File(history + L"\\History.IE5\\MSHist012007012220070129\\index.dat", 8192);
+
+    Place(f.history);
+    File(f.history + L"\\History.IE5\\index.dat", 16384);
+    File(f.history + L"\\History.IE5\\desktop.ini", 113);
+
+    Place(f.cookies);
+    File(f.cookies + L"\\root@google[1].txt", 150);
+    File(f.cookies + L"\\root@example[2].txt", 90);
+
+    Place(f.favorites);
+    File(f.favorites + L"\\MSN.com.url", 80);
+    SetFileAttributesW((f.favorites + L"\\MSN.com.url").c_str(), FILE_ATTRIBUTE_READONLY);
+    File(f.favorites + L"\\Links\\Windows Media.url", 96);
+
+    Place(f.profile + L"\\UserData");
+    File(f.profile + L"\\UserData\\index.dat", 8192);
+
+    const std::wstring setup = f.appData + L"\\Microsoft\\Internet Explorer";
+    Place(setup);
+    File(setup + L"\\brndlog.txt", 1536);
+    File(setup + L"\\brndlog.bak", 512);
+    File(setup + L"\\Quick Launch\\Launch Internet Explorer Browser.lnk", 800);
+    File(setup + L"\\Quick Launch\\Show Desktop.scf", 80);
+
+    const std::wstring programs = f.windows + L"\\Downloaded Program Files";
+    Place(programs);
+    File(programs + L"\\desktop.ini", 403);
+    File(programs + L"\\swflash.inf", 1024);
+
+    const std::wstring ie = L"Software\\Microsoft\\Internet Explorer";
+    Text(HKEY_CURRENT_USER, ie + L"\\Main", L"Start Page", L"http://www.msn.com/");
+    const wchar_t secondary[] = L"http://news.example.com/\0";
+    Value(HKEY_CURRENT_USER, ie + L"\\Main", L"Secondary Start Pages", REG_MULTI_SZ, secondary,
+          sizeof secondary);
+    Text(HKEY_CURRENT_USER, ie + L"\\Main", L"Save Directory", f.profile + L"\\Documents\\");
+    Text(HKEY_CURRENT_USER, ie, L"Download Directory", f.profile + L"\\Downloads");
+    const DWORD no = 0;
+    Value(HKEY_CURRENT_USER, ie + L"\\IntelliForms", L"AskUser", REG_DWORD, &no, sizeof no);
+    const char hash[] = "\x01\x00\x00\x00\xd0\x8c\x9d\xdf\x01\x15\xd1\x11";
+    Value(HKEY_CURRENT_USER, ie + L"\\IntelliForms\\SPW", L"6A12B7C3D04E5F60718293A4B5C6D7E8F9", REG_BINARY,
+          hash, sizeof hash - 1);
+    Value(HKEY_CURRENT_USER, ie + L"\\IntelliForms\\SPW", L"0FE1D2C3B4A5968778695A4B3C2D1E0F1A", REG_BINARY,
+          hash, sizeof hash - 1);
+    Text(HKEY_CURRENT_USER, ie + L"\\TypedURLs", L"url1", L"http://www.google.com/");
+    Text(HKEY_CURRENT_USER, ie + L"\\TypedURLs", L"url2", L"http://mail.example.org/inbox");
+    Text(HKEY_CURRENT_USER, ie + L"\\TypedURLs", L"url3", L"");
+}
+
+void BrowserTraces::CookieIndex() {
+    Place(Folders().cookies);
+    File(Folders().cookies + L"\\index.dat", 16384);
+}
+
+void BrowserTraces::ProtectedStore() {
+    const std::wstring sid = CurrentUserSidText();
+    storeIdentityKey = kStoreRoot + L"\\" + sid;
+    const std::wstring data = storeIdentityKey + L"\\Data";
+    const std::wstring store = data + L"\\" + kFormsAndPasswords;
+    const std::wstring inner = store + L"\\" + kFormsAndPasswords;
+    const std::wstring entry = inner + L"\\http://mail.example.org/login:StringData";
+    const char secret[] = "\x33\x91\x07\x5c\xa0\x11\x42\x00\x7f\x10";
+    Value(HKEY_CURRENT_USER, store, L"Value", REG_BINARY, secret, sizeof secret - 1);
+    Text(HKEY_CURRENT_USER, store, L"Display String", L"Saved form data");
+    Value(HKEY_CURRENT_USER, entry, L"Item Data", REG_BINARY, secret, sizeof secret - 1);
+    storeKeys = {storeIdentityKey, data, store, inner, entry};
+
+    // As Windows leaves them: the user may see the identity key, and only
+    // the system the data below it. The deepest keys are locked first.
+    const std::wstring identityAccess = L"D:(A;CI;KA;;;SY)(A;CI;KA;;;" + sid + L")";
+    SetAccessList(HKEY_CURRENT_USER, entry, L"D:AI(A;CIID;KA;;;SY)");
+    SetAccessList(HKEY_CURRENT_USER, inner, L"D:AI(A;CIID;KA;;;SY)");
+    SetAccessList(HKEY_CURRENT_USER, store, L"D:AI(A;CIID;KA;;;SY)(A;CIIO;KR;;;BA)");
+    SetAccessList(HKEY_CURRENT_USER, data, L"D:PAI(A;CI;KA;;;SY)");
+    SetAccessList(HKEY_CURRENT_USER, storeIdentityKey, identityAccess.c_str());
+
+    // The store older systems kept under the machine's key, by user name.
+    const std::wstring machineStore = kStoreRoot + L"\\" + UserName() + L"\\Data\\" + kFormsAndPasswords;
+    Value(HKEY_LOCAL_MACHINE, machineStore, L"Value", REG_BINARY, secret, sizeof secret - 1);
+}
+
+void BrowserTraces::Netscape() {
+    const std::wstring profiles = Folders().appData + L"\\Netscape\\Navigator\\Profiles";
+    Place(Folders().appData + L"\\Netscape");
+    const std::wstring first = profiles + L"\\kx4b2m9q.default";
+    File(first + L"\\history.dat", 4096);
+    File(first + L"\\formhistory.dat", 2048);
+    File(first + L"\\cookies.txt", 1024);
+    File(first + L"\\search-history.txt", 512);
+    File(first + L"\\downloads.rdf", 1536);
+    File(first + L"\\c0g1n3n5.r7u", 256);
+    File(first + L"\\datacards\\personal.dc", 512);
+    File(first + L"\\datacards\\work.dc", 512);
+    File(first + L"\\cache\\_CACHE_MAP_", 8192);
+    File(first + L"\\cache\\_CACHE_001_", 4096);
+    File(first + L"\\cache\\3E2F1A7Cd01", 2048);
+    File(first + L"\\Cache.Trash\\Trash1\\_CACHE_MAP_", 1024);
+    File(first + L"\\prefs.js", 3000);
+    File(first + L"\\bookmarks.html", 5000);
+    const std::wstring second = profiles + L"\\p7d3w1z5.Work";
+    File(second + L"\\history.dat", 2048);
+    File(second + L"\\cookies.txt", 512);
+    File(second + L"\\search-history.dat", 256);
+    File(second + L"\\formhistory.dat", 0);
+    File(second + L"\\downloads.rdf", 1024);
+    File(second + L"\\cache\\_CACHE_MAP_", 4096);
+    File(second + L"\\prefs.js", 1000);
+    // Left behind when the user copied a profile by hand.
+    File(profiles + L"\\cookies.txt", 700);
+}
+
+void BrowserTraces::Firefox() {
+    const std::wstring profiles = Folders().appData + L"\\Mozilla\\Firefox\\Profiles";
+    Place(Folders().appData + L"\\Mozilla");
+    const std::wstring first = profiles + L"\\x8k2m4p1.default";
+    File(first + L"\\history.dat", 6144);
+    File(first + L"\\formhistory.dat", 1024);
+    File(first + L"\\downloads.rdf", 512);
+    File(first + L"\\cookies.txt", 2048);
+    File(first + L"\\signons.txt", 256);
+    File(first + L"\\key3.db", 8192);
+    File(first + L"\\prefs.js", 2000);
+    File(first + L"\\bookmarks.html", 4000);
+    const std::wstring second = profiles + L"\\q3w7e9r2.work";
+    File(second + L"\\history.dat", 1024);
+    File(second + L"\\cookies.txt", 512);
+    File(second + L"\\key3.db", 8192);
+    File(second + L"\\signons2.txt", 300);
+    // A backup the user made of the first profile.
+    File(profiles + L"\\x8k2m4p1.default.zip", 9000);
+
+    const std::wstring caches = Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles";
+    Place(Folders().localAppData + L"\\Mozilla");
+    File(caches + L"\\x8k2m4p1.default\\Cache\\_CACHE_MAP_", 16384);
+    File(caches + L"\\x8k2m4p1.default\\Cache\\_CACHE_001_", 4096);
+    File(caches + L"\\x8k2m4p1.default\\Cache\\A1B2C3D4d01", 2048);
+    File(caches + L"\\q3w7e9r2.work\\Cache\\_CACHE_MAP_", 8192);
+}
+
+void BrowserTraces::Opera() {
+    const std::wstring profile = Folders().appData + L"\\Opera\\Opera\\profile";
+    Place(Folders().appData + L"\\Opera");
+    File(profile + L"\\opera.dir", 1200);
+    File(profile + L"\\global.dat", 3072);
+    File(profile + L"\\vlink4.dat", 512);
+    File(profile + L"\\cookies4.dat", 2048);
+    File(profile + L"\\wand.dat", 1024);
+    File(profile + L"\\download.dat", 768);
+    File(profile + L"\\opera6.ini", 5000);
+    File(profile + L"\\cache4\\dcache4.url", 1024);
+    File(profile + L"\\cache4\\opr00001.htm", 4096);
+    File(profile + L"\\cache4\\opr00002.gif", 1024);
+    File(profile + L"\\sessions\\autosave.win", 2048);
+    File(profile + L"\\sessions\\autosave.win.bak", 2048);
+}
+
+void BrowserTraces::Aol9() {
+    Text(HKEY_LOCAL_MACHINE, L"SOFTWARE\\America Online\\America Online", L"LastRegisteredAppPath",
+         Folders().programFiles + L"\\America Online 9.0\\");
+    const std::wstring aol = Folders().commonAppData + L"\\AOL";
+    Place(aol);
+    File(aol + L"\\C_America Online 9.0\\AOLTEMP\\aol1a2b.tmp", 2048);
+    File(aol + L"\\C_America Online 9.0\\AOLTEMP\\tmp4F2.art", 1024);
+    File(aol + L"\\C_America Online 9.0\\AOLTEMP\\mail\\attachment.tmp", 512);
+    File(aol + L"\\C_America Online 9.0\\organize\\CACHE\\cache0001.dat", 4096);
+    File(aol + L"\\C_America Online 9.0\\organize\\CACHE\\cache0002.dat", 1024);
+    File(aol + L"\\C_America Online 9.0 SE\\AOLTEMP\\aol9se1.tmp", 512);
+    File(aol + L"\\C_America Online 9.0 SE\\organize\\CACHE\\se-cache.dat", 2048);
+    File(aol + L"\\C_AOL Toolbar\\AOLTEMP\\toolbar.tmp", 512);
+}
+
+void BrowserTraces::Aol8() {
+    Text(HKEY_LOCAL_MACHINE, L"SOFTWARE\\America Online\\America Online", L"LastRegisteredAppPath",
+         Folders().programFiles + L"\\America Online 8.0\\");
+    const std::wstring aol = Folders().programFiles + L"\\America Online 8.0";
+    Place(aol);
+    File(aol + L"\\AOLTEMP\\aol8a.tmp", 1024);
+    File(aol + L"\\AOLTEMP\\aol8b.tmp", 0);
+    File(aol + L"\\AOLTEMP\\download\\part1.tmp", 512);
+    File(aol + L"\\organize\\CACHE\\c8.dat", 2048);
+    File(aol + L"\\aol.exe", 4096);
+}
+
+std::vector<std::wstring> BrowserTraces::FilesUnder(const std::wstring& folder) const {
+    std::vector<std::wstring> files;
+    const std::wstring prefix = folder + L"\\";
+    for (const auto& [path, size] : files_) {
+        if (path.compare(0, prefix.size(), prefix) == 0) {
+            files.push_back(path);
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+std::string BrowserTraces::Kilobytes(const std::vector<std::wstring>& files) const {
+    uint64_t bytes = 0;
+    for (const auto& file : files) {
+        bytes += files_.at(file);
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", static_cast<double>(bytes) / 1024);
+    return text;
+}
+
+unsigned long long BrowserTraces::NonEmpty(const std::vector<std::wstring>& files) const {
+    return static_cast<unsigned long long>(std::count_if(
+        files.begin(), files.end(), [this](const std::wstring& f) { return files_.at(f) > 0; }));
+}
+
+std::wstring UserValue(const std::wstring& key, const std::wstring& value) {
+    return L"HKEY_CURRENT_USER||" + key + L"=" + value;
+}
+
+std::wstring MachineValue(const std::wstring& key, const std::wstring& value) {
+    return L"HKEY_LOCAL_MACHINE||" + key + L"=" + value;
+}
+
+std::wstring CurrentUserSidText() {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return {};
+    }
+    BYTE buffer[256];
+    DWORD size = sizeof buffer;
+    std::wstring text;
+    if (GetTokenInformation(token, TokenUser, buffer, size, &size)) {
+        LPWSTR sddl = nullptr;
+        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sddl)) {
+            text = sddl;
+            LocalFree(sddl);
+        }
+    }
+    CloseHandle(token);
+    return text;
+}
+
+void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(accessList, SDDL_REVISION_1, &descriptor,
+                                                              nullptr)) {
+        throw std::runtime_error("bad access list text");
+    }
+    HKEY opened;
+    LONG status = RegOpenKeyExW(root, key.c_str(), 0, WRITE_DAC, &opened);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor);
+        RegCloseKey(opened);
+    }
+    LocalFree(descriptor);
+    if (status != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot set an access list (error " + std::to_string(status) + ")");
+    }
+}
+
+std::vector<std::wstring> CaseFolded(std::vector<std::wstring> paths) {
+    for (auto& path : paths) {
+        CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+    }
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+ItemScan ScanItem(int (*item)(unsigned char)) {
+    EngineRecorder recorder;
+    ItemScan scan;
+    if (item(0) != 1) {
+        ADD_FAILURE() << "an item export returned something else than 1";
+    }
+    scan.found = Sorted(recorder.found);
+    scan.files = scrub::theApp.countedFiles;
+    scan.values = scrub::theApp.registryValues;
+    scan.kilobytes = EngineRecorder::SizeText();
+    EXPECT_TRUE(recorder.messages.empty()) << "a scan shows no message";
+    return scan;
+}

@@ -1,0 +1,118 @@
+// A Windows user's browser traces, laid out in the test prefix the way the
+// browsers themselves leave them, and removed again afterwards.
+#pragma once
+
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The folders the browsers use, asked of the platform.
+struct UserFolders {
+    std::wstring appData;       // Application Data (roaming)
+    std::wstring localAppData;  // Local Settings\Application Data
+    std::wstring localSettings; // the folder that holds the local application data
+    std::wstring internetCache; // Temporary Internet Files
+    std::wstring cookies;
+    std::wstring favorites;
+    std::wstring profile; // the user's profile folder
+    std::wstring windows;
+    std::wstring history;
+    std::wstring commonAppData;
+    std::wstring programFiles;
+};
+const UserFolders& Folders();
+
+// Puts a registry value (or its absence) back as it was.
+class KeptValue {
+public:
+    KeptValue(HKEY root, std::wstring key, std::wstring name);
+    ~KeptValue();
+    KeptValue(const KeptValue&) = delete;
+    KeptValue& operator=(const KeptValue&) = delete;
+
+private:
+    HKEY root_;
+    std::wstring key_, name_;
+    bool existed_ = false;
+    DWORD type_ = 0;
+    std::vector<BYTE> data_;
+};
+
+class BrowserTraces {
+public:
+    BrowserTraces();
+    ~BrowserTraces();
+    BrowserTraces(const BrowserTraces&) = delete;
+    BrowserTraces& operator=(const BrowserTraces&) = delete;
+
+    // Internet Explorer 6 on XP: cache, history, cookies, favourites,
+    // remembered folders and pages, typed addresses, saved passwords.
+    void InternetExplorer();
+    // The cookie index IE keeps beside the cookies.
+    void CookieIndex();
+    // The auto-complete store, with the access lists Windows gives it: only
+    // the system may read its data.
+    void ProtectedStore();
+    // Netscape 8 with two profiles, and a stray file beside them.
+    void Netscape();
+    // Firefox 2 with two profiles (cache under the local application data),
+    // and a stray file beside them.
+    void Firefox();
+    // Opera 9's profile folder.
+    void Opera();
+    // AOL 9.0 installed twice (the second time as "9.0 SE"), found through
+    // the registry; or AOL 8.0 in Program Files.
+    void Aol9();
+    void Aol8();
+
+    // Seeded files below a folder, sorted.
+    std::vector<std::wstring> FilesUnder(const std::wstring& folder) const;
+    // Their size in kilobytes as Privacy_GetFilesSize writes it.
+    std::string Kilobytes(const std::vector<std::wstring>& files) const;
+    // How many of them hold at least one byte.
+    unsigned long long NonEmpty(const std::vector<std::wstring>& files) const;
+
+    // The user's store key and the keys below it that were made.
+    std::wstring storeIdentityKey;
+    std::vector<std::wstring> storeKeys;
+
+    std::wstring File(const std::wstring& path, uint64_t size);
+    void Value(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+               DWORD size);
+    void Text(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
+    void Place(const std::wstring& folder);
+
+private:
+    testing_support::TestRegistry registry_;
+    std::vector<std::unique_ptr<KeptValue>> kept_;
+    std::vector<testing_support::TestFolder> places_;
+    std::map<std::wstring, uint64_t> files_;
+};
+
+// "HKEY_CURRENT_USER||" + key + "=" + value.
+std::wstring UserValue(const std::wstring& key, const std::wstring& value);
+std::wstring MachineValue(const std::wstring& key, const std::wstring& value);
+
+// The current user's identifier as the system writes it.
+std::wstring CurrentUserSidText();
+// Sets a key's access list from its text form (e.g. "D:P(A;CI;KA;;;SY)").
+void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList);
+
+// Paths compared as the file system compares them: ignoring letter case.
+std::vector<std::wstring> CaseFolded(std::vector<std::wstring> paths);
+
+// What one item export found in a fresh recording.
+struct ItemScan {
+    std::vector<std::wstring> found; // sorted
+    unsigned long long files = 0;    // files counted
+    unsigned long long values = 0;   // registry values met
+    std::string kilobytes;           // as Privacy_GetFilesSize writes them
+};
+ItemScan ScanItem(int (*item)(unsigned char));

@@ -6,6 +6,7 @@
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
+#include "registry/RegistryText.h"
 
 #include <vector>
 
@@ -16,26 +17,8 @@ constexpr wchar_t kAol9Folder[] = L"C_America Online 9.0";
 
 // Where AOL was last installed, e.g. "C:\Program Files\America Online 9.0\".
 std::wstring LastRegisteredAppPath() {
-    UniqueKey key;
-    // Reading is all a scan needs; a user without write access to the
-    // machine's keys is still shown the cache.
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\America Online\\America Online", 0, KEY_QUERY_VALUE,
-                      key.Put()) != ERROR_SUCCESS) {
-        return {};
-    }
-    DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExW(key.Get(), L"LastRegisteredAppPath", nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        return {};
-    }
-    std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegQueryValueExW(key.Get(), L"LastRegisteredAppPath", nullptr, &type,
-                         reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS) {
-        return {};
-    }
-    return text.data();
+    return ReadRegistryText(HKEY_LOCAL_MACHINE, L"SOFTWARE\\America Online\\America Online",
+                            L"LastRegisteredAppPath");
 }
 
 // Every file directly in the folder (subfolders are not entered).

@@ -106,23 +106,6 @@ TEST(InternetExplorerItems, RegistryItemsReportTheRememberedPagesFoldersAndAddre
     EXPECT_EQ(3u, ValueNames(HKEY_CURRENT_USER, typed).size());
 }
 
-TEST(InternetExplorerItems, DeleteModeEmptiesTheTypedAddressesAndTheCache) {
-    BrowserTraces traces;
-    traces.InternetExplorer();
-    EngineRecorder recorder;
-    Privacy_CheckDelete(1);
-    Privacy_IEAddressbarHis(0);
-    Privacy_IETempInternetFiles(0);
-    EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, kIE + L"\\TypedURLs").empty());
-    // Only the empty file stays: it is reported but never deleted.
-    EXPECT_EQ(
-        (std::vector<std::wstring>{L"Content.IE5\\", L"Content.IE5\\K3X9P2QZ\\", L"Content.IE5\\M1B7C4RT\\",
-                                   L"Content.IE5\\M1B7C4RT\\blank[1].htm|0"}),
-        Snapshot(Folders().internetCache));
-    EXPECT_EQ(6u, scrub::theApp.countedFiles);
-    EXPECT_TRUE(recorder.messages.empty());
-}
-
 namespace {
 
 std::vector<std::wstring> HistoryIndexes() {

@@ -73,20 +73,6 @@ TEST(NetscapeItems, EachItemFindsItsTracesInEveryProfileAndNowhereElse) {
         });
 }
 
-TEST(NetscapeItems, DeleteModeRemovesTheCookiesOfEveryProfile) {
-    BrowserTraces traces;
-    traces.Netscape();
-    const std::wstring profiles = Folders().appData + L"\\Netscape\\Navigator\\Profiles";
-    EngineRecorder recorder;
-    Privacy_CheckDelete(1);
-    Privacy_NSCookies(0);
-    EXPECT_EQ(2u, recorder.found.size());
-    EXPECT_FALSE(FileExists(profiles + L"\\kx4b2m9q.default\\cookies.txt"));
-    EXPECT_FALSE(FileExists(profiles + L"\\p7d3w1z5.Work\\cookies.txt"));
-    EXPECT_TRUE(FileExists(profiles + L"\\cookies.txt"));
-    EXPECT_TRUE(FileExists(profiles + L"\\kx4b2m9q.default\\prefs.js"));
-}
-
 TEST(FirefoxItems, EachItemFindsItsTracesInEveryProfileAndTheCacheUnderLocalData) {
     BrowserTraces traces;
     traces.Firefox();

@@ -5,7 +5,6 @@
 #include "DllExports.h"
 #include "EngineRecorder.h"
 
-#include "catalogue/browsers/BrowserAlgorithms.h"
 #include "scrubcore/BrowserItems.h"
 
 #include <gtest/gtest.h>
@@ -249,16 +248,6 @@ TEST(BrowserScan, AStopRequestKeepsEveryItemFromStarting) {
     EXPECT_EQ(0, recorder.pumps);
     EXPECT_EQ(0, Privacy_Nooffiles());
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
-}
-
-TEST(RunningBrowser, FindsAProgramByItsFileNameIgnoringCase) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring name = self;
-    name = name.substr(name.rfind(L'\\') + 1);
-    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    EXPECT_TRUE(scrub::IsProgramRunning({L"NOTHING.EXE", name.c_str()}));
-    EXPECT_FALSE(scrub::IsProgramRunning({L"NOTHING.EXE"}));
 }
 
 TEST(RunningBrowser, DeletingTypedAddressesAsksOnceToCloseTheBrowserAndNeverReportsIt) {

@@ -33,6 +33,7 @@ std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
 std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
 std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
 std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
+std::wstring AppDataParentFolder() { return CutAtLastBackslash(AppDataFolder()); }
 
 std::wstring WinDirFolder() {
     wchar_t path[MAX_PATH] = {};

@@ -25,5 +25,18 @@ std::wstring HistoryFolder();       // [History]
 std::wstring CommonAppDataFolder(); // [CommonAppData]
 std::wstring ProgramFilesFolder();  // [ProgramFiles]
 std::wstring DocumentsFolder();     // [Documents]
+std::wstring AppDataParentFolder(); // [AppData] cut before its last backslash (the messengers' [Profile])
+
+// Installation folders found by the discovery lookups, empty when the
+// application is not installed or its entry names no absolute folder.
+std::wstring IcqFolder();      // [ICQ]: App Paths "ICQ.exe"
+std::wstring IcqLiteFolder();  // [ICQLite]: App Paths "ICQLite.exe"
+std::wstring YahooFolder();    // [Yahoo]: the "ymsgr" protocol command
+std::wstring TrillianFolder(); // [Trillian]: the "AIM" protocol command
+std::wstring PocoMailFolder(); // [PocoMail]: the mail client's "path" value
+// A looked-up folder fit to have suffixes appended: trailing backslashes
+// dropped, and empty unless it is absolute (a drive or a network share), so
+// that a stray relative entry never names a folder below the current one.
+std::wstring InstallationRoot(const std::wstring& found);
 
 } // namespace scrub

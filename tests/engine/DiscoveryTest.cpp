@@ -6,6 +6,7 @@
 #include "registry/RegistryText.h"
 
 #include <gtest/gtest.h>
+#include <sddl.h>
 
 using namespace testing_support;
 using namespace scrub;
@@ -82,4 +83,43 @@ TEST(RegistryTextRead, NeverReadsPastTheValueOrTheBuffer) {
     EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"bytes"));
     EXPECT_EQ(L"", ReadRegistryText(HKEY_CURRENT_USER, key, L"missing"));
     TestRegistry::DeleteTree(HKEY_CURRENT_USER, L"Software\\NimbrelTests");
+}
+
+namespace {
+
+// Replaces a key's access list (SDDL form), for keys a user may only read.
+bool SetKeyAccess(HKEY root, const std::wstring& key, const wchar_t* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
+        return false;
+    }
+    HKEY opened = nullptr;
+    bool done = false;
+    if (RegOpenKeyExW(root, key.c_str(), 0, WRITE_DAC, &opened) == ERROR_SUCCESS) {
+        done = RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+        RegCloseKey(opened);
+    }
+    LocalFree(descriptor);
+    return done;
+}
+
+} // namespace
+
+TEST(Discovery, AKeyTheUserMayOnlyReadStillGivesTheFolder) {
+    TestRegistry registry;
+    const std::wstring key = kAppPaths + L"ReadOnly.exe";
+    registry.String(HKEY_LOCAL_MACHINE, key, L"", L"C:\\Program Files\\ReadOnly\\ReadOnly.exe");
+    // Everyone may read the key and change its access list, nothing else.
+    ASSERT_TRUE(SetKeyAccess(HKEY_LOCAL_MACHINE, key, L"D:P(A;;KRWD;;;WD)"));
+    HKEY full = nullptr;
+    const LONG fullOpen = RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_ALL_ACCESS, &full);
+    if (fullOpen == ERROR_SUCCESS) {
+        RegCloseKey(full);
+    }
+
+    const std::wstring folder = AppPathsFolder(L"ReadOnly.exe");
+
+    SetKeyAccess(HKEY_LOCAL_MACHINE, key, L"D:P(A;;KA;;;WD)");
+    EXPECT_EQ(ERROR_ACCESS_DENIED, fullOpen) << "the access list did not take effect";
+    EXPECT_EQ(L"C:\\Program Files\\ReadOnly", folder);
 }

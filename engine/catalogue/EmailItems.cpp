@@ -1,0 +1,105 @@
+// E-mail clients: deleted, sent, unsent and draft mail, saved passwords,
+// address histories, caches and attachments. Outlook Express, Thunderbird
+// and IncrediMail keep one folder per identity or profile, and every one of
+// them is cleaned.
+#include "scrubcore/EmailItems.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/EntryItems.h"
+#include "catalogue/Roots.h"
+
+namespace scrub {
+namespace {
+
+std::vector<std::wstring> OutlookExpressIdentities() {
+    return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\Identities"));
+}
+std::vector<std::wstring> ThunderbirdProfiles() {
+    return EntriesOf(UnderRoot(AppDataFolder(), L"\\Thunderbird\\Profiles"));
+}
+std::vector<std::wstring> IncrediMailIdentities() {
+    return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\IM\\Identities"));
+}
+
+} // namespace
+} // namespace scrub
+
+using namespace scrub;
+
+// Outlook Express 6
+SCRUB_ENTRY_ITEM(Privacy_EMLOL6DeletedMails, OutlookExpressIdentities,
+                 FileBelow(L"\\Microsoft\\Outlook Express\\Deleted Items.dbx"));
+SCRUB_ENTRY_ITEM(Privacy_EMLOL6SentMails, OutlookExpressIdentities,
+                 FileBelow(L"\\Microsoft\\Outlook Express\\Sent Items.dbx"));
+SCRUB_ENTRY_ITEM(Privacy_EMLOL6OutBoxMails, OutlookExpressIdentities,
+                 FileBelow(L"\\Microsoft\\Outlook Express\\Outbox.dbx"));
+SCRUB_ITEM(Privacy_EMLOL6LastUserid, NamedValue(HKEY_CURRENT_USER, L"Identities", L"Last User ID"));
+
+// Thunderbird: each place is handed to the single-file handler, so a folder
+// of that name (News kept as a folder) yields nothing.
+SCRUB_ENTRY_ITEM(Privacy_EMLTBSavePasswords, ThunderbirdProfiles, FileBelow(L"\\signons.txt"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBKeyDatabaseMasPass, ThunderbirdProfiles, FileBelow(L"\\key3.db"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBSentMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Sent"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBTrashMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Trash"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBDrafts, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Drafts"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBUnsentMails, ThunderbirdProfiles,
+                 FileBelow(L"\\Mail\\Local Folders\\Unsent Messages"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBDownLoadNews, ThunderbirdProfiles, FileBelow(L"\\News"));
+
+// Eudora
+SCRUB_ITEM(Privacy_EMLEDTrashFolder, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Trash.toc"),
+           FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Trash.mbx"));
+SCRUB_ITEM(Privacy_EMLEDOutFolder, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Out.toc"),
+           FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Out.mbx"));
+SCRUB_ITEM(Privacy_EMLEDHisOfEmailaddUsed, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\History.lst"));
+SCRUB_ITEM(Privacy_EMLEDCacheData, FolderAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\EudPrivAds\\AdCache"));
+SCRUB_ITEM(Privacy_EMLEDTemporaryData, FolderAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Plugins\\Esp\\Temp"));
+SCRUB_ITEM(Privacy_EMLEDNicknamesofEmailadd, FolderAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\nickname"));
+SCRUB_ITEM(Privacy_EMLEDLogs, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\eudora.log"));
+SCRUB_ITEM(Privacy_EMLEDEmailAttachments, FolderAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\attach"));
+
+// IncrediMail Xe: a message folder is an index (.imh) and its messages (.imm).
+SCRUB_ENTRY_ITEM(Privacy_EMLIMHisOfEmailaddUsed, IncrediMailIdentities,
+                 FileBelow(L"\\AddressBook\\RecipData.dat"), FileBelow(L"\\AddressBook\\TempContacts.imb"));
+SCRUB_ENTRY_ITEM(Privacy_EMLIMDeletedMails, IncrediMailIdentities,
+                 FileBelow(L"\\Message Store\\Deleted Items.imh"),
+                 FileBelow(L"\\Message Store\\Deleted Items.imm"));
+SCRUB_ENTRY_ITEM(Privacy_EMLIMOutFolder, IncrediMailIdentities, FileBelow(L"\\Message Store\\Outbox.imh"),
+                 FileBelow(L"\\Message Store\\Outbox.imm"));
+SCRUB_ENTRY_ITEM(Privacy_EMLIMSentFolder, IncrediMailIdentities,
+                 FileBelow(L"\\Message Store\\Sent Items.imh"),
+                 FileBelow(L"\\Message Store\\Sent Items.imm"));
+SCRUB_ENTRY_ITEM(Privacy_EMLIMDraftFolder, IncrediMailIdentities, FileBelow(L"\\Message Store\\Drafts.imh"),
+                 FileBelow(L"\\Message Store\\Drafts.imm"));
+
+// PocoMail: every mailbox is four files (index, mailbox, index database,
+// mailbox backup).
+SCRUB_ITEM(Privacy_EMLPMCacheData, FolderAt(&PocoMailFolder, L"\\Cache"));
+SCRUB_ITEM(Privacy_EMLPMEmailAttachments, FolderAt(&PocoMailFolder, L"\\Attach"));
+SCRUB_ITEM(Privacy_EMLPMHisOfEmailaddUsed, FileAt(&PocoMailFolder, L"\\history.txt"));
+SCRUB_ITEM(Privacy_EMLPMTrashFolder, FileAt(&PocoMailFolder, L"\\Mail\\Trash.dat"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Trash.mbx"), FileAt(&PocoMailFolder, L"\\Mail\\Trash.idb"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Trash.~mbx"));
+SCRUB_ITEM(Privacy_EMLPMOutFolder, FileAt(&PocoMailFolder, L"\\Mail\\Out.dat"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Out.mbx"), FileAt(&PocoMailFolder, L"\\Mail\\Out.idb"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Out.~mbx"));
+SCRUB_ITEM(Privacy_EMLPMSentFolder, FileAt(&PocoMailFolder, L"\\Mail\\Sent.dat"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Sent.mbx"), FileAt(&PocoMailFolder, L"\\Mail\\Sent.idb"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Sent.~mbx"));
+SCRUB_ITEM(Privacy_EMLPMDraftFolder, FileAt(&PocoMailFolder, L"\\Mail\\Draft.dat"),
+           FileAt(&PocoMailFolder, L"\\Mail\\Draft.mbx"), FolderAt(&PocoMailFolder, L"\\Mail\\Draft"));
+
+// Outlook 2003. Rules, views, toolbars, macros, nicknames, shortcuts and
+// add-in references all live in the one Outlook folder, so their seven
+// items are one walk of it.
+SCRUB_ITEM(Privacy_EMLOL03RulesWizard, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Outlook"));
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03CustSysFolView, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03CustTollBarSettings, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03MacrosandVBAProg, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03Nicknames, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03OutLookBarShor, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM_ALIAS(Privacy_EMLOL03RefToAddins, Privacy_EMLOL03RulesWizard);
+SCRUB_ITEM(Privacy_EMLOL03Signatures, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Signatures"));
+SCRUB_ITEM(Privacy_EMLOL03Stationary, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Stationary"));
+SCRUB_ITEM(Privacy_EMLOL03Templates, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Templates"));
+SCRUB_ITEM(Privacy_EMLOL03Dictonary, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Proof"));

@@ -1,0 +1,434 @@
+// E-mail items against mail clients set up the way their users leave them:
+// several identities and profiles, mailboxes that exist only in part, and a
+// client that is not installed at all.
+#include "DllExports.h"
+#include "EngineRecorder.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+
+#include "scrubcore/EmailItems.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include <iterator>
+#include <set>
+
+using namespace testing_support;
+
+namespace {
+
+using Item = int (*)(unsigned char);
+
+std::vector<std::wstring> FoundBy(EngineRecorder& recorder, Item item) {
+    recorder.Clear();
+    EXPECT_EQ(1, item(0));
+    return recorder.found;
+}
+
+std::vector<std::wstring> Concat(std::vector<std::wstring> a, const std::vector<std::wstring>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Either account may be listed first; each one's places keep their order.
+bool InEitherAccountOrder(const std::vector<std::wstring>& found, const std::vector<std::wstring>& first,
+                          const std::vector<std::wstring>& second) {
+    return found == Concat(first, second) || found == Concat(second, first);
+}
+
+const std::wstring kMainIdentity = L"{3A1C6E21-8D2B-4F0A-9C57-1B2D3E4F5A60}";
+const std::wstring kWorkIdentity = L"{7F0B2C94-5E13-4A8D-B6C2-9D8E7F6A5B41}";
+
+const std::wstring kPocoKey = L"Software\\Poco Systems Inc\\PocoMail 4";
+
+// The current directory, put back when the test ends.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const wchar_t* path) {
+        GetCurrentDirectoryW(MAX_PATH, saved_);
+        SetCurrentDirectoryW(path);
+    }
+    ~CurrentDirectory() { SetCurrentDirectoryW(saved_); }
+
+private:
+    wchar_t saved_[MAX_PATH] = {};
+};
+
+} // namespace
+
+TEST(EmailItems, OutlookExpressCleansTheMailboxesOfEveryIdentity) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    const std::wstring identities = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Identities";
+    TestFolder folder = TestFolder::At(identities);
+    const std::wstring main = identities + L"\\" + kMainIdentity + L"\\Microsoft\\Outlook Express\\";
+    const std::wstring work = identities + L"\\" + kWorkIdentity + L"\\Microsoft\\Outlook Express\\";
+    for (const wchar_t* box :
+         {L"Inbox.dbx", L"Deleted Items.dbx", L"Sent Items.dbx", L"Outbox.dbx", L"Folders.dbx"}) {
+        MakeFile(main + box, 4096);
+    }
+    MakeFile(work + L"Inbox.dbx", 4096);
+    MakeFile(work + L"Sent Items.dbx", 4096);
+    registry.String(HKEY_CURRENT_USER, L"Identities", L"Last User ID", kMainIdentity);
+    registry.String(HKEY_CURRENT_USER, L"Identities", L"Default User ID", kMainIdentity);
+
+    EXPECT_EQ(std::vector<std::wstring>{main + L"Deleted Items.dbx"},
+              FoundBy(recorder, &Privacy_EMLOL6DeletedMails));
+    EXPECT_EQ(Sorted({main + L"Sent Items.dbx", work + L"Sent Items.dbx"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLOL6SentMails)));
+    EXPECT_EQ(std::vector<std::wstring>{main + L"Outbox.dbx"}, FoundBy(recorder, &Privacy_EMLOL6OutBoxMails));
+    EXPECT_EQ(std::vector<std::wstring>{L"HKEY_CURRENT_USER||Identities=Last User ID"},
+              FoundBy(recorder, &Privacy_EMLOL6LastUserid));
+
+    Privacy_CheckDelete(1);
+    FoundBy(recorder, &Privacy_EMLOL6SentMails);
+    EXPECT_FALSE(FileExists(main + L"Sent Items.dbx"));
+    EXPECT_FALSE(FileExists(work + L"Sent Items.dbx"));
+    EXPECT_TRUE(FileExists(main + L"Inbox.dbx"));
+    EXPECT_TRUE(FileExists(main + L"Folders.dbx"));
+}
+
+TEST(EmailItems, ThunderbirdCleansEveryProfileButOnlyFilesOfTheNamesItKeeps) {
+    EngineRecorder recorder;
+    const std::wstring profiles = SpecialFolderPath(CSIDL_APPDATA) + L"\\Thunderbird\\Profiles";
+    TestFolder thunderbird = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Thunderbird");
+    thunderbird.File(L"profiles.ini", 200);
+    const std::wstring home = profiles + L"\\k3x9a2b1.default\\";
+    const std::wstring work = profiles + L"\\w7q2m5c8.work\\";
+    for (const wchar_t* file :
+         {L"signons.txt", L"key3.db", L"cert8.db", L"prefs.js", L"Mail\\Local Folders\\Sent",
+          L"Mail\\Local Folders\\Sent.msf", L"Mail\\Local Folders\\Trash", L"Mail\\Local Folders\\Drafts",
+          L"Mail\\Local Folders\\Unsent Messages", L"Mail\\Local Folders\\Inbox",
+          L"News\\news.example.org\\comp.lang.c++"}) {
+        MakeFile(home + file, 1000);
+    }
+    MakeFile(work + L"signons.txt", 500);
+    MakeFile(work + L"key3.db", 500);
+    MakeFile(work + L"News", 500); // an older layout: the news store as one file
+    MakeFile(profiles + L"\\stray.txt", 10);
+
+    const auto passwords = FoundBy(recorder, &Privacy_EMLTBSavePasswords);
+    EXPECT_TRUE(InEitherAccountOrder(passwords, {home + L"signons.txt"}, {work + L"signons.txt"}));
+    EXPECT_TRUE(InEitherAccountOrder(FoundBy(recorder, &Privacy_EMLTBKeyDatabaseMasPass), {home + L"key3.db"},
+                                     {work + L"key3.db"}));
+    EXPECT_EQ(std::vector<std::wstring>{home + L"Mail\\Local Folders\\Sent"},
+              FoundBy(recorder, &Privacy_EMLTBSentMails));
+    EXPECT_EQ(std::vector<std::wstring>{home + L"Mail\\Local Folders\\Trash"},
+              FoundBy(recorder, &Privacy_EMLTBTrashMails));
+    EXPECT_EQ(std::vector<std::wstring>{home + L"Mail\\Local Folders\\Drafts"},
+              FoundBy(recorder, &Privacy_EMLTBDrafts));
+    EXPECT_EQ(std::vector<std::wstring>{home + L"Mail\\Local Folders\\Unsent Messages"},
+              FoundBy(recorder, &Privacy_EMLTBUnsentMails));
+    // A news folder is not a news file: only the profile that keeps one file.
+    EXPECT_EQ(std::vector<std::wstring>{work + L"News"}, FoundBy(recorder, &Privacy_EMLTBDownLoadNews));
+}
+
+TEST(EmailItems, EudoraFindsItsMailboxesHistoryAndFolders) {
+    EngineRecorder recorder;
+    const std::wstring eudora = SpecialFolderPath(CSIDL_APPDATA) + L"\\Qualcomm\\Eudora\\";
+    TestFolder qualcomm = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Qualcomm");
+    for (const wchar_t* file :
+         {L"In.mbx", L"In.toc", L"Trash.toc", L"Trash.mbx", L"Out.toc", L"Out.mbx", L"History.lst",
+          L"eudora.log", L"eudora.ini", L"EudPrivAds\\AdCache\\ad00042.gif", L"Plugins\\Esp\\Temp\\share.tmp",
+          L"nickname\\Friends.txt", L"attach\\invoice.pdf", L"attach\\photos\\beach.jpg"}) {
+        MakeFile(eudora + file, 700);
+    }
+
+    EXPECT_EQ((std::vector<std::wstring>{eudora + L"Trash.toc", eudora + L"Trash.mbx"}),
+              FoundBy(recorder, &Privacy_EMLEDTrashFolder));
+    EXPECT_EQ((std::vector<std::wstring>{eudora + L"Out.toc", eudora + L"Out.mbx"}),
+              FoundBy(recorder, &Privacy_EMLEDOutFolder));
+    EXPECT_EQ(std::vector<std::wstring>{eudora + L"History.lst"},
+              FoundBy(recorder, &Privacy_EMLEDHisOfEmailaddUsed));
+    EXPECT_EQ(std::vector<std::wstring>{eudora + L"EudPrivAds\\AdCache\\ad00042.gif"},
+              FoundBy(recorder, &Privacy_EMLEDCacheData));
+    EXPECT_EQ(std::vector<std::wstring>{eudora + L"Plugins\\Esp\\Temp\\share.tmp"},
+              FoundBy(recorder, &Privacy_EMLEDTemporaryData));
+    EXPECT_EQ(std::vector<std::wstring>{eudora + L"nickname\\Friends.txt"},
+              FoundBy(recorder, &Privacy_EMLEDNicknamesofEmailadd));
+    EXPECT_EQ(std::vector<std::wstring>{eudora + L"eudora.log"}, FoundBy(recorder, &Privacy_EMLEDLogs));
+    EXPECT_EQ(Sorted({eudora + L"attach\\invoice.pdf", eudora + L"attach\\photos\\beach.jpg"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLEDEmailAttachments)));
+}
+
+TEST(EmailItems, IncrediMailCleansEveryIdentitysIndexAndMessages) {
+    EngineRecorder recorder;
+    const std::wstring identities = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\IM\\Identities";
+    TestFolder im = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\IM");
+    const std::wstring main = identities + L"\\" + kMainIdentity + L"\\";
+    const std::wstring work = identities + L"\\" + kWorkIdentity + L"\\";
+    for (const wchar_t* file :
+         {L"AddressBook\\RecipData.dat", L"AddressBook\\TempContacts.imb", L"AddressBook\\AddressBook.imb",
+          L"Message Store\\Inbox.imh", L"Message Store\\Inbox.imm", L"Message Store\\Deleted Items.imh",
+          L"Message Store\\Deleted Items.imm", L"Message Store\\Outbox.imh", L"Message Store\\Outbox.imm",
+          L"Message Store\\Sent Items.imh", L"Message Store\\Sent Items.imm", L"Message Store\\Drafts.imh",
+          L"Message Store\\Drafts.imm"}) {
+        MakeFile(main + file, 900);
+    }
+    MakeFile(work + L"Message Store\\Sent Items.imm", 900);
+
+    EXPECT_EQ((std::vector<std::wstring>{main + L"AddressBook\\RecipData.dat",
+                                         main + L"AddressBook\\TempContacts.imb"}),
+              FoundBy(recorder, &Privacy_EMLIMHisOfEmailaddUsed));
+    EXPECT_EQ((std::vector<std::wstring>{main + L"Message Store\\Deleted Items.imh",
+                                         main + L"Message Store\\Deleted Items.imm"}),
+              FoundBy(recorder, &Privacy_EMLIMDeletedMails));
+    EXPECT_EQ(
+        (std::vector<std::wstring>{main + L"Message Store\\Outbox.imh", main + L"Message Store\\Outbox.imm"}),
+        FoundBy(recorder, &Privacy_EMLIMOutFolder));
+    EXPECT_TRUE(InEitherAccountOrder(
+        FoundBy(recorder, &Privacy_EMLIMSentFolder),
+        {main + L"Message Store\\Sent Items.imh", main + L"Message Store\\Sent Items.imm"},
+        {work + L"Message Store\\Sent Items.imm"}));
+    EXPECT_EQ(
+        (std::vector<std::wstring>{main + L"Message Store\\Drafts.imh", main + L"Message Store\\Drafts.imm"}),
+        FoundBy(recorder, &Privacy_EMLIMDraftFolder));
+}
+
+TEST(EmailItems, PocoMailIsFoundThroughItsPathValue) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    TestFolder poco = TestFolder::At(L"C:\\Program Files\\PocoMail");
+    for (const wchar_t* file :
+         {L"PocoMail.exe", L"history.txt", L"Cache\\img0001.gif", L"Attach\\report.doc", L"Mail\\In.mbx",
+          L"Mail\\Trash.mbx", L"Mail\\Trash.~mbx", L"Mail\\Out.dat", L"Mail\\Out.mbx", L"Mail\\Out.idb",
+          L"Mail\\Out.~mbx", L"Mail\\Sent.dat", L"Mail\\Sent.mbx", L"Mail\\Sent.idb", L"Mail\\Sent.~mbx",
+          L"Mail\\Draft.dat", L"Mail\\Draft.mbx", L"Mail\\Draft\\unfinished.msg"}) {
+        poco.File(file, 800);
+    }
+    const std::wstring root = L"C:\\Program Files\\PocoMail\\";
+
+    EXPECT_TRUE(FoundBy(recorder, &Privacy_EMLPMHisOfEmailaddUsed).empty()) << "not registered yet";
+    // PocoMail stores its folder with a trailing backslash; the found paths
+    // still name each file the ordinary way.
+    registry.String(HKEY_CURRENT_USER, kPocoKey, L"path", root);
+
+    EXPECT_EQ(std::vector<std::wstring>{root + L"Cache\\img0001.gif"},
+              FoundBy(recorder, &Privacy_EMLPMCacheData));
+    EXPECT_EQ(std::vector<std::wstring>{root + L"Attach\\report.doc"},
+              FoundBy(recorder, &Privacy_EMLPMEmailAttachments));
+    EXPECT_EQ(std::vector<std::wstring>{root + L"history.txt"},
+              FoundBy(recorder, &Privacy_EMLPMHisOfEmailaddUsed));
+    EXPECT_EQ((std::vector<std::wstring>{root + L"Mail\\Trash.mbx", root + L"Mail\\Trash.~mbx"}),
+              FoundBy(recorder, &Privacy_EMLPMTrashFolder));
+    EXPECT_EQ((std::vector<std::wstring>{root + L"Mail\\Out.dat", root + L"Mail\\Out.mbx",
+                                         root + L"Mail\\Out.idb", root + L"Mail\\Out.~mbx"}),
+              FoundBy(recorder, &Privacy_EMLPMOutFolder));
+    EXPECT_EQ((std::vector<std::wstring>{root + L"Mail\\Sent.dat", root + L"Mail\\Sent.mbx",
+                                         root + L"Mail\\Sent.idb", root + L"Mail\\Sent.~mbx"}),
+              FoundBy(recorder, &Privacy_EMLPMSentFolder));
+    EXPECT_EQ((std::vector<std::wstring>{root + L"Mail\\Draft.dat", root + L"Mail\\Draft.mbx",
+                                         root + L"Mail\\Draft\\unfinished.msg"}),
+              FoundBy(recorder, &Privacy_EMLPMDraftFolder));
+
+    // Without the trailing backslash the same files are found.
+    registry.String(HKEY_CURRENT_USER, kPocoKey, L"path", L"C:\\Program Files\\PocoMail");
+    EXPECT_EQ(std::vector<std::wstring>{root + L"history.txt"},
+              FoundBy(recorder, &Privacy_EMLPMHisOfEmailaddUsed));
+}
+
+TEST(EmailItems, WithoutPocoMailNothingAtTheRootOfTheCurrentDriveIsTouched) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    CurrentDirectory atDriveRoot(L"C:\\");
+    TestFolder mail = TestFolder::At(L"C:\\Mail");
+    mail.File(L"Trash.mbx", 100);
+    mail.File(L"Draft\\letter.msg", 100);
+    TestFolder cache = TestFolder::At(L"C:\\Cache");
+    cache.File(L"page.htm", 100);
+    MakeFile(L"C:\\history.txt", 100);
+    TestFolder relative = TestFolder::At(L"C:\\PocoMail");
+    relative.File(L"Mail\\Trash.mbx", 100);
+    const Item poco[] = {&Privacy_EMLPMCacheData,         &Privacy_EMLPMEmailAttachments,
+                         &Privacy_EMLPMHisOfEmailaddUsed, &Privacy_EMLPMTrashFolder,
+                         &Privacy_EMLPMOutFolder,         &Privacy_EMLPMSentFolder,
+                         &Privacy_EMLPMDraftFolder};
+    Privacy_CheckDelete(1);
+
+    auto nothingFound = [&](const wchar_t* situation) {
+        for (Item item : poco) {
+            EXPECT_TRUE(FoundBy(recorder, item).empty()) << situation;
+        }
+    };
+    nothingFound(L"not installed");
+    // An empty path, a lone backslash and a relative path name no folder.
+    for (const wchar_t* path : {L"", L"\\", L"PocoMail\\"}) {
+        registry.String(HKEY_CURRENT_USER, kPocoKey, L"path", path);
+        nothingFound(path);
+    }
+    EXPECT_TRUE(FileExists(L"C:\\Mail\\Trash.mbx"));
+    EXPECT_TRUE(FileExists(L"C:\\Mail\\Draft\\letter.msg"));
+    EXPECT_TRUE(FileExists(L"C:\\Cache\\page.htm"));
+    EXPECT_TRUE(FileExists(L"C:\\history.txt"));
+    EXPECT_TRUE(FileExists(L"C:\\PocoMail\\Mail\\Trash.mbx"));
+    RemoveTree(L"C:\\history.txt");
+}
+
+TEST(EmailItems, Outlook2003SharesOneWalkForItsSevenSettingsItems) {
+    EngineRecorder recorder;
+    const std::wstring microsoft = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\";
+    TestFolder outlook = TestFolder::At(microsoft + L"Outlook");
+    outlook.File(L"outcmd.dat", 3000);
+    outlook.File(L"Outlook.NK2", 2000);
+    outlook.File(L"VbaProject.OTM", 9000);
+    outlook.File(L"extend.dat", 500);
+    TestFolder signatures = TestFolder::At(microsoft + L"Signatures");
+    signatures.File(L"Work.htm", 400);
+    signatures.File(L"Work_files\\logo.gif", 900);
+    TestFolder stationery = TestFolder::At(microsoft + L"Stationary");
+    stationery.File(L"Balloons.htm", 400);
+    TestFolder templates = TestFolder::At(microsoft + L"Templates");
+    templates.File(L"Meeting.oft", 800);
+    TestFolder proof = TestFolder::At(microsoft + L"Proof");
+    proof.File(L"CUSTOM.DIC", 100);
+
+    const auto settings = Sorted(FoundBy(recorder, &Privacy_EMLOL03RulesWizard));
+    EXPECT_EQ(Sorted({microsoft + L"Outlook\\outcmd.dat", microsoft + L"Outlook\\Outlook.NK2",
+                      microsoft + L"Outlook\\VbaProject.OTM", microsoft + L"Outlook\\extend.dat"}),
+              settings);
+    for (Item item : {&Privacy_EMLOL03CustSysFolView, &Privacy_EMLOL03CustTollBarSettings,
+                      &Privacy_EMLOL03MacrosandVBAProg, &Privacy_EMLOL03Nicknames,
+                      &Privacy_EMLOL03OutLookBarShor, &Privacy_EMLOL03RefToAddins}) {
+        EXPECT_EQ(settings, Sorted(FoundBy(recorder, item)));
+    }
+    EXPECT_EQ(Sorted({microsoft + L"Signatures\\Work.htm", microsoft + L"Signatures\\Work_files\\logo.gif"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLOL03Signatures)));
+    EXPECT_EQ(std::vector<std::wstring>{microsoft + L"Stationary\\Balloons.htm"},
+              FoundBy(recorder, &Privacy_EMLOL03Stationary));
+    EXPECT_EQ(std::vector<std::wstring>{microsoft + L"Templates\\Meeting.oft"},
+              FoundBy(recorder, &Privacy_EMLOL03Templates));
+    EXPECT_EQ(std::vector<std::wstring>{microsoft + L"Proof\\CUSTOM.DIC"},
+              FoundBy(recorder, &Privacy_EMLOL03Dictonary));
+}
+
+TEST(EmailItems, StopRequestKeepsEveryItemQuiet) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    const std::wstring profiles = SpecialFolderPath(CSIDL_APPDATA) + L"\\Thunderbird\\Profiles";
+    TestFolder thunderbird = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Thunderbird");
+    thunderbird.File(L"Profiles\\a1.default\\signons.txt", 100);
+    thunderbird.File(L"Profiles\\b2.work\\signons.txt", 100);
+    TestFolder poco = TestFolder::At(L"C:\\Program Files\\PocoMail");
+    poco.File(L"Mail\\Trash.dat", 100);
+    poco.File(L"Mail\\Trash.mbx", 100);
+    registry.String(HKEY_CURRENT_USER, kPocoKey, L"path", L"C:\\Program Files\\PocoMail\\");
+    registry.String(HKEY_CURRENT_USER, L"Identities", L"Last User ID", kMainIdentity);
+    const Item all[] = {&Privacy_EMLOL6DeletedMails,
+                        &Privacy_EMLOL6SentMails,
+                        &Privacy_EMLOL6OutBoxMails,
+                        &Privacy_EMLOL6LastUserid,
+                        &Privacy_EMLTBSavePasswords,
+                        &Privacy_EMLTBKeyDatabaseMasPass,
+                        &Privacy_EMLTBSentMails,
+                        &Privacy_EMLTBTrashMails,
+                        &Privacy_EMLTBDrafts,
+                        &Privacy_EMLTBUnsentMails,
+                        &Privacy_EMLTBDownLoadNews,
+                        &Privacy_EMLEDTrashFolder,
+                        &Privacy_EMLEDOutFolder,
+                        &Privacy_EMLEDHisOfEmailaddUsed,
+                        &Privacy_EMLEDCacheData,
+                        &Privacy_EMLEDTemporaryData,
+                        &Privacy_EMLEDNicknamesofEmailadd,
+                        &Privacy_EMLEDLogs,
+                        &Privacy_EMLEDEmailAttachments,
+                        &Privacy_EMLIMHisOfEmailaddUsed,
+                        &Privacy_EMLIMDeletedMails,
+                        &Privacy_EMLIMOutFolder,
+                        &Privacy_EMLIMSentFolder,
+                        &Privacy_EMLIMDraftFolder,
+                        &Privacy_EMLPMCacheData,
+                        &Privacy_EMLPMEmailAttachments,
+                        &Privacy_EMLPMHisOfEmailaddUsed,
+                        &Privacy_EMLPMTrashFolder,
+                        &Privacy_EMLPMOutFolder,
+                        &Privacy_EMLPMSentFolder,
+                        &Privacy_EMLPMDraftFolder,
+                        &Privacy_EMLOL03RulesWizard,
+                        &Privacy_EMLOL03CustSysFolView,
+                        &Privacy_EMLOL03CustTollBarSettings,
+                        &Privacy_EMLOL03MacrosandVBAProg,
+                        &Privacy_EMLOL03Nicknames,
+                        &Privacy_EMLOL03OutLookBarShor,
+                        &Privacy_EMLOL03RefToAddins,
+                        &Privacy_EMLOL03Signatures,
+                        &Privacy_EMLOL03Stationary,
+                        &Privacy_EMLOL03Templates,
+                        &Privacy_EMLOL03Dictonary};
+    ASSERT_EQ(42u, std::size(all));
+    Privacy_StopScan(1);
+    Privacy_CheckDelete(1);
+    for (Item item : all) {
+        EXPECT_EQ(1, item(0));
+    }
+    EXPECT_TRUE(recorder.found.empty());
+    EXPECT_EQ(0, recorder.pumps);
+    EXPECT_EQ(0u, scrub::theApp.registryValues);
+    EXPECT_TRUE(FileExists(profiles + L"\\a1.default\\signons.txt"));
+
+    // A stop pressed while an item runs ends it at its next place.
+    Privacy_StopScan(0);
+    Privacy_CheckDelete(0);
+    recorder.onFound = [](const std::wstring&) { Privacy_StopScan(1); };
+    EXPECT_EQ(1u, FoundBy(recorder, &Privacy_EMLTBSavePasswords).size());
+    Privacy_StopScan(0);
+    EXPECT_EQ(1u, FoundBy(recorder, &Privacy_EMLPMTrashFolder).size());
+}
+
+TEST(ScrubcoreDll, ExportsEveryEmailItemAndSharesOneOutlook2003Body) {
+    const char* own[] = {"Privacy_EMLOL6DeletedMails",
+                         "Privacy_EMLOL6SentMails",
+                         "Privacy_EMLOL6OutBoxMails",
+                         "Privacy_EMLOL6LastUserid",
+                         "Privacy_EMLTBSavePasswords",
+                         "Privacy_EMLTBKeyDatabaseMasPass",
+                         "Privacy_EMLTBSentMails",
+                         "Privacy_EMLTBTrashMails",
+                         "Privacy_EMLTBDrafts",
+                         "Privacy_EMLTBUnsentMails",
+                         "Privacy_EMLTBDownLoadNews",
+                         "Privacy_EMLEDTrashFolder",
+                         "Privacy_EMLEDOutFolder",
+                         "Privacy_EMLEDHisOfEmailaddUsed",
+                         "Privacy_EMLEDCacheData",
+                         "Privacy_EMLEDTemporaryData",
+                         "Privacy_EMLEDNicknamesofEmailadd",
+                         "Privacy_EMLEDLogs",
+                         "Privacy_EMLEDEmailAttachments",
+                         "Privacy_EMLIMHisOfEmailaddUsed",
+                         "Privacy_EMLIMDeletedMails",
+                         "Privacy_EMLIMOutFolder",
+                         "Privacy_EMLIMSentFolder",
+                         "Privacy_EMLIMDraftFolder",
+                         "Privacy_EMLPMCacheData",
+                         "Privacy_EMLPMEmailAttachments",
+                         "Privacy_EMLPMHisOfEmailaddUsed",
+                         "Privacy_EMLPMTrashFolder",
+                         "Privacy_EMLPMOutFolder",
+                         "Privacy_EMLPMSentFolder",
+                         "Privacy_EMLPMDraftFolder",
+                         "Privacy_EMLOL03RulesWizard",
+                         "Privacy_EMLOL03Signatures",
+                         "Privacy_EMLOL03Stationary",
+                         "Privacy_EMLOL03Templates",
+                         "Privacy_EMLOL03Dictonary"};
+    const char* sharing[] = {"Privacy_EMLOL03CustSysFolView",   "Privacy_EMLOL03CustTollBarSettings",
+                             "Privacy_EMLOL03MacrosandVBAProg", "Privacy_EMLOL03Nicknames",
+                             "Privacy_EMLOL03OutLookBarShor",   "Privacy_EMLOL03RefToAddins"};
+    std::set<FARPROC> bodies;
+    for (const char* name : own) {
+        const FARPROC address = ScrubcoreExport(name);
+        EXPECT_NE(nullptr, address) << name;
+        bodies.insert(address);
+    }
+    EXPECT_EQ(std::size(own), bodies.size());
+    for (const char* name : sharing) {
+        EXPECT_EQ(ScrubcoreExport("Privacy_EMLOL03RulesWizard"), ScrubcoreExport(name)) << name;
+    }
+    size_t emailExports = 0;
+    for (const auto& name : ScrubcoreExportNames()) {
+        emailExports += name.rfind("Privacy_EML", 0) == 0;
+    }
+    EXPECT_EQ(42u, emailExports);
+}

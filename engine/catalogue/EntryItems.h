@@ -21,9 +21,8 @@ using EntryList = std::vector<std::wstring> (*)();
 
 // folder + "\" + name for every entry directly in the folder, files and
 // folders alike, in listing order, without "." and ".." and without linked
-// folders. An empty folder
-// text lists nothing. A place below an entry that is a file simply does not
-// exist, so files need no sorting out here.
+// folders. An empty folder text lists nothing. A place below an entry that
+// is a file simply does not exist, so files need no sorting out here.
 std::vector<std::wstring> EntriesOf(const std::wstring& folder);
 
 struct PlaceBelow {

@@ -25,7 +25,7 @@ bool HasContactListExtension(const wchar_t* name) {
 }
 
 // The contact lists lying directly in the ICQ Lite folder. The name test
-// keeps a short-name match such as "OLD~1.FBK" out.
+// keeps out names that the pattern matches only through their short form.
 void IcqLiteContactLists(unsigned char) {
     const std::wstring folder = IcqLiteFolder();
     if (folder.empty()) {

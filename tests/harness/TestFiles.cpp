@@ -1,5 +1,7 @@
 #include "TestFiles.h"
 
+#include "TestProcess.h"
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -100,7 +102,13 @@ void RemoveTree(const std::wstring& path) {
     }
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveDirectoryW(path.c_str());
+        if (!RemoveDirectoryW(path.c_str()) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            // Wine cannot remove a Unix link to a folder; remove the link itself.
+            const std::string link = UnixPath(path);
+            if (!link.empty()) {
+                RunProcess(L"\\\\?\\unix\\bin\\rm -f \"" + std::wstring(link.begin(), link.end()) + L"\"", 10000);
+            }
+        }
     } else {
         DeleteFileW(path.c_str());
     }

@@ -197,8 +197,8 @@ TEST(FolderWalk, StopRequestEndsTheWalkAtTheNextEntry) {
 
 TEST(FolderWalk, LinkedFoldersAreNeverEntered) {
     EngineRecorder recorder;
+    TestFolder outside; // outlives the folder that links to it
     TestFolder folder;
-    TestFolder outside;
     const std::wstring own = folder.File(L"own.tmp", 10);
     const std::wstring foreign = outside.File(L"precious.doc", 10);
     ASSERT_TRUE(MakeUnixSymlink(folder.Path(), folder.Path(L"loop")));

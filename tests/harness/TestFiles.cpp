@@ -57,6 +57,14 @@ void SnapshotInto(const std::wstring& root, const std::wstring& relative, std::v
     FindClose(find);
 }
 
+// Removes the link itself, never what it points to.
+void RemoveUnixLink(const std::wstring& path) {
+    const std::string link = UnixPath(path);
+    if (!link.empty()) {
+        RunProcess(L"\\\\?\\unix\\bin\\rm -f \"" + std::wstring(link.begin(), link.end()) + L"\"", 10000);
+    }
+}
+
 } // namespace
 
 void MakeFolders(const std::wstring& path) {
@@ -103,11 +111,7 @@ void RemoveTree(const std::wstring& path) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         if (!RemoveDirectoryW(path.c_str()) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-            // Wine cannot remove a Unix link to a folder; remove the link itself.
-            const std::string link = UnixPath(path);
-            if (!link.empty()) {
-                RunProcess(L"\\\\?\\unix\\bin\\rm -f \"" + std::wstring(link.begin(), link.end()) + L"\"", 10000);
-            }
+            RemoveUnixLink(path); // Wine cannot remove a Unix link to a folder
         }
     } else {
         DeleteFileW(path.c_str());

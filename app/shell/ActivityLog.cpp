@@ -1,0 +1,60 @@
+#include "ActivityLog.h"
+
+#include "core/Handles.h"
+
+#include <windows.h>
+
+namespace nimbrel {
+
+CActivityLog::CActivityLog(std::wstring programFolder, LocalClock clock)
+    : programFolder_(std::move(programFolder)), clock_(clock) {}
+
+std::string EncodeLogLine(const std::wstring& stamp, const std::wstring& message) {
+    std::wstring line = stamp + message + L"\n";
+    std::wstring withCrLf;
+    withCrLf.reserve(line.size() + 4);
+    for (const wchar_t c : line) {
+        if (c == L'\n') {
+            withCrLf += L'\r';
+        }
+        withCrLf += c;
+    }
+    const int n = WideCharToMultiByte(CP_ACP, 0, withCrLf.data(), static_cast<int>(withCrLf.size()), nullptr,
+                                      0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) {
+        WideCharToMultiByte(CP_ACP, 0, withCrLf.data(), static_cast<int>(withCrLf.size()), bytes.data(), n,
+                            nullptr, nullptr);
+    }
+    return bytes;
+}
+
+void CActivityLog::WriteLog(const std::wstring& message) {
+    const SYSTEMTIME now = clock_();
+    if (fileName_.empty()) {
+        fileName_ = LogFolder() + L"\\" + LogFileName(now);
+    }
+    const std::string bytes = EncodeLogLine(LogLineStamp(now), message);
+    if (!AppendLine(bytes) && GetLastError() == ERROR_PATH_NOT_FOUND) {
+        // An installation without its LOGS folder would otherwise never log
+        // anything; the folder is made once, where support expects it.
+        if (CreateDirectoryW(LogFolder().c_str(), nullptr)) {
+            AppendLine(bytes);
+        }
+    }
+}
+
+bool CActivityLog::AppendLine(const std::string& bytes) const {
+    // Others may read the log while the program runs, but never write to it.
+    scrub::UniqueFile file(CreateFileW(fileName_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return false;
+    }
+    SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+    DWORD written = 0;
+    return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+} // namespace nimbrel

@@ -1,0 +1,85 @@
+// The base of every dialog, page and box of the program: one dialog
+// procedure that finds the C++ object of the window and hands each message
+// to a virtual handler. Runs modal (DoModal) or modeless (Create).
+#pragma once
+
+#include "GdiHandles.h"
+
+#include <windows.h>
+
+namespace nimbrel {
+
+class CDialogBase {
+public:
+    // `module` holds the template (null: the program itself).
+    explicit CDialogBase(UINT templateId, HINSTANCE module = nullptr);
+    CDialogBase(const CDialogBase&) = delete;
+    CDialogBase& operator=(const CDialogBase&) = delete;
+    // A modeless window still open is destroyed with its object.
+    virtual ~CDialogBase();
+
+    // Runs the dialog until EndDialog; returns its result, or -1 when the
+    // dialog could not be created.
+    INT_PTR DoModal(HWND owner = nullptr);
+    // Creates the dialog modeless (a page inside `parent`, or a top-level
+    // window); false when it could not be created.
+    bool Create(HWND parent);
+    // Modal: ends the loop with the result. Modeless: destroys the window.
+    void EndDialog(INT_PTR result);
+
+    HWND Hwnd() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    bool IsModal() const { return modal_; }
+    UINT TemplateId() const { return templateId_; }
+    HINSTANCE Module() const { return module_; }
+
+    // Gives the dialog and its controls the pixel layout they have at 96
+    // DPI, whatever the screen's setting (call from OnInitDialog).
+    void LayoutAtFixedDpi();
+
+    static CDialogBase* FromHandle(HWND window);
+
+protected:
+    // Return TRUE to let the system put the focus on the first control.
+    virtual BOOL OnInitDialog() { return TRUE; }
+    // A button, menu or accelerator command; false when not handled (IDOK
+    // and IDCANCEL then go to OnOK and OnCancel).
+    virtual bool OnCommand(int id, int code, HWND control);
+    // A common control's notification; set `result` and return true when
+    // handled.
+    virtual bool OnNotify(int id, NMHDR& header, LRESULT& result);
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnSize(UINT type, int width, int height);
+    // Paints the client area (also when a child asks for the picture behind
+    // it). Return false to leave the painting to the system.
+    virtual bool OnPaint(HDC dc, const RECT& area);
+    // Return true when the background was painted.
+    virtual bool OnEraseBackground(HDC dc);
+    // A brush for a child's background, or null for the default.
+    virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT message);
+    // Enter and the OK button. Modal: ends with IDOK; modeless: nothing,
+    // so that Enter on a page never closes it.
+    virtual void OnOK();
+    // Escape, the Cancel button and the close box. Modal: ends with
+    // IDCANCEL; modeless: nothing.
+    virtual void OnCancel();
+    virtual void OnShowWindow(bool shown);
+    virtual void OnDestroy();
+    // A control reported the mouse entering or leaving it.
+    virtual void OnControlHover(int id, bool entered);
+    // Sees every message first; return true (with `result`) to stop there.
+    virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
+
+private:
+    static INT_PTR CALLBACK StaticDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR DialogProc(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR SetResult(LRESULT result);
+
+    UINT templateId_;
+    HINSTANCE module_;
+    HWND hwnd_ = nullptr;
+    bool modal_ = false;
+    UniqueFont layoutFont_;
+};
+
+} // namespace nimbrel

@@ -1,0 +1,45 @@
+#include "TreeCtrl.h"
+
+#include <vector>
+
+namespace nimbrel {
+
+HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after,
+                                LPARAM data) const {
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.lParam = data;
+    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+std::wstring CTreeCtrl::GetItemText(HTREEITEM item) const {
+    // Found-item texts can be long paths: grow until the text fits.
+    std::vector<wchar_t> text(260);
+    for (;;) {
+        TVITEMW query{};
+        query.mask = TVIF_TEXT;
+        query.hItem = item;
+        query.pszText = text.data();
+        query.cchTextMax = static_cast<int>(text.size());
+        if (!Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) {
+            return {};
+        }
+        const std::wstring result(query.pszText);
+        if (result.size() + 1 < text.size() || text.size() >= 32768) {
+            return result;
+        }
+        text.resize(text.size() * 4);
+    }
+}
+
+LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const {
+    TVITEMW query{};
+    query.mask = TVIF_PARAM;
+    query.hItem = item;
+    return Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query)) ? query.lParam : 0;
+}
+
+} // namespace nimbrel

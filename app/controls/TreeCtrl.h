@@ -1,0 +1,40 @@
+// The tree views of the option pages and the found items: items with check
+// boxes, walked by child and sibling.
+#pragma once
+
+#include "Window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace nimbrel {
+
+class CTreeCtrl : public CWindow {
+public:
+    using CWindow::CWindow;
+
+    HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST,
+                         LPARAM data = 0) const;
+    bool DeleteItem(HTREEITEM item) const { return TreeView_DeleteItem(hwnd_, item) != FALSE; }
+    void DeleteAllItems() const { TreeView_DeleteAllItems(hwnd_); }
+
+    HTREEITEM GetRoot() const { return TreeView_GetRoot(hwnd_); }
+    HTREEITEM GetChild(HTREEITEM item) const { return TreeView_GetChild(hwnd_, item); }
+    HTREEITEM GetNextSibling(HTREEITEM item) const { return TreeView_GetNextSibling(hwnd_, item); }
+    HTREEITEM GetParentItem(HTREEITEM item) const { return TreeView_GetParent(hwnd_, item); }
+    HTREEITEM GetSelection() const { return TreeView_GetSelection(hwnd_); }
+    bool Select(HTREEITEM item) const { return TreeView_SelectItem(hwnd_, item) != FALSE; }
+    bool Expand(HTREEITEM item, UINT action = TVE_EXPAND) const {
+        return TreeView_Expand(hwnd_, item, action) != FALSE;
+    }
+    unsigned Count() const { return TreeView_GetCount(hwnd_); }
+
+    std::wstring GetItemText(HTREEITEM item) const;
+    LPARAM GetItemData(HTREEITEM item) const;
+    // The check box of an item (a tree with TVS_CHECKBOXES).
+    bool GetCheck(HTREEITEM item) const { return TreeView_GetCheckState(hwnd_, item) == 1; }
+    void SetCheck(HTREEITEM item, bool checked) const { TreeView_SetCheckState(hwnd_, item, checked); }
+};
+
+} // namespace nimbrel

@@ -1,0 +1,49 @@
+// An image push button: one image for rest, one while the mouse is over it
+// (or it has the focus), one while it is pressed, with an optional small
+// icon on its left.
+#pragma once
+
+#include "GdiHandles.h"
+#include "HoverTracker.h"
+#include "SubclassedControl.h"
+
+#include <optional>
+
+namespace nimbrel {
+
+class CXPButton : public CSubclassedControl {
+public:
+    // Bitmap resources of `module` (null: the program). Redraws.
+    void SetImages(HINSTANCE module, UINT normal, UINT hover, UINT pressed);
+    void SetImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed);
+    // A bitmap drawn at x 12, vertically centred; `transparent` pixels let
+    // the button image show through.
+    void SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent);
+    // Fills the button before the image is drawn (for images smaller than
+    // the button, or none).
+    void SetBackgroundColor(COLORREF color);
+
+    bool IsMouseOver() const { return hover_.IsHovering(); }
+
+    enum class Face { Normal, Hover, Pressed };
+    // The image a button shows for the owner-draw state flags.
+    Face FaceFor(UINT itemState) const;
+
+protected:
+    void OnAttached() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Draw(const DRAWITEMSTRUCT& item) const;
+    bool IsDefaultButton() const;
+
+    UniqueBitmap normal_;
+    UniqueBitmap hoverImage_;
+    UniqueBitmap pressed_;
+    UniqueBitmap icon_;
+    COLORREF iconTransparent_ = RGB(255, 0, 255);
+    std::optional<COLORREF> background_;
+    CHoverTracker hover_;
+};
+
+} // namespace nimbrel

@@ -119,9 +119,15 @@ std::wstring SaveScreenshot(const std::wstring& name) {
     if (unixPicture.empty()) {
         return {};
     }
-    const ProcessResult result =
-        RunProcess(L"\\\\?\\unix\\usr\\bin\\import -window root " + Quoted(unixPicture), 30000);
-    return result.started && FileExists(picture) ? picture : std::wstring();
+    DeleteFileW(picture.c_str());
+    // Wine cannot wait for a host program: the picture appears under its
+    // name only once it is complete.
+    const std::string script = "import -window root 'png:" + unixPicture + ".part' && mv '" + unixPicture +
+                               ".part' '" + unixPicture + "'";
+    const ProcessResult result = RunProcess(L"\\\\?\\unix\\bin\\sh -c " + Quoted(script), 30000);
+    return result.started && WaitFor([&] { return FileExists(picture); }, std::chrono::milliseconds(30000))
+               ? picture
+               : std::wstring();
 }
 
 } // namespace testing_support

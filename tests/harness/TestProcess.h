@@ -19,7 +19,9 @@ struct ProcessResult {
     bool finished = false; // false: still running at the timeout (it was killed)
     DWORD exitCode = 0;
 };
-// Runs a command line and waits for it (working folder optional).
+// Runs a command line and waits for it (working folder optional). A host
+// program (\\?\unix\...) starts but cannot be waited for: `finished` stays
+// false, so have it leave a file behind and wait for that.
 ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 60000,
                          const std::wstring& workingFolder = L"");
 

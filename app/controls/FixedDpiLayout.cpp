@@ -84,11 +84,13 @@ UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE 
             if (static_cast<WORD>(GetDlgCtrlID(*it)) != item.id) {
                 continue;
             }
+            // The font first: controls such as list boxes fit their height
+            // to the font's lines when they are sized.
+            if (font) {
+                SendMessageW(*it, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+            }
             const RECT place = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy, units);
             MoveWindow(*it, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
-            if (font) {
-                SendMessageW(*it, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-            }
             unplaced.erase(it);
             break;
         }

@@ -1,0 +1,30 @@
+// Identifiers of the controls tests' own dialog templates.
+#pragma once
+
+#define IDD_LAYOUT 3001
+#define IDD_LAYOUT_CLASSIC 3002
+#define IDD_SHOWCASE 3003
+#define IDD_MODAL 3004
+
+// IDD_LAYOUT and IDD_LAYOUT_CLASSIC
+#define IDC_GROW 3101
+#define IDC_RIGHT 3102
+#define IDC_BOTTOM 3103
+#define IDC_CORNER 3104
+#define IDC_WIDE 3105
+#define IDC_TALL 3106
+
+// IDD_SHOWCASE
+#define IDC_NAV_SCAN 3201
+#define IDC_NAV_OPTIONS 3202
+#define IDC_NAV_SHRED 3203
+#define IDC_NAV_STATISTICS 3204
+#define IDC_HEADING 3210
+#define IDC_RAISED 3211
+#define IDC_SUNKEN 3212
+#define IDC_RIGHT_TEXT 3213
+#define IDC_CENTRED_TEXT 3214
+#define IDC_TRANSPARENT_TEXT 3215
+#define IDC_LINK 3220
+#define IDC_HOVER_BUTTON 3221
+#define IDC_ICON_FIRST 3230

@@ -48,7 +48,8 @@ struct Measurement {
     std::string fixed;  // after the fixed-DPI layout
 };
 
-Measurement Measure() {
+// Lays the page out and, when `screenshot` is named, shows it for a picture.
+Measurement Measure(const wchar_t* screenshot = nullptr) {
     Measurement m;
     m.dpi = ScreenDpi();
     Page page;
@@ -56,6 +57,12 @@ Measurement Measure() {
         m.native = Places(page.Hwnd());
         page.LayoutAtFixedDpi();
         m.fixed = Places(page.Hwnd());
+        if (screenshot) {
+            SetWindowPos(page.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            UpdateWindow(page.Hwnd());
+            Pump();
+            SaveScreenshot(screenshot);
+        }
     }
     return m;
 }
@@ -101,7 +108,7 @@ TEST(FixedDpiLayout, At96DpiItMatchesTheSystemsOwnLayout) {
 }
 
 TEST(FixedDpiLayout, ADialogLaidOutAt120DpiHasItsPixelSizeAt96Dpi) {
-    const Measurement here = Measure();
+    const Measurement here = Measure(L"controls-layout-96dpi");
     ASSERT_EQ(96, here.dpi);
 
     TestFolder scratch;
@@ -137,6 +144,6 @@ TEST(FixedDpiLayout, ADialogLaidOutAt120DpiHasItsPixelSizeAt96Dpi) {
 TEST(DpiChild, DISABLED_ReportLayout) {
     wchar_t report[MAX_PATH] = {};
     ASSERT_TRUE(GetEnvironmentVariableW(kReportVariable, report, MAX_PATH));
-    const Measurement m = Measure();
+    const Measurement m = Measure(L"controls-layout-120dpi");
     MakeFileWithContent(report, std::to_string(m.dpi) + "\n" + m.native + "\n" + m.fixed + "\n");
 }

@@ -1,0 +1,162 @@
+// The real Updrift.dll: its exports, the address it asks by default, and the
+// separate installation through rundll32 after the program has ended.
+#include "DialogWatcher.h"
+#include "TestFiles.h"
+#include "TestProcess.h"
+#include "TestRegistry.h"
+#include "TestZip.h"
+#include "UpdateMachine.h"
+#include "UpdateServer.h"
+
+#include "updrift/Updrift.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+class Library {
+public:
+    Library() : module_(LoadLibraryW((ProgramFolder() + L"\\Updrift.dll").c_str())) {}
+    ~Library() {
+        if (module_) {
+            FreeLibrary(module_);
+        }
+    }
+    template <class Function> Function Get(const char* name) const {
+        return module_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
+                       : nullptr;
+    }
+
+private:
+    HMODULE module_;
+};
+
+using CheckFunction = void (*)(const wchar_t*, UpdriftDecideCallBack, UpdriftStatusCallBack);
+using InstallFunction = int(CALLBACK*)(HWND, HINSTANCE, LPSTR, int);
+
+std::vector<int> libraryCodes;
+unsigned char TakeNothing(const wchar_t*, const wchar_t*) {
+    return 0;
+}
+int RecordCode(int code, const wchar_t*) {
+    libraryCodes.push_back(code);
+    return 1;
+}
+
+std::string FileLine(const std::string& destination, const std::wstring& url, int archive) {
+    return destination + "\t\\\t0\t" + Narrow(url) + "\t" + std::to_string(archive) + "\t0";
+}
+
+} // namespace
+
+TEST(UpdriftLibrary, ExportsBothFunctionsUnderTheirPlainNames) {
+    Library library;
+    EXPECT_NE(nullptr, library.Get<CheckFunction>("AuCheckForUpdates"));
+    EXPECT_NE(nullptr, library.Get<InstallFunction>("InstallUpdates"));
+    EXPECT_EQ(nullptr, library.Get<InstallFunction>("InstallUpdates@16"));
+    EXPECT_EQ(nullptr, library.Get<InstallFunction>("_InstallUpdates@16"));
+}
+
+TEST(UpdriftLibrary, WithoutAnAddressAsksTheOneInTheSettings) {
+    UpdateMachine machine; // keeps whatever the check writes in a temporary folder of its own
+    ServedFiles served;
+    const std::wstring page = served.Put(L"updates.asp", Page({"0"}));
+    TestRegistry registry;
+    registry.String(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Nimbrel", L"updateurl", page);
+    Library library;
+    auto check = library.Get<CheckFunction>("AuCheckForUpdates");
+    ASSERT_NE(nullptr, check);
+
+    libraryCodes.clear();
+    check(nullptr, &TakeNothing, &RecordCode);
+
+    EXPECT_EQ(std::vector<int>({7, 1, 10}), libraryCodes);
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested());
+}
+
+TEST(UpdriftLibrary, InstallUpdatesWithoutAListSaysSoAndReturns0) {
+    UpdateMachine machine;
+    DialogWatcher watcher;
+    Library library;
+    auto install = library.Get<InstallFunction>("InstallUpdates");
+    ASSERT_NE(nullptr, install);
+
+    EXPECT_EQ(0, install(nullptr, nullptr, const_cast<char*>("ignored arguments"), SW_SHOWNORMAL));
+
+    const std::vector<SeenDialog> seen = watcher.Seen();
+    ASSERT_EQ(1u, seen.size());
+    EXPECT_EQ(L"Nimbrel", seen[0].caption);
+    EXPECT_EQ(L"Error in open file", seen[0].text);
+}
+
+TEST(SeparateInstallation, TheProgramEndsIsUpdatedAndStartsAgain) {
+    UpdateMachine machine;
+    ServedFiles served;
+    DialogWatcher watcher;
+    machine.AddStandIn();
+    machine.AddLibrary();
+    const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+    const std::wstring page = served.Put(
+        L"updates.asp",
+        Page({"2", "toolbar\t1.0\t1\t1", FileLine("toolbar.dll", served.Url(L"toolbar.dll"), 0),
+              "software\t2.4\t2\t0", FileLine("Scrubcore.dll", served.Put(L"engine.bin", "engine 2.4"), 0),
+              FileLine("docs.zip", served.Put(L"docs.zip", ZipBytes({{"docs/readme.txt", "readme 2.4"}})),
+                       1)}));
+
+    const ProcessResult checking =
+        RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + page, 60000);
+
+    ASSERT_TRUE(checking.finished);
+    EXPECT_EQ(0u, checking.exitCode);
+    // The declined toolbar still asked for the program to be closed; the
+    // check never returned into the program.
+    EXPECT_EQ(std::vector<std::string>({"7|", "1|", "2|software", "2|software", "3|software", "8|"}),
+              machine.Recorded(L"status.txt"));
+    ASSERT_TRUE(WaitFor([&] { return machine.Recorded().size() >= 2; }, std::chrono::milliseconds(30000)))
+        << "the program was not started again";
+    EXPECT_EQ(std::vector<std::string>({"run check " + Narrow(page), "run"}), machine.Recorded());
+    EXPECT_EQ("engine 2.4", ReadAll(engine));
+    EXPECT_EQ("readme 2.4", ReadAll(machine.ProgramFile(L"docs\\readme.txt")));
+    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"engine.bin", L"docs.zip"}), served.Requested());
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST(SeparateInstallation, WaitsForTheProgramToLetGoOfItsLock) {
+    UpdateMachine machine;
+    DialogWatcher watcher;
+    machine.AddStandIn();
+    machine.AddLibrary();
+    const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+    machine.Downloaded(L"Q0W9E8R7T6", "engine 2.4");
+    machine.WriteList({L"Scrubcore.dll\t\\\t10\thttp://www.nimbrel.com/x\t0\t0\tQ0W9E8R7T6"});
+    HANDLE lock = CreateMutexW(nullptr, TRUE, L"Nimbrel"); // the program still runs
+
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + std::wstring(system) + L"\\rundll32.exe\" \"" +
+                           machine.ProgramFile(L"Updrift.dll") + L"\",InstallUpdates";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    Sleep(1500);
+    EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "installed while the program held its lock";
+    EXPECT_TRUE(machine.Recorded().empty());
+
+    ReleaseMutex(lock);
+    CloseHandle(lock);
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 30000));
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ("engine 2.4", ReadAll(engine));
+    EXPECT_TRUE(WaitFor([&] { return !machine.Recorded().empty(); }));
+    EXPECT_EQ(std::vector<std::string>({"run"}), machine.Recorded()) << "the restarted program got the lock";
+    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(watcher.Seen().empty());
+}

@@ -1,0 +1,116 @@
+#include "check/InternetSession.h"
+
+#include "support/Text.h"
+
+#include <vector>
+
+namespace updrift {
+
+namespace {
+
+constexpr wchar_t kAgent[] = L"Microsoft Internet Explorer";
+constexpr DWORD kBlockSize = 64 * 1024;
+
+// Status codes other than 2xx carry an error page, never the update itself.
+bool AnsweredWithSuccess(HINTERNET request) {
+    DWORD code = 0;
+    DWORD size = sizeof code;
+    if (!HttpQueryInfoW(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &code, &size, nullptr)) {
+        return false;
+    }
+    return code >= 200 && code < 300;
+}
+
+// The length the server announced, or -1 when it announced none.
+long long AnnouncedLength(HINTERNET request) {
+    wchar_t text[32] = {};
+    DWORD size = sizeof text;
+    if (!HttpQueryInfoW(request, HTTP_QUERY_CONTENT_LENGTH, text, &size, nullptr)) {
+        return -1;
+    }
+    return ParseDecimal(text);
+}
+
+} // namespace
+
+bool IsWebAddress(const std::wstring& url) {
+    return StartsWithNoCase(url, L"http://") || StartsWithNoCase(url, L"https://");
+}
+
+bool CInternetSession::Open() {
+    session_.Reset(InternetOpenW(kAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    return session_.Valid();
+}
+
+UniqueInternet CInternetSession::OpenAddress(const std::wstring& url, DWORD flags, const wchar_t* headers) {
+    if (!session_ || !IsWebAddress(url)) {
+        return UniqueInternet();
+    }
+    // The user is never asked anything on the updater's behalf (no
+    // credential or certificate dialogs): a check runs unattended.
+    UniqueInternet request(InternetOpenUrlW(session_.Get(), url.c_str(), headers,
+                                            headers ? static_cast<DWORD>(-1) : 0, flags | INTERNET_FLAG_NO_UI,
+                                            0));
+    if (request && !AnsweredWithSuccess(request.Get())) {
+        request.Reset();
+    }
+    return request;
+}
+
+template <class Sink>
+bool CInternetSession::ReadAll(HINTERNET request, Sink&& sink, unsigned long long& bytes) {
+    std::vector<char> block(kBlockSize);
+    bytes = 0;
+    for (;;) {
+        DWORD read = 0;
+        if (!InternetReadFile(request, block.data(), kBlockSize, &read)) {
+            return false;
+        }
+        if (read == 0) {
+            break;
+        }
+        if (!sink(block.data(), read)) {
+            return false;
+        }
+        bytes += read;
+    }
+    // A connection that closes early ends the body without an error; the
+    // announced length tells that something is missing.
+    const long long announced = AnnouncedLength(request);
+    return announced < 0 || static_cast<unsigned long long>(announced) == bytes;
+}
+
+bool CInternetSession::FetchPage(const std::wstring& url, std::string& body) {
+    // Always the server's current page, never a cached copy.
+    UniqueInternet request =
+        OpenAddress(url, INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD, L"Accept: */*\r\n");
+    if (!request) {
+        return false;
+    }
+    body.clear();
+    unsigned long long bytes = 0;
+    return ReadAll(
+        request.Get(),
+        [&](const char* data, DWORD size) {
+            body.append(data, size);
+            return true;
+        },
+        bytes);
+}
+
+bool CInternetSession::Download(const std::wstring& url, HANDLE file, unsigned long long& bytes) {
+    UniqueInternet request = OpenAddress(
+        url, INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, nullptr);
+    if (!request) {
+        return false;
+    }
+    return ReadAll(
+        request.Get(),
+        [&](const char* data, DWORD size) {
+            DWORD written = 0;
+            return WriteFile(file, data, size, &written, nullptr) && written == size;
+        },
+        bytes);
+}
+
+} // namespace updrift

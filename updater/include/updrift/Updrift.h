@@ -1,0 +1,70 @@
+// Updrift: the updater's exported interface.
+//
+// AuCheckForUpdates reads the update page, asks the host about every offered
+// update, downloads the files of the accepted ones to the temporary folder
+// and installs them: in the calling thread, or, when an update needs the
+// program closed, in a separate "rundll32" process that waits for the
+// program to end, installs and starts "Nimbrel.exe" again, while the calling
+// process ends with exit code 0.
+//
+// The update page is line-based text: the number of entries, then per entry
+// a header "component<TAB>version<TAB>file lines<TAB>restart flag" followed
+// by its file lines "destination<TAB>join<TAB>size<TAB>address<TAB>archive
+// flag<TAB>run flag".
+#pragma once
+
+#include <windows.h>
+
+#if defined(UPDRIFT_BUILD)
+#define UPDRIFT_API extern "C" __declspec(dllexport)
+#else
+#define UPDRIFT_API extern "C" __declspec(dllimport)
+#endif
+
+// Where the vendor publishes its update page. A host that knows better (for
+// example from its settings) passes its own address to AuCheckForUpdates.
+// With a null or empty address the library reads the REG_SZ value
+// UPDRIFT_URL_SETTING of HKEY_LOCAL_MACHINE\UPDRIFT_SETTINGS_KEY (a full
+// address such as "http://updates.example.net:8080/updates/updates.asp")
+// and falls back to UPDRIFT_DEFAULT_URL when that value is absent or empty.
+#define UPDRIFT_DEFAULT_URL L"http://www.nimbrel.com/updates/updates.asp"
+#define UPDRIFT_SETTINGS_KEY L"SOFTWARE\\Nimbrel"
+#define UPDRIFT_URL_SETTING L"updateurl"
+
+// Status codes, in the order a full check can report them.
+enum UpdriftStatus {
+    UPDRIFT_STATUS_CONNECTED = 1,        // Internet session open; the page is requested next
+    UPDRIFT_STATUS_DOWNLOADING = 2,      // text: component name; one file of it is fetched next
+    UPDRIFT_STATUS_COMPONENT_READY = 3,  // text: component name; all its files are downloaded
+    UPDRIFT_STATUS_DOWNLOAD_FAILED = 4,  // text: component name; the check ends, nothing is installed
+    UPDRIFT_STATUS_CHECKING = 7,         // first thing, before connecting
+    UPDRIFT_STATUS_READY_TO_INSTALL = 8, // the downloads are listed; installation follows
+    UPDRIFT_STATUS_ERROR = 10,           // text: one of the two error texts below; the check ends
+    UPDRIFT_STATUS_FINISHED = 11,        // the check ended normally (with or without updates)
+};
+
+#define UPDRIFT_TEXT_CANNOT_CONNECT L"Unable to connect to update server ..."
+#define UPDRIFT_TEXT_BAD_INFORMATION L"Error occured while downloading info."
+
+// Asked once with two null texts when the page has been read (the answer is
+// ignored), then once per offered update with its component name and version
+// text: not 0 takes the update. The texts are valid during the call only.
+typedef unsigned char (*UpdriftDecideCallBack)(const wchar_t* component, const wchar_t* version);
+// Told every step: a status code above and a text that may be null (valid
+// during the call only). The result is ignored.
+typedef int (*UpdriftStatusCallBack)(int code, const wchar_t* text);
+
+// Runs one whole check on the caller's thread and calls both callbacks on
+// it; a host with a window calls it from a worker thread. Only one check may
+// run at a time in a process. When a separate installation process is
+// needed, the call does not return: the process ends with exit code 0.
+UPDRIFT_API void AuCheckForUpdates(const wchar_t* url, UpdriftDecideCallBack decide,
+                                   UpdriftStatusCallBack status);
+
+// Installs what the last check downloaded (the list "updatetmp.tmp" in the
+// temporary folder) into the folder that holds this library, after the
+// program (its single-instance lock "Nimbrel") has ended, then starts
+// "Nimbrel.exe" from that folder. Shaped for "rundll32 Updrift.dll,
+// InstallUpdates"; the arguments are ignored. Returns 1 when the list could
+// be used, 0 otherwise.
+UPDRIFT_API int CALLBACK InstallUpdates(HWND window, HINSTANCE instance, LPSTR commandLine, int show);

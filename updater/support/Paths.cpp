@@ -1,0 +1,122 @@
+#include "support/Paths.h"
+
+#include "support/Text.h"
+
+#include <vector>
+
+namespace updrift {
+
+std::wstring WithTrailingBackslash(std::wstring folder) {
+    if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') {
+        folder += L'\\';
+    }
+    return folder;
+}
+
+std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
+    size_t skip = 0;
+    while (skip < name.size() && (name[skip] == L'\\' || name[skip] == L'/')) {
+        ++skip;
+    }
+    return WithTrailingBackslash(folder) + name.substr(skip);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const size_t pos = path.find_last_of(L"\\/");
+    return pos == std::wstring::npos ? std::wstring() : path.substr(0, pos + 1);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    if (path.empty()) {
+        return {};
+    }
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) {
+        return {};
+    }
+    std::vector<wchar_t> buffer(needed + 1);
+    const DWORD written =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (written == 0 || written >= buffer.size()) {
+        return {};
+    }
+    return std::wstring(buffer.data(), written);
+}
+
+bool SameFolder(const std::wstring& a, const std::wstring& b) {
+    const std::wstring fullA = WithTrailingBackslash(FullPath(a));
+    const std::wstring fullB = WithTrailingBackslash(FullPath(b));
+    return !fullA.empty() && EqualsNoCase(fullA, fullB);
+}
+
+namespace {
+
+// "CON", "nul.txt", "COM1.dll"... open a device instead of a file.
+bool IsDeviceName(const std::wstring& part) {
+    std::wstring base = part.substr(0, part.find(L'.'));
+    while (!base.empty() && base.back() == L' ') {
+        base.pop_back();
+    }
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
+        if (EqualsNoCase(base, device)) {
+            return true;
+        }
+    }
+    return base.size() == 4 && (StartsWithNoCase(base, L"COM") || StartsWithNoCase(base, L"LPT")) &&
+           base[3] >= L'1' && base[3] <= L'9';
+}
+
+} // namespace
+
+bool IsSafeRelativePath(const std::wstring& name) {
+    if (name.empty() || name.find(L':') != std::wstring::npos) {
+        return false;
+    }
+    std::wstring unified = name;
+    for (wchar_t& c : unified) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    for (const std::wstring& part : SplitAt(unified, L'\\')) {
+        // Windows drops trailing dots and blanks from names, so "..." and ". ."
+        // would climb like "..".
+        if (part.find_first_not_of(L". ") == std::wstring::npos || IsDeviceName(part)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool IsBareFileName(const std::wstring& name) {
+    return IsSafeRelativePath(name) && name.find_first_of(L"\\/") == std::wstring::npos;
+}
+
+std::wstring ModuleFolder(HMODULE module) {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(module, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) {
+            return {};
+        }
+        if (n < buffer.size()) {
+            return FolderOf(std::wstring(buffer.data(), n));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+HMODULE ThisModule() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
+    return module;
+}
+
+std::wstring TempFolder() {
+    wchar_t buffer[MAX_PATH + 2] = {};
+    const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
+    return n == 0 || n > MAX_PATH + 1 ? std::wstring() : WithTrailingBackslash(std::wstring(buffer, n));
+}
+
+} // namespace updrift

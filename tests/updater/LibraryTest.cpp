@@ -98,6 +98,10 @@ TEST(SeparateInstallation, TheProgramEndsIsUpdatedAndStartsAgain) {
     machine.AddStandIn();
     machine.AddLibrary();
     const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+    // TMP names the temporary folder; a TEMP that disagrees must not split
+    // the list from its installation.
+    TestFolder otherTemp;
+    SetEnvironmentVariableW(L"TEMP", otherTemp.Path().c_str());
     const std::wstring page = served.Put(
         L"updates.asp",
         Page({"2", "toolbar\t1.0\t1\t1", FileLine("toolbar.dll", served.Url(L"toolbar.dll"), 0),
@@ -120,6 +124,7 @@ TEST(SeparateInstallation, TheProgramEndsIsUpdatedAndStartsAgain) {
     EXPECT_EQ("engine 2.4", ReadAll(engine));
     EXPECT_EQ("readme 2.4", ReadAll(machine.ProgramFile(L"docs\\readme.txt")));
     EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(Snapshot(otherTemp.Path()).empty());
     EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"engine.bin", L"docs.zip"}), served.Requested());
     EXPECT_TRUE(watcher.Seen().empty());
 }

@@ -121,7 +121,8 @@ TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
     const std::string name(5000, 'n');
     const std::string version(3000, '9');
     const std::wstring page = served.Put(
-        L"updates.asp", Page({"1", name + "\t" + version + "\t1\t1", FileLine("a.dll", "\\", 0, served.Url(L"a.dll"))}));
+        L"updates.asp",
+        Page({"1", name + "\t" + version + "\t1\t1", FileLine("a.dll", "\\", 0, served.Url(L"a.dll"))}));
 
     EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, page));
     EXPECT_EQ(std::vector<int>({7, 1, 11}), recorder.Codes());

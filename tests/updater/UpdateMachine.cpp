@@ -32,6 +32,12 @@ UpdateMachine::UpdateMachine() {
 }
 
 UpdateMachine::~UpdateMachine() {
+    // A program the test started may still be ending with its folder as its
+    // working folder: give it time to let go before the box is removed.
+    WaitFor([&] {
+        RemoveTree(box_.Path());
+        return !FolderExists(box_.Path());
+    });
     SetEnvironmentVariableW(L"TMP", savedTmp_.empty() ? nullptr : savedTmp_.c_str());
     SetEnvironmentVariableW(L"TEMP", savedTemp_.empty() ? nullptr : savedTemp_.c_str());
 }

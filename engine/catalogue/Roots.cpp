@@ -44,4 +44,17 @@ std::wstring WinDirFolder() {
     return path;
 }
 
+std::wstring TempPathFolder() {
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+    if (length == 0 || length > MAX_PATH) {
+        return {};
+    }
+    std::wstring folder(path, length);
+    while (folder.size() > 3 && folder.back() == L'\\') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
 } // namespace scrub

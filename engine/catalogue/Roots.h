@@ -25,6 +25,7 @@ std::wstring HistoryFolder();       // [History]
 std::wstring CommonAppDataFolder(); // [CommonAppData]
 std::wstring ProgramFilesFolder();  // [ProgramFiles]
 std::wstring DocumentsFolder();     // [Documents]
+std::wstring TempPathFolder();      // the folder GetTempPath names for temporary files
 std::wstring AppDataParentFolder(); // [AppData] cut before its last backslash (the messengers' [Profile])
 
 // Installation folders found by the discovery lookups, empty when the

@@ -1,10 +1,175 @@
-// Cleaning one chosen found item.
+// Cleaning one chosen found item. The text alone says what the trace is: a
+// registry value (its root name and "||" come first), a file path, or an
+// entry of the Recycle Bin. Whatever happens, the host gets 1 back and learns
+// the kilobytes removed through the size total.
+#include "catalogue/Roots.h"
+#include "clean/SystemFolders.h"
 #include "core/ExportGuard.h"
+#include "core/Handles.h"
+#include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
+#include "files/FilePrimitives.h"
+#include "registry/RegistryPrimitives.h"
+#include "scrubcore/WindowsItems.h"
 
-// TODO(windows-items): files, registry values, the paging-file setting and
-// the Recycle Bin land with the Windows items; until then nothing is cleaned.
+#include <shellapi.h>
+
+namespace scrub {
+namespace {
+
+enum class TraceKind { RegistryValue, File, RecycleBinEntry };
+
+TraceKind KindOf(const std::wstring& text) {
+    // A value may be named after a path ("...\MUICache=C:\app.exe"); its root
+    // name in front decides, so a registry text never reaches file deletion.
+    if (IsRegistryText(text)) {
+        return TraceKind::RegistryValue;
+    }
+    if (Contains(text, L":\\")) {
+        return TraceKind::File;
+    }
+    if (Contains(text, L"||")) {
+        return TraceKind::RegistryValue; // under a root outside the table: nothing is done
+    }
+    return TraceKind::RecycleBinEntry;
+}
+
+// --- Files ---
+
+// A file in use cannot go now; Windows removes it at the next restart.
+bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
+    // The scan leaves read-only bits alone; a file the user chose to remove
+    // loses its bit only now, right before its deletion.
+    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    if (readOnly) {
+        SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    }
+    if (DeleteFileW(path.c_str())) {
+        return true;
+    }
+    const DWORD error = GetLastError();
+    if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
+        MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
+        return true;
+    }
+    if (readOnly) {
+        SetFileAttributesW(path.c_str(), attributes); // it stays: as it was
+    }
+    return false;
+}
+
+void CleanFile(const std::wstring& path) {
+    CScrubcoreApp& app = theApp;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        attributes = data.dwFileAttributes;
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            return; // found items are files; a folder at that path is not ours
+        }
+        const unsigned long long size =
+            (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        app.lastCleanedSize = static_cast<double>(size);
+        // A file in use counts as cleaned: it goes at the next restart.
+        app.AddBytes(app.lastCleanedSize);
+    }
+    // A file whose size cannot be read (already gone) adds nothing.
+    DeleteOrScheduleFile(path, attributes);
+
+    const std::wstring folder = CutAtLastBackslash(path);
+    RemoveFolderIfLeftEmpty(folder);
+    if (Contains(folder, L"Local Settings\\Temp")) {
+        RemoveEmptySubfolders(folder);
+    }
+}
+
+// --- Registry values ---
+
+// Cleaning the paging-file offer switches the setting on: Windows then
+// clears its page file at every shutdown.
+void SetClearPageFileAtShutdown(HKEY root, const std::wstring& subkey) {
+    UniqueKey key;
+    if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
+        return;
+    }
+    const DWORD on = 1;
+    if (RegSetValueExW(key.Get(), L"ClearPageFileAtShutdown", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&on), sizeof on) != ERROR_SUCCESS) {
+        return; // the user is told only what really happened
+    }
+    theApp.ShowMessage(L"Swap file will be deleted when you reboot the system", MB_OK | MB_ICONERROR);
+}
+
+void CleanRegistryValue(const std::wstring& text) {
+    RegistryTextParts parts;
+    if (!ParseRegistryText(text, parts)) {
+        return;
+    }
+    const HKEY root = RootFromName(parts.rootName);
+    if (!root) {
+        return;
+    }
+    if (EqualsNoCase(parts.valueName, L"ClearPageFileAtShutdown")) {
+        SetClearPageFileAtShutdown(root, parts.subkey);
+        return;
+    }
+    UniqueKey key;
+    if (RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.Put()) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    RegDeleteValueW(key.Get(), parts.valueName.c_str());
+    // The key goes with its last value. Its value count decides: a name the
+    // ANSI code page cannot hold, or a very long one, is still a value.
+    DWORD valueCount = 0;
+    if (RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
+        valueCount > 0) {
+        return;
+    }
+    key.Reset();
+    // Never a root itself; the registry refuses a key that still has subkeys.
+    if (!parts.subkey.empty()) {
+        RegDeleteKeyW(root, parts.subkey.c_str());
+    }
+}
+
+// --- The Recycle Bin ---
+
+// Whichever entry was chosen, every bin is emptied; a second entry then finds
+// nothing left and adds nothing.
+void EmptyRecycleBins() {
+    CScrubcoreApp& app = theApp;
+    if (app.stopRequested) {
+        return;
+    }
+    ListFixedDrives();
+    const double before = app.totalKilobytes;
+    Privacy_WNDFlushRecycleBin(1); // measures every entry, reports none
+    if (FAILED(SHEmptyRecycleBinW(nullptr, L"", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND))) {
+        app.totalKilobytes = before; // nothing was removed
+    }
+}
+
+} // namespace
+} // namespace scrub
+
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
-    (void)foundItemText;
-    return 1;
+    return scrub::Guarded(1, [&] {
+        if (!foundItemText) {
+            return;
+        }
+        const std::wstring text(foundItemText);
+        switch (scrub::KindOf(text)) {
+        case scrub::TraceKind::RegistryValue:
+            scrub::CleanRegistryValue(text);
+            return;
+        case scrub::TraceKind::File:
+            scrub::CleanFile(text);
+            return;
+        case scrub::TraceKind::RecycleBinEntry:
+            scrub::EmptyRecycleBins();
+            return;
+        }
+    });
 }

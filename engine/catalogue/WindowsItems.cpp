@@ -1,0 +1,261 @@
+// The Windows item category: where Windows itself keeps one kind of trace
+// per option. Most items are rows of places; the Recycle Bin, the paging-file
+// setting and the disk-error logs have small algorithms of their own below.
+#include "scrubcore/WindowsItems.h"
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Roots.h"
+#include "core/Handles.h"
+#include "core/PathText.h"
+#include "files/FilePrimitives.h"
+#include "registry/RegistryPrimitives.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <memory>
+#include <vector>
+
+#define EXPLORER L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"
+#define APPLETS L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets"
+#define SEARCH_BAR                                                                                           \
+    L"Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}"
+#define WINLOGON L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon"
+#define MEMORY_MANAGEMENT L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management"
+
+using namespace scrub;
+
+namespace {
+
+const HKEY HKCU = HKEY_CURRENT_USER;
+const HKEY HKLM = HKEY_LOCAL_MACHINE;
+
+} // namespace
+
+SCRUB_ITEM(Privacy_WindocHis, FolderAt(&RecentFolder), SubkeyValues(HKCU, EXPLORER L"\\RecentDocs"))
+
+SCRUB_ITEM(Privacy_WNDFindSearHis, SubkeyValues(HKCU, L"Software\\Microsoft\\Search Assistant\\ACMru"),
+           KeyValues(HKCU, EXPLORER L"\\Doc Find Spec MRU"),
+           KeyValues(HKCU, SEARCH_BAR L"\\ContainingTextMRU"), KeyValues(HKCU, SEARCH_BAR L"\\FilesNamedMRU"))
+
+SCRUB_ITEM(Privacy_WNDTempFilesDir, FolderAt(&LocalSettingsFolder, L"\\Temp"))
+
+SCRUB_ITEM(Privacy_WNDStartMenuClickHis, SubkeyValues(HKCU, EXPLORER L"\\UserAssist"))
+
+SCRUB_ITEM(Privacy_WNDStartMenuOrderHis, SubkeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu\\Programs"),
+           KeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu"),
+           SubkeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu2\\Programs"),
+           KeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu2"))
+
+SCRUB_ITEM(Privacy_WNDWindLogFiles, FileAt(&WindowsFolder, L"\\DirectX.log"),
+           FileAt(&WindowsFolder, L"\\setupapi.log"))
+
+SCRUB_ITEM(Privacy_WNDTempFolder, FolderAt(&WinDirFolder, L"\\temp"))
+
+SCRUB_ITEM(Privacy_WNDRunCommandHis, KeyValues(HKCU, EXPLORER L"\\RunMRU"))
+
+// Component downloads unpack into "msdownld.tmp" at the root of the system
+// drive, beside the Windows folder.
+SCRUB_ITEM(Privacy_WNDMsDowLoadTempfol, FolderAt(&WindowsParentFolder, L"\\msdownld.tmp"))
+
+SCRUB_ITEM(Privacy_WNDTempWindUpdateFol, FolderAt(&ProfileFolder, L"\\UserData"))
+
+SCRUB_ITEM(Privacy_WNDMemoryDumpFile, FolderAt(&WindowsFolder, L"\\Minidump"))
+
+SCRUB_ITEM(Privacy_WNDRecLogedOnUser, NamedValue(HKLM, WINLOGON, L"DefaultUserName"),
+           NamedValue(HKLM, WINLOGON, L"AltDefaultUserName"), NamedValue(HKCU, EXPLORER, L"Logon User Name"))
+
+SCRUB_ITEM(Privacy_WNDAppDebugHis, FolderAt(&WindowsFolder, L"\\Debug"))
+
+// OpenSaveMRU's own values only: its per-extension subkeys stay.
+SCRUB_ITEM(Privacy_WNDCommonDialogHis, KeyValues(HKCU, EXPLORER L"\\ComDlg32\\LastVisitedMRU"),
+           KeyValues(HKCU, EXPLORER L"\\ComDlg32\\OpenSaveMRU"))
+
+SCRUB_ITEM(Privacy_WNDMSPaintRecFilList, KeyValues(HKCU, APPLETS L"\\Paint\\Recent File List"))
+
+SCRUB_ITEM(Privacy_WNDRecNetworkConnections, KeyValues(HKCU, EXPLORER L"\\Map Network Drive MRU"))
+
+SCRUB_ITEM(Privacy_WNDRecPrinterConnections, KeyValues(HKCU, EXPLORER L"\\PrnPortsMRU"))
+
+SCRUB_ITEM(Privacy_WNDLastRegKeyViewed, NamedValue(HKCU, APPLETS L"\\Regedit", L"LastKey"))
+
+SCRUB_ITEM(Privacy_WNDWordPadRecFilList, KeyValues(HKCU, APPLETS L"\\Wordpad\\Recent File List"))
+
+// An option with nothing to clean: it answers at once, stop request or not.
+SCRUBCORE_API int Privacy_WNDCDBurnStorageFolder(unsigned char) {
+    return 1;
+}
+SCRUB_ITEM_ALIAS(Privacy_MULACDSRFavorites, Privacy_WNDCDBurnStorageFolder);
+SCRUB_ITEM_ALIAS(Privacy_THPGDSDontSearTheseItemSettings, Privacy_WNDCDBurnStorageFolder);
+
+namespace {
+
+// The paging file is not a file the cleaner may touch; what it offers is the
+// setting that makes Windows clear the page file at every shutdown. The
+// offer stands on every scan, whatever the setting holds now.
+void OfferPagingFileSetting(unsigned char) {
+    UniqueKey key;
+    if (RegOpenKeyExW(HKLM, MEMORY_MANAGEMENT, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) {
+        return;
+    }
+    theApp.Report(RegistryText(HKLM, MEMORY_MANAGEMENT, L"ClearPageFileAtShutdown"));
+    theApp.Pump();
+}
+
+// Old disk checks leave "scandisk.log" at the root of every drive they
+// checked. The host's mode decides: a report-only scan deletes nothing.
+void HandleDiskErrorLogs(unsigned char) {
+    ListFixedDrives();
+    const std::vector<std::wstring> drives = theApp.fixedDrives;
+    for (const std::wstring& drive : drives) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        const std::wstring log = drive + L"scandisk.log";
+        if (CanOpenFile(log)) {
+            HandleFile(log);
+        }
+    }
+}
+
+// --- The Recycle Bin, through the shell's own view of it ---
+
+template <class Interface> class ComRef {
+public:
+    ComRef() = default;
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+    ~ComRef() { Reset(); }
+    Interface* operator->() const { return pointer_; }
+    Interface* Get() const { return pointer_; }
+    Interface** Put() {
+        Reset();
+        return &pointer_;
+    }
+    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+    void Reset() {
+        if (pointer_) {
+            pointer_->Release();
+            pointer_ = nullptr;
+        }
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+struct ShellFree {
+    void operator()(void* memory) const { CoTaskMemFree(memory); }
+};
+using ItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
+
+// The shell needs COM on this thread; a host that set it up keeps its own.
+class ComScope {
+public:
+    ComScope() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComScope(const ComScope&) = delete;
+    ComScope& operator=(const ComScope&) = delete;
+    ~ComScope() {
+        if (initialized_) {
+            CoUninitialize();
+        }
+    }
+
+private:
+    bool initialized_;
+};
+
+std::wstring TextOf(STRRET& text, PCUITEMID_CHILD entry) {
+    switch (text.uType) {
+    case STRRET_WSTR: {
+        std::unique_ptr<wchar_t, ShellFree> owned(text.pOleStr);
+        return owned ? std::wstring(owned.get()) : std::wstring();
+    }
+    case STRRET_CSTR:
+        return Utf16FromAnsi(text.cStr);
+    case STRRET_OFFSET:
+        return Utf16FromAnsi(reinterpret_cast<const char*>(entry) + text.uOffset);
+    default:
+        return {};
+    }
+}
+
+// The size column of the shell's details ("System.Size").
+const SHCOLUMNID kSizeColumn = {
+    {0xB725F130, 0x47EF, 0x101A, {0xA5, 0xF1, 0x02, 0x60, 0x8C, 0x9E, 0xEB, 0xAC}}, 12};
+
+// The size of the deleted file an entry stands for, as far as the shell
+// tells it: its find data, or else its size detail.
+unsigned long long EntrySize(IShellFolder* bin, PCUITEMID_CHILD entry) {
+    WIN32_FIND_DATAW found = {};
+    if (SUCCEEDED(SHGetDataFromIDListW(bin, entry, SHGDFIL_FINDDATA, &found, sizeof found)) &&
+        (found.cFileName[0] != 0 || found.nFileSizeLow != 0 || found.nFileSizeHigh != 0)) {
+        return (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+    }
+    ComRef<IShellFolder2> details;
+    if (FAILED(bin->QueryInterface(IID_IShellFolder2, details.PutVoid()))) {
+        return 0;
+    }
+    VARIANT size;
+    VariantInit(&size);
+    unsigned long long bytes = 0;
+    if (SUCCEEDED(details->GetDetailsEx(entry, &kSizeColumn, &size)) &&
+        SUCCEEDED(VariantChangeType(&size, &size, 0, VT_UI8))) {
+        bytes = size.ullVal;
+    }
+    VariantClear(&size);
+    return bytes;
+}
+
+// Every entry the Recycle Bin shows adds the size of its file; a scan
+// (mode 0) also reports the entry's name as the bin shows it. Nothing is
+// deleted here: cleaning any entry empties every bin.
+void MeasureRecycleBin(unsigned char mode) {
+    const bool report = mode == 0;
+    ComScope com;
+    ComRef<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.Put()))) {
+        return;
+    }
+    ItemList binLocation;
+    {
+        PIDLIST_ABSOLUTE location = nullptr;
+        if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_BITBUCKET, &location))) {
+            return;
+        }
+        binLocation.reset(location);
+    }
+    ComRef<IShellFolder> bin;
+    if (FAILED(desktop->BindToObject(binLocation.get(), nullptr, IID_IShellFolder, bin.PutVoid()))) {
+        return;
+    }
+    ComRef<IEnumIDList> entries;
+    if (bin->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, entries.Put()) != S_OK ||
+        !entries.Get()) {
+        return;
+    }
+    for (;;) {
+        PITEMID_CHILD next = nullptr;
+        ULONG fetched = 0;
+        if (entries->Next(1, &next, &fetched) != S_OK || fetched != 1 || !next) {
+            CoTaskMemFree(next);
+            return;
+        }
+        ItemList entry(next);
+        STRRET name;
+        if (FAILED(bin->GetDisplayNameOf(entry.get(), SHGDN_INFOLDER, &name))) {
+            continue;
+        }
+        const std::wstring displayName = TextOf(name, entry.get());
+        theApp.AddBytes(static_cast<double>(EntrySize(bin.Get(), entry.get())));
+        if (report) {
+            theApp.Report(displayName);
+        }
+    }
+}
+
+} // namespace
+
+SCRUB_SPECIAL_ITEM(Privacy_WNDFlushRecycleBin, MeasureRecycleBin)
+SCRUB_SPECIAL_ITEM(Privacy_WNDPagingFile, OfferPagingFileSetting)
+SCRUB_SPECIAL_ITEM(Privacy_WNDDiskErrorLogFile, HandleDiskErrorLogs)

@@ -11,6 +11,7 @@
 #include "registry/RegistryPrimitives.h"
 
 #include <objbase.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <memory>
@@ -185,29 +186,28 @@ const SHCOLUMNID kSizeColumn = {
     {0xB725F130, 0x47EF, 0x101A, {0xA5, 0xF1, 0x02, 0x60, 0x8C, 0x9E, 0xEB, 0xAC}}, 12};
 
 // The size of the deleted file an entry stands for, as far as the shell
-// tells it: its find data, or else its size detail.
-unsigned long long EntrySize(IShellFolder* bin, PCUITEMID_CHILD entry) {
+// tells it: its find data, or else its size detail. False when neither says.
+bool EntrySize(IShellFolder* bin, PCUITEMID_CHILD entry, unsigned long long& bytes) {
     WIN32_FIND_DATAW found = {};
     if (SUCCEEDED(SHGetDataFromIDListW(bin, entry, SHGDFIL_FINDDATA, &found, sizeof found)) &&
         (found.cFileName[0] != 0 || found.nFileSizeLow != 0 || found.nFileSizeHigh != 0)) {
-        return (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        bytes = (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+        return true;
     }
     ComRef<IShellFolder2> details;
     if (FAILED(bin->QueryInterface(IID_IShellFolder2, details.PutVoid()))) {
-        return 0;
+        return false;
     }
     VARIANT size;
     VariantInit(&size);
-    unsigned long long bytes = 0;
-    if (SUCCEEDED(details->GetDetailsEx(entry, &kSizeColumn, &size)) &&
-        SUCCEEDED(VariantChangeType(&size, &size, 0, VT_UI8))) {
-        bytes = size.ullVal;
-    }
+    const bool known = SUCCEEDED(details->GetDetailsEx(entry, &kSizeColumn, &size)) &&
+                       SUCCEEDED(VariantChangeType(&size, &size, 0, VT_UI8));
+    bytes = known ? size.ullVal : 0;
     VariantClear(&size);
-    return bytes;
+    return known;
 }
 
-// Every entry the Recycle Bin shows adds the size of its file; a scan
+// Every entry the Recycle Bin shows counts with the size of its file; a scan
 // (mode 0) also reports the entry's name as the bin shows it. Nothing is
 // deleted here: cleaning any entry empties every bin.
 void MeasureRecycleBin(unsigned char mode) {
@@ -234,12 +234,14 @@ void MeasureRecycleBin(unsigned char mode) {
         !entries.Get()) {
         return;
     }
+    unsigned long long total = 0;
+    bool everySizeKnown = true;
     for (;;) {
         PITEMID_CHILD next = nullptr;
         ULONG fetched = 0;
         if (entries->Next(1, &next, &fetched) != S_OK || fetched != 1 || !next) {
             CoTaskMemFree(next);
-            return;
+            break;
         }
         ItemList entry(next);
         STRRET name;
@@ -247,11 +249,23 @@ void MeasureRecycleBin(unsigned char mode) {
             continue;
         }
         const std::wstring displayName = TextOf(name, entry.get());
-        theApp.AddBytes(static_cast<double>(EntrySize(bin.Get(), entry.get())));
+        unsigned long long bytes = 0;
+        if (EntrySize(bin.Get(), entry.get(), bytes)) {
+            total += bytes;
+        } else {
+            everySizeKnown = false;
+        }
         if (report) {
             theApp.Report(displayName);
         }
     }
+    // A shell that cannot size single entries still knows what its bins hold.
+    SHQUERYRBINFO held = {};
+    held.cbSize = sizeof held;
+    if (!everySizeKnown && SUCCEEDED(SHQueryRecycleBinW(nullptr, &held)) && held.i64Size > 0) {
+        total = static_cast<unsigned long long>(held.i64Size);
+    }
+    theApp.AddBytes(static_cast<double>(total));
 }
 
 } // namespace

@@ -137,17 +137,27 @@ void CleanRegistryValue(const std::wstring& text) {
 // --- The Recycle Bin ---
 
 // Whichever entry was chosen, every bin is emptied; a second entry then finds
-// nothing left and adds nothing.
+// nothing left and adds nothing. What counts as removed is what the bins held
+// before less what they still hold after: an entry the shell could not
+// remove is no cleaned kilobyte.
 void EmptyRecycleBins() {
     CScrubcoreApp& app = theApp;
     if (app.stopRequested) {
         return;
     }
     ListFixedDrives();
-    const double before = app.totalKilobytes;
-    Privacy_WNDFlushRecycleBin(1); // measures every entry, reports none
-    if (FAILED(SHEmptyRecycleBinW(nullptr, L"", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND))) {
-        app.totalKilobytes = before; // nothing was removed
+    auto measureBins = [&app] {
+        const double before = app.totalKilobytes;
+        Privacy_WNDFlushRecycleBin(1); // measures every entry, reports none
+        const double held = app.totalKilobytes - before;
+        app.totalKilobytes = before;
+        return held;
+    };
+    const double held = measureBins();
+    SHEmptyRecycleBinW(nullptr, L"", SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    const double left = measureBins();
+    if (held > left) {
+        app.totalKilobytes += held - left;
     }
 }
 

@@ -1,0 +1,221 @@
+// Cleaning chosen found items: a file, a registry value, the paging-file
+// setting or the Recycle Bin, told apart by the text alone.
+#include "EngineRecorder.h"
+#include "TestFiles.h"
+#include "TestRegistry.h"
+#include "WindowsTraces.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+using namespace testing_support;
+
+namespace {
+
+const HKEY HKCU = HKEY_CURRENT_USER;
+const HKEY HKLM = HKEY_LOCAL_MACHINE;
+const std::wstring kTests = L"Software\\NimbrelTests";
+const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+const std::wstring kSessionManager = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager";
+
+int Clean(const std::wstring& text) {
+    return Privacy_CleanSelitems(text.c_str());
+}
+
+class SelectiveClean : public ::testing::Test {
+protected:
+    void TearDown() override {
+        TestRegistry::DeleteTree(HKCU, kTests);
+        EmptyRecycleBin();
+        EXPECT_TRUE(recorder.found.empty()) << "cleaning reports nothing";
+    }
+    EngineRecorder recorder;
+    TestRegistry registry;
+};
+
+} // namespace
+
+TEST_F(SelectiveClean, RegistryValuesGoOneByOneAndTheirKeyWithTheLast) {
+    registry.String(HKCU, kRunMru, L"a", L"regedit\\1");
+    registry.String(HKCU, kRunMru, L"MRUList", L"a");
+    EXPECT_EQ(1,
+              Clean(L"HKEY_CURRENT_USER||Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU=a"));
+    EXPECT_EQ(std::vector<std::wstring>{L"MRUList"}, ValueNames(HKCU, kRunMru));
+    Clean(L"HKEY_CURRENT_USER||Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU=MRUList");
+    EXPECT_FALSE(KeyExists(HKCU, kRunMru));
+    EXPECT_TRUE(KeyExists(HKCU, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer"));
+
+    // A key with subkeys stays when its own last value goes.
+    registry.String(HKCU, kTests + L"\\OpenSaveMRU", L"a", L"C:\\letter.doc");
+    registry.String(HKCU, kTests + L"\\OpenSaveMRU\\doc", L"a", L"C:\\letter.doc");
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\OpenSaveMRU=a");
+    EXPECT_TRUE(ValueNames(HKCU, kTests + L"\\OpenSaveMRU").empty());
+    EXPECT_TRUE(ValueExists(HKCU, kTests + L"\\OpenSaveMRU\\doc", L"a"));
+
+    // A key whose remaining value has a name too long for an 8-bit listing
+    // still holds that value and stays.
+    const std::wstring longName(1500, L'x');
+    registry.String(HKCU, kTests + L"\\Long", longName, L"kept");
+    registry.String(HKCU, kTests + L"\\Long", L"chosen", L"gone");
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Long=chosen");
+    EXPECT_EQ(std::vector<std::wstring>{longName}, ValueNames(HKCU, kTests + L"\\Long"));
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText()) << "registry values add no kilobytes";
+}
+
+TEST_F(SelectiveClean, RegistryTextsAreSplitAtTheirLastEqualsSign) {
+    // Two keys, "Mail" and "Mail=Work", each with a value "Signature".
+    registry.String(HKCU, kTests + L"\\Mail", L"Signature", L"keep me");
+    registry.String(HKCU, kTests + L"\\Mail=Work", L"Signature", L"remove me");
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Mail=Work=Signature");
+    EXPECT_TRUE(ValueExists(HKCU, kTests + L"\\Mail", L"Signature"));
+    EXPECT_FALSE(KeyExists(HKCU, kTests + L"\\Mail=Work"));
+}
+
+TEST_F(SelectiveClean, ARegistryTextNamingAPathNeverDeletesThatFile) {
+    TestFolder folder;
+    const std::wstring program = folder.File(L"Tools\\viewer.exe", 4096);
+    registry.String(HKCU, kTests + L"\\MUICache", program, L"Viewer");
+    registry.String(HKCU, kTests + L"\\MUICache", L"LangID", L"0409");
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\MUICache=" + program);
+    EXPECT_EQ(std::vector<std::wstring>{L"LangID"}, ValueNames(HKCU, kTests + L"\\MUICache"));
+    EXPECT_TRUE(FileExists(program));
+
+    // A root outside the six is nothing to clean: not a file, not the bin.
+    registry.String(HKCU, kTests + L"\\Other", L"a", L"x");
+    const long long bin = RecycleBinCount();
+    Clean(L"HKEY_CURRENT_USERS||Software\\NimbrelTests\\Other=a");
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Other");
+    EXPECT_TRUE(ValueExists(HKCU, kTests + L"\\Other", L"a"));
+    EXPECT_EQ(bin, RecycleBinCount());
+}
+
+TEST_F(SelectiveClean, ThePagingFileSettingIsSwitchedOnAndTheUserTold) {
+    const std::wstring key = kSessionManager + L"\\Memory Management";
+    const DWORD original = ReadDword(HKLM, key, L"ClearPageFileAtShutdown", 0xFFFFFFFF);
+    const std::wstring text = L"HKEY_LOCAL_MACHINE||SYSTEM\\CurrentControlSet\\Control\\Session Manager\\"
+                              L"Memory Management=ClearPageFileAtShutdown";
+    for (int time = 0; time < 2; ++time) { // already on: set and told again
+        Clean(text);
+        EXPECT_EQ(1u, ReadDword(HKLM, key, L"ClearPageFileAtShutdown"));
+    }
+    ASSERT_EQ(2u, recorder.messages.size());
+    EXPECT_EQ(L"Swap file will be deleted when you reboot the system", recorder.messages[0].text);
+    EXPECT_EQ(L"Nimbrel", recorder.messages[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), recorder.messages[0].type);
+
+    // Where nothing could be written, nothing is announced.
+    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Missing=clearpagefileatshutdown");
+    EXPECT_EQ(2u, recorder.messages.size());
+    EXPECT_FALSE(KeyExists(HKCU, kTests + L"\\Missing"));
+
+    HKEY opened;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExW(HKLM, key.c_str(), 0, KEY_SET_VALUE, &opened));
+    if (original == 0xFFFFFFFF) {
+        RegDeleteValueW(opened, L"ClearPageFileAtShutdown");
+    } else {
+        RegSetValueExW(opened, L"ClearPageFileAtShutdown", 0, REG_DWORD,
+                       reinterpret_cast<const BYTE*>(&original), sizeof original);
+    }
+    RegCloseKey(opened);
+}
+
+TEST_F(SelectiveClean, FilesGoWithTheirSizeAndTheFolderTheyLeaveEmpty) {
+    TestFolder folder;
+    const std::wstring first = folder.File(L"Minidump\\Mini120406-01.dmp", 1536);
+    const std::wstring second = folder.File(L"Minidump\\Mini120506-01.dmp", 512, FILE_ATTRIBUTE_READONLY);
+    Clean(first);
+    EXPECT_FALSE(FileExists(first));
+    EXPECT_TRUE(FolderExists(folder.Path(L"Minidump")));
+    EXPECT_EQ("1.500000", EngineRecorder::SizeText());
+
+    Clean(second); // chosen read-only files go as well
+    EXPECT_FALSE(FileExists(second));
+    EXPECT_FALSE(FolderExists(folder.Path(L"Minidump")));
+    EXPECT_TRUE(FolderExists(folder.Path()));
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText());
+
+    // A file already gone adds nothing (not the size of the one before).
+    Clean(first);
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText());
+    EXPECT_EQ(512.0, scrub::theApp.lastCleanedSize);
+}
+
+TEST_F(SelectiveClean, EmptiedTempFoldersAreTidiedButSystemFoldersStay) {
+    TestFolder profile;
+    const std::wstring temp = profile.Path(L"Local Settings\\Temp");
+    const std::wstring installer = profile.File(L"Local Settings\\Temp\\~DF3A21.tmp", 100);
+    profile.Folder(L"Local Settings\\Temp\\_ISTMP1.DIR\\empty");
+    profile.File(L"Local Settings\\Temp\\in use\\lock.tmp", 10);
+    Clean(installer);
+    EXPECT_FALSE(FolderExists(temp + L"\\_ISTMP1.DIR"));
+    EXPECT_TRUE(FileExists(temp + L"\\in use\\lock.tmp"));
+    // The same folder named in other letter case is not tidied.
+    profile.Folder(L"Local Settings\\Temp\\left alone");
+    Clean(profile.File(L"local settings\\temp\\x.tmp", 10));
+    EXPECT_TRUE(FolderExists(profile.Path(L"local settings\\temp\\left alone")));
+
+    // Windows and the user's programs expect these to be there.
+    TestFolder recent = TestFolder::At(SpecialFolderPath(CSIDL_RECENT));
+    TestFolder userTemp = TestFolder::At(ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp");
+    Clean(recent.File(L"letter.doc.lnk", 600));
+    Clean(userTemp.File(L"~DF3A22.tmp", 100));
+    EXPECT_TRUE(FolderExists(recent.Path()));
+    EXPECT_TRUE(FolderExists(userTemp.Path()));
+}
+
+TEST_F(SelectiveClean, AFileAtADriveRootLeavesTheDrivesCurrentFolderAlone) {
+    // "C:" alone names the current folder of drive C:, here an empty folder.
+    TestFolder current;
+    wchar_t previous[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, previous);
+    SetEnvironmentVariableW(L"=C:", current.Path().c_str());
+    SetCurrentDirectoryW(L"N:\\");
+    Clean(MakeFile(L"C:\\scandisk.log", 800));
+    SetCurrentDirectoryW(previous);
+    SetEnvironmentVariableW(L"=C:", nullptr);
+    EXPECT_FALSE(FileExists(L"C:\\scandisk.log"));
+    EXPECT_TRUE(FolderExists(current.Path()));
+}
+
+TEST_F(SelectiveClean, AFileInUseGoesAtTheNextRestart) {
+    const std::wstring pending = RawText(HKLM, kSessionManager, L"PendingFileRenameOperations");
+    TestFolder folder;
+    const std::wstring log = folder.File(L"setupapi.log", 2048);
+    const std::wstring folderNamedLikeAFile = folder.Folder(L"old.log");
+    {
+        HeldOpen writer(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        Clean(log);
+        Clean(folderNamedLikeAFile);
+    }
+    const std::wstring scheduled = RawText(HKLM, kSessionManager, L"PendingFileRenameOperations");
+    RestoreRawText(HKLM, kSessionManager, L"PendingFileRenameOperations", pending);
+
+    EXPECT_TRUE(FileExists(log));
+    EXPECT_NE(std::wstring::npos, scheduled.find(L"\\??\\" + log + std::wstring(2, L'\0')));
+    EXPECT_EQ(std::wstring::npos, scheduled.find(folderNamedLikeAFile + L'\0'))
+        << "folders are never cleaned";
+    EXPECT_TRUE(FolderExists(folderNamedLikeAFile));
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText());
+}
+
+TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
+    if (!RecycleBinIsIsolated()) {
+        GTEST_SKIP() << "the Recycle Bin would be the host's own trash";
+    }
+    TestFolder desktop;
+    ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"letter to the bank.txt", 3000)));
+    ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"beach.jpg", 5192)));
+
+    Privacy_StopScan(1);
+    Clean(L"letter to the bank.txt");
+    EXPECT_EQ(2, RecycleBinCount());
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText());
+
+    Privacy_StopScan(0);
+    Clean(L"letter to the bank.txt");
+    EXPECT_EQ(0, RecycleBinCount());
+    EXPECT_EQ("8.000000", EngineRecorder::SizeText()); // 3000 + 5192 bytes
+    Clean(L"beach.jpg");
+    EXPECT_EQ("8.000000", EngineRecorder::SizeText());
+}

@@ -175,21 +175,16 @@ TEST_F(WindowsItems, SearchAndStartMenuHistoriesAreFoundInEverySubkeyInOrder) {
                  L"9888-006097DEACF9}\\Count=HRZR_EHACNGU")}),
         Scan(Privacy_WNDStartMenuClickHis));
 
-    // The Programs menus' own order is not walked, their submenus' and the
-    // Start menus' own are.
+    // The Programs menu's own order is not walked, its submenus' and the
+    // Start menu's own are.
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu", L"Order", "\x01");
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu\\Programs", L"Order", "\x02");
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu\\Programs\\Accessories", L"Order", "\x03");
-    registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu2\\Programs\\Games", L"Order", "\x04");
-    registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu2", L"Order", "\x05");
     EXPECT_EQ(
         (std::vector<std::wstring>{
             User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu\\Programs\\"
                  L"Accessories=Order"),
-            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu=Order"),
-            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2\\Programs\\"
-                 L"Games=Order"),
-            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2=Order")}),
+            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu=Order")}),
         Scan(Privacy_WNDStartMenuOrderHis));
 }
 
@@ -200,8 +195,6 @@ TEST_F(WindowsItems, DialogAndAppletListsAreTheirKeysOwnValues) {
     registry.String(HKCU, kExplorer + L"\\ComDlg32\\OpenSaveMRU", L"a", L"C:\\salaries.xls");
     registry.String(HKCU, kExplorer + L"\\ComDlg32\\OpenSaveMRU\\xls", L"a", L"C:\\salaries.xls");
     registry.String(HKCU, kApplets + L"\\Paint\\Recent File List", L"File1", L"C:\\holiday.bmp");
-    registry.String(HKCU, kApplets + L"\\Wordpad\\Recent File List", L"File1", L"C:\\letter.rtf");
-    registry.String(HKCU, kExplorer + L"\\Map Network Drive MRU", L"a", L"\\\\fileserver\\private");
     registry.String(HKCU, kExplorer + L"\\PrnPortsMRU", L"a", L"\\\\printserver\\laser");
     registry.String(HKCU, kApplets + L"\\Regedit", L"LastKey", L"My Computer\\HKEY_CURRENT_USER\\Software");
     registry.String(HKCU, kApplets + L"\\Regedit", L"View", L"1");
@@ -217,11 +210,6 @@ TEST_F(WindowsItems, DialogAndAppletListsAreTheirKeysOwnValues) {
     EXPECT_EQ(
         List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Paint\\Recent File List=File1")},
         Scan(Privacy_WNDMSPaintRecFilList));
-    EXPECT_EQ(
-        List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List=File1")},
-        Scan(Privacy_WNDWordPadRecFilList));
-    EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU=a")},
-              Scan(Privacy_WNDRecNetworkConnections));
     EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\PrnPortsMRU=a")},
               Scan(Privacy_WNDRecPrinterConnections));
     EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit=LastKey")},

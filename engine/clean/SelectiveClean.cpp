@@ -2,7 +2,6 @@
 // registry value (its root name and "||" come first), a file path, or an
 // entry of the Recycle Bin. Whatever happens, the host gets 1 back and learns
 // the kilobytes removed through the size total.
-#include "catalogue/Roots.h"
 #include "clean/SystemFolders.h"
 #include "core/ExportGuard.h"
 #include "core/Handles.h"

@@ -243,16 +243,31 @@ CATEGORIES = {
 }
 
 
-def category_icon(color, glyph, hover):
+def category_icon(color, glyph, hover, canvas="white"):
     w, h = ICON_SIZE
     top, bottom = (lighter(color, 0.45), color) if hover else (lighter(color, 0.2), darker(color, 0.15))
-    args = ["-size", "%dx%d" % (w, h), "xc:white"]
+    args = ["-size", "%dx%d" % (w, h), "xc:%s" % canvas]
     args += gradient_rounded((w, h), (0, 0, w - 1, h - 1), top, bottom, 8)
     args += draw(darker(color, 0.35), "none", 1, "roundrectangle 0,0 %d,%d 8,8" % (w - 1, h - 1))
     if hover:
         args += draw(WHITE, "none", 2, "roundrectangle 2,2 %d,%d 7,7" % (w - 3, h - 3))
     args += glyph(WHITE)
     return args
+
+
+TAB_ORDER = ("windows", "internet", "messengers", "office", "multimedia", "filesharing", "email", "thirdparty")
+TAB_MASK = "#ff00ff"
+
+
+def tab_strip():
+    """The Options page's tab images: each category icon at 16 x 16, in tab
+    order side by side, magenta where the tab shows through."""
+    args = []
+    for key in TAB_ORDER:
+        color, glyph = CATEGORIES[key]
+        args += ["("] + category_icon(color, glyph, False, canvas="none")
+        args += ["-resize", "16x16!", "-channel", "A", "-threshold", "50%", "+channel", ")"]
+    return args + ["+append", "+repage", "-background", TAB_MASK, "-flatten"]
 
 
 # --- Banner, splash, frame, icon --------------------------------------------
@@ -314,6 +329,7 @@ def images():
     for key, (color, glyph) in CATEGORIES.items():
         made["%s_normal.bmp" % key] = category_icon(color, glyph, False)
         made["%s_hover.bmp" % key] = category_icon(color, glyph, True)
+    made["tab_images.bmp"] = tab_strip()
     return made
 
 

@@ -52,3 +52,26 @@
 
 // The start-up splash picture.
 #define IDB_SPLASH 170
+
+// The Options page and its eight category tabs (templates 300-308). The
+// tab strip's pictures are one strip of 16 x 16 images, in tab order.
+#define IDB_TAB_IMAGES 150
+#define IDD_OPTIONS 300
+#define IDD_OPT_WINDOWS 301
+#define IDD_OPT_INTBROWSER 302
+#define IDD_OPT_INSMESSENGER 303
+#define IDD_OPT_MSOFFICE 304
+#define IDD_OPT_MULTIMEDIA 305
+#define IDD_OPT_FILESHARING 306
+#define IDD_OPT_EMAIL 307
+#define IDD_OPT_THIRDPARTY 308
+#define IDC_OPT_TREE 309
+#define IDC_OPT_TABS 1006
+#define IDC_OPT_TITLE 1069
+#define IDC_OPT_SET_DEFAULT 1111
+#define IDC_OPT_UNCHECK_ALL 1166
+#define IDC_OPT_START_SCAN 1170
+#define IDC_OPT_WHEN_ERASING 1171
+#define IDC_OPT_WHEN_ERASING_LABEL 1172
+#define IDC_OPT_VIEW_RESULTS 1173
+#define IDC_OPT_SEPARATOR 1185

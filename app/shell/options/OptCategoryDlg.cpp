@@ -1,0 +1,157 @@
+#include "OptCategoryDlg.h"
+
+#include "CheckTreeRules.h"
+#include "resource.h"
+
+namespace nimbrel {
+
+namespace {
+
+// Posted by the tree's click and key handlers; handled once the tree has
+// toggled the box. lParam: the node.
+constexpr UINT kCheckChangedMessage = WM_APP + 0x40;
+
+// Leaves keep their row of the selection table, plus one, in the node's
+// data; 0 marks the root and the application nodes.
+LPARAM NodeDataFor(const SelectionItem& item) {
+    return static_cast<LPARAM>(&item - SelectionItems().data()) + 1;
+}
+
+} // namespace
+
+COptCategoryDlg::COptCategoryDlg(UINT templateId, ItemCategory category, std::wstring product)
+    : CDialogBase(templateId), category_(category), product_(std::move(product)) {}
+
+const SelectionItem* COptCategoryDlg::ItemOf(HTREEITEM node) const {
+    const LPARAM data = node ? tree_.GetItemData(node) : 0;
+    const auto& items = SelectionItems();
+    if (data <= 0 || static_cast<size_t>(data) > items.size()) {
+        return nullptr;
+    }
+    return &items[static_cast<size_t>(data) - 1];
+}
+
+BOOL COptCategoryDlg::OnInitDialog() {
+    LayoutAtFixedDpi();
+    tree_ = CTreeCtrl(Item(IDC_OPT_TREE));
+    // Check boxes are added once the tree exists: a tree given them in its
+    // template may not show the first states set on it.
+    const auto style = GetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE, style | TVS_CHECKBOXES);
+    BuildTree();
+    SetTimer(Hwnd(), kLoadTimer, 10, nullptr);
+    return FALSE;
+}
+
+void COptCategoryDlg::BuildTree() {
+    const HTREEITEM root = tree_.InsertItem(LabelsOf(category_).treeRoot);
+    HTREEITEM application = nullptr;
+    std::wstring applicationLabel;
+    for (const SelectionItem* item : ItemsOf(category_)) {
+        HTREEITEM parent = root;
+        if (HasApplicationLevel(category_)) {
+            if (!application || applicationLabel != item->group) {
+                applicationLabel = item->group;
+                application = tree_.InsertItem(applicationLabel, root);
+            }
+            parent = application;
+        }
+        tree_.InsertItem(item->label, parent, TVI_LAST, NodeDataFor(*item));
+    }
+    tree_.Expand(root);
+}
+
+void COptCategoryDlg::LoadTree() {
+    LoadChecks(tree_, tree_.GetRoot(), [this](HTREEITEM node) -> std::optional<bool> {
+        if (const SelectionItem* item = ItemOf(node)) {
+            return IsItemSelected(product_, *item);
+        }
+        return std::nullopt;
+    });
+    loaded_ = true;
+}
+
+void COptCategoryDlg::SaveTree() {
+    if (!loaded_) {
+        return;
+    }
+    // Depth first, in tree order.
+    HTREEITEM node = tree_.GetRoot();
+    while (node) {
+        if (const SelectionItem* item = ItemOf(node)) {
+            SetItemSelected(product_, *item, tree_.GetCheck(node));
+        }
+        HTREEITEM next = tree_.GetChild(node);
+        while (!next && node) {
+            next = tree_.GetNextSibling(node);
+            node = next ? next : tree_.GetParentItem(node);
+        }
+        node = next;
+    }
+}
+
+void COptCategoryDlg::CheckChangeFollows(HTREEITEM node) {
+    if (node) {
+        PostMessageW(Hwnd(), kCheckChangedMessage, 0, reinterpret_cast<LPARAM>(node));
+    }
+}
+
+bool COptCategoryDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
+    if (id != IDC_OPT_TREE) {
+        return false;
+    }
+    // The tree toggles a box after telling us of the click or key, so the
+    // change is handled from a posted message. A double click toggles the
+    // box again on some systems and not on others; handling it is safe
+    // either way, since a node whose tree already follows it stays as it is.
+    if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
+        const DWORD position = GetMessagePos();
+        TVHITTESTINFO hit{};
+        hit.pt = POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+        ScreenToClient(tree_.Hwnd(), &hit.pt);
+        TreeView_HitTest(tree_.Hwnd(), &hit);
+        if (hit.hItem && (hit.flags & TVHT_ONITEMSTATEICON)) {
+            CheckChangeFollows(hit.hItem);
+        }
+        result = 0;
+        return true;
+    }
+    if (header.code == TVN_KEYDOWN && reinterpret_cast<NMTVKEYDOWN&>(header).wVKey == VK_SPACE) {
+        CheckChangeFollows(tree_.GetSelection());
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+void COptCategoryDlg::CheckChanged(HTREEITEM node) {
+    ApplyCheckChange(tree_, node);
+    SetTimer(Hwnd(), kRedrawTimer, kRedrawDelayMs, nullptr);
+}
+
+bool COptCategoryDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message != kCheckChangedMessage) {
+        return false;
+    }
+    CheckChanged(reinterpret_cast<HTREEITEM>(lParam));
+    result = TRUE;
+    return true;
+}
+
+void COptCategoryDlg::OnTimer(UINT_PTR id) {
+    if (id == kLoadTimer) {
+        KillTimer(Hwnd(), kLoadTimer);
+        LoadTree();
+    } else if (id == kRedrawTimer) {
+        KillTimer(Hwnd(), kRedrawTimer);
+        RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
+void COptCategoryDlg::OnSize(UINT, int width, int height) {
+    if (tree_) {
+        MoveWindow(tree_.Hwnd(), 0, 0, width, height, TRUE);
+    }
+}
+
+} // namespace nimbrel

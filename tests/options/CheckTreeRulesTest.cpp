@@ -1,139 +1,102 @@
 // How the boxes of an option tree follow the store and one another, on a
-// plain tree: "Browsers" with "Opera" (Cache, Cookies) and "AOL" (History).
+// plain tree: "Browsers" with "Opera" (Cache, Cookies), "AOL" (History) and
+// "Gaim", an application without items.
 #include "CheckTreeRules.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <map>
-#include <string>
-
-using nimbrel::ApplyCheckChange;
-using nimbrel::LoadChecks;
+#include <algorithm>
+#include <optional>
 
 namespace {
 
 struct Node {
-    std::string label;
-    Node* parent = nullptr;
-    std::vector<Node*> children;
-    bool isItem = false; // a leaf with a stored value; else a group node
-    bool checked = false;
+    Node* parent;
+    bool isItem; // a leaf with a stored value, else a group node
+    bool stored = false;
+    bool checked = true; // whatever the tree showed before
 };
 
-class ModelTree {
-public:
-    Node* Add(const std::string& label, Node* parent = nullptr, bool isItem = false) {
-        Node& node = nodes_.emplace_back(Node{label, parent, {}, isItem, false});
-        if (parent) {
-            parent->children.push_back(&node);
-        }
-        return &node;
-    }
-    Node* GetChild(Node* node) const { return node->children.empty() ? nullptr : node->children.front(); }
+// The calls of CTreeCtrl over a fixed set of nodes, children in order.
+struct ModelTree {
+    std::vector<Node*> nodes;
+    Node* GetChild(Node* node) const { return Next(node, nodes.begin()); }
     Node* GetNextSibling(Node* node) const {
-        if (!node->parent) {
-            return nullptr;
-        }
-        const auto& siblings = node->parent->children;
-        for (size_t i = 0; i + 1 < siblings.size(); ++i) {
-            if (siblings[i] == node) {
-                return siblings[i + 1];
-            }
-        }
-        return nullptr;
+        return Next(node->parent, std::find(nodes.begin(), nodes.end(), node) + 1);
     }
     Node* GetParentItem(Node* node) const { return node->parent; }
     bool GetCheck(Node* node) const { return node->checked; }
     void SetCheck(Node* node, bool checked) const { node->checked = checked; }
 
 private:
-    std::deque<Node> nodes_;
+    Node* Next(Node* parent, std::vector<Node*>::const_iterator from) const {
+        for (; from != nodes.end(); ++from) {
+            if ((*from)->parent == parent) {
+                return *from;
+            }
+        }
+        return nullptr;
+    }
 };
 
 class CheckRules : public ::testing::Test {
 protected:
-    ModelTree tree;
-    Node* root = tree.Add("Browsers");
-    Node* opera = tree.Add("Opera", root);
-    Node* cache = tree.Add("Cache", opera, true);
-    Node* cookies = tree.Add("Cookies", opera, true);
-    Node* aol = tree.Add("AOL", root);
-    Node* history = tree.Add("History", aol, true);
+    Node root{nullptr, false}, opera{&root, false}, cache{&opera, true}, cookies{&opera, true},
+        aol{&root, false}, history{&aol, true}, gaim{&root, false};
+    ModelTree tree{{&root, &opera, &cache, &cookies, &aol, &history, &gaim}};
 
-    // Loads the tree from stored item states (items absent from the map are
-    // off); group nodes have no stored state.
-    void Load(std::map<Node*, bool> stored) {
-        LoadChecks(tree, root, [&](Node* node) -> std::optional<bool> {
-            return node->isItem ? std::optional<bool>(stored[node]) : std::nullopt;
+    void Load() {
+        nimbrel::LoadChecks(tree, &root, [](Node* node) {
+            return node->isItem ? std::optional<bool>(node->stored) : std::nullopt;
         });
+    }
+    void Toggle(Node& node) {
+        node.checked = !node.checked; // the user's click
+        nimbrel::ApplyCheckChange(tree, &node);
     }
 };
 
 } // namespace
 
-TEST_F(CheckRules, AnApplicationShowsCheckedWhenAnyOfItsItemsIsOn) {
-    for (Node* node : {root, opera, cache, cookies, aol, history}) {
-        node->checked = true; // whatever the tree showed before
-    }
-    Load({{cookies, true}});
-    EXPECT_TRUE(cookies->checked);
-    EXPECT_FALSE(cache->checked);
-    EXPECT_TRUE(opera->checked) << "one item on is enough";
-    EXPECT_FALSE(aol->checked);
-    EXPECT_FALSE(history->checked);
-    EXPECT_TRUE(root->checked);
+TEST_F(CheckRules, GroupsShowCheckedWhenAnythingBelowThemIsOn) {
+    cookies.stored = true;
+    Load();
+    EXPECT_TRUE(cookies.checked);
+    EXPECT_FALSE(cache.checked);
+    EXPECT_TRUE(opera.checked) << "one item on is enough";
+    EXPECT_FALSE(aol.checked);
+    EXPECT_FALSE(gaim.checked) << "an application without items";
+    EXPECT_TRUE(root.checked);
 
-    Load({});
-    EXPECT_FALSE(opera->checked);
-    EXPECT_FALSE(root->checked) << "nothing on anywhere";
+    cookies.stored = false;
+    Load();
+    EXPECT_FALSE(opera.checked);
+    EXPECT_FALSE(root.checked);
+
+    Node bare{nullptr, false};
+    ModelTree empty{{&bare}};
+    nimbrel::LoadChecks(empty, &bare, [](Node*) { return std::optional<bool>(false); });
+    EXPECT_TRUE(bare.checked) << "a tree not built yet keeps its look";
 }
 
-TEST_F(CheckRules, AnApplicationWithoutItemsShowsUncheckedAndAnEmptyTreeIsLeftAlone) {
-    Node* empty = tree.Add("Gaim", root);
-    empty->checked = true;
-    Load({{history, true}});
-    EXPECT_FALSE(empty->checked);
-    EXPECT_TRUE(root->checked);
+TEST_F(CheckRules, ACheckSpreadsDownAndUpAnUncheckOnlyDown) {
+    Load();
+    Toggle(cookies);
+    EXPECT_TRUE(opera.checked);
+    EXPECT_TRUE(root.checked);
+    EXPECT_FALSE(cache.checked) << "siblings keep their state";
+    EXPECT_FALSE(aol.checked);
 
-    ModelTree bare;
-    Node* lonely = bare.Add("Windows");
-    lonely->checked = true;
-    LoadChecks(bare, lonely, [](Node*) -> std::optional<bool> { return false; });
-    EXPECT_TRUE(lonely->checked) << "a tree not built yet keeps its look";
-}
+    Toggle(opera);
+    EXPECT_FALSE(cookies.checked);
+    EXPECT_TRUE(root.checked) << "unchecking never reaches upwards";
+    Toggle(cookies);
+    EXPECT_FALSE(cache.checked);
+    Toggle(cookies);
+    EXPECT_TRUE(opera.checked) << "unchecking the last item leaves its application checked";
 
-TEST_F(CheckRules, CheckingAnItemChecksItsApplicationAndTheRootOnly) {
-    Load({});
-    cookies->checked = true; // the user's click
-    ApplyCheckChange(tree, cookies);
-    EXPECT_TRUE(opera->checked);
-    EXPECT_TRUE(root->checked);
-    EXPECT_FALSE(cache->checked) << "siblings keep their state";
-    EXPECT_FALSE(aol->checked);
-    EXPECT_FALSE(history->checked);
-}
-
-TEST_F(CheckRules, AGroupPassesItsNewStateToEverythingBelowIt) {
-    Load({{cookies, true}});
-    opera->checked = false;
-    ApplyCheckChange(tree, opera);
-    EXPECT_FALSE(cache->checked);
-    EXPECT_FALSE(cookies->checked);
-    EXPECT_TRUE(root->checked) << "unchecking never reaches upwards";
-
-    aol->checked = true;
-    ApplyCheckChange(tree, aol);
-    EXPECT_TRUE(history->checked);
-
-    root->checked = false;
-    ApplyCheckChange(tree, root);
-    for (Node* node : {opera, cache, cookies, aol, history}) {
-        EXPECT_FALSE(node->checked) << node->label;
-    }
-    root->checked = true;
-    ApplyCheckChange(tree, root);
-    for (Node* node : {opera, cache, cookies, aol, history}) {
-        EXPECT_TRUE(node->checked) << node->label;
-    }
+    Toggle(root);
+    EXPECT_FALSE(opera.checked || aol.checked || history.checked || gaim.checked);
+    Toggle(root);
+    EXPECT_TRUE(opera.checked && cache.checked && cookies.checked && aol.checked && history.checked);
 }

@@ -145,6 +145,25 @@ std::vector<HTREEITEM> AllNodes(const nimbrel::CTreeCtrl& tree) {
     return nodes;
 }
 
+std::vector<std::wstring> Split(const std::wstring& list) {
+    std::vector<std::wstring> texts;
+    for (size_t start = 0, end = 0; end != std::wstring::npos; start = end + 1) {
+        end = list.find(L'|', start);
+        texts.push_back(list.substr(start, end == std::wstring::npos ? end : end - start));
+    }
+    return texts;
+}
+
+std::wstring TabText(HWND tabs, int index) {
+    wchar_t text[64] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    TabCtrl_GetItem(tabs, index, &item);
+    return text;
+}
+
 void ClickCheckBox(const nimbrel::CTreeCtrl& tree, HTREEITEM node) {
     TreeView_EnsureVisible(tree.Hwnd(), node);
     Pump();

@@ -50,6 +50,10 @@ std::vector<HTREEITEM> ChildrenOf(const nimbrel::CTreeCtrl& tree, HTREEITEM node
 // Every node of the tree, depth first.
 std::vector<HTREEITEM> AllNodes(const nimbrel::CTreeCtrl& tree);
 
+// The texts of a list written "first|second|third".
+std::vector<std::wstring> Split(const std::wstring& list);
+std::wstring TabText(HWND tabs, int index);
+
 // A left click with the real mouse on a node's check box.
 void ClickCheckBox(const nimbrel::CTreeCtrl& tree, HTREEITEM node);
 // The space bar on a node, as the user selects it and presses the key.

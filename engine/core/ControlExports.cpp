@@ -13,7 +13,7 @@ SCRUBCORE_API int PrivacyInit(void) {
 }
 
 // One body under two export names.
-SCRUBCORE_API int Privacy_ClearAll(void) __attribute__((alias("PrivacyInit")));
+SCRUBCORE_API int Privacy_ClearAll(void) __attribute__((alias("PrivacyInit"), nothrow));
 
 SCRUBCORE_API int Scrubcore_SetScanCallBack(ScrubcoreScanCallBack callback) {
     theApp.scanCallback = callback;
@@ -36,6 +36,7 @@ SCRUBCORE_API int Scrubcore_NoofTimesOverwrite(int passes) {
 
 SCRUBCORE_API int Privacy_CheckDelete(unsigned char deleteMode) {
     theApp.deleteMode = deleteMode != 0;
+    theApp.ForgetReportedTraces();
     return 1;
 }
 
@@ -61,5 +62,6 @@ SCRUBCORE_API int Privacy_GetFilesSize(char* text) {
 SCRUBCORE_API int Privacy_ClearFilesSize(void) {
     theApp.totalKilobytes = 0;
     theApp.lastCleanedSize = 0;
+    theApp.ForgetReportedTraces();
     return 1;
 }

@@ -27,6 +27,17 @@ void CScrubcoreApp::Pump() {
     }
 }
 
+bool CScrubcoreApp::FirstMeetingOfTrace(const std::wstring& text) {
+    if (deleteMode) {
+        return true;
+    }
+    std::wstring key = text;
+    if (!key.empty()) {
+        CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+    }
+    return reportedTraces.insert(std::move(key)).second;
+}
+
 int CScrubcoreApp::ShowMessage(const std::wstring& text, UINT type) {
     if (messageBox) {
         return messageBox(text, kProductTitle, type);

@@ -6,6 +6,7 @@
 #include "scrubcore/Scrubcore.h"
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace scrub {
@@ -30,6 +31,9 @@ public:
     ScrubcoreProcessMessage processMessage = nullptr;
     std::vector<std::wstring> fixedDrives; // "C:\" for every fixed drive
     MessageBoxHook messageBox = nullptr;   // null: the platform's message box
+    // Traces a report-only scan has reported since the size total was last
+    // cleared (upper-cased: files and registry names match without case).
+    std::unordered_set<std::wstring> reportedTraces;
 
     // Hands one found-item text to the host. The text lives in a BSTR that
     // exists for the duration of the call only.
@@ -40,6 +44,15 @@ public:
     int ShowMessage(const std::wstring& text, UINT type);
 
     void AddBytes(double bytes) { totalKilobytes += bytes * 0.0009765625; }
+
+    // Whether a file or registry value is met for the first time in this
+    // count. When two ticked items reach the same trace, a report-only scan
+    // shows it once, under the first item, and measures it once: what a scan
+    // finds is what cleaning can remove, and unticking it really keeps it.
+    // Delete mode never passes anything over.
+    bool FirstMeetingOfTrace(const std::wstring& text);
+    // Starts a new count (the size total is cleared, or the mode changes).
+    void ForgetReportedTraces() { reportedTraces.clear(); }
 };
 
 extern CScrubcoreApp theApp;

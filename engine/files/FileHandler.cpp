@@ -41,6 +41,9 @@ void HandleMeasuredFile(const std::wstring& path, DWORD attributes, bool sizeKno
         return;
     }
     CScrubcoreApp& app = theApp;
+    if (!app.FirstMeetingOfTrace(path)) {
+        return;
+    }
     if (sizeKnown) {
         app.AddBytes(static_cast<double>(size));
     }

@@ -67,7 +67,10 @@ void WalkRegistryKey(HKEY root, const std::wstring& subkey) {
         }
         const std::wstring rest = subkey + L"=" + name;
         if (!rootName.empty() && ValueHasData(rootName, rest)) {
-            app.Report(rootName + L"||" + rest);
+            const std::wstring text = rootName + L"||" + rest;
+            if (app.FirstMeetingOfTrace(text)) {
+                app.Report(text);
+            }
             app.Pump();
         }
         ++app.registryValues;
@@ -130,8 +133,9 @@ void HandleRegistryValue(HKEY root, const std::wstring& subkey, const std::wstri
     const std::wstring rest = subkey + L"=" + valueName;
     if (!rootName.empty() && ValueHasData(rootName, rest)) {
         // A key's default value is counted and deleted but never reported.
-        if (!valueName.empty()) {
-            app.Report(rootName + L"||" + rest);
+        const std::wstring text = rootName + L"||" + rest;
+        if (!valueName.empty() && app.FirstMeetingOfTrace(text)) {
+            app.Report(text);
         }
         app.Pump();
     }

@@ -45,6 +45,7 @@ EngineRecorder::EngineRecorder() {
     app.totalKilobytes = 0;
     app.lastCleanedSize = 0;
     app.fixedDrives.clear();
+    app.ForgetReportedTraces();
     app.messageBox = &RecordMessage;
     Scrubcore_SetScanCallBack(&RecordFound);
     Scrubcore_SetProcessMessage(&RecordPump);
@@ -83,6 +84,9 @@ std::string EngineRecorder::SizeText() {
 }
 
 void EngineRecorder::Clear() {
+    // A fresh recording is a fresh count: traces reported before are
+    // reported again.
+    scrub::theApp.ForgetReportedTraces();
     found.clear();
     flags.clear();
     pumps = 0;

@@ -35,6 +35,7 @@ public:
     std::vector<std::wstring> FoundUnder(const std::wstring& prefix) const;
     // What Privacy_GetFilesSize writes.
     static std::string SizeText();
+    // Forgets what was recorded, and lets the engine report it again.
     void Clear();
 
     static EngineRecorder* current;

@@ -214,6 +214,10 @@ TEST(BrowserScan, AReportOnlyScanOfEveryItemFindsTracesAndChangesNothing) {
 
     EngineRecorder recorder;
     for (const BrowserItem& item : kBrowserItems) {
+        // Each item in a count of its own: within one count a trace that two
+        // items share (AOL's cookies are Internet Explorer's) shows only
+        // under the first.
+        Privacy_ClearFilesSize();
         const size_t foundBefore = recorder.found.size();
         EXPECT_EQ(1, item.item(0)) << item.name;
         EXPECT_LT(foundBefore, recorder.found.size()) << item.name << " found nothing on this machine";

@@ -13,6 +13,10 @@ packages=(
   mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils imagemagick
   googletest fp-utils
+  # Wine's own Tahoma (the face behind "MS Shell Dlg") and a face with
+  # Arial's metrics: without them every dialog font falls back to a wider
+  # one, and the program's pixel-sized pages no longer hold their text.
+  fonts-wine fonts-liberation2
 )
 
 sudo_cmd=()

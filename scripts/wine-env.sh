@@ -45,6 +45,12 @@ wine_fresh_prefix() {
   find "$WINEPREFIX/drive_c/users" -maxdepth 2 -mindepth 2 -type l | while read -r link; do
     rm -f "$link" && mkdir -p "$link"
   done
+  # Wine finds its own fonts only in the prefix's Fonts folder: with them,
+  # dialogs measure as they do on Windows (MS Shell Dlg 8 pt: 6 x 13 units).
+  local fonts=/usr/share/wine/fonts
+  if [ -d "$fonts" ]; then
+    cp -f "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
   # No window manager runs here: unmanaged windows hide at once.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 </dev/null

@@ -301,11 +301,12 @@ def splash():
 
 def left_frame():
     w, h = FRAME_SIZE
-    args = ["-size", "%dx%d" % (w, h), "gradient:%s-%s" % (hex_color(FRAME_BLUE), hex_color(darker(FRAME_BLUE, 0.12)))]
+    # Flat, so that the navigation buttons' corners (drawn on this blue) blend in.
+    args = ["-size", "%dx%d" % (w, h), "xc:%s" % hex_color(FRAME_BLUE)]
     args += draw(None, lighter(FRAME_BLUE, 0.35), 1, "line %d,0 %d,%d" % (w - 1, w - 1, h))
     # The logo, faint, at the foot of the column.
     args += ["-fill", hex_color(lighter(FRAME_BLUE, 0.15)), "-stroke", "none",
-             "-draw", "polygon " + pts(shield_outline(w / 2 - 30, h - 100, 60, 74))]
+             "-draw", "polygon " + pts(shield_outline(w / 2 - 30, h - 82, 60, 74))]
     return args
 
 

@@ -3,6 +3,58 @@
 // buttons, selected.
 #pragma once
 
+// Dialog templates of the main window, its navigation frame, the splash
+// and the About box.
+#define IDD_ABOUTBOX 100
+#define IDD_NIMBRELCONTROL_DIALOG 102
+#define IDD_LFRAME 103
+#define IDD_SPLASH 104
+// An empty page of a page's size, standing in for the pages still to come.
+#define IDD_PLACEHOLDER_PAGE 105
+
+// The pages of the main window. Each page window carries its page's
+// identifier as its control identifier, so a page is found the same way
+// whether it is the real page or the stand-in.
+#define IDD_SCANPRG 119
+#define IDD_SCANDEFAULT 120
+#define IDD_ADVANCEDSHRED 121
+#define IDD_STATISTICS 122
+#define IDD_RESULTS 123
+#define IDC_PAGE_OPTIONS 124
+
+// The main window's system menu entry that opens the About box.
+#define IDM_ABOUTBOX 0x0010
+
+// Main window.
+#define IDC_HELP_BUTTON 1072
+#define IDC_ABOUT_BUTTON 1110
+#define IDC_VERSION_LABEL 1128
+
+// Left navigation frame.
+#define IDC_SCAN_BUTTON 1000
+#define IDC_OPTIONS_BUTTON 1001
+#define IDC_SHRED_BUTTON 1002
+#define IDC_STATISTICS_BUTTON 1003
+
+// About box.
+#define IDC_ABOUT_TITLE 1127
+#define IDC_WEBSITE_LABEL 1129
+#define IDC_SUPPORT_LABEL 1130
+#define IDC_EMAIL_LABEL 1131
+#define IDC_CHECK_AUTOUPDATE 1133
+#define IDC_CHECK_PROMPT 1134
+#define IDC_VERSION_TEXT 1135
+#define IDC_AUTOUPDATE_LABEL 1140
+#define IDC_PROMPT_LABEL 1141
+#define IDC_WEBSITE_LINK 1160
+#define IDC_SUPPORT_LINK 1161
+#define IDC_EMAIL_LINK 1162
+#define IDC_CHECK_STARTUP 1190
+#define IDC_CHECK_MINIMISE 1191
+#define IDC_MINIMISE_LABEL 1192
+#define IDC_STARTUP_LABEL 1193
+#define IDC_VERSION_CAPTION 1194
+
 // The program icon (the lowest icon identifier is the file's icon).
 #define IDR_MAINFRAME 128
 

@@ -1,0 +1,17 @@
+// Nimbrel.exe: the program's entry. It binds the program to the engine and
+// the updater, which it links at load time, and runs the application.
+#include "NimbrelControlApp.h"
+
+#include <scrubcore/Scrubcore.h>
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A scan only reports what it finds; the cleaning run switches the
+    // engine to deleting for itself.
+    Privacy_CheckDelete(0);
+    nimbrel::theApp.updateCheck.SetCheckFunction(nullptr);
+    // The process ends here, whatever the update check's worker is doing:
+    // the objects it uses are never torn down under it.
+    ExitProcess(static_cast<UINT>(nimbrel::theApp.Run()));
+}

@@ -1,0 +1,304 @@
+#include "NimbrelControlDlg.h"
+
+#include "AboutDilg.h"
+#include "HelpFile.h"
+#include "NimbrelControlApp.h"
+#include "ProgramLook.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "VendorAddresses.h"
+#include "Window.h"
+#include "resource.h"
+
+#include <cwctype>
+
+namespace nimbrel {
+
+namespace {
+
+// Places in pixels of the main window's client area.
+constexpr RECT kLeftFramePlace{10, 120, 180, 560};
+constexpr RECT kPagePlace{195, 120, 865, 560};
+constexpr RECT kPreviewPlace{255, 205, 625, 440};
+// Where the green header ends and the navy body begins.
+constexpr int kHeaderHeight = 104;
+
+constexpr wchar_t kScanRunningText[] =
+    L"Scan progress in running, if you want to close,\n click on stop scan button";
+
+// The main window is a dialog of a class of its own, so that a second start
+// can tell it from a message box with the same title.
+void RegisterMainWindowClass(HINSTANCE module) {
+    WNDCLASSEXW windowClass{};
+    if (GetClassInfoExW(module, kMainWindowClass, &windowClass)) {
+        return;
+    }
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = module;
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kMainWindowClass;
+    RegisterClassExW(&windowClass);
+}
+
+bool IsBlank(const std::wstring& text) {
+    for (wchar_t c : text) {
+        if (!std::iswspace(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+CNimbrelControlDlg::CNimbrelControlDlg(UINT splashMilliseconds)
+    : CDialogBase(IDD_NIMBRELCONTROL_DIALOG), splashMilliseconds_(splashMilliseconds),
+      optionsPage_(IDC_PAGE_OPTIONS, L"Options"), scanPage_(IDD_SCANPRG, L"Scan & Clean"),
+      dashboard_(IDD_SCANDEFAULT, L"Erase Evidence"), shredPage_(IDD_ADVANCEDSHRED, L"Shred"),
+      previewPanel_(IDD_STATISTICS, L""), resultsPage_(IDD_RESULTS, L"Statistics") {
+    RegisterMainWindowClass(Module());
+}
+
+BOOL CNimbrelControlDlg::OnInitDialog() {
+    WriteLog(L"Main Dlg Init");
+    LayoutAtFixedDpi();
+    bigIcon_ =
+        static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
+    smallIcon_ = static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    if (HMENU systemMenu = GetSystemMenu(Hwnd(), FALSE)) {
+        AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, L"&About Nimbrel...");
+    }
+    banner_ = LoadBitmapResource(Module(), IDB_BANNER);
+
+    versionLabel_.SubclassDlgItem(IDC_VERSION_LABEL, Hwnd());
+    versionLabel_.SetFontName(L"Arial");
+    versionLabel_.SetFontSize(10);
+    versionLabel_.SetFontBold(true);
+    versionLabel_.SetTransparent(true);
+    versionLabel_.SetTextColor(RGB(0, 0, 0));
+    versionLabel_.SetText(std::wstring(L"Ver") + kVersionText);
+
+    CreatePages();
+
+    helpButton_.SubclassDlgItem(IDC_HELP_BUTTON, Hwnd());
+    helpButton_.SetImages(Module(), IDB_HELP_NORMAL, IDB_HELP_HOVER, IDB_HELP_NORMAL);
+    aboutButton_.SubclassDlgItem(IDC_ABOUT_BUTTON, Hwnd());
+    aboutButton_.SetImages(Module(), IDB_ABOUT_NORMAL, IDB_ABOUT_HOVER, IDB_ABOUT_NORMAL);
+
+    // Maximised, the header keeps its buttons at the right edge and the
+    // column and pages take the room that comes free.
+    layout_.SetParent(Hwnd());
+    const RECT client = CWindow(Hwnd()).ClientRect();
+    layout_.SetMinimumSize(client.right, client.bottom);
+    layout_.AddControl(leftFrame_.Hwnd(), CControlPos::kStretchDown);
+    for (const CPlaceholderPage* page :
+         {&optionsPage_, &scanPage_, &dashboard_, &shredPage_, &resultsPage_}) {
+        layout_.AddControl(page->Hwnd(), CControlPos::kStretchRight | CControlPos::kStretchDown);
+    }
+    layout_.AddControl(IDC_HELP_BUTTON, CControlPos::kMoveRight);
+    layout_.AddControl(IDC_ABOUT_BUTTON, CControlPos::kMoveRight);
+    layout_.AddControl(IDC_VERSION_LABEL, CControlPos::kMoveRight);
+
+    WriteDefaultSelectionOnFirstRun();
+
+    ShowWindow(leftFrame_.Hwnd(), SW_SHOW);
+    ShowWindow(scanPage_.Hwnd(), SW_SHOW);
+    dashboardShown_ = true;
+    leftFrame_.ShowScanPage();
+
+    // The window appears once the splash has gone.
+    CSplashScrDlg splash(splashMilliseconds_);
+    splash.DoModal(Hwnd());
+
+    if (GetInt(kProductTitle, L"autoupdate") != 0) {
+        SetTimer(Hwnd(), kUpdateTimer, kUpdateDelayMs, nullptr);
+    }
+    return FALSE; // the Scan button takes the focus when the window shows
+}
+
+void CNimbrelControlDlg::CreatePages() {
+    leftFrame_.Create(Hwnd());
+    MoveWindow(leftFrame_.Hwnd(), kLeftFramePlace.left, kLeftFramePlace.top,
+               kLeftFramePlace.right - kLeftFramePlace.left, kLeftFramePlace.bottom - kLeftFramePlace.top,
+               FALSE);
+    optionsPage_.CreateAt(Hwnd(), kPagePlace);
+    scanPage_.CreateAt(Hwnd(), kPagePlace);
+    dashboard_.CreateAt(Hwnd(), kPagePlace);
+    shredPage_.CreateAt(Hwnd(), kPagePlace);
+    previewPanel_.CreateAt(Hwnd(), kPreviewPlace);
+    resultsPage_.CreateAt(Hwnd(), kPagePlace);
+}
+
+void CNimbrelControlDlg::WriteDefaultSelectionOnFirstRun() {
+    // The options page writes the factory selection here when "first" is
+    // set; until that page exists "first" is left for it untouched.
+}
+
+HWND CNimbrelControlDlg::PageWindow(NavPage page) const {
+    switch (page) {
+    case NavPage::Scan:
+        return dashboardShown_ ? dashboard_.Hwnd() : scanPage_.Hwnd();
+    case NavPage::Options:
+        return optionsPage_.Hwnd();
+    case NavPage::Shred:
+        return shredPage_.Hwnd();
+    case NavPage::Statistics:
+        return resultsPage_.Hwnd();
+    }
+    return nullptr;
+}
+
+void CNimbrelControlDlg::HideAllPages() {
+    for (const CPlaceholderPage* page :
+         {&scanPage_, &dashboard_, &optionsPage_, &shredPage_, &previewPanel_, &resultsPage_}) {
+        ShowWindow(page->Hwnd(), SW_HIDE);
+    }
+}
+
+void CNimbrelControlDlg::ShowPage(NavPage page) {
+    ShowWindow(PageWindow(page), SW_SHOW);
+}
+
+void CNimbrelControlDlg::Help() {
+    OpenHelp();
+}
+
+void CNimbrelControlDlg::About() {
+    WriteLog(L"Main Dlg About");
+    CAboutDilg about;
+    about.DoModal(Hwnd());
+}
+
+bool CNimbrelControlDlg::OnCommand(int id, int code, HWND) {
+    if (code != BN_CLICKED) {
+        return false;
+    }
+    switch (id) {
+    case IDC_HELP_BUTTON:
+        Help();
+        return true;
+    case IDC_ABOUT_BUTTON:
+        About();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CNimbrelControlDlg::OnTimer(UINT_PTR id) {
+    if (id != kUpdateTimer) {
+        return;
+    }
+    WriteLog(L"Main Dlg Calling check for updates");
+    theApp.updateCheck.Start(ConfiguredUpdatePageAddress());
+    KillTimer(Hwnd(), kUpdateTimer);
+}
+
+void CNimbrelControlDlg::OnClose() {
+    WriteLog(L"Main Dlg Closing");
+    if (theApp.runs.IsRunInProgress()) {
+        WriteLog(std::wstring(L"Main Dlg : ") + kScanRunningText);
+        ShowMessage(Hwnd(), kScanRunningText, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (IsBlank(GetString(kProductTitle, L"ttf"))) {
+        SetString(kProductTitle, L"ttf", L"0");
+    }
+    if (GetString(kProductTitle, L"showerrs").find(L'-') != std::wstring::npos) {
+        SetString(kProductTitle, L"showerrs", L"0");
+    }
+    WriteLog(std::wstring(L"NMB is Closed ") + kFullVersionText);
+    EndDialog(1);
+}
+
+void CNimbrelControlDlg::HidePreviewPanel() {
+    ShowWindow(previewPanel_.Hwnd(), SW_HIDE);
+}
+
+void CNimbrelControlDlg::OnSize(UINT type, int, int) {
+    HidePreviewPanel();
+    if (type != SIZE_MINIMIZED) {
+        layout_.MoveControls();
+        InvalidateRect(Hwnd(), nullptr, TRUE);
+    }
+}
+
+bool CNimbrelControlDlg::OnEraseBackground(HDC dc) {
+    const RECT client = CWindow(Hwnd()).ClientRect();
+    FillColour(dc, client, kHeaderGreen);
+    RECT body = client;
+    body.top = kHeaderHeight;
+    FillColour(dc, body, kBodyNavy);
+    const SIZE size = BitmapSize(banner_.Get());
+    UniqueMemoryDC source(CreateCompatibleDC(dc));
+    if (!banner_ || !source || size.cx == 0) {
+        return true;
+    }
+    CSelectObject select(source.Get(), banner_.Get());
+    BitBlt(dc, 0, 0, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
+    // A wider (maximised) window continues the banner's last column.
+    if (client.right > size.cx) {
+        StretchBlt(dc, size.cx, 0, client.right - size.cx, size.cy, source.Get(), size.cx - 1, 0, 1, size.cy,
+                   SRCCOPY);
+    }
+    return true;
+}
+
+bool CNimbrelControlDlg::OnPaint(HDC dc, const RECT&) {
+    if (!IsIconic(Hwnd())) {
+        return false;
+    }
+    const RECT client = CWindow(Hwnd()).ClientRect();
+    DrawIcon(dc, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2,
+             (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2, bigIcon_);
+    return true;
+}
+
+void CNimbrelControlDlg::OnShowWindow(bool shown) {
+    if (shown) {
+        SetFocus(leftFrame_.Button(NavPage::Scan));
+    }
+}
+
+bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR& result) {
+    switch (message) {
+    case WM_CLOSE:
+        // The close box and Alt+F4; Escape comes as IDCANCEL and is ignored.
+        OnClose();
+        result = TRUE;
+        return true;
+    case WM_HELP:
+        Help();
+        result = TRUE;
+        return true;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+            About();
+            result = TRUE;
+            return true;
+        }
+        return false;
+    case WM_ACTIVATE:
+        HidePreviewPanel();
+        // The found-items tree of the scan page repaints after losing the focus.
+        if (scanPage_.Hwnd()) {
+            InvalidateRect(scanPage_.Hwnd(), nullptr, TRUE);
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace nimbrel

@@ -1,0 +1,85 @@
+// The main window: a green header with the banner, Help, About and the
+// version, the navigation column on the left, and the pages, of which one
+// is shown at a time. It starts the automatic update check and refuses to
+// close while a scan or cleaning run is under way.
+#pragma once
+
+#include "ControlPos.h"
+#include "DialogBase.h"
+#include "GdiHandles.h"
+#include "LFrameDlg.h"
+#include "Label.h"
+#include "PlaceholderPage.h"
+#include "SplashScrDlg.h"
+#include "XPButton.h"
+
+namespace nimbrel {
+
+class CNimbrelControlDlg : public CDialogBase, public INavigationHost {
+public:
+    // The splash stays this long before the window appears.
+    explicit CNimbrelControlDlg(UINT splashMilliseconds = CSplashScrDlg::kDefaultMilliseconds);
+
+    static constexpr UINT_PTR kUpdateTimer = 100;
+    static constexpr UINT kUpdateDelayMs = 100;
+
+    CLFrameDlg& LeftFrame() { return leftFrame_; }
+
+    // While set, the Scan button shows the dashboard; while clear, the scan
+    // page with its results.
+    void SetDashboardShown(bool shown) { dashboardShown_ = shown; }
+    bool IsDashboardShown() const { return dashboardShown_; }
+
+    // The page window of each navigation page as shown now (Scan: the
+    // dashboard or the scan page).
+    HWND PageWindow(NavPage page) const;
+    HWND PreviewPanel() const { return previewPanel_.Hwnd(); }
+
+    void HideAllPages() override;
+    void ShowPage(NavPage page) override;
+
+    void Help();
+    void About();
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnTimer(UINT_PTR id) override;
+    void OnSize(UINT type, int width, int height) override;
+    bool OnEraseBackground(HDC dc) override;
+    bool OnPaint(HDC dc, const RECT& area) override;
+    void OnShowWindow(bool shown) override;
+    // Escape (the hidden Cancel button) must not end the program.
+    void OnCancel() override {}
+    void OnOK() override {}
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+
+private:
+    void CreatePages();
+    void WriteDefaultSelectionOnFirstRun();
+    void OnClose();
+    void HidePreviewPanel();
+
+    UINT splashMilliseconds_;
+    bool dashboardShown_ = false;
+
+    CLFrameDlg leftFrame_{*this};
+    // Stand-ins until the pages are built: each an empty page of the
+    // page's size and place (see CPlaceholderPage), not the page.
+    CPlaceholderPage optionsPage_;
+    CPlaceholderPage scanPage_;
+    CPlaceholderPage dashboard_;
+    CPlaceholderPage shredPage_;
+    CPlaceholderPage previewPanel_;
+    CPlaceholderPage resultsPage_;
+
+    CXPButton helpButton_;
+    CXPButton aboutButton_;
+    CLabel versionLabel_;
+    CControlPos layout_;
+    UniqueBitmap banner_;
+    HICON bigIcon_ = nullptr; // shared resource icons: never destroyed
+    HICON smallIcon_ = nullptr;
+};
+
+} // namespace nimbrel

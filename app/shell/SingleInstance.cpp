@@ -1,0 +1,28 @@
+#include "SingleInstance.h"
+
+namespace nimbrel {
+
+CSingleInstanceLock::CSingleInstanceLock(const std::wstring& name)
+    : mutex_(CreateMutexW(nullptr, TRUE, name.c_str())) {
+    alreadyRunning_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    if (alreadyRunning_) {
+        // Not ours: the owner keeps it until it ends.
+        mutex_.Reset();
+    }
+}
+
+HWND FindRunningMainWindow(const std::wstring& title) {
+    return FindWindowW(kMainWindowClass, title.c_str());
+}
+
+void BringRunningInstanceForward(const std::wstring& title) {
+    HWND window = FindRunningMainWindow(title);
+    if (!window || !IsWindowVisible(window)) {
+        return;
+    }
+    ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
+    // An open About box or message box comes forward with its window.
+    SetForegroundWindow(GetLastActivePopup(window));
+}
+
+} // namespace nimbrel

@@ -1,0 +1,35 @@
+// One Nimbrel at a time: a named lock that the first instance holds for as
+// long as it runs, and the way a second start hands over to the first.
+#pragma once
+
+#include "core/Handles.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace nimbrel {
+
+// The main window's own window class, by which a second start finds it
+// (message boxes share the dialog class and may carry the same title).
+inline constexpr wchar_t kMainWindowClass[] = L"NimbrelMainWindow";
+
+class CSingleInstanceLock {
+public:
+    // Takes the lock of that name, or learns that another process holds it.
+    explicit CSingleInstanceLock(const std::wstring& name);
+    bool AlreadyRunning() const { return alreadyRunning_; }
+
+private:
+    scrub::UniqueKernelHandle mutex_;
+    bool alreadyRunning_ = false;
+};
+
+// The running instance's main window (null when there is none yet).
+HWND FindRunningMainWindow(const std::wstring& title);
+// Shows the running instance's main window in front of the others,
+// restored if it was minimised. A window still hidden belongs to an
+// instance that is starting: it shows itself when ready.
+void BringRunningInstanceForward(const std::wstring& title);
+
+} // namespace nimbrel

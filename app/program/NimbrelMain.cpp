@@ -1,6 +1,7 @@
 // Nimbrel.exe: the program's entry. It binds the program to the engine and
 // the updater, which it links at load time, and runs the application.
 #include "NimbrelControlApp.h"
+#include "ProgramStart.h"
 
 #include <scrubcore/Scrubcore.h>
 
@@ -13,5 +14,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     nimbrel::theApp.updateCheck.SetCheckFunction(nullptr);
     // The process ends here, whatever the update check's worker is doing:
     // the objects it uses are never torn down under it.
-    ExitProcess(static_cast<UINT>(nimbrel::theApp.Run()));
+    ExitProcess(static_cast<UINT>(nimbrel::RunProgram()));
 }

@@ -1,6 +1,6 @@
 // The program's application object: the one piece of process-wide state of
-// Nimbrel.exe. It owns the run's activity log, the desktop seams, the state
-// shared with the update check's worker, and the start of the program.
+// Nimbrel.exe. It owns the run's activity log, the desktop seams, and the
+// state shared with the update check's worker.
 #pragma once
 
 #include "ActivityLog.h"
@@ -22,10 +22,6 @@ inline constexpr wchar_t kFullVersionText[] = L"2.3.2.1";
 class CNimbrelControlApp {
 public:
     CNimbrelControlApp();
-
-    // Runs the program: one instance at a time, the main window until it
-    // closes. Returns the process's exit code.
-    int Run();
 
     CActivityLog log;
     CShellSeams seams;

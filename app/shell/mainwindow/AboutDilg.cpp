@@ -17,6 +17,10 @@ namespace {
 constexpr COLORREF kLinkCaptionBlue = RGB(22, 53, 202);
 // The line between the addresses and the preferences, pixels from the top.
 constexpr int kSeparatorY = 180;
+// The program's icon in the top right corner (pixels from the right, top).
+constexpr int kIconRight = 24;
+constexpr int kIconTop = 14;
+constexpr int kIconSize = 48;
 
 // The check boxes named after their settings value by their own text.
 constexpr wchar_t kStartupValue[] = L"Startup";
@@ -84,8 +88,12 @@ BOOL CAboutDilg::OnInitDialog() {
     for (int box : {IDC_CHECK_STARTUP, IDC_CHECK_MINIMISE}) {
         CButton(Item(box)).SetCheck(GetInt(kProductTitle, ControlText(Hwnd(), box)) != 0);
     }
+    icon_ = static_cast<HICON>(
+        LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
+    // OK has the focus, so that Enter closes the box (and no link looks chosen).
+    SetFocus(Item(IDOK));
     WriteLog(L"OnInitDialog - exit");
-    return TRUE;
+    return FALSE;
 }
 
 bool CAboutDilg::IsChecked(int box) const {
@@ -180,6 +188,10 @@ bool CAboutDilg::OnEraseBackground(HDC dc) {
     FillColour(dc, client, kPageWhite);
     const RECT line{1, kSeparatorY, client.right - 1, kSeparatorY + 1};
     FillColour(dc, line, kBodyNavy);
+    if (icon_) {
+        DrawIconEx(dc, client.right - kIconRight - kIconSize, kIconTop, icon_, kIconSize, kIconSize, 0, nullptr,
+                   DI_NORMAL);
+    }
     return true;
 }
 

@@ -37,6 +37,7 @@ private:
     CHyperLinkButton supportPage_;
     CHyperLinkButton supportEmail_;
     UniqueBrush white_;
+    HICON icon_ = nullptr; // a shared resource icon: never destroyed
 };
 
 } // namespace nimbrel

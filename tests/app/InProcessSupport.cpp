@@ -1,0 +1,52 @@
+#include "InProcessSupport.h"
+
+#include <chrono>
+#include <thread>
+
+namespace app_tests {
+
+DesktopWatch::DesktopWatch(int answer) : answer_(answer) {
+    nimbrel::theApp.seams.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption,
+                                              UINT type) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        messages_.push_back({text, caption, type});
+        return answer_;
+    };
+    nimbrel::theApp.seams.shellOpen = [this](const std::wstring& verb, const std::wstring& file,
+                                             const std::wstring&, int) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        shellCalls_.push_back({verb, file});
+    };
+}
+
+DesktopWatch::~DesktopWatch() {
+    nimbrel::theApp.seams = nimbrel::CShellSeams{};
+}
+
+void DesktopWatch::Answer(int answer) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    answer_ = answer;
+}
+
+std::vector<ShownMessage> DesktopWatch::Messages() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return messages_;
+}
+
+std::vector<ShellCall> DesktopWatch::ShellCalls() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return shellCalls_;
+}
+
+void Pump() {
+    MSG msg;
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace app_tests

@@ -4,6 +4,7 @@
 #include "ProgramStart.h"
 
 #include <scrubcore/Scrubcore.h>
+#include <updrift/Updrift.h>
 
 #include <windows.h>
 
@@ -11,7 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A scan only reports what it finds; the cleaning run switches the
     // engine to deleting for itself.
     Privacy_CheckDelete(0);
-    nimbrel::theApp.updateCheck.SetCheckFunction(nullptr);
+    nimbrel::theApp.updateCheck.SetCheckFunction(&AuCheckForUpdates);
     // The process ends here, whatever the update check's worker is doing:
     // the objects it uses are never torn down under it.
     ExitProcess(static_cast<UINT>(nimbrel::RunProgram()));

@@ -13,14 +13,14 @@
 #define IDD_PLACEHOLDER_PAGE 105
 
 // The pages of the main window. Each page window carries its page's
-// identifier as its control identifier, so a page is found the same way
-// whether it is the real page or the stand-in.
+// template identifier as its control identifier (the Options page:
+// IDD_OPTIONS), so a page is found the same way whether it is the real
+// page or the stand-in.
 #define IDD_SCANPRG 119
 #define IDD_SCANDEFAULT 120
 #define IDD_ADVANCEDSHRED 121
 #define IDD_STATISTICS 122
 #define IDD_RESULTS 123
-#define IDC_PAGE_OPTIONS 124
 
 // The main window's system menu entry that opens the About box.
 #define IDM_ABOUTBOX 0x0010

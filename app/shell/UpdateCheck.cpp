@@ -74,15 +74,15 @@ unsigned char CUpdateCheck::Decide(const wchar_t* component, const wchar_t* vers
 
 int CUpdateCheck::Status(int code, const wchar_t*) {
     switch (code) {
-    case kUpdateReadyToInstall:
+    case UPDRIFT_STATUS_READY_TO_INSTALL:
         ShowMessage(nullptr, kUpdateReadyText, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
         // The installation that follows may end the program: it waits for
         // a scan or cleaning run to be over, and none starts after it.
         runs_.HoldForInstallation();
         break;
-    case kUpdateDownloadFailed:
-    case kUpdateError:
-    case kUpdateFinished:
+    case UPDRIFT_STATUS_DOWNLOAD_FAILED:
+    case UPDRIFT_STATUS_ERROR:
+    case UPDRIFT_STATUS_FINISHED:
         runs_.ReleaseAfterInstallation();
         break;
     default:

@@ -6,6 +6,8 @@
 #include "RunGate.h"
 #include "core/Handles.h"
 
+#include <updrift/Updrift.h>
+
 #include <windows.h>
 
 #include <atomic>
@@ -13,19 +15,11 @@
 
 namespace nimbrel {
 
-// The updater's callbacks and its check, as the updater declares them.
-using UpdateDecideCallBack = unsigned char (*)(const wchar_t* component, const wchar_t* version);
-using UpdateStatusCallBack = int (*)(int code, const wchar_t* text);
+// The updater's callbacks, and its check (AuCheckForUpdates or a stand-in).
+using UpdateDecideCallBack = UpdriftDecideCallBack;
+using UpdateStatusCallBack = UpdriftStatusCallBack;
 using CheckForUpdatesFunction = void (*)(const wchar_t* url, UpdateDecideCallBack decide,
                                          UpdateStatusCallBack status);
-
-// The updater's status codes the program acts on.
-enum UpdateStatus : int {
-    kUpdateDownloadFailed = 4,
-    kUpdateReadyToInstall = 8,
-    kUpdateError = 10,
-    kUpdateFinished = 11,
-};
 
 // The one component the program installs updates of.
 inline constexpr wchar_t kSoftwareComponent[] = L"software";

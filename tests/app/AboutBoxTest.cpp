@@ -65,7 +65,7 @@ TEST_F(AboutBox, CheckBoxesStoreTheirPreferencesTheMomentTheyAreClicked) {
     for (int box : {IDC_CHECK_AUTOUPDATE, IDC_CHECK_PROMPT, IDC_CHECK_STARTUP, IDC_CHECK_MINIMISE}) {
         EXPECT_FALSE(Checked(about, box)) << box;
     }
-    SaveScreenshot(L"program-about-box");
+    SaveSettledScreenshot(L"program-about-box");
 
     Click(about, IDC_CHECK_AUTOUPDATE);
     EXPECT_EQ(settings.Get(L"autoupdate"), L"1");

@@ -23,7 +23,8 @@ namespace {
 struct RecordingUpdater {
     static inline std::atomic<int> calls{0};
     static inline std::wstring address;
-    static void Check(const wchar_t* url, nimbrel::UpdateDecideCallBack, nimbrel::UpdateStatusCallBack status) {
+    static void Check(const wchar_t* url, nimbrel::UpdateDecideCallBack,
+                      nimbrel::UpdateStatusCallBack status) {
         address = url;
         status(11, nullptr);
         ++calls;

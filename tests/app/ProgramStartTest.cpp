@@ -3,6 +3,7 @@
 #include "ProgramUnderTest.h"
 
 #include "TestProcess.h"
+#include "TestRegistry.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,8 @@ protected:
     // The page windows the main window holds, by their identifiers.
     std::vector<int> VisiblePages(HWND main) const {
         std::vector<int> shown;
-        for (int id : {IDD_SCANPRG, IDD_SCANDEFAULT, IDC_PAGE_OPTIONS, IDD_ADVANCEDSHRED, IDD_STATISTICS,
-                       IDD_RESULTS}) {
+        for (int id :
+             {IDD_SCANPRG, IDD_SCANDEFAULT, IDD_OPTIONS, IDD_ADVANCEDSHRED, IDD_STATISTICS, IDD_RESULTS}) {
             HWND page = GetDlgItem(main, id);
             EXPECT_NE(page, nullptr) << "page " << id;
             if (page && IsWindowVisible(page)) {
@@ -55,7 +56,7 @@ TEST_F(ProgramStart, SplashComesFirstThenTheDashboardWithTheScanButtonFocused) {
     GetClientRect(splash, &splashRect);
     EXPECT_EQ(splashRect.right, 422); // the splash picture's own size
     EXPECT_EQ(splashRect.bottom, 336);
-    SaveScreenshot(L"program-splash");
+    SaveSettledScreenshot(L"program-splash");
 
     // Enter and Escape cannot shorten it.
     PostMessageW(splash, WM_COMMAND, IDOK, 0);
@@ -78,27 +79,32 @@ TEST_F(ProgramStart, SplashComesFirstThenTheDashboardWithTheScanButtonFocused) {
     GetClientRect(main, &client);
     EXPECT_EQ(client.right, 884); // 589 x 356 dialog units at 96 DPI
     EXPECT_EQ(client.bottom, 579);
-    SaveScreenshot(L"program-main-window");
+    SaveSettledScreenshot(L"program-main-window");
 
     EXPECT_EQ(install.LogLines(),
               (std::vector<std::wstring>{L"NMB is ready to start 2.3.2.1", L"Main Dlg Init",
                                          L"Left frame Init", L"Left frame Scan"}));
 }
 
-TEST_F(ProgramStart, NavigationShowsOnePageAtATimeAndLogsEveryPress) {
+TEST_F(ProgramStart, FirstRunSelectsTheFactoryDefaultsAndNavigationShowsOnePageAtATime) {
+    settings.Set(L"first", L"1");
     RunningProgram program(install.Program());
     ASSERT_TRUE(RunningProgram::StartAndShow(program));
     HWND main = program.MainWindow();
+    EXPECT_EQ(settings.Get(L"first"), L"0");
+    EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey).size(), 261u); // 260 items and "first"
+    EXPECT_EQ(settings.Get(L"Firefox Saved Passwords"), L"0");
+    EXPECT_EQ(settings.Get(L"Firefox Cookies"), L"1");
 
     Press(main, IDC_OPTIONS_BUTTON);
-    EXPECT_EQ(VisiblePages(main), std::vector<int>{IDC_PAGE_OPTIONS});
-    SaveScreenshot(L"program-page-options");
+    EXPECT_EQ(VisiblePages(main), std::vector<int>{IDD_OPTIONS});
+    SaveSettledScreenshot(L"program-page-options");
     Press(main, IDC_SHRED_BUTTON);
     EXPECT_EQ(VisiblePages(main), std::vector<int>{IDD_ADVANCEDSHRED});
-    SaveScreenshot(L"program-page-shred");
+    SaveSettledScreenshot(L"program-page-shred");
     Press(main, IDC_STATISTICS_BUTTON);
     EXPECT_EQ(VisiblePages(main), std::vector<int>{IDD_RESULTS});
-    SaveScreenshot(L"program-page-statistics");
+    SaveSettledScreenshot(L"program-page-statistics");
     // The button of the page shown changes nothing but still logs.
     Press(main, IDC_STATISTICS_BUTTON);
     EXPECT_EQ(VisiblePages(main), std::vector<int>{IDD_RESULTS});

@@ -246,6 +246,11 @@ void PostMouseClick(HWND window) {
     PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
+void SaveSettledScreenshot(const std::wstring& name) {
+    WaitFor([] { return false; }, std::chrono::milliseconds(300));
+    SaveScreenshot(name);
+}
+
 HWND FocusOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

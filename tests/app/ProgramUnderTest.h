@@ -85,5 +85,8 @@ void PostClick(HWND button);
 void PostMouseClick(HWND window);
 // The window with the keyboard focus in the thread owning `window`.
 HWND FocusOf(HWND window);
+// A picture of the display once the program has painted what it just
+// showed (it paints when its queue falls idle, after our request returned).
+void SaveSettledScreenshot(const std::wstring& name);
 
 } // namespace app_tests

@@ -53,7 +53,8 @@ TEST_F(UpdateDecision, AsksBeforeTakingANewerVersionWhenPromptIsSet) {
 
     const auto asked = desktop.Messages();
     ASSERT_EQ(asked.size(), 3u);
-    EXPECT_EQ(asked[0].text, L"New update of Nimbrel is available.\nDo you want to download and install this update?");
+    EXPECT_EQ(asked[0].text,
+              L"New update of Nimbrel is available.\nDo you want to download and install this update?");
     EXPECT_EQ(asked[0].caption, L"Program Update");
     EXPECT_EQ(asked[0].type & (MB_TYPEMASK | MB_ICONMASK), static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 }

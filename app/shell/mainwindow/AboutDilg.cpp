@@ -189,8 +189,8 @@ bool CAboutDilg::OnEraseBackground(HDC dc) {
     const RECT line{1, kSeparatorY, client.right - 1, kSeparatorY + 1};
     FillColour(dc, line, kBodyNavy);
     if (icon_) {
-        DrawIconEx(dc, client.right - kIconRight - kIconSize, kIconTop, icon_, kIconSize, kIconSize, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(dc, client.right - kIconRight - kIconSize, kIconTop, icon_, kIconSize, kIconSize, 0,
+                   nullptr, DI_NORMAL);
     }
     return true;
 }

@@ -58,9 +58,9 @@ bool IsBlank(const std::wstring& text) {
 
 CNimbrelControlDlg::CNimbrelControlDlg(UINT splashMilliseconds)
     : CDialogBase(IDD_NIMBRELCONTROL_DIALOG), splashMilliseconds_(splashMilliseconds),
-      optionsPage_(IDC_PAGE_OPTIONS, L"Options"), scanPage_(IDD_SCANPRG, L"Scan & Clean"),
-      dashboard_(IDD_SCANDEFAULT, L"Erase Evidence"), shredPage_(IDD_ADVANCEDSHRED, L"Shred"),
-      previewPanel_(IDD_STATISTICS, L""), resultsPage_(IDD_RESULTS, L"Statistics") {
+      scanPage_(IDD_SCANPRG, L"Scan & Clean"), dashboard_(IDD_SCANDEFAULT, L"Erase Evidence"),
+      shredPage_(IDD_ADVANCEDSHRED, L"Shred"), previewPanel_(IDD_STATISTICS, L""),
+      resultsPage_(IDD_RESULTS, L"Statistics") {
     RegisterMainWindowClass(Module());
 }
 
@@ -102,9 +102,10 @@ BOOL CNimbrelControlDlg::OnInitDialog() {
     const RECT client = CWindow(Hwnd()).ClientRect();
     layout_.SetMinimumSize(client.right, client.bottom);
     layout_.AddControl(leftFrame_.Hwnd(), CControlPos::kStretchDown);
-    for (const CPlaceholderPage* page :
-         {&optionsPage_, &scanPage_, &dashboard_, &shredPage_, &resultsPage_}) {
-        layout_.AddControl(page->Hwnd(), CControlPos::kStretchRight | CControlPos::kStretchDown);
+    for (HWND page : AllPages()) {
+        if (page != previewPanel_.Hwnd()) {
+            layout_.AddControl(page, CControlPos::kStretchRight | CControlPos::kStretchDown);
+        }
     }
     layout_.AddControl(IDC_HELP_BUTTON, CControlPos::kMoveRight);
     layout_.AddControl(IDC_ABOUT_BUTTON, CControlPos::kMoveRight);
@@ -132,7 +133,10 @@ void CNimbrelControlDlg::CreatePages() {
     MoveWindow(leftFrame_.Hwnd(), kLeftFramePlace.left, kLeftFramePlace.top,
                kLeftFramePlace.right - kLeftFramePlace.left, kLeftFramePlace.bottom - kLeftFramePlace.top,
                FALSE);
-    optionsPage_.CreateAt(Hwnd(), kPagePlace);
+    optionsPage_.Create(Hwnd());
+    SetWindowLongPtrW(optionsPage_.Hwnd(), GWLP_ID, IDD_OPTIONS);
+    MoveWindow(optionsPage_.Hwnd(), kPagePlace.left, kPagePlace.top, kPagePlace.right - kPagePlace.left,
+               kPagePlace.bottom - kPagePlace.top, FALSE);
     scanPage_.CreateAt(Hwnd(), kPagePlace);
     dashboard_.CreateAt(Hwnd(), kPagePlace);
     shredPage_.CreateAt(Hwnd(), kPagePlace);
@@ -141,8 +145,13 @@ void CNimbrelControlDlg::CreatePages() {
 }
 
 void CNimbrelControlDlg::WriteDefaultSelectionOnFirstRun() {
-    // The options page writes the factory selection here when "first" is
-    // set; until that page exists "first" is left for it untouched.
+    if (GetInt(kProductTitle, L"first") == 0) {
+        return;
+    }
+    optionsPage_.SetDefaultSelection();
+    // The trees show the selection once the page has come up.
+    optionsPage_.StartReloadTimer();
+    SetInt(kProductTitle, L"first", 0);
 }
 
 HWND CNimbrelControlDlg::PageWindow(NavPage page) const {
@@ -159,15 +168,33 @@ HWND CNimbrelControlDlg::PageWindow(NavPage page) const {
     return nullptr;
 }
 
+std::array<HWND, 6> CNimbrelControlDlg::AllPages() const {
+    return {scanPage_.Hwnd(),  dashboard_.Hwnd(),    optionsPage_.Hwnd(),
+            shredPage_.Hwnd(), previewPanel_.Hwnd(), resultsPage_.Hwnd()};
+}
+
 void CNimbrelControlDlg::HideAllPages() {
-    for (const CPlaceholderPage* page :
-         {&scanPage_, &dashboard_, &optionsPage_, &shredPage_, &previewPanel_, &resultsPage_}) {
-        ShowWindow(page->Hwnd(), SW_HIDE);
+    // Leaving the Options page keeps the choices made on its shown tab, as
+    // leaving a tab does: the next scan uses what the user saw.
+    if (IsWindowVisible(optionsPage_.Hwnd())) {
+        optionsPage_.StoreShownTab();
+    }
+    for (HWND page : AllPages()) {
+        ShowWindow(page, SW_HIDE);
     }
 }
 
 void CNimbrelControlDlg::ShowPage(NavPage page) {
     ShowWindow(PageWindow(page), SW_SHOW);
+}
+
+void CNimbrelControlDlg::StartScanFromOptions() {
+    leftFrame_.ShowScanPage();
+    // The scan page starts its scan run here once it exists.
+}
+
+void CNimbrelControlDlg::ShowLastScanResults() {
+    leftFrame_.ShowStatisticsPage();
 }
 
 void CNimbrelControlDlg::Help() {
@@ -287,6 +314,12 @@ bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&
             About();
             result = TRUE;
             return true;
+        }
+        return false;
+    case WM_MOVE:
+        if (IsWindowVisible(optionsPage_.Hwnd())) {
+            RedrawWindow(optionsPage_.Page(optionsPage_.CurrentTab()).Hwnd(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         }
         return false;
     case WM_ACTIVATE:

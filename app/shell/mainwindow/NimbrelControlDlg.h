@@ -9,13 +9,17 @@
 #include "GdiHandles.h"
 #include "LFrameDlg.h"
 #include "Label.h"
+#include "OptionsDlg.h"
+#include "OptionsHost.h"
 #include "PlaceholderPage.h"
 #include "SplashScrDlg.h"
 #include "XPButton.h"
 
+#include <array>
+
 namespace nimbrel {
 
-class CNimbrelControlDlg : public CDialogBase, public INavigationHost {
+class CNimbrelControlDlg : public CDialogBase, public INavigationHost, public IOptionsHost {
 public:
     // The splash stays this long before the window appears.
     explicit CNimbrelControlDlg(UINT splashMilliseconds = CSplashScrDlg::kDefaultMilliseconds);
@@ -34,9 +38,14 @@ public:
     // dashboard or the scan page).
     HWND PageWindow(NavPage page) const;
     HWND PreviewPanel() const { return previewPanel_.Hwnd(); }
+    COptionsDlg& OptionsPage() { return optionsPage_; }
 
     void HideAllPages() override;
     void ShowPage(NavPage page) override;
+
+    void StartScanFromOptions() override;
+    void ShowLastScanResults() override;
+    void SetDashboardFlag() override { dashboardShown_ = true; }
 
     void Help();
     void About();
@@ -59,14 +68,16 @@ private:
     void WriteDefaultSelectionOnFirstRun();
     void OnClose();
     void HidePreviewPanel();
+    // Every page window, shown or not.
+    std::array<HWND, 6> AllPages() const;
 
     UINT splashMilliseconds_;
     bool dashboardShown_ = false;
 
     CLFrameDlg leftFrame_{*this};
-    // Stand-ins until the pages are built: each an empty page of the
+    COptionsDlg optionsPage_{*this};
+    // Stand-ins until these pages are built: each an empty page of the
     // page's size and place (see CPlaceholderPage), not the page.
-    CPlaceholderPage optionsPage_;
     CPlaceholderPage scanPage_;
     CPlaceholderPage dashboard_;
     CPlaceholderPage shredPage_;

@@ -1,0 +1,123 @@
+// The Options page in the main window, inside the test program: the first
+// run writes the factory selection, leaving the page keeps the choices on
+// its shown tab, and its shortcuts move the user between pages.
+#include "InProcessSupport.h"
+#include "ProgramUnderTest.h"
+
+#include "NimbrelControlDlg.h"
+#include "TestProcess.h"
+#include "TestRegistry.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace app_tests;
+using namespace testing_support;
+using nimbrel::NavPage;
+
+namespace {
+
+class OptionsInMainWindow : public ::testing::Test {
+protected:
+    void Open() {
+        ASSERT_TRUE(window.Create(nullptr));
+        ShowWindow(window.Hwnd(), SW_SHOW);
+        Pump();
+    }
+    const nimbrel::CTreeCtrl& Tree(int tab) { return window.OptionsPage().Page(tab).Tree(); }
+    // A node by its labels from the root down.
+    HTREEITEM Node(const nimbrel::CTreeCtrl& tree, std::initializer_list<const wchar_t*> path) {
+        HTREEITEM node = nullptr;
+        for (const wchar_t* label : path) {
+            node = node ? tree.GetChild(node) : tree.GetRoot();
+            while (node && tree.GetItemText(node) != label) {
+                node = tree.GetNextSibling(node);
+            }
+        }
+        return node;
+    }
+    // The space bar on a node, as the user selects it and presses the key.
+    void PressSpaceOn(const nimbrel::CTreeCtrl& tree, HTREEITEM node) {
+        tree.Select(node);
+        SetForegroundWindow(window.Hwnd());
+        SetFocus(tree.Hwnd());
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        Pump();
+    }
+    void Press(int button) { SendMessageW(FindChild(window.Hwnd(), button), BM_CLICK, 0, 0); }
+    bool Shown(HWND page) const { return IsWindowVisible(page) != FALSE; }
+
+    CleanSettings settings;
+    DesktopWatch desktop;
+    nimbrel::CNimbrelControlDlg window{1};
+};
+
+TEST_F(OptionsInMainWindow, FirstRunWritesTheFactorySelectionOnceAndTheTreesShowIt) {
+    settings.Set(L"first", L"1");
+    Open();
+    EXPECT_EQ(settings.Get(L"first"), L"0");
+    const auto names = ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey);
+    EXPECT_EQ(names.size(), 261u); // the 260 items and "first"
+    const auto zeros = std::count_if(names.begin(), names.end(), [&](const std::wstring& name) {
+        return name != L"first" && settings.Get(name) == L"0";
+    });
+    EXPECT_EQ(zeros, 50);
+    EXPECT_EQ(settings.Get(L"Internet Explorer Favorites"), L"0");
+    EXPECT_EQ(settings.Get(L"Thunderbird Drafts"), L"0");
+    EXPECT_EQ(settings.Get(L"Windows Paging File"), L"1");
+    EXPECT_EQ(settings.Get(L"Opera Cookies"), L"1");
+    EXPECT_TRUE(window.IsDashboardShown());
+
+    // The trees come up with the selection just written.
+    const auto& browsers = Tree(1);
+    ASSERT_TRUE(WaitFor([&] {
+        return browsers.GetCheck(Node(browsers, {L"Internet Browsers", L"Opera", L"Cookies"}));
+    }));
+    EXPECT_FALSE(
+        browsers.GetCheck(Node(browsers, {L"Internet Browsers", L"Internet Explorer", L"Favorites"})));
+}
+
+TEST_F(OptionsInMainWindow, WithoutTheFirstRunMarkNothingIsWritten) {
+    Open();
+    EXPECT_EQ(settings.Get(L"first"), L"(absent)");
+    EXPECT_EQ(settings.Get(L"Windows Paging File"), L"(absent)");
+}
+
+TEST_F(OptionsInMainWindow, LeavingTheOptionsPageKeepsTheChoicesOnItsShownTab) {
+    Open();
+    Press(IDC_OPTIONS_BUTTON);
+    const auto& windows = Tree(0);
+    ASSERT_TRUE(WaitFor([&] { return windows.GetRoot() != nullptr; }));
+    PressSpaceOn(windows, Node(windows, {L"Windows", L"Document History"}));
+    ASSERT_TRUE(windows.GetCheck(Node(windows, {L"Windows", L"Document History"})));
+    EXPECT_NE(settings.Get(L"Windows Document History"), L"1"); // not stored yet
+
+    Press(IDC_SHRED_BUTTON);
+    EXPECT_EQ(settings.Get(L"Windows Document History"), L"1");
+    EXPECT_EQ(settings.Get(L"Windows Paging File"), L"0"); // the rest of the tab as shown
+}
+
+TEST_F(OptionsInMainWindow, StartScanAndTheResultsShortcutMoveToTheirPages) {
+    settings.Set(L"tts", L"12.50"); // a scan has left results
+    Open();
+    Press(IDC_OPTIONS_BUTTON);
+    SendMessageW(window.OptionsPage().Item(IDC_OPT_START_SCAN), BM_CLICK, 0, 0);
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Scan);
+    EXPECT_TRUE(Shown(window.PageWindow(NavPage::Scan)));
+    EXPECT_FALSE(Shown(window.OptionsPage().Hwnd()));
+
+    Press(IDC_OPTIONS_BUTTON);
+    HWND results = window.OptionsPage().Item(IDC_OPT_VIEW_RESULTS);
+    ASSERT_TRUE(Shown(results));
+    SendMessageW(results, BM_CLICK, 0, 0);
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Statistics);
+    EXPECT_TRUE(Shown(GetDlgItem(window.Hwnd(), IDD_RESULTS)));
+}
+
+} // namespace

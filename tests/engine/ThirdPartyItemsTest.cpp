@@ -2,6 +2,7 @@
 // tools and the Flash Player, installed the way their users leave them.
 #include "DllExports.h"
 #include "EngineRecorder.h"
+#include "ItemCalls.h"
 #include "TestFiles.h"
 #include "TestProcess.h"
 #include "TestRegistry.h"
@@ -12,7 +13,7 @@
 
 #include <shlobj.h>
 
-#include <iterator>
+#include <set>
 
 using namespace testing_support;
 
@@ -22,11 +23,23 @@ using Texts = std::vector<std::wstring>;
 
 const std::wstring kHkcu = L"HKEY_CURRENT_USER||";
 
-Texts Scan(EngineRecorder& recorder, int (*item)(unsigned char)) {
-    recorder.Clear();
-    EXPECT_EQ(1, item(0));
-    return recorder.found;
-}
+// In the order of the options tree.
+const std::vector<const char*> kThirdPartyItems = {"Privacy_THPAdobeAcrobat4",
+                                                   "Privacy_THPAdobeAcrobat5",
+                                                   "Privacy_THPAdobeAcrobat6",
+                                                   "Privacy_THPAdobeAcrobat7",
+                                                   "Privacy_THPGDSIndDataFolder",
+                                                   "Privacy_THPGDSLinksFolder",
+                                                   "Privacy_THPGDSTemporayFolder",
+                                                   "Privacy_THPGDSGogToolBarSearHis",
+                                                   "Privacy_THPGDSDontSearTheseItemSettings",
+                                                   "Privacy_THPYDSIndex",
+                                                   "Privacy_THPYDSSavedSearches",
+                                                   "Privacy_THPYDSLogs",
+                                                   "Privacy_THPWDSIndex",
+                                                   "Privacy_THPWDSLogs",
+                                                   "Privacy_THPADSIndex",
+                                                   "Privacy_THPMMFPHisandTempFiles"};
 
 } // namespace
 
@@ -43,23 +56,16 @@ TEST(ThirdPartyItems, AcrobatRecentFilesAreTheKeysC1ToC8) {
                         L"/C/My Documents/letter" + std::to_wstring(n) + L".pdf");
     }
     registry.Dword(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral", L"bMaximize", 1);
-    registry.String(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\7.0\\AVGeneral\\cRecentFiles\\c1",
-                    L"tDIText", L"/D/manual.pdf");
-    registry.Binary(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\7.0\\AVGeneral\\cRecentFiles\\c1",
-                    L"sDI", "\x02\x00\x01");
 
     EXPECT_EQ(Texts{kHkcu + L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer=File1"},
-              Scan(recorder, &Privacy_THPAdobeAcrobat4));
+              FoundBy(recorder, &Privacy_THPAdobeAcrobat4));
     Texts expected5;
     for (int n = 1; n <= 8; ++n) {
         expected5.push_back(kHkcu + L"Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral\\cRecentFiles\\c" +
                             std::to_wstring(n) + L"=tDIText");
     }
-    EXPECT_EQ(expected5, Scan(recorder, &Privacy_THPAdobeAcrobat5));
-    EXPECT_TRUE(Scan(recorder, &Privacy_THPAdobeAcrobat6).empty());
-    EXPECT_EQ((Texts{kHkcu + L"Software\\Adobe\\Acrobat Reader\\7.0\\AVGeneral\\cRecentFiles\\c1=sDI",
-                     kHkcu + L"Software\\Adobe\\Acrobat Reader\\7.0\\AVGeneral\\cRecentFiles\\c1=tDIText"}),
-              Sorted(Scan(recorder, &Privacy_THPAdobeAcrobat7)));
+    EXPECT_EQ(expected5, FoundBy(recorder, &Privacy_THPAdobeAcrobat5));
+    EXPECT_TRUE(FoundBy(recorder, &Privacy_THPAdobeAcrobat6).empty()) << "another version's list";
 
     // Deleting leaves the ninth and tenth documents and the settings.
     Privacy_CheckDelete(1);
@@ -89,9 +95,10 @@ protected:
 
 TEST_F(GoogleDesktop, EachItemWalksItsPartOfEveryUserFolder) {
     EngineRecorder recorder;
-    EXPECT_EQ(Sorted({link, otherUser}), Sorted(Scan(recorder, &Privacy_THPGDSLinksFolder)));
-    EXPECT_EQ(Texts{temp}, Scan(recorder, &Privacy_THPGDSTemporayFolder));
-    EXPECT_EQ(Sorted({index, link, temp, otherUser}), Sorted(Scan(recorder, &Privacy_THPGDSIndDataFolder)));
+    EXPECT_EQ(Sorted({link, otherUser}), Sorted(FoundBy(recorder, &Privacy_THPGDSLinksFolder)));
+    EXPECT_EQ(Texts{temp}, FoundBy(recorder, &Privacy_THPGDSTemporayFolder));
+    EXPECT_EQ(Sorted({index, link, temp, otherUser}),
+              Sorted(FoundBy(recorder, &Privacy_THPGDSIndDataFolder)));
     EXPECT_FALSE(recorder.Found(base + L"\\desktop.log"))
         << "a file beside the user folders is not one of them";
 }
@@ -115,17 +122,6 @@ TEST_F(GoogleDesktop, ALinkedFolderNeverLeadsTheWalkOutAndAStopEndsIt) {
     EXPECT_EQ(1u, recorder.found.size());
 }
 
-TEST(ThirdPartyItems, GoogleToolbarHistoryAndNoDesktopFolder) {
-    EngineRecorder recorder;
-    TestRegistry registry;
-    registry.String(HKEY_CURRENT_USER, L"Software\\Google\\NavClient\\1.1\\History", L"cheap flights", L"");
-    registry.Dword(HKEY_CURRENT_USER, L"Software\\Google\\NavClient\\1.1\\History", L"weather paris",
-                   0x45a1b2c3);
-    EXPECT_EQ(Texts{kHkcu + L"Software\\Google\\NavClient\\1.1\\History=weather paris"},
-              Scan(recorder, &Privacy_THPGDSGogToolBarSearHis));
-    EXPECT_TRUE(Scan(recorder, &Privacy_THPGDSIndDataFolder).empty()) << "Google Desktop never ran";
-}
-
 TEST(ThirdPartyItems, YahooDesktopSearchIndexAndLogsShareTheWholeFolder) {
     EXPECT_EQ(&Privacy_THPYDSIndex, &Privacy_THPYDSLogs);
     EXPECT_NE(&Privacy_THPYDSIndex, &Privacy_THPYDSSavedSearches);
@@ -136,8 +132,8 @@ TEST(ThirdPartyItems, YahooDesktopSearchIndexAndLogsShareTheWholeFolder) {
     const std::wstring log = yahoo.File(L"logs\\ydsprocess.log", 512);
     const std::wstring saved = yahoo.File(L"saved searches\\invoices.yds", 512);
 
-    EXPECT_EQ(Texts{saved}, Scan(recorder, &Privacy_THPYDSSavedSearches));
-    EXPECT_EQ(Sorted({index, log, saved}), Sorted(Scan(recorder, &Privacy_THPYDSLogs)));
+    EXPECT_EQ(Texts{saved}, FoundBy(recorder, &Privacy_THPYDSSavedSearches));
+    EXPECT_EQ(Sorted({index, log, saved}), Sorted(FoundBy(recorder, &Privacy_THPYDSLogs)));
 
     // All three ticked in one scan: each file is shown and measured once,
     // under the first option that reached it.
@@ -150,9 +146,19 @@ TEST(ThirdPartyItems, YahooDesktopSearchIndexAndLogsShareTheWholeFolder) {
     EXPECT_EQ(Sorted({index, log, saved}), Sorted(underIndex));
     EXPECT_EQ(underIndex, recorder.found);
     EXPECT_EQ("4.000000", EngineRecorder::SizeText());
+
+    // Cleaning what was found removes the same kilobytes, even when a host
+    // hands one of them over twice: a file already gone adds nothing.
+    Privacy_ClearFilesSize();
+    for (const std::wstring& text : recorder.found) {
+        Privacy_CleanSelitems(text.c_str());
+    }
+    Privacy_CleanSelitems(saved.c_str());
+    EXPECT_EQ("4.000000", EngineRecorder::SizeText());
+    EXPECT_FALSE(FileExists(index) || FileExists(log) || FileExists(saved));
 }
 
-TEST(ThirdPartyItems, WindowsAndAolDesktopSearchAndFlashPlayer) {
+TEST(ThirdPartyItems, ToolbarHistoryDesktopSearchIndexesLogsAndFlashPlayer) {
     EngineRecorder recorder;
     TestFolder search =
         TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\Desktop Search");
@@ -170,69 +176,53 @@ TEST(ThirdPartyItems, WindowsAndAolDesktopSearchAndFlashPlayer) {
     const std::wstring settings =
         macromedia.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 30);
 
-    EXPECT_EQ(Texts{catalog}, Scan(recorder, &Privacy_THPWDSIndex));
-    EXPECT_EQ((Texts{log, gatherLog}), Scan(recorder, &Privacy_THPWDSLogs));
-    EXPECT_EQ(Texts{aolIndex}, Scan(recorder, &Privacy_THPADSIndex));
-    EXPECT_EQ(Sorted({sharedObject, settings}), Sorted(Scan(recorder, &Privacy_THPMMFPHisandTempFiles)));
+    TestRegistry registry;
+    registry.String(HKEY_CURRENT_USER, L"Software\\Google\\NavClient\\1.1\\History", L"cheap flights", L"");
+    registry.Dword(HKEY_CURRENT_USER, L"Software\\Google\\NavClient\\1.1\\History", L"weather paris",
+                   0x45a1b2c3);
+
+    for (auto item : {&Privacy_THPGDSGogToolBarSearHis, &Privacy_THPWDSIndex, &Privacy_THPWDSLogs,
+                      &Privacy_THPADSIndex, &Privacy_THPMMFPHisandTempFiles}) {
+        item(0);
+    }
+    ASSERT_EQ(7u, recorder.found.size());
+    EXPECT_EQ((Texts{kHkcu + L"Software\\Google\\NavClient\\1.1\\History=weather paris", catalog, log,
+                     gatherLog, aolIndex}),
+              Texts(recorder.found.begin(), recorder.found.begin() + 5));
+    EXPECT_EQ(Sorted({sharedObject, settings}), Sorted({recorder.found[5], recorder.found[6]}));
 }
 
-TEST(ThirdPartyItems, AStopRequestKeepsEveryItemFromLooking) {
-    EngineRecorder recorder;
+TEST(ThirdPartyItems, StopRequestKeepsEveryItemQuiet) {
     TestRegistry registry;
     registry.String(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral\\cRecentFiles\\c1",
                     L"tDIText", L"/C/a.pdf");
     TestFolder google = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google");
-    google.File(L"Google Desktop\\user_1\\Links\\a.lnk", 10);
-    Privacy_StopScan(1);
-    for (auto item : {&Privacy_THPAdobeAcrobat4, &Privacy_THPAdobeAcrobat5, &Privacy_THPAdobeAcrobat6,
-                      &Privacy_THPAdobeAcrobat7, &Privacy_THPGDSIndDataFolder, &Privacy_THPGDSLinksFolder,
-                      &Privacy_THPGDSTemporayFolder, &Privacy_THPGDSGogToolBarSearHis, &Privacy_THPYDSIndex,
-                      &Privacy_THPYDSSavedSearches, &Privacy_THPYDSLogs, &Privacy_THPWDSIndex,
-                      &Privacy_THPWDSLogs, &Privacy_THPADSIndex, &Privacy_THPMMFPHisandTempFiles}) {
-        EXPECT_EQ(1, item(0));
-    }
-    EXPECT_TRUE(recorder.found.empty());
-    EXPECT_EQ(0, recorder.pumps);
+    const std::wstring link = google.File(L"Google Desktop\\user_1\\Links\\a.lnk", 10);
+
+    const DllItemCalls stopped = CallStoppedItems(kThirdPartyItems);
+    EXPECT_EQ(0u, stopped.missing);
+    EXPECT_TRUE(stopped.allReturnedOne);
+    EXPECT_TRUE(stopped.found.empty());
+    EXPECT_EQ(0, stopped.pumps);
+    EXPECT_TRUE(FileExists(link));
 }
 
-TEST(ThirdPartyItems, TheLibraryExportsEveryItemUnderItsExactName) {
-    // In the order of the options tree.
-    const char* items[] = {"Privacy_THPAdobeAcrobat4",
-                           "Privacy_THPAdobeAcrobat5",
-                           "Privacy_THPAdobeAcrobat6",
-                           "Privacy_THPAdobeAcrobat7",
-                           "Privacy_THPGDSIndDataFolder",
-                           "Privacy_THPGDSLinksFolder",
-                           "Privacy_THPGDSTemporayFolder",
-                           "Privacy_THPGDSGogToolBarSearHis",
-                           "Privacy_THPGDSDontSearTheseItemSettings",
-                           "Privacy_THPYDSIndex",
-                           "Privacy_THPYDSSavedSearches",
-                           "Privacy_THPYDSLogs",
-                           "Privacy_THPWDSIndex",
-                           "Privacy_THPWDSLogs",
-                           "Privacy_THPADSIndex",
-                           "Privacy_THPMMFPHisandTempFiles"};
-    ASSERT_EQ(16u, std::size(items));
-    const auto& names = ScrubcoreExportNames();
-    ASSERT_FALSE(names.empty()) << "Scrubcore.dll did not load from the program folder";
-    const std::set<std::string> expected(std::begin(items), std::end(items));
-    for (const auto& name : names) {
-        if (name.rfind("Privacy_THP", 0) == 0) {
-            EXPECT_TRUE(expected.count(name)) << "unexpected export " << name;
-        }
+TEST(ScrubcoreDll, ExportsEveryThirdPartyItemWithItsSharedBodies) {
+    ASSERT_EQ(16u, kThirdPartyItems.size());
+    std::set<FARPROC> bodies;
+    for (const char* name : kThirdPartyItems) {
+        const FARPROC address = ScrubcoreExport(name);
+        EXPECT_NE(nullptr, address) << name;
+        bodies.insert(address);
     }
-    // The do-nothing body is exported with the Windows items.
-    const bool doNothingBodyExported = names.count("Privacy_WNDCDBurnStorageFolder") > 0;
-    for (const char* item : items) {
-        if (std::string(item) == "Privacy_THPGDSDontSearTheseItemSettings" && !doNothingBodyExported) {
-            continue;
-        }
-        EXPECT_TRUE(names.count(item)) << item;
-    }
+    EXPECT_EQ(15u, bodies.size()) << "Yahoo's index and logs share a body";
     EXPECT_EQ(ScrubcoreExport("Privacy_THPYDSIndex"), ScrubcoreExport("Privacy_THPYDSLogs"));
-    if (doNothingBodyExported) {
-        EXPECT_EQ(ScrubcoreExport("Privacy_WNDCDBurnStorageFolder"),
-                  ScrubcoreExport("Privacy_THPGDSDontSearTheseItemSettings"));
+    EXPECT_EQ(ScrubcoreExport("Privacy_WNDCDBurnStorageFolder"),
+              ScrubcoreExport("Privacy_THPGDSDontSearTheseItemSettings"))
+        << "the do-nothing body";
+    size_t thirdPartyExports = 0;
+    for (const auto& name : ScrubcoreExportNames()) {
+        thirdPartyExports += name.rfind("Privacy_THP", 0) == 0;
     }
+    EXPECT_EQ(16u, thirdPartyExports);
 }

@@ -2,6 +2,7 @@
 // peer-to-peer clients leave on a user's machine.
 #include "DllExports.h"
 #include "EngineRecorder.h"
+#include "ItemCalls.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
@@ -17,7 +18,7 @@ using namespace testing_support;
 
 namespace {
 
-using Item = int (*)(unsigned char);
+using Item = ItemFunction;
 
 const std::wstring kAppPaths = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 const std::wstring kShellFolders =
@@ -85,13 +86,9 @@ private:
 class FileSharingItems : public ::testing::Test {
 protected:
     // What one option reports on its own, in order.
-    std::vector<std::wstring> FoundInOrderBy(Item item) {
-        recorder.Clear();
-        EXPECT_EQ(1, item(0));
-        return recorder.found;
-    }
+    std::vector<std::wstring> FoundInOrderBy(Item item) { return ::FoundBy(recorder, item); }
     // The same, sorted (a folder lists its entries in no promised order).
-    std::vector<std::wstring> FoundBy(Item item) { return Sorted(FoundInOrderBy(item)); }
+    std::vector<std::wstring> FoundBy(Item item) { return Sorted(::FoundBy(recorder, item)); }
     EngineRecorder recorder;
     TestRegistry registry;
 };
@@ -174,9 +171,7 @@ TEST_F(FileSharingItems, MorpheusTempFolderNeedsAProperInstallationFolder) {
     TestFolder current;
     current.File(L"Morpheus\\Temp\\private.tmp", 100);
     current.File(L"Temp\\private.tmp", 100);
-    wchar_t previous[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(current.Path().c_str());
+    CurrentDirectory inside(current.Path().c_str());
     const std::wstring key = L"Software\\Morpheus";
 
     Privacy_FISMorTempFolder(0); // not installed
@@ -190,7 +185,6 @@ TEST_F(FileSharingItems, MorpheusTempFolderNeedsAProperInstallationFolder) {
                     current.Path() + L"\\" + std::wstring(600, L'M'));
     Privacy_FISMorTempFolder(0);
 
-    SetCurrentDirectoryW(previous);
     EXPECT_TRUE(recorder.found.empty());
 
     registry.ExpandString(HKEY_LOCAL_MACHINE, key, L"Install_Dir", current.Path() + L"\\Morpheus");
@@ -353,112 +347,59 @@ TEST_F(FileSharingItems, BitCometAndThePeerNetworkingCache) {
               FoundBy(&Privacy_FISSRDatabaseDir));
 }
 
-TEST_F(FileSharingItems, StopRequestEndsEveryItem) {
+TEST_F(FileSharingItems, StopPressedDuringAWalkEndsIt) {
     TestFolder history = TestFolder::At(AppData() + L"\\Morpheus");
     history.File(L"a.dat", 10);
     history.File(L"b.dat", 10);
     history.File(L"c.dat", 10);
-    registry.String(HKEY_CURRENT_USER, L"Software\\Kazaa\\Search", L"History1", L"jazz");
-
-    Privacy_StopScan(1);
-    const Item all[] = {&Privacy_FISMorTempFolder,
-                        &Privacy_FISMorCompDownLoadFol,
-                        &Privacy_FISMorParDownLoadFol,
-                        &Privacy_FISMorSharedFolder,
-                        &Privacy_FISMorSearchInfor,
-                        &Privacy_FISMorPlayLists,
-                        &Privacy_FISMorPodcasts,
-                        &Privacy_FISMorTorrents,
-                        &Privacy_FISMorRecPlaVideo,
-                        &Privacy_FISMorRecPlaAudio,
-                        &Privacy_FISMorTollBarSearHis,
-                        &Privacy_FISMorToolCache,
-                        &Privacy_FISMorCache,
-                        &Privacy_FISMorLogs,
-                        &Privacy_FISKazSharFolder,
-                        &Privacy_FISKazInfabtFilTransfer,
-                        &Privacy_FISKazInfabtUserDetails,
-                        &Privacy_FISKazRecFileList,
-                        &Privacy_FISKazPersonalFileOrg,
-                        &Privacy_FISKazSearchInformation,
-                        &Privacy_FISKazSearchAgents,
-                        &Privacy_FISKazFilters,
-                        &Privacy_FISBTDownLoadFolder,
-                        &Privacy_FISBTIncompleteFolder,
-                        &Privacy_FISBTTorrents,
-                        &Privacy_FISBTLogs,
-                        &Privacy_FISUTTorandHisinFor,
-                        &Privacy_FISUTDownLoadsFolder,
-                        &Privacy_FISAzuTorrents,
-                        &Privacy_FISAzuDownLoadHis,
-                        &Privacy_FISAzuShareFile,
-                        &Privacy_FISAzuLogs,
-                        &Privacy_FISLWSharedFolder,
-                        &Privacy_FISLWIncompleteFolder,
-                        &Privacy_FISLWInfabtSharFiles,
-                        &Privacy_FISLWChannels,
-                        &Privacy_FISBCDownLoadsFolder,
-                        &Privacy_FISBCTorrents,
-                        &Privacy_FISBCDownLoadHis,
-                        &Privacy_FISSRCacheDir,
-                        &Privacy_FISSRDatabaseDir};
-    ASSERT_EQ(41u, std::size(all));
-    for (Item item : all) {
-        EXPECT_EQ(1, item(0));
-    }
-    EXPECT_TRUE(recorder.found.empty());
-    EXPECT_EQ(0, recorder.pumps);
-
-    // Stop pressed while the first file is shown: the walk ends there.
-    Privacy_StopScan(0);
     recorder.onFound = [](const std::wstring&) { Privacy_StopScan(1); };
     Privacy_FISMorCache(0);
     EXPECT_EQ(1u, recorder.found.size());
 }
 
 TEST(FileSharingItemsDll, ExportsEveryFileSharingItemAndTheSharedMorpheusBody) {
-    const char* names[] = {"Privacy_FISMorTempFolder",
-                           "Privacy_FISMorCompDownLoadFol",
-                           "Privacy_FISMorParDownLoadFol",
-                           "Privacy_FISMorSharedFolder",
-                           "Privacy_FISMorSearchInfor",
-                           "Privacy_FISMorPlayLists",
-                           "Privacy_FISMorPodcasts",
-                           "Privacy_FISMorTorrents",
-                           "Privacy_FISMorRecPlaVideo",
-                           "Privacy_FISMorRecPlaAudio",
-                           "Privacy_FISMorTollBarSearHis",
-                           "Privacy_FISMorToolCache",
-                           "Privacy_FISMorCache",
-                           "Privacy_FISMorLogs",
-                           "Privacy_FISKazSharFolder",
-                           "Privacy_FISKazInfabtFilTransfer",
-                           "Privacy_FISKazInfabtUserDetails",
-                           "Privacy_FISKazRecFileList",
-                           "Privacy_FISKazPersonalFileOrg",
-                           "Privacy_FISKazSearchInformation",
-                           "Privacy_FISKazSearchAgents",
-                           "Privacy_FISKazFilters",
-                           "Privacy_FISBTDownLoadFolder",
-                           "Privacy_FISBTIncompleteFolder",
-                           "Privacy_FISBTTorrents",
-                           "Privacy_FISBTLogs",
-                           "Privacy_FISUTTorandHisinFor",
-                           "Privacy_FISUTDownLoadsFolder",
-                           "Privacy_FISAzuTorrents",
-                           "Privacy_FISAzuDownLoadHis",
-                           "Privacy_FISAzuShareFile",
-                           "Privacy_FISAzuLogs",
-                           "Privacy_FISLWSharedFolder",
-                           "Privacy_FISLWIncompleteFolder",
-                           "Privacy_FISLWInfabtSharFiles",
-                           "Privacy_FISLWChannels",
-                           "Privacy_FISBCDownLoadsFolder",
-                           "Privacy_FISBCTorrents",
-                           "Privacy_FISBCDownLoadHis",
-                           "Privacy_FISSRCacheDir",
-                           "Privacy_FISSRDatabaseDir"};
-    ASSERT_EQ(41u, std::size(names));
+    const std::vector<const char*> names = {"Privacy_FISMorTempFolder",
+                                            "Privacy_FISMorCompDownLoadFol",
+                                            "Privacy_FISMorParDownLoadFol",
+                                            "Privacy_FISMorSharedFolder",
+                                            "Privacy_FISMorSearchInfor",
+                                            "Privacy_FISMorPlayLists",
+                                            "Privacy_FISMorPodcasts",
+                                            "Privacy_FISMorTorrents",
+                                            "Privacy_FISMorRecPlaVideo",
+                                            "Privacy_FISMorRecPlaAudio",
+                                            "Privacy_FISMorTollBarSearHis",
+                                            "Privacy_FISMorToolCache",
+                                            "Privacy_FISMorCache",
+                                            "Privacy_FISMorLogs",
+                                            "Privacy_FISKazSharFolder",
+                                            "Privacy_FISKazInfabtFilTransfer",
+                                            "Privacy_FISKazInfabtUserDetails",
+                                            "Privacy_FISKazRecFileList",
+                                            "Privacy_FISKazPersonalFileOrg",
+                                            "Privacy_FISKazSearchInformation",
+                                            "Privacy_FISKazSearchAgents",
+                                            "Privacy_FISKazFilters",
+                                            "Privacy_FISBTDownLoadFolder",
+                                            "Privacy_FISBTIncompleteFolder",
+                                            "Privacy_FISBTTorrents",
+                                            "Privacy_FISBTLogs",
+                                            "Privacy_FISUTTorandHisinFor",
+                                            "Privacy_FISUTDownLoadsFolder",
+                                            "Privacy_FISAzuTorrents",
+                                            "Privacy_FISAzuDownLoadHis",
+                                            "Privacy_FISAzuShareFile",
+                                            "Privacy_FISAzuLogs",
+                                            "Privacy_FISLWSharedFolder",
+                                            "Privacy_FISLWIncompleteFolder",
+                                            "Privacy_FISLWInfabtSharFiles",
+                                            "Privacy_FISLWChannels",
+                                            "Privacy_FISBCDownLoadsFolder",
+                                            "Privacy_FISBCTorrents",
+                                            "Privacy_FISBCDownLoadHis",
+                                            "Privacy_FISSRCacheDir",
+                                            "Privacy_FISSRDatabaseDir"};
+    ASSERT_EQ(41u, names.size());
     std::set<FARPROC> bodies;
     for (const char* name : names) {
         const FARPROC body = ScrubcoreExport(name);
@@ -475,4 +416,16 @@ TEST(FileSharingItemsDll, ExportsEveryFileSharingItemAndTheSharedMorpheusBody) {
         fileSharing += name.rfind("Privacy_FIS", 0) == 0;
     }
     EXPECT_EQ(41u, fileSharing);
+
+    // Stopped and in delete mode, no item touches the traces it knows.
+    TestFolder history = TestFolder::At(AppData() + L"\\Morpheus");
+    const std::wstring kept = history.File(L"recent.xml", 100);
+    TestRegistry registry;
+    registry.String(HKEY_CURRENT_USER, L"Software\\Kazaa\\Search", L"History1", L"jazz");
+    const DllItemCalls calls = CallStoppedItems(names);
+    EXPECT_TRUE(calls.allReturnedOne);
+    EXPECT_TRUE(calls.found.empty());
+    EXPECT_EQ(0, calls.pumps);
+    EXPECT_TRUE(FileExists(kept));
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, L"Software\\Kazaa\\Search", L"History1"));
 }

@@ -2,6 +2,7 @@
 // 2003 leave for a user who opened, saved and searched documents.
 #include "DllExports.h"
 #include "EngineRecorder.h"
+#include "ItemCalls.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
 
@@ -17,7 +18,7 @@ using namespace testing_support;
 
 namespace {
 
-using Item = int (*)(unsigned char);
+using Item = ItemFunction;
 
 const HKEY kUser = HKEY_CURRENT_USER;
 const std::wstring kOffice = L"Software\\Microsoft\\Office\\";
@@ -36,8 +37,37 @@ std::vector<std::wstring> FoldedAndSorted(std::vector<std::wstring> texts) {
     return Sorted(texts);
 }
 
+// One recent-list entry an application left, and the option that cleans it.
+struct Trace {
+    Item item;
+    std::wstring key;
+    std::wstring value;
+};
+
 class OfficeItems : public ::testing::Test {
 protected:
+    // Leaves every trace in the registry, then runs each option alone: it
+    // reports its own application's entries and nobody else's.
+    void ExpectEachOptionFindsOnlyItsOwn(const std::vector<Trace>& traces) {
+        for (const Trace& trace : traces) {
+            registry.String(kUser, trace.key, trace.value, L"C:\\My Documents\\minutes.doc");
+        }
+        std::set<Item> items;
+        for (const Trace& trace : traces) {
+            items.insert(trace.item);
+        }
+        for (Item item : items) {
+            recorder.Clear();
+            item(0);
+            std::vector<std::wstring> expected;
+            for (const Trace& trace : traces) {
+                if (trace.item == item) {
+                    expected.push_back(UserValue(trace.key, trace.value));
+                }
+            }
+            EXPECT_EQ(FoldedAndSorted(expected), FoldedAndSorted(recorder.found)) << expected.front();
+        }
+    }
     EngineRecorder recorder;
     TestRegistry registry;
 };
@@ -143,11 +173,6 @@ TEST_F(OfficeItems, AccessCleansItsNumberedRecentDatabasesPairwiseUpToItsMenuLen
 TEST_F(OfficeItems, OlderVersionsFindTheirOwnListsAndNoOtherVersions) {
     // A machine that went through Office 97, 2000 and XP: every version left
     // its recent-file lists behind.
-    struct Trace {
-        Item item;
-        std::wstring key;
-        std::wstring value;
-    };
     const std::vector<Trace> traces = {
         {&Privacy_OFFWordXP,
          kOffice + L"10.0\\Common\\Open Find\\Microsoft Word\\Settings\\Open\\File Name MRU", L"Value"},
@@ -177,32 +202,10 @@ TEST_F(OfficeItems, OlderVersionsFindTheirOwnListsAndNoOtherVersions) {
          kOffice + L"8.0\\Common\\Open Find\\Microsoft Office PowerPoint\\Settings\\Save As",
          L"PositionInfo-Monitor1"},
     };
-    for (const Trace& trace : traces) {
-        registry.String(kUser, trace.key, trace.value, L"C:\\My Documents\\minutes.doc");
-    }
-
-    for (Item item :
-         {&Privacy_OFFWordXP, &Privacy_OFFExcelXP, &Privacy_OFFPowerPointXP, &Privacy_OFFFrontPageXP,
-          &Privacy_OFFWord00, &Privacy_OFFExcel00, &Privacy_OFFPowerPoint00, &Privacy_OFFFrontPage00,
-          &Privacy_OFFWord97, &Privacy_OFFExcel97, &Privacy_OFFPowerPoint97}) {
-        recorder.Clear();
-        item(0);
-        std::vector<std::wstring> expected;
-        for (const Trace& trace : traces) {
-            if (trace.item == item) {
-                expected.push_back(UserValue(trace.key, trace.value));
-            }
-        }
-        EXPECT_EQ(FoldedAndSorted(expected), FoldedAndSorted(recorder.found)) << expected.front();
-    }
+    ExpectEachOptionFindsOnlyItsOwn(traces);
 }
 
 TEST_F(OfficeItems, EveryOffice2003OptionFindsItsApplicationsListAndNothingElse) {
-    struct Trace {
-        Item item;
-        std::wstring key;
-        std::wstring value;
-    };
     const std::wstring openFind = kOffice + L"11.0\\Common\\Open Find";
     const std::vector<Trace> traces = {
         {&Privacy_OFFExcel03, kOffice + L"11.0\\Excel\\Recent Files", L"File1"},
@@ -239,25 +242,7 @@ TEST_F(OfficeItems, EveryOffice2003OptionFindsItsApplicationsListAndNothingElse)
          L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Web List", L"Web1"},
         {&Privacy_OFFFrontPageAll, L"Software\\Microsoft\\FrontPage\\Explorer\\FindMRU", L"Find1"},
     };
-    for (const Trace& trace : traces) {
-        registry.String(kUser, trace.key, trace.value, L"C:\\My Documents\\plan.vsd");
-    }
-
-    std::set<Item> items;
-    for (const Trace& trace : traces) {
-        items.insert(trace.item);
-    }
-    for (Item item : items) {
-        recorder.Clear();
-        item(0);
-        std::vector<std::wstring> expected;
-        for (const Trace& trace : traces) {
-            if (trace.item == item) {
-                expected.push_back(UserValue(trace.key, trace.value));
-            }
-        }
-        EXPECT_EQ(FoldedAndSorted(expected), FoldedAndSorted(recorder.found)) << expected.front();
-    }
+    ExpectEachOptionFindsOnlyItsOwn(traces);
 }
 
 TEST_F(OfficeItems, SearchHistoryVisitsEveryVersionOldestFirst) {
@@ -290,100 +275,53 @@ TEST_F(OfficeItems, RecentFolderReportsTheShortcutsOfficeKeeps) {
     EXPECT_TRUE(FileExists(budget) && FileExists(reports) && FileExists(index)) << "a scan deletes nothing";
 }
 
-TEST_F(OfficeItems, StopRequestEndsEveryItem) {
+TEST_F(OfficeItems, StopPressedAmongAccessNumberedValuesEndsTheItem) {
     for (int n = 1; n <= 10; ++n) {
         registry.String(kUser, kOffice + L"10.0\\Access\\Settings", L"MRU" + std::to_wstring(n),
                         L"C:\\a.mdb");
     }
-    registry.String(kUser, kOffice + L"11.0\\Excel\\Recent Files", L"File1", L"C:\\a.xls");
-    registry.String(kUser, kOffice + L"11.0\\Common\\Search\\Last Query", L"Text", L"x");
-
-    Privacy_StopScan(1);
-    const Item all[] = {&Privacy_OFFWord03,
-                        &Privacy_OFFAccess03,
-                        &Privacy_OFFExcel03,
-                        &Privacy_OFFVisio03,
-                        &Privacy_OFFPowerPoint03,
-                        &Privacy_OFFPublisher03,
-                        &Privacy_OFFFrontPage03,
-                        &Privacy_OFFProject03,
-                        &Privacy_OFFInfopath03,
-                        &Privacy_OFFClipOrganizer,
-                        &Privacy_OFFPictureManager,
-                        &Privacy_OFFSnapShotViewer,
-                        &Privacy_OFFSaveMySettings,
-                        &Privacy_OFFWordXP,
-                        &Privacy_OFFExcelXP,
-                        &Privacy_OFFAccessXP,
-                        &Privacy_OFFPowerPointXP,
-                        &Privacy_OFFFrontPageXP,
-                        &Privacy_OFFWord00,
-                        &Privacy_OFFExcel00,
-                        &Privacy_OFFAccess00,
-                        &Privacy_OFFPowerPoint00,
-                        &Privacy_OFFFrontPage00,
-                        &Privacy_OFFWord97,
-                        &Privacy_OFFExcel97,
-                        &Privacy_OFFAccess97,
-                        &Privacy_OFFPowerPoint97,
-                        &Privacy_OFFOfficeRecentFolders,
-                        &Privacy_OFFInternetServerCache,
-                        &Privacy_OFFSearchHis,
-                        &Privacy_OFFFrontPageAll};
-    for (Item item : all) {
-        EXPECT_EQ(1, item(0));
-    }
-    EXPECT_TRUE(recorder.found.empty());
-    EXPECT_EQ(0, recorder.pumps);
-    EXPECT_EQ(0u, scrub::theApp.registryValues);
-
-    // A stop pressed while Access's numbered values are looked at ends the
-    // item at once.
-    Privacy_StopScan(0);
     recorder.onFound = [](const std::wstring&) { Privacy_StopScan(1); };
     Privacy_OFFAccessXP(0);
     EXPECT_EQ(std::vector<std::wstring>{UserValue(kOffice + L"10.0\\Access\\Settings", L"MRU1")},
               recorder.found);
 }
 
-TEST(OfficeItemsDll, ExportsEveryOfficeItemWithABodyOfItsOwn) {
-    const char* names[] = {"Privacy_OFFWord03",
-                           "Privacy_OFFAccess03",
-                           "Privacy_OFFExcel03",
-                           "Privacy_OFFVisio03",
-                           "Privacy_OFFPowerPoint03",
-                           "Privacy_OFFPublisher03",
-                           "Privacy_OFFFrontPage03",
-                           "Privacy_OFFProject03",
-                           "Privacy_OFFInfopath03",
-                           "Privacy_OFFClipOrganizer",
-                           "Privacy_OFFPictureManager",
-                           "Privacy_OFFSnapShotViewer",
-                           "Privacy_OFFSaveMySettings",
-                           "Privacy_OFFWordXP",
-                           "Privacy_OFFExcelXP",
-                           "Privacy_OFFAccessXP",
-                           "Privacy_OFFPowerPointXP",
-                           "Privacy_OFFFrontPageXP",
-                           "Privacy_OFFWord00",
-                           "Privacy_OFFExcel00",
-                           "Privacy_OFFAccess00",
-                           "Privacy_OFFPowerPoint00",
-                           "Privacy_OFFFrontPage00",
-                           "Privacy_OFFWord97",
-                           "Privacy_OFFExcel97",
-                           "Privacy_OFFAccess97",
-                           "Privacy_OFFPowerPoint97",
-                           "Privacy_OFFOfficeRecentFolders",
-                           "Privacy_OFFInternetServerCache",
-                           "Privacy_OFFSearchHis",
-                           "Privacy_OFFFrontPageAll"};
-    ASSERT_EQ(31u, std::size(names));
+TEST(OfficeItemsDll, ExportsEveryOfficeItemWithABodyOfItsOwnThatHonoursTheStopRequest) {
+    const std::vector<const char*> names = {"Privacy_OFFWord03",
+                                            "Privacy_OFFAccess03",
+                                            "Privacy_OFFExcel03",
+                                            "Privacy_OFFVisio03",
+                                            "Privacy_OFFPowerPoint03",
+                                            "Privacy_OFFPublisher03",
+                                            "Privacy_OFFFrontPage03",
+                                            "Privacy_OFFProject03",
+                                            "Privacy_OFFInfopath03",
+                                            "Privacy_OFFClipOrganizer",
+                                            "Privacy_OFFPictureManager",
+                                            "Privacy_OFFSnapShotViewer",
+                                            "Privacy_OFFSaveMySettings",
+                                            "Privacy_OFFWordXP",
+                                            "Privacy_OFFExcelXP",
+                                            "Privacy_OFFAccessXP",
+                                            "Privacy_OFFPowerPointXP",
+                                            "Privacy_OFFFrontPageXP",
+                                            "Privacy_OFFWord00",
+                                            "Privacy_OFFExcel00",
+                                            "Privacy_OFFAccess00",
+                                            "Privacy_OFFPowerPoint00",
+                                            "Privacy_OFFFrontPage00",
+                                            "Privacy_OFFWord97",
+                                            "Privacy_OFFExcel97",
+                                            "Privacy_OFFAccess97",
+                                            "Privacy_OFFPowerPoint97",
+                                            "Privacy_OFFOfficeRecentFolders",
+                                            "Privacy_OFFInternetServerCache",
+                                            "Privacy_OFFSearchHis",
+                                            "Privacy_OFFFrontPageAll"};
+    ASSERT_EQ(31u, names.size());
     std::set<FARPROC> bodies;
     for (const char* name : names) {
-        const FARPROC body = ScrubcoreExport(name);
-        EXPECT_NE(nullptr, body) << name;
-        bodies.insert(body);
+        bodies.insert(ScrubcoreExport(name));
     }
     EXPECT_EQ(31u, bodies.size());
     size_t office = 0;
@@ -391,4 +329,16 @@ TEST(OfficeItemsDll, ExportsEveryOfficeItemWithABodyOfItsOwn) {
         office += name.rfind("Privacy_OFF", 0) == 0;
     }
     EXPECT_EQ(31u, office) << "no Office export beyond the options tree's";
+
+    TestRegistry registry;
+    registry.String(kUser, kOffice + L"10.0\\Access\\Settings", L"MRU1", L"C:\\a.mdb");
+    registry.String(kUser, kOffice + L"11.0\\Excel\\Recent Files", L"File1", L"C:\\a.xls");
+    registry.String(kUser, kOffice + L"11.0\\Common\\Search\\Last Query", L"Text", L"x");
+    const DllItemCalls calls = CallStoppedItems(names);
+    EXPECT_EQ(0u, calls.missing);
+    EXPECT_TRUE(calls.allReturnedOne);
+    EXPECT_TRUE(calls.found.empty());
+    EXPECT_EQ(0, calls.pumps);
+    EXPECT_TRUE(ValueExists(kUser, kOffice + L"11.0\\Excel\\Recent Files", L"File1"))
+        << "a stopped item removes nothing";
 }

@@ -429,3 +429,26 @@ TEST(FileSharingItemsDll, ExportsEveryFileSharingItemAndTheSharedMorpheusBody) {
     EXPECT_TRUE(FileExists(kept));
     EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, L"Software\\Kazaa\\Search", L"History1"));
 }
+TEST_F(FileSharingItems, CleaningATraceThatTwoOptionsReachCountsItsSizeOnce) {
+    const std::wstring sharedPath = ProfileAboveAppData() + L"\\My Documents\\Morpheus Shared";
+    TestFolder shared = TestFolder::At(sharedPath);
+    const std::wstring torrent = shared.File(L"Downloads\\Torrents\\linux.torrent", 2048);
+    registry.String(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\SearchRecent", L"0", L"live concert");
+
+    // "Shared Folder" and "Torrents" both reach the torrent; "Search
+    // Information" is chosen twice over by the host.
+    Privacy_FISMorSharedFolder(0);
+    Privacy_FISMorTorrents(0);
+    Privacy_FISMorSearchInfor(0);
+    std::vector<std::wstring> chosen = recorder.found;
+    chosen.push_back(torrent);
+    chosen.push_back(L"HKEY_CURRENT_USER||Software\\Morpheus\\GUI\\SearchRecent=0");
+
+    Privacy_ClearFilesSize();
+    for (const std::wstring& text : chosen) {
+        EXPECT_EQ(1, Privacy_CleanSelitems(text.c_str()));
+    }
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText()) << "a file already gone adds nothing";
+    EXPECT_FALSE(FileExists(torrent));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\SearchRecent", L"0"));
+}

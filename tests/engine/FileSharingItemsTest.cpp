@@ -155,7 +155,7 @@ TEST_F(FileSharingItems, MorpheusOptionsFindTheirFolders) {
               FoundBy(&Privacy_FISMorToolCache));
 
     // Play history, cache and logs live in one folder; each of the four
-    // options shows all of it.
+    // options, scanned on its own, shows all of it.
     const auto historyFiles =
         Sorted({AppData() + L"\\Morpheus\\recent.xml", AppData() + L"\\Morpheus\\Cache\\thumb.jpg",
                 AppData() + L"\\Morpheus\\Logs\\morpheus.log"});
@@ -435,11 +435,16 @@ TEST_F(FileSharingItems, CleaningATraceThatTwoOptionsReachCountsItsSizeOnce) {
     const std::wstring torrent = shared.File(L"Downloads\\Torrents\\linux.torrent", 2048);
     registry.String(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\SearchRecent", L"0", L"live concert");
 
-    // "Shared Folder" and "Torrents" both reach the torrent; "Search
-    // Information" is chosen twice over by the host.
+    // "Shared Folder" and "Torrents" both reach the torrent. A host may still
+    // hand a trace over twice; its size counts once all the same.
     Privacy_FISMorSharedFolder(0);
     Privacy_FISMorTorrents(0);
     Privacy_FISMorSearchInfor(0);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{torrent, L"HKEY_CURRENT_USER||Software\\Morpheus\\GUI\\SearchRecent=0"}),
+        recorder.found)
+        << "one scan shows a trace once, under the first option that reaches it";
+    EXPECT_EQ("2.000000", EngineRecorder::SizeText());
     std::vector<std::wstring> chosen = recorder.found;
     chosen.push_back(torrent);
     chosen.push_back(L"HKEY_CURRENT_USER||Software\\Morpheus\\GUI\\SearchRecent=0");

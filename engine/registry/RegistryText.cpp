@@ -6,9 +6,27 @@
 
 namespace scrub {
 
-std::wstring ReadRegistryText(HKEY root, const std::wstring& key, const std::wstring& valueName) {
+namespace {
+
+// Programs of the 32-bit generation keep their machine-wide keys in the
+// registry's 32-bit view on a 64-bit system: a key missing from this
+// program's own view is looked for there too.
+UniqueKey OpenInEitherView(HKEY root, const std::wstring& key) {
     UniqueKey opened;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Put()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Put()) == ERROR_SUCCESS) {
+        return opened;
+    }
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, opened.Put()) == ERROR_SUCCESS) {
+        return opened;
+    }
+    return UniqueKey();
+}
+
+} // namespace
+
+std::wstring ReadRegistryText(HKEY root, const std::wstring& key, const std::wstring& valueName) {
+    UniqueKey opened = OpenInEitherView(root, key);
+    if (!opened) {
         return {};
     }
     wchar_t buffer[kLookupTextMax + 1] = {};

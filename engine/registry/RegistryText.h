@@ -15,7 +15,9 @@ inline constexpr size_t kLookupTextMax = 511;
 // not a string, or it is longer than the lookup buffer. A string stored
 // without its terminator is cut at its end; expandable strings are expanded.
 // The key is opened for reading only: a user who may only read it still
-// gets the answer.
+// gets the answer. A key missing from the program's own registry view is
+// looked for in the 32-bit view, where 32-bit installers write on a 64-bit
+// system.
 std::wstring ReadRegistryText(HKEY root, const std::wstring& key, const std::wstring& valueName);
 
 } // namespace scrub

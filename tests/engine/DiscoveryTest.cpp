@@ -34,6 +34,16 @@ TEST(Discovery, AppPathsGiveTheProgramsFolder) {
     EXPECT_EQ(std::wstring(windows) + L"\\Expanding", AppPathsFolder(L"Expanding.exe"));
 }
 
+TEST(Discovery, ThirtyTwoBitInstallationsAreFoundOnA64BitSystem) {
+    TestRegistry registry;
+    registry.String(HKEY_LOCAL_MACHINE, L"Software\\Wow6432Node\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Kazaa.exe",
+                    L"", L"C:\\Program Files (x86)\\Kazaa\\Kazaa.exe");
+    EXPECT_EQ(L"C:\\Program Files (x86)\\Kazaa", AppPathsFolder(L"Kazaa.exe"));
+    // The program's own view wins when both hold the key.
+    registry.String(HKEY_LOCAL_MACHINE, kAppPaths + L"Kazaa.exe", L"", L"C:\\Program Files\\Kazaa\\Kazaa.exe");
+    EXPECT_EQ(L"C:\\Program Files\\Kazaa", AppPathsFolder(L"Kazaa.exe"));
+}
+
 TEST(Discovery, MessengerCommandIsCutToTheProgramsFolder) {
     EXPECT_EQ(L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1",
               MessengerCommandFolder(L"C:\\PROGRA~1\\Yahoo!\\MESSEN~1\\ypager.exe \"%1\""));

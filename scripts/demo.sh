@@ -1,29 +1,79 @@
 #!/usr/bin/env bash
 # make run: seeds a throwaway Wine prefix (build/demo) with sample traces,
-# scans them with the real engine and prints what it found.
-#   scripts/demo.sh <build-dir> [--clean]
-# --clean also cleans every found item and shows what is left. Nothing
-# outside the demo prefix is ever touched: the prefix has no Z: drive and
-# its own HOME.
+# scans them with the real engine and prints what it found, then starts
+# Nimbrel itself on that prefix and tours its pages.
+#   scripts/demo.sh <build-dir> [--clean] [--no-program]
+# --clean       also cleans every found item and shows what is left
+# --no-program  only the printed scan, no program window
+# Nimbrel opens on the user's display when there is one (and stays open
+# until the user closes it), else on a private Xvfb display. Either way a
+# picture of every page the tour visits lands in build/screenshots/make-run.
+# Nothing outside the demo prefix is ever touched: the prefix has no Z: drive
+# and its own HOME.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 shift || true
 mode=scan
+program=yes
 for arg in "$@"; do
   case "$arg" in
     --clean) mode=clean ;;
+    --no-program) program=no ;;
     *) echo "demo: unknown option $arg" >&2; exit 2 ;;
   esac
 done
 
+# A display the user sees: one that is set and answers.
+user_display() {
+  [ -n "${DISPLAY:-}" ] || return 1
+  if command -v xdpyinfo >/dev/null 2>&1; then xdpyinfo >/dev/null 2>&1; return; fi
+  if command -v xset >/dev/null 2>&1; then xset q >/dev/null 2>&1; return; fi
+  return 0
+}
+on_user_display=no
+if [ "$program" = yes ] && user_display; then on_user_display=yes; fi
+
 source "$here/wine-env.sh"
 wine_env "$build/demo"
-trap wine_server_stop EXIT
+cleanup() { wine_server_stop; xvfb_stop; }
+trap cleanup EXIT
 echo "demo: preparing a fresh Wine prefix in $WINEPREFIX"
 wine_fresh_prefix "$build"
+# Wine's desktop takes the display it finds when the server starts.
+if [ "$program" = yes ] && [ "$on_user_display" = no ]; then xvfb_start; fi
 wine_server_start
 cd "$build/tools"
 run() { wine ./nimbrel-demo.exe "$@" 2>/dev/null </dev/null | tr -d '\r'; }
 run seed
 run "$mode" 'N:\bin'
+[ "$program" = yes ] || exit 0
+
+# The program runs from the prefix's own Program Files, as installed; its
+# log and settings stay in the prefix.
+installed="$WINEPREFIX/drive_c/Program Files/Nimbrel"
+mkdir -p "$installed"
+cp -f "$build"/bin/*.exe "$build"/bin/*.dll "$build"/bin/*.chm "$installed"/
+# As an installation does: the first start writes the default selection.
+wine reg add 'HKLM\SOFTWARE\Nimbrel' /v first /t REG_SZ /d 1 /f >/dev/null 2>&1 </dev/null
+pictures="$build/screenshots/make-run"
+rm -rf "$pictures"
+mkdir -p "$pictures"
+
+echo
+tour_args=()
+if [ "$on_user_display" = yes ]; then
+  echo "demo: starting Nimbrel on your display ($DISPLAY)"
+  # A desktop with a window manager frames the program's windows.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1 </dev/null
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f >/dev/null 2>&1 </dev/null
+  tour_args=(--stay)
+else
+  echo "demo: no display to show it on: starting Nimbrel on a private Xvfb display ($DISPLAY)"
+fi
+wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' 'N:\screenshots\make-run' "${tour_args[@]}" \
+  2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved '
+echo "demo: pictures of the pages Nimbrel showed are in $pictures:"
+ls "$pictures" | sed 's/^/  /'
+echo "demo: Nimbrel's activity log:"
+cat "$installed"/LOGS/*.log 2>/dev/null | tr -d '\r' | sed 's/^/  /' || true

@@ -8,43 +8,23 @@
 #include "discovery/Discovery.h"
 #include "registry/RegistryText.h"
 
-#include <cwctype>
 #include <string>
 
 using namespace scrub;
 
 namespace {
 
-// An installation folder read from the registry, as a place to walk: without
-// trailing backslashes, and nothing unless it names a drive or a network
-// share; a relative text would lead the walk into whatever folder happens to
-// be current.
-std::wstring InstallationFolder(std::wstring folder) {
-    while (!folder.empty() && folder.back() == L'\\') {
-        folder.pop_back();
-    }
-    const bool onDrive = folder.size() >= 2 && std::iswalpha(folder[0]) && folder[1] == L':';
-    const bool onShare = folder.size() > 2 && folder[0] == L'\\' && folder[1] == L'\\';
-    return (onDrive || onShare) ? folder : std::wstring();
-}
-
 // [Morpheus]: the folder Morpheus was installed in, as its setup recorded it.
 std::wstring MorpheusFolder() {
-    return InstallationFolder(ReadRegistryText(HKEY_LOCAL_MACHINE, L"Software\\Morpheus", L"Install_Dir"));
+    return InstallationRoot(ReadRegistryText(HKEY_LOCAL_MACHINE, L"Software\\Morpheus", L"Install_Dir"));
 }
 // [Kazaa]: the folder of the registered Kazaa program.
 std::wstring KazaaFolder() {
-    return InstallationFolder(AppPathsFolder(L"Kazaa.exe"));
+    return InstallationRoot(AppPathsFolder(L"Kazaa.exe"));
 }
 // [BitComet]: the folder of the registered BitComet program.
 std::wstring BitCometFolder() {
-    return InstallationFolder(AppPathsFolder(L"BitComet.exe"));
-}
-
-// [Profile]: the user's profile folder, the one that holds the
-// application-data folder.
-std::wstring ProfileAboveAppData() {
-    return CutAtLastBackslash(AppDataFolder());
+    return InstallationRoot(AppPathsFolder(L"BitComet.exe"));
 }
 
 // [DocumentsParent]: the folder that holds the documents folder; BitTorrent
@@ -71,18 +51,18 @@ std::wstring DocumentsDriveFolder() {
 
 SCRUB_ITEM(Privacy_FISMorTempFolder, FolderAt(&MorpheusFolder, L"\\Temp"))
 SCRUB_ITEM(Privacy_FISMorCompDownLoadFol,
-           FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared\\Downloads"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads"))
 SCRUB_ITEM(Privacy_FISMorParDownLoadFol,
-           FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared\\Downloads\\Partials"))
-SCRUB_ITEM(Privacy_FISMorSharedFolder, FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Partials"))
+SCRUB_ITEM(Privacy_FISMorSharedFolder, FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared"))
 SCRUB_ITEM(Privacy_FISMorSearchInfor, KeyValues(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\SearchRecent"),
            KeyValues(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\BrowserRecent"))
 SCRUB_ITEM(Privacy_FISMorPlayLists,
-           FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared\\Morpheus Playlists"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Morpheus Playlists"))
 SCRUB_ITEM(Privacy_FISMorPodcasts,
-           FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared\\Podcasts"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Podcasts"))
 SCRUB_ITEM(Privacy_FISMorTorrents,
-           FolderAt(&ProfileAboveAppData, L"\\My Documents\\Morpheus Shared\\Downloads\\Torrents"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Torrents"))
 // Morpheus keeps its play history, cache and logs together in one folder.
 SCRUB_ITEM(Privacy_FISMorRecPlaVideo, FolderAt(&AppDataFolder, L"\\Morpheus"))
 SCRUB_ITEM_ALIAS(Privacy_FISMorRecPlaAudio, Privacy_FISMorRecPlaVideo);
@@ -134,10 +114,10 @@ SCRUB_ITEM(Privacy_FISAzuLogs, FolderAt(&AppDataFolder, L"\\Azureus\\logs"))
 
 // Limewire ---------------------------------------------------------------------
 
-SCRUB_ITEM(Privacy_FISLWSharedFolder, FolderAt(&ProfileAboveAppData, L"\\Shared"))
-SCRUB_ITEM(Privacy_FISLWIncompleteFolder, FolderAt(&ProfileAboveAppData, L"\\Incomplete"))
+SCRUB_ITEM(Privacy_FISLWSharedFolder, FolderAt(&AppDataParentFolder, L"\\Shared"))
+SCRUB_ITEM(Privacy_FISLWIncompleteFolder, FolderAt(&AppDataParentFolder, L"\\Incomplete"))
 SCRUB_ITEM(Privacy_FISLWInfabtSharFiles, FolderAt(&AppDataFolder, L"\\LimeWire"))
-SCRUB_ITEM(Privacy_FISLWChannels, FolderAt(&ProfileAboveAppData, L"\\My Channels\\Bin"))
+SCRUB_ITEM(Privacy_FISLWChannels, FolderAt(&AppDataParentFolder, L"\\My Channels\\Bin"))
 
 // Bit Comet and the peer networking cache ----------------------------------------
 

@@ -38,15 +38,4 @@ std::vector<ShellCall> DesktopWatch::ShellCalls() const {
     return shellCalls_;
 }
 
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
 } // namespace app_tests

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "NimbrelControlApp.h"
+#include "TestProcess.h"
 
 #include <mutex>
 #include <string>
@@ -41,7 +42,6 @@ private:
     std::vector<ShellCall> shellCalls_;
 };
 
-// Lets queued messages reach this thread's windows.
-void Pump();
+using testing_support::Pump;
 
 } // namespace app_tests

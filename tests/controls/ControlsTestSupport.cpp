@@ -6,17 +6,6 @@
 
 namespace controls_tests {
 
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
 nimbrel::UniqueBitmap SolidBitmap(COLORREF color, int width, int height) {
     nimbrel::CWindowDC screen(nullptr);
     nimbrel::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "GdiHandles.h"
+#include "TestProcess.h"
 
 #include <windows.h>
 
@@ -10,8 +11,7 @@
 
 namespace controls_tests {
 
-// Lets queued messages (paints, timers, mouse) reach the windows.
-void Pump();
+using testing_support::Pump;
 
 // A bitmap of one colour.
 nimbrel::UniqueBitmap SolidBitmap(COLORREF color, int width = 16, int height = 16);

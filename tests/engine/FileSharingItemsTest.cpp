@@ -179,6 +179,9 @@ TEST_F(FileSharingItems, MorpheusTempFolderNeedsAProperInstallationFolder) {
     Privacy_FISMorTempFolder(0);
     registry.String(HKEY_LOCAL_MACHINE, key, L"Install_Dir", L"");
     Privacy_FISMorTempFolder(0);
+    // Drive-relative: "C:Morpheus" is the current folder's Morpheus on C:.
+    registry.String(HKEY_LOCAL_MACHINE, key, L"Install_Dir", current.Path().substr(0, 2) + L"Morpheus");
+    Privacy_FISMorTempFolder(0);
     registry.Binary(HKEY_LOCAL_MACHINE, key, L"Install_Dir", "C:\\nimbrel-tests");
     Privacy_FISMorTempFolder(0);
     registry.String(HKEY_LOCAL_MACHINE, key, L"Install_Dir",

@@ -7,6 +7,17 @@
 
 namespace testing_support {
 
+void Pump() {
+    MSG msg;
+    for (int round = 0; round < 3; ++round) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
 bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds timeout,
              std::chrono::milliseconds interval) {
     const auto end = std::chrono::steady_clock::now() + timeout;
@@ -27,7 +38,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds t
     }
 }
 
-ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs, const std::wstring& workingFolder) {
+ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs,
+                         const std::wstring& workingFolder) {
     ProcessResult result;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -77,8 +89,8 @@ std::wstring ProgramFolder() {
 
 std::string UnixPath(const std::wstring& windowsPath) {
     using UnixNameFn = char*(CDECL*)(LPCWSTR);
-    static const auto toUnix = reinterpret_cast<UnixNameFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    static const auto toUnix = reinterpret_cast<UnixNameFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!toUnix) {
         return {};
     }
@@ -93,9 +105,13 @@ std::string UnixPath(const std::wstring& windowsPath) {
 
 namespace {
 
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Widen(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
-std::wstring Quoted(const std::string& text) { return L"\"" + Widen(text) + L"\""; }
+std::wstring Quoted(const std::string& text) {
+    return L"\"" + Widen(text) + L"\"";
+}
 
 } // namespace
 
@@ -112,7 +128,8 @@ bool MakeUnixSymlink(const std::wstring& target, const std::wstring& link) {
 }
 
 std::wstring SaveScreenshot(const std::wstring& name) {
-    const std::wstring folder = BuildFolder() + (BuildFolder().back() == L'\\' ? L"" : L"\\") + L"screenshots";
+    const std::wstring folder =
+        BuildFolder() + (BuildFolder().back() == L'\\' ? L"" : L"\\") + L"screenshots";
     MakeFolders(folder);
     const std::wstring picture = folder + L"\\" + name + L".png";
     const std::string unixPicture = UnixPath(picture);

@@ -9,6 +9,10 @@
 
 namespace testing_support {
 
+// Lets queued messages (paints, timers, clicks) reach this thread's
+// windows, a few rounds so that what they post in turn arrives too.
+void Pump();
+
 // Polls until the condition holds or the timeout passes; true when it held.
 bool WaitFor(const std::function<bool()>& condition,
              std::chrono::milliseconds timeout = std::chrono::milliseconds(10000),

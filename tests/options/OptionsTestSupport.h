@@ -5,6 +5,7 @@
 #include "DialogBase.h"
 #include "OptionsDlg.h"
 #include "OptionsHost.h"
+#include "TestProcess.h"
 #include "TreeCtrl.h"
 
 #include <functional>
@@ -17,8 +18,7 @@ namespace options_tests {
 extern const std::wstring kProduct;
 extern const std::wstring kKey;
 
-// Lets queued messages (paints, timers, clicks) reach the windows.
-void Pump();
+using testing_support::Pump;
 // Pumps until the condition holds (false after the timeout).
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 

@@ -1,0 +1,300 @@
+// nimbrel-tour <program> <picture folder> [--stay]
+// Starts Nimbrel.exe as a user would, waits through its splash, presses each
+// navigation button, walks the Options page's tabs and opens the About box,
+// saving a picture of every page it shows in <picture folder>. With --stay
+// the program is left open for the user afterwards and the tour ends with
+// it; without, the tour closes it.
+#include "ScreenCapture.h"
+#include "resource.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The demonstration never reaches the network: the update check goes to a
+// port where nothing listens and ends quietly.
+constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\Nimbrel";
+constexpr wchar_t kOfflineUpdateServer[] = L"http://127.0.0.1:9";
+
+constexpr wchar_t kMainWindowClass[] = L"NimbrelMainWindow";
+constexpr wchar_t kDialogClass[] = L"#32770";
+
+void Say(const std::wstring& text) {
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    std::printf("tour: %s\n", out.c_str());
+    std::fflush(stdout);
+}
+
+template <class Condition> bool WaitUntil(Condition condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= end) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+struct WindowSearch {
+    DWORD process;
+    const wchar_t* className;
+    const wchar_t* title;
+    HWND found = nullptr;
+};
+
+// A visible top-level window of the process with this class (and title).
+HWND FindProgramWindow(DWORD process, const wchar_t* className, const wchar_t* title = nullptr) {
+    WindowSearch search{process, className, title};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<WindowSearch*>(context);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[64] = {};
+            GetClassNameW(window, name, 64);
+            wchar_t text[128] = {};
+            GetWindowTextW(window, text, 128);
+            if (owner == s.process && IsWindowVisible(window) && std::wstring(name) == s.className &&
+                (!s.title || std::wstring(text) == s.title)) {
+                s.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct ChildSearch {
+    int id;
+    const wchar_t* className;
+    HWND found = nullptr;
+};
+
+// A child at any depth, by control identifier or by class.
+HWND FindChild(HWND parent, int id, const wchar_t* className = nullptr) {
+    ChildSearch search{id, className};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& s = *reinterpret_cast<ChildSearch*>(context);
+            wchar_t name[64] = {};
+            GetClassNameW(child, name, 64);
+            if (s.className ? std::wstring(name) == s.className : GetDlgCtrlID(child) == s.id) {
+                s.found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The program paints once its queue runs dry: let it take what we posted,
+// answer a message of ours, and finish painting.
+void Settle(HWND window) {
+    Sleep(300);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+    Sleep(300);
+}
+
+class Tour {
+public:
+    Tour(std::wstring folder, DWORD process) : folder_(std::move(folder)), process_(process) {}
+
+    void Picture(HWND window, const std::wstring& name) {
+        // On a user's desktop other windows may cover it.
+        SetForegroundWindow(window);
+        Settle(window);
+        const std::wstring file = folder_ + L"\\" + name + L".png";
+        if (tour::SaveWindowPicture(window, file)) {
+            saved_.push_back(file);
+        } else {
+            Say(L"could not save " + file);
+        }
+    }
+
+    const std::vector<std::wstring>& Saved() const { return saved_; }
+    DWORD Process() const { return process_; }
+
+private:
+    std::wstring folder_;
+    DWORD process_;
+    std::vector<std::wstring> saved_;
+};
+
+// A navigation button and the page it shows (the Scan button shows the
+// scan page or, after a scan, its dashboard).
+struct NavStop {
+    int button;
+    int page;
+    int otherPage;
+    const wchar_t* name;
+};
+
+constexpr NavStop kNavigation[] = {
+    {IDC_SCAN_BUTTON, IDD_SCANPRG, IDD_SCANDEFAULT, L"scan"},
+    {IDC_OPTIONS_BUTTON, IDD_OPTIONS, IDD_OPTIONS, L"options"},
+    {IDC_SHRED_BUTTON, IDD_ADVANCEDSHRED, IDD_ADVANCEDSHRED, L"shred"},
+    {IDC_STATISTICS_BUTTON, IDD_RESULTS, IDD_RESULTS, L"statistics"},
+};
+
+constexpr const wchar_t* kOptionTabs[] = {L"windows",    L"browsers",    L"messengers", L"office",
+                                          L"multimedia", L"filesharing", L"email",      L"thirdparty"};
+
+void WalkOptionTabs(Tour& tour, HWND main, int& number) {
+    HWND page = FindChild(main, IDD_OPTIONS);
+    HWND tabs = page ? FindChild(page, 0, WC_TABCONTROLW) : nullptr;
+    if (!tabs) {
+        Say(L"the Options page has no tab strip");
+        return;
+    }
+    const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    // The arrow keys move along the strip as they do for a user, and the
+    // page hears of each change.
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+            PostMessageW(tabs, WM_KEYUP, VK_RIGHT, 0);
+        }
+        const wchar_t* name = i < static_cast<int>(std::size(kOptionTabs)) ? kOptionTabs[i] : L"tab";
+        wchar_t prefix[16];
+        swprintf(prefix, 16, L"%02d-", ++number);
+        tour.Picture(main, prefix + std::wstring(L"options-") + name);
+    }
+    // Back to the first tab, so the next visit starts where a user would.
+    for (int i = 1; i < count; ++i) {
+        PostMessageW(tabs, WM_KEYDOWN, VK_LEFT, 0);
+    }
+}
+
+bool VisitAboutBox(Tour& tour, HWND main, int& number) {
+    PostMessageW(FindChild(main, IDC_ABOUT_BUTTON), BM_CLICK, 0, 0);
+    HWND about = nullptr;
+    if (!WaitUntil(
+            [&] { return (about = FindProgramWindow(tour.Process(), kDialogClass, L"About Nimbrel")); },
+            10000)) {
+        Say(L"the About box did not open");
+        return false;
+    }
+    wchar_t prefix[16];
+    swprintf(prefix, 16, L"%02d-", ++number);
+    tour.Picture(about, prefix + std::wstring(L"about"));
+    PostMessageW(about, WM_CLOSE, 0, 0);
+    return WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 10000);
+}
+
+bool IsPageShown(HWND main, int page) {
+    HWND shown = FindChild(main, page);
+    return shown && IsWindowVisible(shown);
+}
+
+void ClickAndWait(HWND main, const NavStop& stop) {
+    PostMessageW(FindChild(main, stop.button), BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return IsPageShown(main, stop.page) || IsPageShown(main, stop.otherPage); }, 5000)) {
+        Say(std::wstring(L"the ") + stop.name + L" page did not come up");
+    }
+}
+
+void StayOffline() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    const std::wstring server = kOfflineUpdateServer;
+    RegSetValueExW(key, L"updateserver", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
+                   static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+struct ProcessHandles {
+    PROCESS_INFORMATION info{};
+    ~ProcessHandles() {
+        if (info.hProcess) {
+            CloseHandle(info.hProcess);
+            CloseHandle(info.hThread);
+        }
+    }
+};
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fputs("usage: nimbrel-tour <program> <picture folder> [--stay]\n", stderr);
+        return 2;
+    }
+    const std::wstring program = argv[1];
+    const std::wstring folder = argv[2];
+    const bool stay = argc > 3 && std::wstring(argv[3]) == L"--stay";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    StayOffline();
+
+    std::wstring programFolder = program.substr(0, program.find_last_of(L'\\'));
+    std::wstring commandLine = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    ProcessHandles process;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        programFolder.c_str(), &startup, &process.info)) {
+        Say(L"could not start " + program);
+        return 1;
+    }
+    Say(L"started " + program);
+    Tour tour(folder, process.info.dwProcessId);
+    int number = 0;
+
+    HWND splash = nullptr;
+    if (WaitUntil([&] { return (splash = FindProgramWindow(tour.Process(), kDialogClass)); }, 20000)) {
+        tour.Picture(splash, L"01-splash");
+        ++number;
+        // The splash's own timer would take its seconds; the tour fires it.
+        PostMessageW(splash, WM_TIMER, 100, 0);
+    }
+    HWND main = nullptr;
+    if (!WaitUntil([&] { return (main = FindProgramWindow(tour.Process(), kMainWindowClass, L"Nimbrel")); },
+                   20000)) {
+        Say(L"the main window did not come up");
+        TerminateProcess(process.info.hProcess, 1);
+        return 1;
+    }
+    Say(L"the main window is up");
+
+    for (const NavStop& stop : kNavigation) {
+        ClickAndWait(main, stop);
+        if (stop.page == IDD_OPTIONS) {
+            WalkOptionTabs(tour, main, number);
+            continue;
+        }
+        wchar_t prefix[16];
+        swprintf(prefix, 16, L"%02d-", ++number);
+        tour.Picture(main, prefix + std::wstring(stop.name));
+    }
+    VisitAboutBox(tour, main, number);
+    ClickAndWait(main, kNavigation[0]);
+
+    for (const std::wstring& file : tour.Saved()) {
+        Say(L"saved " + file);
+    }
+    if (stay) {
+        Say(L"Nimbrel stays open on your display: close it to end the tour");
+        WaitForSingleObject(process.info.hProcess, INFINITE);
+        return 0;
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.info.hProcess, 15000) != WAIT_OBJECT_0) {
+        Say(L"Nimbrel did not close; ending it");
+        TerminateProcess(process.info.hProcess, 1);
+        return 1;
+    }
+    Say(L"closed Nimbrel");
+    return 0;
+}

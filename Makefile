@@ -1,5 +1,5 @@
 # Quick start on a fresh Debian machine:
-#   make run    build, then demonstrate a scan (and clean) in a throwaway Wine prefix
+#   make run    build, scan a throwaway Wine prefix, then open Nimbrel on it
 #   make test   build, then run every test under Wine
 BUILD ?= build
 JOBS ?= $(shell nproc)

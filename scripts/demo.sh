@@ -8,8 +8,8 @@
 # Nimbrel opens on the user's display when there is one (and stays open
 # until the user closes it), else on a private Xvfb display. Either way a
 # picture of every page the tour visits lands in build/screenshots/make-run.
-# Nothing outside the demo prefix is ever touched: the prefix has no Z: drive
-# and its own HOME.
+# Nothing outside build/demo is ever touched: the prefix has its own HOME,
+# no Z: drive, and its N: drive holds only copies of the demo's programs.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -31,19 +31,27 @@ user_display() {
   if command -v xset >/dev/null 2>&1; then xset q >/dev/null 2>&1; return; fi
   return 0
 }
-on_user_display=no
-if [ "$program" = yes ] && user_display; then on_user_display=yes; fi
+users_display=
+if [ "$program" = yes ] && user_display; then users_display=$DISPLAY; fi
+# The printed scan runs without a display, so that nothing it does (the
+# paging-file notice of --clean) waits for a click.
+unset DISPLAY
 
 source "$here/wine-env.sh"
 wine_env "$build/demo"
 cleanup() { wine_server_stop; xvfb_stop; }
 trap cleanup EXIT
+
+drive_n="$build/demo/drive-n"
+rm -rf "$drive_n"
+mkdir -p "$drive_n/bin" "$drive_n/tools"
+cp -f "$build"/bin/* "$drive_n/bin/" 2>/dev/null || true
+cp -f "$build"/tools/*.exe "$drive_n/tools/"
+
 echo "demo: preparing a fresh Wine prefix in $WINEPREFIX"
-wine_fresh_prefix "$build"
-# Wine's desktop takes the display it finds when the server starts.
-if [ "$program" = yes ] && [ "$on_user_display" = no ]; then xvfb_start; fi
+wine_fresh_prefix "$drive_n"
 wine_server_start
-cd "$build/tools"
+cd "$drive_n/tools"
 run() { wine ./nimbrel-demo.exe "$@" 2>/dev/null </dev/null | tr -d '\r'; }
 run seed
 run "$mode" 'N:\bin'
@@ -56,23 +64,31 @@ mkdir -p "$installed"
 cp -f "$build"/bin/*.exe "$build"/bin/*.dll "$build"/bin/*.chm "$installed"/
 # As an installation does: the first start writes the default selection.
 wine reg add 'HKLM\SOFTWARE\Nimbrel' /v first /t REG_SZ /d 1 /f >/dev/null 2>&1 </dev/null
-pictures="$build/screenshots/make-run"
-rm -rf "$pictures"
-mkdir -p "$pictures"
 
+# Wine's desktop takes the display it finds when the server starts.
+wine_server_stop
 echo
 tour_args=()
-if [ "$on_user_display" = yes ]; then
+if [ -n "$users_display" ]; then
+  export DISPLAY=$users_display
   echo "demo: starting Nimbrel on your display ($DISPLAY)"
   # A desktop with a window manager frames the program's windows.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1 </dev/null
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d Y /f >/dev/null 2>&1 </dev/null
+  wine_server_stop
   tour_args=(--stay)
 else
+  xvfb_start
   echo "demo: no display to show it on: starting Nimbrel on a private Xvfb display ($DISPLAY)"
 fi
-wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' 'N:\screenshots\make-run' "${tour_args[@]}" \
-  2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved '
+wine_server_start
+wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' 'N:\screenshots' "${tour_args[@]}" \
+  2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved ' || true
+
+pictures="$build/screenshots/make-run"
+rm -rf "$pictures"
+mkdir -p "$pictures"
+cp -f "$drive_n"/screenshots/*.png "$pictures"/ 2>/dev/null || true
 echo "demo: pictures of the pages Nimbrel showed are in $pictures:"
 ls "$pictures" | sed 's/^/  /'
 echo "demo: Nimbrel's activity log:"

@@ -4,6 +4,7 @@
 #include "install/ProgramLock.h"
 #include "support/Paths.h"
 #include "support/UpdriftHandles.h"
+#include "updrift/UpdatePage.h"
 #include "updrift/Updrift.h"
 
 #include <vector>
@@ -14,25 +15,25 @@ namespace {
 
 constexpr wchar_t kLibraryFileName[] = L"Updrift.dll";
 
-std::wstring ConfiguredUpdateUrl() {
+// The server the program's settings name, as text (empty when absent).
+std::wstring ConfiguredUpdateServer() {
     DWORD size = 0;
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, UPDRIFT_SETTINGS_KEY, UPDRIFT_URL_SETTING, RRF_RT_REG_SZ, nullptr,
-                     nullptr, &size) != ERROR_SUCCESS ||
-        size < sizeof(wchar_t) * 2) {
-        return UPDRIFT_DEFAULT_URL;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, kUpdateServerSetting, RRF_RT_REG_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return {};
     }
     std::vector<wchar_t> text(size / sizeof(wchar_t) + 1, L'\0');
     size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_LOCAL_MACHINE, UPDRIFT_SETTINGS_KEY, UPDRIFT_URL_SETTING, RRF_RT_REG_SZ, nullptr,
-                     text.data(), &size) != ERROR_SUCCESS ||
-        text[0] == L'\0') {
-        return UPDRIFT_DEFAULT_URL;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, kSettingsKey, kUpdateServerSetting, RRF_RT_REG_SZ, nullptr,
+                     text.data(), &size) != ERROR_SUCCESS) {
+        return {};
     }
     return text.data();
 }
 
 void CheckForUpdates(const wchar_t* url, UpdriftDecideCallBack decide, UpdriftStatusCallBack status) {
-    const std::wstring address = url && *url ? std::wstring(url) : ConfiguredUpdateUrl();
+    const std::wstring address =
+        url && *url ? std::wstring(url) : UpdatePageAddress(ConfiguredUpdateServer());
     const CheckPlaces places{ModuleFolder(nullptr), TempFolder()};
     CUpdateCheck check(places, decide, status);
     if (check.Run(address) != CheckOutcome::InstallSeparately) {

@@ -59,12 +59,13 @@ TEST(UpdriftLibrary, ExportsBothFunctionsUnderTheirPlainNames) {
     EXPECT_EQ(nullptr, library.Get<InstallFunction>("_InstallUpdates@16"));
 }
 
-TEST(UpdriftLibrary, WithoutAnAddressAsksTheOneInTheSettings) {
+TEST(UpdriftLibrary, WithoutAnAddressAsksTheServerTheProgramsSettingsName) {
     UpdateMachine machine; // keeps whatever the check writes in a temporary folder of its own
     ServedFiles served;
-    const std::wstring page = served.Put(L"updates.asp", Page({"0"}));
+    served.Put(L"updates\\updates.asp", Page({"0"}));
     TestRegistry registry;
-    registry.String(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Nimbrel", L"updateurl", page);
+    // As a tester types it: blanks and a closing slash.
+    registry.String(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Nimbrel", L"updateserver", L" " + served.Url(L"") + L" ");
     Library library;
     auto check = library.Get<CheckFunction>("AuCheckForUpdates");
     ASSERT_NE(nullptr, check);
@@ -73,7 +74,7 @@ TEST(UpdriftLibrary, WithoutAnAddressAsksTheOneInTheSettings) {
     check(nullptr, &TakeNothing, &RecordCode);
 
     EXPECT_EQ(std::vector<int>({7, 1, 10}), libraryCodes);
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates/updates.asp"}), served.Requested());
 }
 
 TEST(UpdriftLibrary, InstallUpdatesWithoutAListSaysSoAndReturns0) {

@@ -21,15 +21,9 @@
 #define UPDRIFT_API extern "C" __declspec(dllimport)
 #endif
 
-// Where the vendor publishes its update page. A host that knows better (for
-// example from its settings) passes its own address to AuCheckForUpdates.
-// With a null or empty address the library reads the REG_SZ value
-// UPDRIFT_URL_SETTING of HKEY_LOCAL_MACHINE\UPDRIFT_SETTINGS_KEY (a full
-// address such as "http://updates.example.net:8080/updates/updates.asp")
-// and falls back to UPDRIFT_DEFAULT_URL when that value is absent or empty.
-#define UPDRIFT_DEFAULT_URL L"http://www.nimbrel.com/updates/updates.asp"
-#define UPDRIFT_SETTINGS_KEY L"SOFTWARE\\Nimbrel"
-#define UPDRIFT_URL_SETTING L"updateurl"
+// The host passes the update page's address to AuCheckForUpdates; with a
+// null or empty address the library finds it as the program does, from the
+// server the settings name or else the vendor's (updrift/UpdatePage.h).
 
 // Status codes, in the order a full check can report them.
 enum UpdriftStatus {

@@ -158,11 +158,18 @@ TEST(IndexDatPass, TheCookieIndexIsReportedWhenPresentEvenWhileTheShellHoldsIt) 
         EXPECT_EQ(5u, scan.found.size());
     }
     traces.CookieIndex();
-    HeldOpen shell(cookieIndex, GENERIC_READ | GENERIC_WRITE, 0);
-    ASSERT_TRUE(shell.Valid());
-    const ItemScan scan = ScanItem(&Privacy_IEIndexDat);
-    EXPECT_EQ(1, std::count(scan.found.begin(), scan.found.end(), cookieIndex));
-    EXPECT_EQ(6u, scan.found.size());
+    {
+        HeldOpen shell(cookieIndex, GENERIC_READ | GENERIC_WRITE, 0);
+        ASSERT_TRUE(shell.Valid());
+        const ItemScan scan = ScanItem(&Privacy_IEIndexDat);
+        EXPECT_EQ(1, std::count(scan.found.begin(), scan.found.end(), cookieIndex));
+        EXPECT_EQ(6u, scan.found.size());
+    }
+    // With Cookies ticked too, one count shows the index once.
+    EngineRecorder recorder;
+    Privacy_IECookies(0);
+    Privacy_IEIndexDat(0);
+    EXPECT_EQ(1u, recorder.Count(cookieIndex));
 }
 
 TEST(IndexDatPass, DeleteModeWipesADatabaseTheBrowserHoldsOpen) {

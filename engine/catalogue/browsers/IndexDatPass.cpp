@@ -30,7 +30,10 @@ void ReportCookieIndex() {
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return;
     }
-    theApp.Report(path);
+    // The Cookies item may have shown it already in this count.
+    if (theApp.FirstMeetingOfTrace(path)) {
+        theApp.Report(path);
+    }
 }
 
 } // namespace

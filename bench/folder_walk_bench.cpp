@@ -33,7 +33,8 @@ struct Counts {
 
 void MakeFolders(const std::wstring& path) {
     const auto pos = path.rfind(L'\\');
-    if (pos != std::wstring::npos && pos > 2 && GetFileAttributesW(path.substr(0, pos).c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (pos != std::wstring::npos && pos > 2 &&
+        GetFileAttributesW(path.substr(0, pos).c_str()) == INVALID_FILE_ATTRIBUTES) {
         MakeFolders(path.substr(0, pos));
     }
     CreateDirectoryW(path.c_str(), nullptr);
@@ -49,13 +50,14 @@ void BuildTree(unsigned files) {
     std::printf("building a tree of %u files in %ls ...\n", files, kRoot.c_str());
     std::string buffer(8192, 'x');
     for (unsigned i = 0; i < files; ++i) {
-        const std::wstring folder = kRoot + L"\\d" + std::to_wstring(i % 10) + L"\\s" + std::to_wstring((i / 10) % 10) +
-                                    (i % 3 == 0 ? L"\\deep\\er" : L"");
+        const std::wstring folder = kRoot + L"\\d" + std::to_wstring(i % 10) + L"\\s" +
+                                    std::to_wstring((i / 10) % 10) + (i % 3 == 0 ? L"\\deep\\er" : L"");
         if (i < 300) {
             MakeFolders(folder);
         }
         const std::wstring path = folder + L"\\file" + std::to_wstring(i) + L".tmp";
-        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             continue;
         }
@@ -66,7 +68,8 @@ void BuildTree(unsigned files) {
         }
         CloseHandle(file);
     }
-    CloseHandle(CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+    CloseHandle(CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN,
+                            nullptr));
 }
 
 // (a) and (b): a recursive enumeration, with or without the open test.
@@ -104,7 +107,9 @@ int CountFound(BSTR, int) {
     ++engineFound;
     return 0;
 }
-int NoMessages() { return 0; }
+int NoMessages() {
+    return 0;
+}
 
 double Seconds(const std::chrono::steady_clock::time_point& start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

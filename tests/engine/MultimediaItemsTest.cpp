@@ -187,6 +187,52 @@ TEST(MultimediaItems, AcdSee7To9AndProKeepCataloguesInLocalSettings) {
               FoundBy(recorder, &Privacy_MULACD8SearchSimpleHis));
 }
 
+TEST(MultimediaItems, EveryAcdSeeVersionsHistoriesAreValuesOfItsOwnKey) {
+    struct Row {
+        ItemFunction item;
+        const wchar_t* version;
+        Texts values;
+    };
+    const Row rows[] = {
+        {&Privacy_MULACD5PathHis, L"50", {L"HistPaths"}},
+        {&Privacy_MULACD5CopyandMovDest, L"50", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACD5LastOpenFoldinView, L"50", {L"OpenFolder"}},
+        {&Privacy_MULACD6PathHis, L"60", {L"HistPaths"}},
+        {&Privacy_MULACD6CopyandMovDest, L"60", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACD6LastOpenFoldinView, L"60", {L"OpenFolder"}},
+        {&Privacy_MULACD7SearchSimpleHis, L"70", {L"SimpleSearchHistory"}},
+        {&Privacy_MULACD7PathHis, L"70", {L"HistPaths"}},
+        {&Privacy_MULACD7CopyandMovDest, L"70", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACD7LastOpenFoldinView, L"70", {L"OpenFolder"}},
+        {&Privacy_MULACD7SearchHis, L"70", {L"HistMCFDestFolder", L"HistPaths"}},
+        {&Privacy_MULACD8PathHis, L"80", {L"HistPaths"}},
+        {&Privacy_MULACD8CopyandMovDest, L"80", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACD8LastOpenFoldinView, L"80", {L"OpenFolder"}},
+        {&Privacy_MULACD9SearchSimpleHis, L"90", {L"SimpleSearchHistory"}},
+        {&Privacy_MULACD9PathHis, L"90", {L"HistPaths"}},
+        {&Privacy_MULACD9CopyandMovDest, L"90", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACD9LastOpenFoldinView, L"90", {L"OpenFolder"}},
+        {&Privacy_MULACD9SearchHis, L"90", {L"HistMCFDestFolder", L"HistPaths"}},
+        {&Privacy_MULACDProSearchSimpleHis, L"80Pro", {L"SimpleSearchHistory"}},
+        {&Privacy_MULACDProPathHis, L"80Pro", {L"HistPaths"}},
+        {&Privacy_MULACDProCopyandMovDest, L"80Pro", {L"HistMCFDestFolder"}},
+        {&Privacy_MULACDProLastOpenFoldinView, L"80Pro", {L"OpenFolder"}},
+    };
+    EngineRecorder recorder;
+    TestRegistry registry;
+    const std::wstring base = L"Software\\ACD Systems\\ACDSee\\";
+    for (const wchar_t* version : {L"50", L"60", L"70", L"80", L"90", L"80Pro"}) {
+        SeedAcdSeeHistories(registry, base + version);
+    }
+    for (const Row& row : rows) {
+        Texts expected;
+        for (const std::wstring& value : row.values) {
+            expected.push_back(kHkcu + base + row.version + L"=" + value);
+        }
+        EXPECT_EQ(expected, FoundBy(recorder, row.item)) << testing::PrintToString(expected);
+    }
+}
+
 TEST(MultimediaItems, PlayersRecentListsCachesAndMovies) {
     EngineRecorder recorder;
     TestRegistry registry;

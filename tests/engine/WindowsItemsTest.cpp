@@ -105,6 +105,8 @@ protected:
         registry.String(HKCU, kExplorer + L"\\ComDlg32\\OpenSaveMRU", L"a", L"C:\\salaries.xls");
         registry.String(HKCU, kApplets + L"\\Paint\\Recent File List", L"File1", L"C:\\holiday.bmp");
         registry.String(HKCU, kExplorer + L"\\PrnPortsMRU", L"a", L"\\\\printserver\\laser");
+        registry.String(HKCU, kExplorer + L"\\Map Network Drive MRU", L"a", L"\\\\fileserver\\accounts");
+        registry.String(HKCU, kApplets + L"\\Wordpad\\Recent File List", L"File1", L"C:\\letter.rtf");
         registry.String(HKCU, kApplets + L"\\Regedit", L"LastKey", L"My Computer\\HKEY_CURRENT_USER");
         if (RecycleBinIsIsolated()) {
             ASSERT_TRUE(MoveToRecycleBin(Folder(drive + L"\\nimbrel-bin").File(L"old letter.txt", 3000)));
@@ -180,11 +182,18 @@ TEST_F(WindowsItems, SearchAndStartMenuHistoriesAreFoundInEverySubkeyInOrder) {
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu", L"Order", "\x01");
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu\\Programs", L"Order", "\x02");
     registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu\\Programs\\Accessories", L"Order", "\x03");
+    // The newer Start menu keeps its own order beside the classic one.
+    registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu2", L"Order", "\x04");
+    registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu2\\Programs", L"Order", "\x05");
+    registry.Binary(HKCU, kExplorer + L"\\MenuOrder\\Start Menu2\\Programs\\Games", L"Order", "\x06");
     EXPECT_EQ(
         (std::vector<std::wstring>{
             User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu\\Programs\\"
                  L"Accessories=Order"),
-            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu=Order")}),
+            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu=Order"),
+            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2\\Programs\\"
+                 L"Games=Order"),
+            User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\MenuOrder\\Start Menu2=Order")}),
         Scan(Privacy_WNDStartMenuOrderHis));
 }
 
@@ -196,6 +205,8 @@ TEST_F(WindowsItems, DialogAndAppletListsAreTheirKeysOwnValues) {
     registry.String(HKCU, kExplorer + L"\\ComDlg32\\OpenSaveMRU\\xls", L"a", L"C:\\salaries.xls");
     registry.String(HKCU, kApplets + L"\\Paint\\Recent File List", L"File1", L"C:\\holiday.bmp");
     registry.String(HKCU, kExplorer + L"\\PrnPortsMRU", L"a", L"\\\\printserver\\laser");
+    registry.String(HKCU, kExplorer + L"\\Map Network Drive MRU", L"a", L"\\\\fileserver\\accounts");
+    registry.String(HKCU, kApplets + L"\\Wordpad\\Recent File List", L"File1", L"C:\\letter.rtf");
     registry.String(HKCU, kApplets + L"\\Regedit", L"LastKey", L"My Computer\\HKEY_CURRENT_USER\\Software");
     registry.String(HKCU, kApplets + L"\\Regedit", L"View", L"1");
 
@@ -212,6 +223,11 @@ TEST_F(WindowsItems, DialogAndAppletListsAreTheirKeysOwnValues) {
         Scan(Privacy_WNDMSPaintRecFilList));
     EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\PrnPortsMRU=a")},
               Scan(Privacy_WNDRecPrinterConnections));
+    EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Map Network Drive MRU=a")},
+              Scan(Privacy_WNDRecNetworkConnections));
+    EXPECT_EQ(
+        List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Wordpad\\Recent File List=File1")},
+        Scan(Privacy_WNDWordPadRecFilList));
     EXPECT_EQ(List{User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\Regedit=LastKey")},
               Scan(Privacy_WNDLastRegKeyViewed));
 }

@@ -15,7 +15,9 @@ public:
     explicit CDialogBase(UINT templateId, HINSTANCE module = nullptr);
     CDialogBase(const CDialogBase&) = delete;
     CDialogBase& operator=(const CDialogBase&) = delete;
-    // A modeless window still open is destroyed with its object.
+    // A modeless window still open is destroyed with its object. By then
+    // the derived part is gone and its OnDestroy is not called: a class
+    // whose OnDestroy matters destroys the window in its own destructor.
     virtual ~CDialogBase();
 
     // Runs the dialog until EndDialog; returns its result, or -1 when the

@@ -230,6 +230,13 @@ TEST_F(OptionsPage, StartScanAndClosingStoreTheShownTab) {
     EXPECT_EQ(23u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
 }
 
+TEST_F(OptionsPage, APageThatGoesWithItsObjectStillStoresTheShownTab) {
+    ClickCheckBox(Tree(kWindows), FindNode(Tree(kWindows), {L"Windows", L"Temp Folder"}));
+    ASSERT_TRUE(PumpUntil([&] { return Checked(kWindows, {L"Windows", L"Temp Folder"}); }));
+    host.reset(); // objects first, windows with them
+    EXPECT_EQ(L"1", Stored(L"Windows Temp Folder"));
+}
+
 TEST_F(OptionsPage, TheLinkToTheLastResultsShowsOnlyOnceAScanLeftSome) {
     HWND link = Control(IDC_OPT_VIEW_RESULTS);
     EXPECT_FALSE(IsWindowVisible(link)) << "no scan yet";

@@ -265,6 +265,14 @@ void COptionsDlg::OnShowWindow(bool shown) {
     viewResults_.Show(!GetString(product_, L"tts").empty());
 }
 
+COptionsDlg::~COptionsDlg() {
+    // Destroyed here, while this object is whole, the window still stores
+    // the shown tab (the base class would destroy it too late for that).
+    if (Hwnd()) {
+        DestroyWindow(Hwnd());
+    }
+}
+
 void COptionsDlg::OnDestroy() {
     // The program is closing: the choices on the shown tab are kept like
     // those of the tabs the user left.

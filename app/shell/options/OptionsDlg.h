@@ -21,6 +21,7 @@ namespace nimbrel {
 
 class COptionsDlg : public CDialogBase {
 public:
+    ~COptionsDlg() override;
     // `product` names the settings key the selection lives in.
     explicit COptionsDlg(IOptionsHost& host, std::wstring product = kProductTitle);
 

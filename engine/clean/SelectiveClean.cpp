@@ -2,6 +2,7 @@
 // registry value (its root name and "||" come first), a file path, or an
 // entry of the Recycle Bin. Whatever happens, the host gets 1 back and learns
 // the kilobytes removed through the size total.
+#include "catalogue/browsers/BrowserAlgorithms.h"
 #include "clean/SystemFolders.h"
 #include "core/ExportGuard.h"
 #include "core/Handles.h"
@@ -110,6 +111,17 @@ void CleanRegistryValue(const std::wstring& text) {
     }
     if (EqualsNoCase(parts.valueName, L"ClearPageFileAtShutdown")) {
         SetClearPageFileAtShutdown(root, parts.subkey);
+        return;
+    }
+    if (root == HKEY_CURRENT_USER && IsInCurrentUserStore(parts.subkey)) {
+        // The store is locked again after the scan: open it as the scan did.
+        // Its keys belong to the system's store and stay, emptied or not.
+        WithCurrentUserStoreOpen([&] {
+            UniqueKey key;
+            if (RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) == ERROR_SUCCESS) {
+                RegDeleteValueW(key.Get(), parts.valueName.c_str());
+            }
+        });
         return;
     }
     UniqueKey key;

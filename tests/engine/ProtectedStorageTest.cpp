@@ -5,6 +5,7 @@
 
 #include "catalogue/browsers/UserIdentity.h"
 #include "scrubcore/BrowserItems.h"
+#include "scrubcore/Scrubcore.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +93,24 @@ TEST(ProtectedStorage, ReadsTheLockedStoreAndPutsEveryAccessListBack) {
     EXPECT_EQ(before, AccessLists(traces));
     EXPECT_FALSE(CanRead(store));
     EXPECT_FALSE(CanRead(store + kData.substr(kData.rfind(L'\\'))));
+}
+
+TEST(ProtectedStorage, AValueTheScanFoundIsCleanedAndTheStoreLockedAgain) {
+    BrowserTraces traces;
+    traces.ProtectedStore();
+    const std::wstring store = traces.storeIdentityKey + kData;
+    const std::vector<std::wstring> before = AccessLists(traces);
+    const std::wstring chosen = UserValue(store, L"Display String");
+    const ItemScan scan = ScanItem(&Privacy_IEAutoComplData);
+    ASSERT_EQ(1, std::count(scan.found.begin(), scan.found.end(), chosen));
+
+    EXPECT_EQ(1, Privacy_CleanSelitems(chosen.c_str()));
+
+    EXPECT_EQ(before, AccessLists(traces));
+    const ItemScan after = ScanItem(&Privacy_IEAutoComplData);
+    EXPECT_EQ(0, std::count(after.found.begin(), after.found.end(), chosen));
+    EXPECT_EQ(1, std::count(after.found.begin(), after.found.end(), UserValue(store, L"Value")))
+        << "only the chosen value goes";
 }
 
 TEST(ProtectedStorage, EveryAccessListComesBackWhenTheWalkEndsEarly) {

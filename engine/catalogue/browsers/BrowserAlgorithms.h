@@ -1,6 +1,7 @@
 // The browser items that do more than hand places to the primitives.
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -17,6 +18,12 @@ void IndexDatPass();
 void ProtectedStoragePass();
 // "Software\Microsoft\Protected Storage System Provider\<identity>\Data\e161255a-..."
 std::wstring ProtectedStorageKey(const std::wstring& identity);
+// Whether an HKEY_CURRENT_USER subkey lies in the current user's store.
+bool IsInCurrentUserStore(const std::wstring& subkey);
+// Runs `action` while the current user's store is open to the user, as it
+// is for the scan, and locks it again afterwards, whatever happens. A trace
+// the scan found there can then be cleaned.
+void WithCurrentUserStoreOpen(const std::function<void()>& action);
 
 // Opera's history databases are counted, not reported.
 void CountOperaHistoryDatabases();

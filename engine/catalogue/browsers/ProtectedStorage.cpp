@@ -11,32 +11,9 @@ namespace {
 constexpr wchar_t kStoreRoot[] = L"Software\\Microsoft\\Protected Storage System Provider\\";
 constexpr wchar_t kFormsAndPasswords[] = L"e161255a-37c3-11d2-bcaa-00c04fd929db";
 
-// The store keeps its data readable by the system only: open the user's
-// store to the user and the system for the walk. The change is undone when
-// `access` goes, whatever ends the walk.
-void WalkCurrentUserStore() {
+std::wstring CurrentUserStoreKey() {
     std::vector<BYTE> user = CurrentUserSid();
-    if (user.empty()) {
-        return;
-    }
-    BYTE systemSid[SECURITY_MAX_SID_SIZE];
-    DWORD systemSize = sizeof systemSid;
-    if (!CreateWellKnownSid(WinLocalSystemSid, nullptr, systemSid, &systemSize)) {
-        return;
-    }
-    const std::wstring identityKey = kStoreRoot + SidToText(user.data());
-    const std::wstring dataKey = identityKey + L"\\Data";
-    const std::wstring storeKey = ProtectedStorageKey(SidToText(user.data()));
-
-    TemporaryKeyAccess access(HKEY_CURRENT_USER, {user.data(), systemSid});
-    if (access.Ready()) {
-        access.Open(identityKey);
-        access.Open(dataKey);
-        access.OpenTree(storeKey);
-    }
-    if (!theApp.stopRequested) {
-        WalkRegistryKey(HKEY_CURRENT_USER, storeKey);
-    }
+    return user.empty() ? std::wstring() : ProtectedStorageKey(SidToText(user.data()));
 }
 
 std::wstring UserName() {
@@ -54,8 +31,45 @@ std::wstring ProtectedStorageKey(const std::wstring& identity) {
     return kStoreRoot + identity + L"\\Data\\" + kFormsAndPasswords;
 }
 
+bool IsInCurrentUserStore(const std::wstring& subkey) {
+    const std::wstring store = CurrentUserStoreKey();
+    if (store.empty() || subkey.size() < store.size() ||
+        (subkey.size() > store.size() && subkey[store.size()] != L'\\')) {
+        return false;
+    }
+    return CompareStringOrdinal(subkey.c_str(), static_cast<int>(store.size()), store.c_str(),
+                                static_cast<int>(store.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The store keeps its data readable by the system only: open the user's
+// store to the user and the system. The change is undone when `access`
+// goes, whatever ends the action.
+void WithCurrentUserStoreOpen(const std::function<void()>& action) {
+    std::vector<BYTE> user = CurrentUserSid();
+    if (user.empty()) {
+        return;
+    }
+    BYTE systemSid[SECURITY_MAX_SID_SIZE];
+    DWORD systemSize = sizeof systemSid;
+    if (!CreateWellKnownSid(WinLocalSystemSid, nullptr, systemSid, &systemSize)) {
+        return;
+    }
+    const std::wstring identityKey = kStoreRoot + SidToText(user.data());
+    TemporaryKeyAccess access(HKEY_CURRENT_USER, {user.data(), systemSid});
+    if (access.Ready()) {
+        access.Open(identityKey);
+        access.Open(identityKey + L"\\Data");
+        access.OpenTree(ProtectedStorageKey(SidToText(user.data())));
+    }
+    action();
+}
+
 void ProtectedStoragePass() {
-    WalkCurrentUserStore();
+    WithCurrentUserStoreOpen([] {
+        if (!theApp.stopRequested) {
+            WalkRegistryKey(HKEY_CURRENT_USER, CurrentUserStoreKey());
+        }
+    });
     if (theApp.stopRequested) {
         return;
     }

@@ -1,4 +1,5 @@
 // The registry walks, the value handler and the value-has-data test.
+#include "BrowserTraces.h"
 #include "EngineRecorder.h"
 #include "TestRegistry.h"
 
@@ -48,6 +49,25 @@ TEST_F(RegistryWalk, DeleteModeEmptiesTheKeyWithoutReporting) {
     EXPECT_EQ(3u, scrub::theApp.registryValues);
     EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, key).empty());
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, key)) << "keys are never deleted by the walk";
+}
+
+TEST_F(RegistryWalk, AKeyTheUserMayOnlyReadIsScannedAndLeftAloneWhenDeleting) {
+    registry.String(HKEY_CURRENT_USER, key, L"a", L"x");
+    registry.String(HKEY_CURRENT_USER, key, L"b", L"y");
+    const std::wstring user = CurrentUserSidText();
+    SetAccessList(HKEY_CURRENT_USER, key, (L"D:P(A;;KR;;;" + user + L")").c_str());
+
+    scrub::WalkRegistryKey(HKEY_CURRENT_USER, key);
+    EXPECT_EQ(Sorted({Text(key, L"a"), Text(key, L"b")}), Sorted(recorder.found))
+        << "reading is all a scan needs";
+
+    recorder.Clear();
+    Privacy_CheckDelete(1);
+    scrub::WalkRegistryKey(HKEY_CURRENT_USER, key);
+    EXPECT_TRUE(recorder.found.empty());
+    EXPECT_EQ(2u, ValueNames(HKEY_CURRENT_USER, key).size());
+
+    SetAccessList(HKEY_CURRENT_USER, key, (L"D:P(A;;KA;;;" + user + L")").c_str());
 }
 
 TEST_F(RegistryWalk, ValueTypesDecideWhatIsATrace) {
@@ -193,8 +213,8 @@ TEST_F(RegistryWalk, KeysAreClosedOnEveryPath) {
 
 TEST(RegistryRoots, NamesMapBothWaysExactly) {
     const std::pair<HKEY, const wchar_t*> roots[] = {
-        {HKEY_CLASSES_ROOT, L"HKEY_CLASSES_ROOT"},   {HKEY_CURRENT_USER, L"HKEY_CURRENT_USER"},
-        {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE"}, {HKEY_USERS, L"HKEY_USERS"},
+        {HKEY_CLASSES_ROOT, L"HKEY_CLASSES_ROOT"},         {HKEY_CURRENT_USER, L"HKEY_CURRENT_USER"},
+        {HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE"},       {HKEY_USERS, L"HKEY_USERS"},
         {HKEY_PERFORMANCE_DATA, L"HKEY_PERFORMANCE_DATA"}, {HKEY_CURRENT_CONFIG, L"HKEY_CURRENT_CONFIG"},
     };
     for (const auto& [root, name] : roots) {

@@ -75,10 +75,12 @@ unsigned char CUpdateCheck::Decide(const wchar_t* component, const wchar_t* vers
 int CUpdateCheck::Status(int code, const wchar_t*) {
     switch (code) {
     case UPDRIFT_STATUS_READY_TO_INSTALL:
-        ShowMessage(nullptr, kUpdateReadyText, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
         // The installation that follows may end the program: it waits for
-        // a scan or cleaning run to be over, and none starts after it.
+        // a scan or cleaning run to be over, and none starts after it. Held
+        // before the notice, so that closing the program while the notice is
+        // up still lets the installation finish.
         runs_.HoldForInstallation();
+        ShowMessage(nullptr, kUpdateReadyText, MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
         break;
     case UPDRIFT_STATUS_DOWNLOAD_FAILED:
     case UPDRIFT_STATUS_ERROR:

@@ -9,8 +9,8 @@
 
 namespace nimbrel {
 
-inline constexpr wchar_t kVendorWebSite[] = L"http://www.nimbrel.com";
-inline constexpr wchar_t kVendorSupportPage[] = L"http://www.nimbrel.com/support.htm";
+inline constexpr wchar_t kVendorWebSite[] = L"https://www.nimbrel.com";
+inline constexpr wchar_t kVendorSupportPage[] = L"https://www.nimbrel.com/support.htm";
 inline constexpr wchar_t kVendorSupportEmail[] = L"support@nimbrel.com";
 using updrift::UpdatePageAddress;
 

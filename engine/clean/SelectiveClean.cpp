@@ -17,7 +17,7 @@
 namespace scrub {
 namespace {
 
-enum class TraceKind { RegistryValue, File, RecycleBinEntry };
+enum class TraceKind { RegistryValue, File, RecycleBinEntry, Unknown };
 
 TraceKind KindOf(const std::wstring& text) {
     // A value may be named after a path ("...\MUICache=C:\app.exe"); its root
@@ -25,18 +25,21 @@ TraceKind KindOf(const std::wstring& text) {
     if (IsRegistryText(text)) {
         return TraceKind::RegistryValue;
     }
-    if (Contains(text, L":\\")) {
-        return TraceKind::File;
+    if (Contains(text, L":\\") || text.rfind(L"\\\\", 0) == 0) {
+        return TraceKind::File; // on a drive, or on a share (redirected folders)
     }
     if (Contains(text, L"||")) {
         return TraceKind::RegistryValue; // under a root outside the table: nothing is done
     }
-    return TraceKind::RecycleBinEntry;
+    // A bin entry is a bare name. Any other path is relative: it would name
+    // whatever the current folder holds, so it is no trace of ours.
+    return text.empty() || Contains(text, L"\\") ? TraceKind::Unknown : TraceKind::RecycleBinEntry;
 }
 
 // --- Files ---
 
 // A file in use cannot go now; Windows removes it at the next restart.
+// False when the file stays either way.
 bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
     // The scan leaves read-only bits alone; a file the user chose to remove
     // loses its bit only now, right before its deletion.
@@ -62,19 +65,21 @@ void CleanFile(const std::wstring& path) {
     CScrubcoreApp& app = theApp;
     WIN32_FILE_ATTRIBUTE_DATA data;
     DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    double size = 0; // a file whose size cannot be read (already gone) adds nothing
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         attributes = data.dwFileAttributes;
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             return; // found items are files; a folder at that path is not ours
         }
-        const unsigned long long size =
-            (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-        app.lastCleanedSize = static_cast<double>(size);
-        // A file in use counts as cleaned: it goes at the next restart.
-        app.AddBytes(app.lastCleanedSize);
+        size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                                   data.nFileSizeLow);
+        app.lastCleanedSize = size;
     }
-    // A file whose size cannot be read (already gone) adds nothing.
-    DeleteOrScheduleFile(path, attributes);
+    // A file in use counts as cleaned once it is set to go at the next
+    // restart; one that stays either way removed nothing.
+    if (DeleteOrScheduleFile(path, attributes)) {
+        app.AddBytes(size);
+    }
 
     const std::wstring folder = CutAtLastBackslash(path);
     RemoveFolderIfLeftEmpty(folder);
@@ -116,7 +121,7 @@ void CleanRegistryValue(const std::wstring& text) {
     if (root == HKEY_CURRENT_USER && IsInCurrentUserStore(parts.subkey)) {
         // The store is locked again after the scan: open it as the scan did.
         // Its keys belong to the system's store and stay, emptied or not.
-        WithCurrentUserStoreOpen([&] {
+        WithCurrentUserStoreOpen(false, [&] {
             UniqueKey key;
             if (RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) == ERROR_SUCCESS) {
                 RegDeleteValueW(key.Get(), parts.valueName.c_str());
@@ -190,6 +195,8 @@ SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
             return;
         case scrub::TraceKind::RecycleBinEntry:
             scrub::EmptyRecycleBins();
+            return;
+        case scrub::TraceKind::Unknown:
             return;
         }
     });

@@ -11,8 +11,8 @@ namespace {
 
 UniqueFind FindFirst(const std::wstring& folder, WIN32_FIND_DATAW& found) {
     const std::wstring pattern = folder + L"\\*";
-    return UniqueFind(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
-                                       FIND_FIRST_EX_LARGE_FETCH));
+    return UniqueFind(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
 }
 
 bool PassedOverInIndexDatPass(const wchar_t* name) {
@@ -69,7 +69,8 @@ void WalkFolder(const std::wstring& folder) {
             continue;
         }
         // A report-only scan must leave the index databases as they are.
-        if (app.deleteMode && EqualsNoCase(entry.cFileName, L"index.dat")) {
+        if (app.deleteMode && EqualsNoCase(entry.cFileName, L"index.dat") &&
+            !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
             WipeIndexDat(child);
         }
         app.Pump();

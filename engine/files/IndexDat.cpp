@@ -7,9 +7,17 @@ namespace scrub {
 void WipeIndexDat(const std::wstring& path) {
     constexpr DWORD kHeaderBytes = 64;
     constexpr DWORD kChunkBytes = 10000;
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Only the database itself: never what a link points to, and never a
+    // file that other names share (their data would be zeroed too).
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file) {
+        return;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.Get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || info.nNumberOfLinks > 1) {
         return;
     }
     const DWORD size = GetFileSize(file.Get(), nullptr);

@@ -101,6 +101,13 @@ TEST_F(OptionsInMainWindow, LeavingTheOptionsPageKeepsTheChoicesOnItsShownTab) {
     Press(IDC_SHRED_BUTTON);
     EXPECT_EQ(settings.Get(L"Windows Document History"), L"1");
     EXPECT_EQ(settings.Get(L"Windows Paging File"), L"0"); // the rest of the tab as shown
+
+    // Logging off ends the program without closing its windows.
+    Press(IDC_OPTIONS_BUTTON);
+    PressSpaceOn(windows, Node(windows, {L"Windows", L"Temp Folder"}));
+    ASSERT_TRUE(windows.GetCheck(Node(windows, {L"Windows", L"Temp Folder"})));
+    SendMessageW(window.Hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(settings.Get(L"Windows Temp Folder"), L"1");
 }
 
 TEST_F(OptionsInMainWindow, StartScanAndTheResultsShortcutMoveToTheirPages) {

@@ -97,8 +97,8 @@ TEST(AboutBoxLinks, OpenTheVendorsPagesAndTheUsersMailProgram) {
     }
     const auto calls = desktop.ShellCalls();
     ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[0].file, L"http://www.nimbrel.com");
-    EXPECT_EQ(calls[1].file, L"http://www.nimbrel.com/support.htm");
+    EXPECT_EQ(calls[0].file, L"https://www.nimbrel.com");
+    EXPECT_EQ(calls[1].file, L"https://www.nimbrel.com/support.htm");
     EXPECT_EQ(calls[2].file, L"mailto:support@nimbrel.com");
     for (const ShellCall& call : calls) {
         EXPECT_EQ(call.verb, L"open");

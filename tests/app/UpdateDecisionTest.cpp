@@ -107,15 +107,16 @@ TEST_F(UpdateDecision, AnInstallationWaitsUntilTheScanIsOverAndNoRunStartsDuring
 
     ASSERT_TRUE(check.Start(L"http://updates.test/updates/updates.asp"));
     EXPECT_FALSE(check.Start(L"http://updates.test/updates/updates.asp")); // one check at a time
+    Sleep(300);
+    EXPECT_FALSE(FakeUpdater::installed) << "installed in the middle of a scan";
+    EXPECT_TRUE(desktop.Messages().empty()) << "the notice waits for the scan's end too";
+
+    theApp.runs.EndRun();
     ASSERT_TRUE(WaitFor([&] { return desktop.Messages().size() == 1; }));
     EXPECT_EQ(desktop.Messages()[0].text,
               L"New downloaded updates are ready to be installed.\n[Note: This may restart application.]");
     EXPECT_EQ(desktop.Messages()[0].caption, L"Nimbrel");
     EXPECT_EQ(desktop.Messages()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
-    Sleep(300);
-    EXPECT_FALSE(FakeUpdater::installed) << "installed in the middle of a scan";
-
-    theApp.runs.EndRun();
     EXPECT_TRUE(WaitFor([] { return FakeUpdater::installed.load(); }));
     EXPECT_TRUE(check.Wait(5000));
     EXPECT_NE(FakeUpdater::thread, GetCurrentThreadId());
@@ -123,6 +124,22 @@ TEST_F(UpdateDecision, AnInstallationWaitsUntilTheScanIsOverAndNoRunStartsDuring
     // The check has ended: runs may start again.
     EXPECT_TRUE(theApp.runs.BeginRun());
     theApp.runs.EndRun();
+    check.SetCheckFunction(nullptr);
+}
+
+TEST_F(UpdateDecision, WhileTheReadyNoticeIsUpTheProgramCountsAsInstalling) {
+    // Closing the main window then still waits for the installation.
+    std::atomic<bool> installingWhileShown{false};
+    theApp.seams.messageBox = [&](HWND, const std::wstring&, const std::wstring&, UINT) {
+        installingWhileShown = check.IsInstalling();
+        return IDOK;
+    };
+    FakeUpdater::installed = false;
+    check.SetCheckFunction(&FakeUpdater::Check);
+    ASSERT_TRUE(check.Start(L"http://updates.test/updates/updates.asp"));
+    EXPECT_TRUE(check.Wait(5000));
+    EXPECT_TRUE(installingWhileShown);
+    EXPECT_TRUE(FakeUpdater::installed);
     check.SetCheckFunction(nullptr);
 }
 

@@ -12,7 +12,9 @@ using namespace testing_support;
 
 namespace {
 
-std::wstring LongPath(const std::wstring& path) { return L"\\\\?\\" + path; }
+std::wstring LongPath(const std::wstring& path) {
+    return L"\\\\?\\" + path;
+}
 
 } // namespace
 
@@ -152,8 +154,25 @@ TEST(FolderWalk, IndexDatIsWipedOnlyWhenDeleting) {
               recorder.messages[0].text);
     EXPECT_EQ(L"Nimbrel", recorder.messages[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONERROR), recorder.messages[0].type);
-    EXPECT_EQ(0u, scrub::theApp.countedFiles); // taken off again
+    EXPECT_EQ(0u, scrub::theApp.countedFiles);         // taken off again
     EXPECT_NE("0.000000", EngineRecorder::SizeText()); // but still measured
+}
+
+TEST(FolderWalk, AnIndexDatThatSharesItsDataWithAnotherNameIsNeverWiped) {
+    EngineRecorder recorder;
+    TestFolder outside;
+    const std::wstring precious = outside.File(L"precious.dat", 20000);
+    const std::string before = ReadAll(precious);
+    TestFolder folder;
+    const std::wstring index = folder.Path(L"Content.IE5\\index.dat");
+    CreateDirectoryW(folder.Path(L"Content.IE5").c_str(), nullptr);
+    ASSERT_TRUE(CreateHardLinkW(index.c_str(), precious.c_str(), nullptr));
+    Privacy_CheckDelete(1);
+
+    scrub::WalkFolder(folder.Path());
+
+    EXPECT_EQ(before, ReadAll(precious));
+    EXPECT_FALSE(FileExists(index)) << "the name in the cache folder still goes";
 }
 
 TEST(FolderWalk, FilesOthersAreReadingAreSkipped) {

@@ -104,7 +104,10 @@ TEST(ProtectedStorage, AValueTheScanFoundIsCleanedAndTheStoreLockedAgain) {
     const ItemScan scan = ScanItem(&Privacy_IEAutoComplData);
     ASSERT_EQ(1, std::count(scan.found.begin(), scan.found.end(), chosen));
 
+    // The user stopped a later part of the scan and cleans what it found.
+    Privacy_StopScan(1);
     EXPECT_EQ(1, Privacy_CleanSelitems(chosen.c_str()));
+    Privacy_StopScan(0);
 
     EXPECT_EQ(before, AccessLists(traces));
     const ItemScan after = ScanItem(&Privacy_IEAutoComplData);

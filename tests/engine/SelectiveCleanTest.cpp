@@ -1,5 +1,6 @@
 // Cleaning chosen found items: a file, a registry value, the paging-file
 // setting or the Recycle Bin, told apart by the text alone.
+#include "BrowserTraces.h"
 #include "EngineRecorder.h"
 #include "TestFiles.h"
 #include "TestRegistry.h"
@@ -199,6 +200,23 @@ TEST_F(SelectiveClean, AFileInUseGoesAtTheNextRestart) {
     EXPECT_EQ("2.000000", EngineRecorder::SizeText());
 }
 
+TEST_F(SelectiveClean, AFileThatCanNeitherGoNorBeScheduledAddsNoKilobyte) {
+    TestFolder folder;
+    const std::wstring log = folder.File(L"setupapi.log", 2048);
+    // Without the right to write the restart list, a file in use stays.
+    const std::wstring user = CurrentUserSidText();
+    const std::wstring saved = SecurityText(HKLM, kSessionManager);
+    SetAccessList(HKLM, kSessionManager, (L"D:P(A;CI;KR;;;" + user + L")(A;;RCWD;;;" + user + L")").c_str());
+    {
+        HeldOpen writer(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        Clean(log);
+    }
+    SetAccessList(HKLM, kSessionManager, saved.c_str());
+
+    EXPECT_TRUE(FileExists(log));
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText());
+}
+
 TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
     if (!RecycleBinIsIsolated()) {
         GTEST_SKIP() << "the Recycle Bin would be the host's own trash";
@@ -213,6 +231,15 @@ TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
 
     Privacy_StopScan(0);
+    // Paths are never bin entries: a file on a share (a redirected folder),
+    // a relative path, an empty text.
+    for (const wchar_t* notAnEntry : {L"\\\\fileserver\\home\\ann\\Application Data\\Azureus\\debug_1.log",
+                                      L"Azureus\\logs\\debug_1.log", L""}) {
+        Clean(notAnEntry);
+    }
+    EXPECT_EQ(2, RecycleBinCount());
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText());
+
     Clean(L"letter to the bank.txt");
     EXPECT_EQ(0, RecycleBinCount());
     EXPECT_EQ("8.000000", EngineRecorder::SizeText()); // 3000 + 5192 bytes

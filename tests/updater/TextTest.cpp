@@ -1,4 +1,6 @@
-// Numbers and fields of the update page, and the names of downloads.
+// Numbers and fields of the update page, the names of downloads, and which
+// addresses the updater follows.
+#include "check/InternetSession.h"
 #include "check/UpdateInfo.h"
 #include "support/RandomName.h"
 #include "support/Text.h"
@@ -46,4 +48,21 @@ TEST(DownloadNames, AreTenUnpredictableCharactersOfTheUpdateAlphabet) {
         names.insert(name);
     }
     EXPECT_EQ(2000u, names.size());
+}
+
+TEST(UpdateAddresses, OnlyEncryptedOnesOrThisMachinesAreFollowed) {
+    for (const wchar_t* trusted :
+         {L"https://www.nimbrel.com/updates/updates.asp", L"HTTPS://mirror.example/x.zip",
+          L"http://127.0.0.1:8080/qa/updates/updates.asp", L"http://localhost/x", L"http://[::1]:9/x",
+          L"http://LOCALHOST"}) {
+        EXPECT_TRUE(updrift::IsWebAddress(trusted)) << testing::PrintToString(std::wstring(trusted));
+    }
+    // Plain http elsewhere can be answered by anyone on the way; names that
+    // only start like this machine are elsewhere.
+    for (const wchar_t* refused :
+         {L"http://www.nimbrel.com/updates/updates.asp", L"http://127.0.0.1.evil.example/x",
+          L"http://127.0.0.1@evil.example/x", L"http://evil@127.0.0.1/x", L"http://[::1", L"http://",
+          L"https://", L"ftp://127.0.0.1/x", L"file://C:/x", L"C:\\updates.asp", L""}) {
+        EXPECT_FALSE(updrift::IsWebAddress(refused)) << testing::PrintToString(std::wstring(refused));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "support/Text.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace updrift {
@@ -34,7 +35,33 @@ long long AnnouncedLength(HINTERNET request) {
 } // namespace
 
 bool IsWebAddress(const std::wstring& url) {
-    return StartsWithNoCase(url, L"http://") || StartsWithNoCase(url, L"https://");
+    if (StartsWithNoCase(url, L"https://")) {
+        return url.size() > 8;
+    }
+    constexpr size_t kHostStart = 7; // after "http://"
+    if (!StartsWithNoCase(url, L"http://") || url.size() == kHostStart) {
+        return false;
+    }
+    size_t hostEnd = 0;
+    if (url[kHostStart] == L'[') {
+        const size_t close = url.find(L']', kHostStart);
+        if (close == std::wstring::npos) {
+            return false;
+        }
+        hostEnd = close + 1;
+    } else {
+        hostEnd = std::min(url.find_first_of(L":/?#", kHostStart), url.size());
+    }
+    if (hostEnd < url.size() && std::wstring(L":/?#").find(url[hostEnd]) == std::wstring::npos) {
+        return false;
+    }
+    const std::wstring host = url.substr(kHostStart, hostEnd - kHostStart);
+    for (const wchar_t* loopback : {L"127.0.0.1", L"localhost", L"[::1]"}) {
+        if (EqualsNoCase(host, loopback)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool CInternetSession::Open() {

@@ -8,7 +8,10 @@
 
 namespace updrift {
 
-// Only web addresses are followed: "http://" or "https://", any case.
+// Only addresses the updater may trust are followed: "https://" (any case),
+// or plain "http://" to this machine itself (a local test or staging
+// server). Whoever sits on the network between the user and a plain-http
+// server could hand out programs that the program folder then runs.
 bool IsWebAddress(const std::wstring& url);
 
 class CInternetSession {

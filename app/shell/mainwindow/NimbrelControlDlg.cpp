@@ -309,6 +309,13 @@ bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&
         Help();
         result = TRUE;
         return true;
+    case WM_ENDSESSION:
+        // Log-off or shut-down ends the process without destroying windows:
+        // keep the choices on the shown options tab as closing would.
+        if (wParam) {
+            optionsPage_.StoreShownTab();
+        }
+        return false;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
             About();

@@ -130,6 +130,15 @@ void COptCategoryDlg::CheckChanged(HTREEITEM node) {
 }
 
 bool COptCategoryDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
+    if (message == WM_DESTROY && tree_) {
+        // The tree made the check-box pictures when the style was added and
+        // does not free them itself.
+        if (HIMAGELIST states = TreeView_GetImageList(tree_.Hwnd(), TVSIL_STATE)) {
+            TreeView_SetImageList(tree_.Hwnd(), nullptr, TVSIL_STATE);
+            ImageList_Destroy(states);
+        }
+        return false;
+    }
     if (message != kCheckChangedMessage) {
         return false;
     }

@@ -22,8 +22,9 @@ std::wstring ProtectedStorageKey(const std::wstring& identity);
 bool IsInCurrentUserStore(const std::wstring& subkey);
 // Runs `action` while the current user's store is open to the user, as it
 // is for the scan, and locks it again afterwards, whatever happens. A trace
-// the scan found there can then be cleaned.
-void WithCurrentUserStoreOpen(const std::function<void()>& action);
+// the scan found there can then be cleaned. A stop request ends the opening
+// only for a scan (`forScan`).
+void WithCurrentUserStoreOpen(bool forScan, const std::function<void()>& action);
 
 // Opera's history databases are counted, not reported.
 void CountOperaHistoryDatabases();

@@ -44,7 +44,7 @@ bool IsInCurrentUserStore(const std::wstring& subkey) {
 // The store keeps its data readable by the system only: open the user's
 // store to the user and the system. The change is undone when `access`
 // goes, whatever ends the action.
-void WithCurrentUserStoreOpen(const std::function<void()>& action) {
+void WithCurrentUserStoreOpen(bool forScan, const std::function<void()>& action) {
     std::vector<BYTE> user = CurrentUserSid();
     if (user.empty()) {
         return;
@@ -59,13 +59,13 @@ void WithCurrentUserStoreOpen(const std::function<void()>& action) {
     if (access.Ready()) {
         access.Open(identityKey);
         access.Open(identityKey + L"\\Data");
-        access.OpenTree(ProtectedStorageKey(SidToText(user.data())));
+        access.OpenTree(ProtectedStorageKey(SidToText(user.data())), forScan);
     }
     action();
 }
 
 void ProtectedStoragePass() {
-    WithCurrentUserStoreOpen([] {
+    WithCurrentUserStoreOpen(true, [] {
         if (!theApp.stopRequested) {
             WalkRegistryKey(HKEY_CURRENT_USER, CurrentUserStoreKey());
         }

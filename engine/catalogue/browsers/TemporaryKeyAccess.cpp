@@ -85,8 +85,8 @@ bool TemporaryKeyAccess::Open(const std::wstring& path) {
     return true;
 }
 
-void TemporaryKeyAccess::OpenTree(const std::wstring& path) {
-    if (theApp.stopRequested || !Open(path)) {
+void TemporaryKeyAccess::OpenTree(const std::wstring& path, bool stoppable) {
+    if ((stoppable && theApp.stopRequested) || !Open(path)) {
         return;
     }
     UniqueKey key;
@@ -96,7 +96,7 @@ void TemporaryKeyAccess::OpenTree(const std::wstring& path) {
     constexpr DWORD kLongestKeyName = 256; // the registry's limit, terminator included
     wchar_t name[kLongestKeyName];
     for (DWORD index = 0;; ++index) {
-        if (theApp.stopRequested) {
+        if (stoppable && theApp.stopRequested) {
             return;
         }
         DWORD length = kLongestKeyName;
@@ -104,7 +104,7 @@ void TemporaryKeyAccess::OpenTree(const std::wstring& path) {
             ERROR_SUCCESS) {
             return;
         }
-        OpenTree(path + L"\\" + std::wstring(name, length));
+        OpenTree(path + L"\\" + std::wstring(name, length), stoppable);
     }
 }
 

@@ -27,8 +27,9 @@ public:
     // read (and so could not be put back) is left as it is.
     bool Open(const std::wstring& path);
     // The key and every key below it, each opened before it is entered.
-    // Ends early when a stop is requested.
-    void OpenTree(const std::wstring& path);
+    // A scan's walk ends early when a stop is requested; cleaning what a
+    // scan found is no scan and goes on (`stoppable` false).
+    void OpenTree(const std::wstring& path, bool stoppable = true);
     // Puts back every access list changed so far, the deepest key first.
     void RestoreAll();
 

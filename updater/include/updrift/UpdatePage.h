@@ -8,13 +8,13 @@
 
 namespace updrift {
 
-inline constexpr wchar_t kVendorUpdateServer[] = L"http://www.nimbrel.com";
+inline constexpr wchar_t kVendorUpdateServer[] = L"https://www.nimbrel.com";
 inline constexpr wchar_t kUpdatePagePath[] = L"/updates/updates.asp";
 
 // The settings value (REG_SZ under HKEY_LOCAL_MACHINE\kSettingsKey) that
 // names another server: scheme, host, optional port and folder, for example
-// "http://staging.example:8080" or "http://127.0.0.1:8000/qa". Absent or
-// blank: the vendor's server.
+// "https://staging.example:8080" or "http://127.0.0.1:8000/qa" (plain http
+// is followed only to this machine itself). Absent or blank: the vendor's.
 inline constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\Nimbrel";
 inline constexpr wchar_t kUpdateServerSetting[] = L"updateserver";
 

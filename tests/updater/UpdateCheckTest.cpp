@@ -255,3 +255,24 @@ TEST(UpdateCheck, AFailedDownloadEndsTheCheckAndInstallsNothing) {
         EXPECT_TRUE(machine.TempContents().empty());
     }
 }
+
+TEST(UpdateCheck, AProgramFolderThatCannotBeChangedTakesNoUpdate) {
+    UpdaterRecorder recorder;
+    UpdateMachine machine;
+    ServedFiles served;
+    const std::string engine = "engine 2.4";
+    const std::wstring page = served.Put(
+        L"updates.asp",
+        Page({"1", "software\t2.4\t1\t1",
+              FileLine("Scrubcore.dll", "\\", engine.size(), served.Put(L"Scrubcore.dll", engine))}));
+    // A user who may not change the program folder (here: one that is gone).
+    updrift::CheckPlaces places = machine.CheckPlaces();
+    places.programFolder += L"\\not there";
+    CUpdateCheck check(places, UpdaterRecorder::Decide(), UpdaterRecorder::Status());
+
+    EXPECT_EQ(CheckOutcome::Ended, check.Run(page)) << "no restart asked for";
+    EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
+    EXPECT_EQ(UPDRIFT_TEXT_CANNOT_INSTALL, recorder.TextOf(10));
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested()) << "nothing downloaded";
+    EXPECT_TRUE(machine.TempContents().empty());
+}

@@ -3,6 +3,7 @@
 #include "check/UpdateInfo.h"
 #include "install/InstallList.h"
 #include "install/Installer.h"
+#include "support/FileReplace.h"
 #include "support/Paths.h"
 #include "support/RandomName.h"
 #include "support/Text.h"
@@ -99,6 +100,11 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
             next += fileLines;
             continue;
         }
+        // An update the folder cannot take would be offered, downloaded and
+        // (with a restart) restart the program at every start, in vain.
+        if (lastAccepted.empty() && !CanChangeProgramFolder()) {
+            return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_CANNOT_INSTALL);
+        }
         lastAccepted = component;
         for (size_t i = 0; i < fileLines; ++i) {
             const std::wstring& line = lines[next++];
@@ -165,6 +171,17 @@ bool CUpdateCheck::DownloadFile(const std::vector<std::wstring>& fields, std::ws
         return false;
     }
     downloads_.push_back(downloadName);
+    return true;
+}
+
+bool CUpdateCheck::CanChangeProgramFolder() const {
+    std::wstring probe;
+    UniqueFile file = CreateSiblingFile(JoinPath(places_.programFolder, L"Updrift.dll"), probe);
+    if (!file) {
+        return false;
+    }
+    file.Reset();
+    DeleteFileW(probe.c_str());
     return true;
 }
 

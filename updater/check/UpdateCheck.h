@@ -39,6 +39,8 @@ private:
     void RemoveDownloads();
     void Report(int code, const wchar_t* text = nullptr);
     bool Decide(const std::wstring& component, const std::wstring& version);
+    // Whether new files can be put into the program folder at all.
+    bool CanChangeProgramFolder() const;
 
     CheckPlaces places_;
     UpdriftDecideCallBack decide_;

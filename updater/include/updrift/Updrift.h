@@ -33,12 +33,15 @@ enum UpdriftStatus {
     UPDRIFT_STATUS_DOWNLOAD_FAILED = 4,  // text: component name; the check ends, nothing is installed
     UPDRIFT_STATUS_CHECKING = 7,         // first thing, before connecting
     UPDRIFT_STATUS_READY_TO_INSTALL = 8, // the downloads are listed; installation follows
-    UPDRIFT_STATUS_ERROR = 10,           // text: one of the two error texts below; the check ends
+    UPDRIFT_STATUS_ERROR = 10,           // text: one of the error texts below; the check ends
     UPDRIFT_STATUS_FINISHED = 11,        // the check ended normally (with or without updates)
 };
 
 #define UPDRIFT_TEXT_CANNOT_CONNECT L"Unable to connect to update server ..."
 #define UPDRIFT_TEXT_BAD_INFORMATION L"Error occured while downloading info."
+// The program folder cannot take new files (a user without the right to
+// change it): nothing is downloaded, and no restart is asked for.
+#define UPDRIFT_TEXT_CANNOT_INSTALL L"The update cannot be installed: the program folder cannot be changed."
 
 // Asked once with two null texts when the page has been read (the answer is
 // ignored), then once per offered update with its component name and version

@@ -93,6 +93,8 @@ SCRUB_PROFILE_ITEM(Privacy_NSCache, kNetscapeProfiles, FolderInProfile(L"cache")
 SCRUB_PROFILE_ITEM(Privacy_NSAddBarPagHis, kNetscapeProfiles, FileInProfile(L"history.dat"))
 SCRUB_PROFILE_ITEM(Privacy_NSSavedFormHis, kNetscapeProfiles, FileInProfile(L"formhistory.dat"))
 SCRUB_PROFILE_ITEM(Privacy_NSCookies, kNetscapeProfiles, FileInProfile(L"cookies.txt"))
+// The search history under the name the browser writes ("search-", not a
+// shortened "searh-", which no profile holds), then its text form.
 SCRUB_PROFILE_ITEM(Privacy_NSSearHis, kNetscapeProfiles, FileInProfile(L"search-history.dat"),
                    FileInProfile(L"search-history.txt"))
 SCRUB_PROFILE_ITEM(Privacy_NSDownLoadManHis, kNetscapeProfiles, FileInProfile(L"downloads.rdf"))

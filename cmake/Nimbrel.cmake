@@ -34,3 +34,15 @@ function(nimbrel_test)
   endif()
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
 endfunction()
+
+# A DLL deliverable made of an object library (which its tests link too, to
+# reach the internals), and `api`: what the program links against, the
+# folder's public headers under include/ and the import library.
+function(nimbrel_dll name objects resource api)
+  add_library(${name} SHARED $<TARGET_OBJECTS:${objects}> ${resource})
+  target_link_libraries(${name} PRIVATE ${objects})
+  nimbrel_deliverable(${name})
+  add_library(${api} INTERFACE)
+  target_include_directories(${api} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  target_link_libraries(${api} INTERFACE ${name})
+endfunction()

@@ -35,7 +35,7 @@ users_display=
 if [ "$program" = yes ] && user_display; then users_display=$DISPLAY; fi
 # The printed scan runs without a display, so that nothing it does (the
 # paging-file notice of --clean) waits for a click.
-unset DISPLAY
+unset DISPLAY WAYLAND_DISPLAY
 
 source "$here/wine-env.sh"
 wine_env "$build/demo"
@@ -82,8 +82,11 @@ else
   echo "demo: no display to show it on: starting Nimbrel on a private Xvfb display ($DISPLAY)"
 fi
 wine_server_start
-wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' 'N:\screenshots' "${tour_args[@]}" \
-  2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved ' || true
+set +e
+wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' 'N:\screenshots' ${tour_args[@]+"${tour_args[@]}"} \
+  2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved '
+tour_status=${PIPESTATUS[0]}
+set -e
 
 pictures="$build/screenshots/make-run"
 rm -rf "$pictures"
@@ -93,3 +96,7 @@ echo "demo: pictures of the pages Nimbrel showed are in $pictures:"
 ls "$pictures" | sed 's/^/  /'
 echo "demo: Nimbrel's activity log:"
 cat "$installed"/LOGS/*.log 2>/dev/null | tr -d '\r' | sed 's/^/  /' || true
+if [ "$tour_status" -ne 0 ]; then
+  echo "demo: the tour of Nimbrel did not finish (status $tour_status)" >&2
+  exit 1
+fi

@@ -163,6 +163,10 @@ void WalkOptionTabs(Tour& tour, HWND main, int& number) {
         if (i > 0) {
             PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
             PostMessageW(tabs, WM_KEYUP, VK_RIGHT, 0);
+            // A slow machine takes its time over the key: wait for the tab.
+            if (!WaitUntil([&] { return SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == i; }, 5000)) {
+                Say(L"the Options page did not move to its next tab");
+            }
         }
         const wchar_t* name = i < static_cast<int>(std::size(kOptionTabs)) ? kOptionTabs[i] : L"tab";
         wchar_t prefix[16];

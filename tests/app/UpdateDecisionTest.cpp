@@ -129,15 +129,16 @@ TEST_F(UpdateDecision, AnInstallationWaitsUntilTheScanIsOverAndNoRunStartsDuring
 
 TEST_F(UpdateDecision, WhileTheReadyNoticeIsUpTheProgramCountsAsInstalling) {
     // Closing the main window then still waits for the installation.
-    std::atomic<bool> installingWhileShown{false};
-    theApp.seams.messageBox = [&](HWND, const std::wstring&, const std::wstring&, UINT) {
-        installingWhileShown = check.IsInstalling();
+    static std::atomic<bool> installingWhileShown;
+    installingWhileShown = false;
+    theApp.seams.messageBox = [](HWND, const std::wstring&, const std::wstring&, UINT) {
+        installingWhileShown = theApp.updateCheck.IsInstalling();
         return IDOK;
     };
     FakeUpdater::installed = false;
     check.SetCheckFunction(&FakeUpdater::Check);
     ASSERT_TRUE(check.Start(L"http://updates.test/updates/updates.asp"));
-    EXPECT_TRUE(check.Wait(5000));
+    ASSERT_TRUE(check.Wait(30000));
     EXPECT_TRUE(installingWhileShown);
     EXPECT_TRUE(FakeUpdater::installed);
     check.SetCheckFunction(nullptr);

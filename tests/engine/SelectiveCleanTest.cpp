@@ -10,6 +10,8 @@
 
 #include <shlobj.h>
 
+#include <stdexcept>
+
 using namespace testing_support;
 
 namespace {
@@ -206,12 +208,23 @@ TEST_F(SelectiveClean, AFileThatCanNeitherGoNorBeScheduledAddsNoKilobyte) {
     // Without the right to write the restart list, a file in use stays.
     const std::wstring user = CurrentUserSidText();
     const std::wstring saved = SecurityText(HKLM, kSessionManager);
+    ASSERT_EQ(0u, saved.rfind(L"O:", 0)) << saved;
+    // Every later test of this run needs the list back, whatever happens here.
+    struct PutBack {
+        const std::wstring& accessList;
+        ~PutBack() {
+            try {
+                SetAccessList(HKLM, kSessionManager, accessList.c_str());
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << error.what();
+            }
+        }
+    } putBack{saved};
     SetAccessList(HKLM, kSessionManager, (L"D:P(A;CI;KR;;;" + user + L")(A;;RCWD;;;" + user + L")").c_str());
     {
         HeldOpen writer(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
         Clean(log);
     }
-    SetAccessList(HKLM, kSessionManager, saved.c_str());
 
     EXPECT_TRUE(FileExists(log));
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());

@@ -61,8 +61,11 @@ TEST(UpdateAddresses, OnlyEncryptedOnesOrThisMachinesAreFollowed) {
     // only start like this machine are elsewhere.
     for (const wchar_t* refused :
          {L"http://www.nimbrel.com/updates/updates.asp", L"http://127.0.0.1.evil.example/x",
-          L"http://127.0.0.1@evil.example/x", L"http://evil@127.0.0.1/x", L"http://[::1", L"http://",
-          L"https://", L"ftp://127.0.0.1/x", L"file://C:/x", L"C:\\updates.asp", L""}) {
+          L"http://127.0.0.1@evil.example/x", L"http://evil@127.0.0.1/x",
+          L"http://127.0.0.1:80@evil.example/x", L"http://localhost:x@evil.example/",
+          L"http://[::1]:1@evil.example/", L"http://127.0.0.1:8o/x", L"http://127.0.0.1\\@evil.example/x",
+          L"http://[::1", L"http://", L"https://", L"ftp://127.0.0.1/x", L"file://C:/x", L"C:\\updates.asp",
+          L""}) {
         EXPECT_FALSE(updrift::IsWebAddress(refused)) << testing::PrintToString(std::wstring(refused));
     }
 }

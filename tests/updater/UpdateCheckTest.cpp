@@ -273,6 +273,7 @@ TEST(UpdateCheck, AProgramFolderThatCannotBeChangedTakesNoUpdate) {
     EXPECT_EQ(CheckOutcome::Ended, check.Run(page)) << "no restart asked for";
     EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
     EXPECT_EQ(UPDRIFT_TEXT_CANNOT_INSTALL, recorder.TextOf(10));
+    EXPECT_EQ(Questions({kFetched}), recorder.questions) << "nobody is asked about an update in vain";
     EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested()) << "nothing downloaded";
     EXPECT_TRUE(machine.TempContents().empty());
 }

@@ -38,24 +38,34 @@ bool IsWebAddress(const std::wstring& url) {
     if (StartsWithNoCase(url, L"https://")) {
         return url.size() > 8;
     }
-    constexpr size_t kHostStart = 7; // after "http://"
-    if (!StartsWithNoCase(url, L"http://") || url.size() == kHostStart) {
+    constexpr size_t kAuthorityStart = 7; // after "http://"
+    if (!StartsWithNoCase(url, L"http://")) {
+        return false;
+    }
+    // The authority: the host and a port. A user part ("name:pass@host")
+    // could dress another host up as this machine, so there is none.
+    const size_t authorityEnd = std::min(url.find_first_of(L"/?#", kAuthorityStart), url.size());
+    const std::wstring authority = url.substr(kAuthorityStart, authorityEnd - kAuthorityStart);
+    if (authority.empty() || authority.find_first_of(L"@\\") != std::wstring::npos) {
         return false;
     }
     size_t hostEnd = 0;
-    if (url[kHostStart] == L'[') {
-        const size_t close = url.find(L']', kHostStart);
-        if (close == std::wstring::npos) {
+    if (authority[0] == L'[') {
+        hostEnd = authority.find(L']');
+        if (hostEnd == std::wstring::npos) {
             return false;
         }
-        hostEnd = close + 1;
+        ++hostEnd;
     } else {
-        hostEnd = std::min(url.find_first_of(L":/?#", kHostStart), url.size());
+        hostEnd = std::min(authority.find(L':'), authority.size());
     }
-    if (hostEnd < url.size() && std::wstring(L":/?#").find(url[hostEnd]) == std::wstring::npos) {
-        return false;
+    if (hostEnd < authority.size()) {
+        const std::wstring port = authority.substr(hostEnd);
+        if (port[0] != L':' || port.find_first_not_of(L"0123456789", 1) != std::wstring::npos) {
+            return false;
+        }
     }
-    const std::wstring host = url.substr(kHostStart, hostEnd - kHostStart);
+    const std::wstring host = authority.substr(0, hostEnd);
     for (const wchar_t* loopback : {L"127.0.0.1", L"localhost", L"[::1]"}) {
         if (EqualsNoCase(host, loopback)) {
             return true;

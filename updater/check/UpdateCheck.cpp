@@ -77,6 +77,12 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
     // What an earlier check left behind must never be installed with this one.
     const std::wstring listPath = InstallListPath(places_.tempFolder);
     DeleteFileW(listPath.c_str());
+    // An update the folder cannot take would be offered (and asked about),
+    // downloaded and, with a restart, restart the program at every start,
+    // all in vain.
+    if (!CanChangeProgramFolder()) {
+        return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_CANNOT_INSTALL);
+    }
 
     // Counts come from the network: every one is held against the lines
     // that are really there before anything is read.
@@ -99,11 +105,6 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
         if (!Decide(header->component, header->version)) {
             next += fileLines;
             continue;
-        }
-        // An update the folder cannot take would be offered, downloaded and
-        // (with a restart) restart the program at every start, in vain.
-        if (lastAccepted.empty() && !CanChangeProgramFolder()) {
-            return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_CANNOT_INSTALL);
         }
         lastAccepted = component;
         for (size_t i = 0; i < fileLines; ++i) {

@@ -8,14 +8,6 @@
 
 namespace nimbrel {
 
-namespace {
-
-// An installation in the program folder may take this long to finish after
-// the user closed the main window.
-constexpr DWORD kInstallationGraceMs = 120000;
-
-} // namespace
-
 int RunProgram() {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     InitCommonControlsEx(&controls);
@@ -31,9 +23,11 @@ int RunProgram() {
         CNimbrelControlDlg mainWindow;
         mainWindow.DoModal();
     }
-    // Replacing the program's files must not be cut short by its end.
+    // Replacing the program's files must not be cut short by its end. The
+    // ready-to-install notice may still be up: it stays on the screen, and
+    // the installation follows once the user has read it.
     if (theApp.updateCheck.IsInstalling()) {
-        theApp.updateCheck.Wait(kInstallationGraceMs);
+        theApp.updateCheck.Wait(INFINITE);
     }
     return 0;
 }

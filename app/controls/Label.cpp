@@ -109,6 +109,13 @@ UINT CLabel::TextFormat(LONG_PTR style, const std::wstring& text) {
         }
         return format | DT_CENTER | DT_WORDBREAK;
     }
+    // A long path keeps its start and its file name, one line high.
+    if ((style & SS_ELLIPSISMASK) == SS_PATHELLIPSIS) {
+        return format | DT_LEFT | DT_SINGLELINE | DT_PATH_ELLIPSIS;
+    }
+    if ((style & SS_ELLIPSISMASK) == SS_ENDELLIPSIS) {
+        return format | DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS;
+    }
     switch (style & SS_TYPEMASK) {
     case SS_CENTER:
         return format | DT_CENTER | DT_WORDBREAK;
@@ -121,6 +128,18 @@ UINT CLabel::TextFormat(LONG_PTR style, const std::wstring& text) {
     }
 }
 
+HFONT CLabel::DrawingFont() const {
+    return ownFont_ ? fontHandle_.Get() : reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+}
+
+int CLabel::TextWidth(const std::wstring& text) const {
+    CWindowDC screen(hwnd_);
+    CSelectObject select(screen.Get(), DrawingFont());
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
 void CLabel::Paint(HDC target) const {
     const RECT client = ClientRect();
     CMemDC surface(target, client);
@@ -130,9 +149,7 @@ void CLabel::Paint(HDC target) const {
     } else {
         PaintParentBackground(hwnd_, surface);
     }
-    HFONT font =
-        ownFont_ ? fontHandle_.Get() : reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0));
-    CSelectObject select(surface, font);
+    CSelectObject select(surface, DrawingFont());
     SetBkMode(surface, TRANSPARENT);
 
     const std::wstring text = Text();

@@ -33,6 +33,8 @@ public:
     void SetHoverNotify(bool notify) { hoverNotify_ = notify; }
 
     const FontSpec& Font() const { return font_; }
+    // The width in pixels of `text` in the label's font.
+    int TextWidth(const std::wstring& text) const;
     COLORREF TextColor() const { return textColor_; }
 
     // DrawText flags for the static control's style and text.
@@ -44,6 +46,7 @@ protected:
 
 private:
     void FontChanged();
+    HFONT DrawingFont() const;
     void Paint(HDC dc) const;
 
     FontSpec font_;

@@ -15,6 +15,17 @@ HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTRE
     return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+HTREEITEM CTreeCtrl::InsertCheckedItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after) const {
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = after;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.state = INDEXTOSTATEIMAGEMASK(2);
+    insert.item.stateMask = TVIS_STATEIMAGEMASK;
+    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
 std::wstring CTreeCtrl::GetItemText(HTREEITEM item) const {
     // Found-item texts can be long paths: grow until the text fits.
     std::vector<wchar_t> text(260);

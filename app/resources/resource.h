@@ -20,7 +20,7 @@
 #define IDD_SCANDEFAULT 120
 #define IDD_ADVANCEDSHRED 121
 #define IDD_STATISTICS 122
-#define IDD_RESULTS 123
+#define IDD_RESULTS 172
 
 // The main window's system menu entry that opens the About box.
 #define IDM_ABOUTBOX 0x0010
@@ -54,6 +54,36 @@
 #define IDC_MINIMISE_LABEL 1192
 #define IDC_STARTUP_LABEL 1193
 #define IDC_VERSION_CAPTION 1194
+
+// Scan page: buttons, the found-items tree, the progress and summary lines.
+#define IDC_SCAN_NOW 1044
+#define IDC_SCAN_PATH 1045
+#define IDC_SCAN_TREE 1046
+#define IDC_SCAN_ACTIVITY 1047
+#define IDC_STOP_SCAN 1049
+#define IDC_CLEAN 1050
+#define IDC_FOUND_COUNT 1051
+#define IDC_SCAN_TITLE 1067
+#define IDC_SCAN_BACK 1143
+#define IDC_SUMMARY1_TEXT 1176
+#define IDC_SUMMARY1_VALUE 1177
+#define IDC_SUMMARY2_VALUE 1178
+#define IDC_SUMMARY2_TEXT 1179
+
+// Dashboard: the heading, eight category icons and their lines (in
+// category order), SCAN NOW.
+#define IDC_DASH_SCAN_NOW 1044
+#define IDC_DASH_HEADING 1067
+#define IDC_DASH_FIRST_ICON 1144
+#define IDC_DASH_FIRST_TEXT 1152
+
+// Results report.
+#define IDC_REPORT_TITLE 1070
+#define IDC_REPORT_SUMMARY 1123
+#define IDC_RESET_STATISTICS 1125
+#define IDC_REPORT_OK 1142
+#define IDC_CREATE_LOGS 1166
+#define IDC_REPORT_LIST 1169
 
 // The program icon (the lowest icon identifier is the file's icon).
 #define IDR_MAINFRAME 128

@@ -44,17 +44,39 @@ void CActivityLog::WriteLog(const std::wstring& message) {
     }
 }
 
-bool CActivityLog::AppendLine(const std::string& bytes) const {
+scrub::UniqueFile CActivityLog::OpenForAppending() const {
     // Others may read the log while the program runs, but never write to it.
-    scrub::UniqueFile file(CreateFileW(fileName_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return false;
+    return scrub::UniqueFile(CreateFileW(fileName_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+                                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool CActivityLog::AppendLine(const std::string& bytes) {
+    scrub::UniqueFile opened;
+    HANDLE file = open_.file.Get();
+    if (!open_.file) {
+        opened = OpenForAppending();
+        if (!opened) {
+            return false;
+        }
+        file = opened.Get();
+        if (open_.keepers > 0) {
+            open_.file = std::move(opened);
+        }
     }
-    SetFilePointer(file.Get(), 0, nullptr, FILE_END);
+    SetFilePointer(file, 0, nullptr, FILE_END);
     DWORD written = 0;
-    return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+    return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
+}
+
+CActivityLog::KeptOpen::KeptOpen(CActivityLog& log) : log_(log) {
+    ++log_.open_.keepers;
+}
+
+CActivityLog::KeptOpen::~KeptOpen() {
+    if (--log_.open_.keepers == 0) {
+        log_.open_.file.Reset();
+    }
 }
 
 } // namespace nimbrel

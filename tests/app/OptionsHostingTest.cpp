@@ -114,10 +114,16 @@ TEST_F(OptionsInMainWindow, StartScanAndTheResultsShortcutMoveToTheirPages) {
     settings.Set(L"tts", L"12.50"); // a scan has left results
     Open();
     Press(IDC_OPTIONS_BUTTON);
+    // Nothing is selected: the scan runs no item and sends the user back.
     SendMessageW(window.OptionsPage().Item(IDC_OPT_START_SCAN), BM_CLICK, 0, 0);
-    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Scan);
-    EXPECT_TRUE(Shown(window.PageWindow(NavPage::Scan)));
-    EXPECT_FALSE(Shown(window.OptionsPage().Hwnd()));
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Options);
+    EXPECT_TRUE(Shown(window.OptionsPage().Hwnd()));
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].text,
+              L"You must select atleast one item on Options page to perform the scan.");
+    EXPECT_EQ(desktop.Messages()[0].caption, L"No Item Selected");
+    EXPECT_EQ(settings.Get(L"ttf"), L"0");
+    EXPECT_EQ(settings.Get(L"fwnd"), L"--");
 
     Press(IDC_OPTIONS_BUTTON);
     HWND results = window.OptionsPage().Item(IDC_OPT_VIEW_RESULTS);

@@ -35,6 +35,9 @@ public:
     // Logs the press; unless the page is shown already, selects its button
     // and shows the page in place of the others.
     void Press(NavPage page);
+    // The next press shows its page afresh, even the page shown now (the
+    // Scan button's page changes between dashboard and scan page).
+    void ForgetCurrentPage() { currentPage_ = NavPage::Options; }
 
     NavPage CurrentPage() const { return currentPage_; }
     HWND Button(NavPage page) const;

@@ -58,9 +58,8 @@ bool IsBlank(const std::wstring& text) {
 
 CNimbrelControlDlg::CNimbrelControlDlg(UINT splashMilliseconds)
     : CDialogBase(IDD_NIMBRELCONTROL_DIALOG), splashMilliseconds_(splashMilliseconds),
-      scanPage_(IDD_SCANPRG, L"Scan & Clean"), dashboard_(IDD_SCANDEFAULT, L"Erase Evidence"),
-      shredPage_(IDD_ADVANCEDSHRED, L"Shred"), previewPanel_(IDD_STATISTICS, L""),
-      resultsPage_(IDD_RESULTS, L"Statistics") {
+      scanPage_(*this, session_, kProductTitle), shredPage_(IDD_ADVANCEDSHRED, L"Shred"),
+      previewPanel_(IDD_STATISTICS, L""), resultsPage_(*this, session_, kProductTitle) {
     RegisterMainWindowClass(Module());
 }
 
@@ -114,7 +113,6 @@ BOOL CNimbrelControlDlg::OnInitDialog() {
     WriteDefaultSelectionOnFirstRun();
 
     ShowWindow(leftFrame_.Hwnd(), SW_SHOW);
-    ShowWindow(scanPage_.Hwnd(), SW_SHOW);
     dashboardShown_ = true;
     leftFrame_.ShowScanPage();
 
@@ -133,15 +131,22 @@ void CNimbrelControlDlg::CreatePages() {
     MoveWindow(leftFrame_.Hwnd(), kLeftFramePlace.left, kLeftFramePlace.top,
                kLeftFramePlace.right - kLeftFramePlace.left, kLeftFramePlace.bottom - kLeftFramePlace.top,
                FALSE);
-    optionsPage_.Create(Hwnd());
-    SetWindowLongPtrW(optionsPage_.Hwnd(), GWLP_ID, IDD_OPTIONS);
-    MoveWindow(optionsPage_.Hwnd(), kPagePlace.left, kPagePlace.top, kPagePlace.right - kPagePlace.left,
-               kPagePlace.bottom - kPagePlace.top, FALSE);
-    scanPage_.CreateAt(Hwnd(), kPagePlace);
-    dashboard_.CreateAt(Hwnd(), kPagePlace);
+    CreatePage(optionsPage_, IDD_OPTIONS);
+    CreatePage(scanPage_, IDD_SCANPRG);
+    CreatePage(dashboard_, IDD_SCANDEFAULT);
     shredPage_.CreateAt(Hwnd(), kPagePlace);
     previewPanel_.CreateAt(Hwnd(), kPreviewPlace);
-    resultsPage_.CreateAt(Hwnd(), kPagePlace);
+    CreatePage(resultsPage_, IDD_RESULTS);
+}
+
+// A page at the pages' place, hidden, carrying its template's identifier
+// as its control identifier.
+void CNimbrelControlDlg::CreatePage(CDialogBase& page, int id) {
+    page.Create(Hwnd());
+    SetWindowLongPtrW(page.Hwnd(), GWLP_ID, id);
+    ShowWindow(page.Hwnd(), SW_HIDE);
+    MoveWindow(page.Hwnd(), kPagePlace.left, kPagePlace.top, kPagePlace.right - kPagePlace.left,
+               kPagePlace.bottom - kPagePlace.top, FALSE);
 }
 
 void CNimbrelControlDlg::WriteDefaultSelectionOnFirstRun() {
@@ -190,7 +195,54 @@ void CNimbrelControlDlg::ShowPage(NavPage page) {
 
 void CNimbrelControlDlg::StartScanFromOptions() {
     leftFrame_.ShowScanPage();
-    // The scan page starts its scan run here once it exists.
+    scanPage_.RunScan();
+}
+
+void CNimbrelControlDlg::ShowOptionsPage() {
+    leftFrame_.ShowOptionsPage();
+}
+
+void CNimbrelControlDlg::ShowScanPage(bool evenIfShown) {
+    if (evenIfShown) {
+        leftFrame_.ForgetCurrentPage();
+    }
+    leftFrame_.ShowScanPage();
+}
+
+void CNimbrelControlDlg::ShowStatisticsPage() {
+    leftFrame_.ShowStatisticsPage();
+}
+
+void CNimbrelControlDlg::ShowScanPageInPlaceOfDashboard() {
+    ShowWindow(dashboard_.Hwnd(), SW_HIDE);
+    ShowWindow(scanPage_.Hwnd(), SW_SHOW);
+}
+
+void CNimbrelControlDlg::EnableNavigation(bool enabled) {
+    EnableWindow(leftFrame_.Hwnd(), enabled ? TRUE : FALSE);
+}
+
+void CNimbrelControlDlg::MinimiseMainWindow() {
+    ShowWindow(Hwnd(), SW_MINIMIZE);
+}
+
+void CNimbrelControlDlg::RestoreMainWindow() {
+    ShowWindow(Hwnd(), SW_RESTORE);
+}
+
+int CNimbrelControlDlg::OverwritePasses() const {
+    return optionsPage_.OverwritePasses();
+}
+
+void CNimbrelControlDlg::ResetStatistics() {
+    resultsPage_.ResetStatistics();
+}
+
+void CNimbrelControlDlg::ShowOptionsAt(int category) {
+    leftFrame_.ShowOptionsPage();
+    if (category >= 0) {
+        optionsPage_.SelectTab(category);
+    }
 }
 
 void CNimbrelControlDlg::ShowLastScanResults() {
@@ -332,8 +384,8 @@ bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&
     case WM_ACTIVATE:
         HidePreviewPanel();
         // The found-items tree of the scan page repaints after losing the focus.
-        if (scanPage_.Hwnd()) {
-            InvalidateRect(scanPage_.Hwnd(), nullptr, TRUE);
+        if (scanPage_.FoundTree()) {
+            InvalidateRect(scanPage_.FoundTree().Hwnd(), nullptr, TRUE);
         }
         return false;
     default:

@@ -12,14 +12,23 @@
 #include "OptionsDlg.h"
 #include "OptionsHost.h"
 #include "PlaceholderPage.h"
+#include "ReportFigures.h"
+#include "ResultsDld.h"
+#include "ScanDefaultDlg.h"
+#include "ScanPrgDlg.h"
 #include "SplashScrDlg.h"
+#include "WorkflowHost.h"
 #include "XPButton.h"
 
 #include <array>
 
 namespace nimbrel {
 
-class CNimbrelControlDlg : public CDialogBase, public INavigationHost, public IOptionsHost {
+class CNimbrelControlDlg : public CDialogBase,
+                           public INavigationHost,
+                           public IOptionsHost,
+                           public IWorkflowHost,
+                           public IDashboardHost {
 public:
     // The splash stays this long before the window appears.
     explicit CNimbrelControlDlg(UINT splashMilliseconds = CSplashScrDlg::kDefaultMilliseconds);
@@ -31,14 +40,16 @@ public:
 
     // While set, the Scan button shows the dashboard; while clear, the scan
     // page with its results.
-    void SetDashboardShown(bool shown) { dashboardShown_ = shown; }
-    bool IsDashboardShown() const { return dashboardShown_; }
+    void SetDashboardShown(bool shown) override { dashboardShown_ = shown; }
+    bool IsDashboardShown() const override { return dashboardShown_; }
 
     // The page window of each navigation page as shown now (Scan: the
     // dashboard or the scan page).
     HWND PageWindow(NavPage page) const;
     HWND PreviewPanel() const { return previewPanel_.Hwnd(); }
     COptionsDlg& OptionsPage() { return optionsPage_; }
+    CScanPrgDlg& ScanPage() { return scanPage_; }
+    CResultsDld& ResultsPage() { return resultsPage_; }
 
     void HideAllPages() override;
     void ShowPage(NavPage page) override;
@@ -46,6 +57,19 @@ public:
     void StartScanFromOptions() override;
     void ShowLastScanResults() override;
     void SetDashboardFlag() override { dashboardShown_ = true; }
+
+    // What the workflow's pages and the dashboard ask of the window.
+    void ShowOptionsPage() override;
+    void ShowScanPage(bool evenIfShown = false) override;
+    void ShowStatisticsPage() override;
+    void ShowScanPageInPlaceOfDashboard() override;
+    void EnableNavigation(bool enabled) override;
+    void MinimiseMainWindow() override;
+    void RestoreMainWindow() override;
+    void HidePreviewPanel() override;
+    int OverwritePasses() const override;
+    void ResetStatistics() override;
+    void ShowOptionsAt(int category) override;
 
     void Help();
     void About();
@@ -65,9 +89,9 @@ protected:
 
 private:
     void CreatePages();
+    void CreatePage(CDialogBase& page, int id);
     void WriteDefaultSelectionOnFirstRun();
     void OnClose();
-    void HidePreviewPanel();
     // Every page window, shown or not.
     std::array<HWND, 6> AllPages() const;
 
@@ -76,13 +100,14 @@ private:
 
     CLFrameDlg leftFrame_{*this};
     COptionsDlg optionsPage_{*this};
+    ScanSession session_;
+    CScanPrgDlg scanPage_;
+    CScanDefaultDlg dashboard_{*this};
     // Stand-ins until these pages are built: each an empty page of the
     // page's size and place (see CPlaceholderPage), not the page.
-    CPlaceholderPage scanPage_;
-    CPlaceholderPage dashboard_;
     CPlaceholderPage shredPage_;
     CPlaceholderPage previewPanel_;
-    CPlaceholderPage resultsPage_;
+    CResultsDld resultsPage_;
 
     CXPButton helpButton_;
     CXPButton aboutButton_;

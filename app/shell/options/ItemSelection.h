@@ -4,6 +4,9 @@
 //
 // The table lists the 260 items in the order the option trees show them and
 // the scan runs them, category by category and application by application.
+// It is the one list of items: the options, the scan and the command line
+// all read it, so a row also says which engine export scans the item and
+// where its found items hang in the found-items tree.
 #pragma once
 
 #include <string>
@@ -26,10 +29,20 @@ inline constexpr int kCategoryCount = 8;
 struct CategoryLabels {
     const wchar_t* tab;      // the tab of the Options page
     const wchar_t* treeRoot; // the root node of the category's tree
+    const wchar_t* scanNode; // the category's node in the found-items tree
+    // The stored figures of the category are named after it: "f" + suffix
+    // (files found), "s" (space found), "fi" (files cleaned), "sc" (space
+    // recovered).
+    const wchar_t* valueSuffix;
+    const wchar_t* reportRow; // the category's row in the results report
 };
 CategoryLabels LabelsOf(ItemCategory category);
 
-// One cleaning item as the user chooses it.
+// An engine item export: reports every trace of the item through the scan
+// callback (mode 0) and returns 1.
+using ItemOperation = int (*)(unsigned char mode);
+
+// One cleaning item as the user chooses it and the scan runs it.
 struct SelectionItem {
     ItemCategory category;
     // The application node above the item; in the Windows tree, whose items
@@ -37,10 +50,31 @@ struct SelectionItem {
     const wchar_t* group;
     const wchar_t* label;
     bool onByDefault;
+    ItemOperation operation;
+    // The node that holds the item's found items.
+    const wchar_t* nodeText;
+    // What the scan page shows after the group's activity text while the
+    // item runs; null: the node text after one blank.
+    const wchar_t* activitySuffix = nullptr;
+};
+
+// An application as the scan shows it: its node between the category and
+// the items (none for Windows, whose items hang under the category) and
+// the activity text while its items run.
+struct ScanGroup {
+    ItemCategory category;
+    const wchar_t* group; // the items' group label
+    const wchar_t* nodeText;
+    const wchar_t* activityPrefix;
 };
 
 // All items, in tree (and scan) order.
 const std::vector<SelectionItem>& SelectionItems();
+// The scan's view of an item's group.
+const ScanGroup& ScanGroupOf(const SelectionItem& item);
+// The text shown while the item runs: its group's activity prefix and the
+// item's suffix.
+std::wstring ActivityText(const SelectionItem& item);
 // The items of one category, in tree order.
 std::vector<const SelectionItem*> ItemsOf(ItemCategory category);
 // The Windows tree has no application level.
@@ -52,8 +86,10 @@ std::wstring SelectionValueName(const SelectionItem& item);
 // registry compares names; null when no item has that name.
 const SelectionItem* FindSelectionItem(const std::wstring& valueName);
 
-// Whether the stored selection has the item on.
+// Whether the stored selection has the item on (any value but 0).
 bool IsItemSelected(const std::wstring& product, const SelectionItem& item);
+// Whether a scan runs the item: only a stored 1 counts.
+bool IsItemScanned(const std::wstring& product, const SelectionItem& item);
 void SetItemSelected(const std::wstring& product, const SelectionItem& item, bool selected);
 // The factory selection: every item on except the 50 that reach into the
 // user's own files or passwords.

@@ -1,0 +1,30 @@
+// The results report's table as text, read back from the settings store:
+// per category what the last scan found and the last cleaning recovered,
+// and a TOTAL row. The report keeps no figures of its own.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace nimbrel {
+
+enum ReportColumn { kItemName, kFilesFound, kFilesCleaned, kSpaceFound, kSpaceRecovered, kReportColumns };
+inline constexpr int kReportRows = 9; // the eight categories and TOTAL
+
+using ReportTable = std::array<std::array<std::wstring, kReportColumns>, kReportRows>;
+
+// What the figures mean depends on this run of the program: whether a scan
+// has run since it started and whether its last cleaning run handed anything
+// to the engine.
+struct ScanSession {
+    bool scanStarted = false;
+    bool cleanedAny = false;
+};
+
+ReportTable LoadReportFigures(const std::wstring& product, const ScanSession& session);
+
+// Empties every found and cleaned figure of the categories and the found
+// totals ("tts", "ttf"); the cleaned totals stay.
+void ResetStatistics(const std::wstring& product);
+
+} // namespace nimbrel

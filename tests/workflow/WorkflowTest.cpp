@@ -1,0 +1,386 @@
+// The scan-and-clean workflow in the main window, inside the test program,
+// with the real engine on a profile seeded with a week of traces: the scan
+// and its tree, labels and figures, unticking, cleaning and the report, a
+// scan stopped in the middle, and a scan that must change nothing.
+#include "InProcessSupport.h"
+#include "ProgramUnderTest.h"
+#include "WindowsTraces.h"
+
+#include "ItemSelection.h"
+#include "NimbrelControlDlg.h"
+#include "ScanFigures.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "TestProcess.h"
+#include "TestRegistry.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+
+using namespace app_tests;
+using namespace testing_support;
+using nimbrel::NavPage;
+
+namespace {
+
+const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+const std::wstring kTypedUrls = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
+const std::wstring kMediaPlayer = L"Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
+const std::wstring kHkcu = L"HKEY_CURRENT_USER||";
+
+// The user's temporary folder as the Temp Folder item finds it.
+std::wstring TempFolder() {
+    return ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp";
+}
+
+double Kilobytes(uint64_t bytes) {
+    return static_cast<double>(bytes) / 1024.0;
+}
+
+class Workflow : public ::testing::Test {
+public:
+    Workflow() : temp(TestFolder::At(TempFolder())) {}
+
+    void SetUp() override {
+        EmptyRecycleBin();
+        nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
+        nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+    }
+    void TearDown() override { EmptyRecycleBin(); }
+
+    // A week of a user's traces: temporary files, a Run history, two files
+    // in the Recycle Bin, typed addresses and a media player's recent files.
+    void SeedTraces() {
+        temp.File(L"~DF3A21.tmp", 16384);
+        temp.File(L"setup log.txt", 2210);
+        temp.File(L"photos\\IMG_0042.JPG", 48211);
+        registry.String(HKEY_CURRENT_USER, kRunMru, L"a", L"notepad\\1");
+        registry.String(HKEY_CURRENT_USER, kRunMru, L"b", L"regedit\\1");
+        registry.String(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"ab");
+        registry.String(HKEY_CURRENT_USER, kTypedUrls, L"url1", L"http://www.example.com/");
+        registry.String(HKEY_CURRENT_USER, kTypedUrls, L"url2", L"http://bank.example.net/login");
+        registry.String(HKEY_CURRENT_USER, kMediaPlayer, L"File0", L"C:\\Music\\song.mp3");
+        registry.String(HKEY_CURRENT_USER, kMediaPlayer, L"File1", L"C:\\Videos\\holiday.avi");
+        if (RecycleBinIsIsolated()) {
+            ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"old letter.doc", 3000)));
+            ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"photo.jpg", 5000)));
+        }
+    }
+    static void Select(std::initializer_list<const wchar_t*> valueNames) {
+        for (const wchar_t* name : valueNames) {
+            const nimbrel::SelectionItem* item = nimbrel::FindSelectionItem(name);
+            ASSERT_NE(item, nullptr) << name;
+            nimbrel::SetItemSelected(nimbrel::kProductTitle, *item, true);
+        }
+    }
+
+    void Open() {
+        ASSERT_TRUE(window.Create(nullptr));
+        ShowWindow(window.Hwnd(), SW_SHOW);
+        Pump();
+    }
+    HWND Control(int id) { return window.ScanPage().Item(id); }
+    std::wstring TextOf(int id) { return nimbrel::CWindow(Control(id)).Text(); }
+    bool Shown(HWND control) { return IsWindowVisible(control) != FALSE; }
+    void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+    // Options, then its Start Scan: the scan runs before this returns.
+    void StartScan() {
+        Click(FindChild(window.Hwnd(), IDC_OPTIONS_BUTTON));
+        Click(window.OptionsPage().Item(IDC_OPT_START_SCAN));
+    }
+
+    const nimbrel::CTreeCtrl& Tree() { return window.ScanPage().FoundTree(); }
+    // The tree as lines: depth (1 category ... 4 found item), mark, text;
+    // found items of a node sorted, as the engine walks in the system's order.
+    std::vector<std::wstring> TreeLines() {
+        std::vector<std::wstring> lines;
+        AddLines(Tree().GetRoot(), 1, lines);
+        return lines;
+    }
+    void AddLines(HTREEITEM first, int depth, std::vector<std::wstring>& lines) {
+        std::vector<std::wstring> leaves;
+        for (HTREEITEM node = first; node; node = Tree().GetNextSibling(node)) {
+            const std::wstring line =
+                std::to_wstring(depth) + (Tree().GetCheck(node) ? L"+" : L"-") + Tree().GetItemText(node);
+            if (Tree().GetChild(node)) {
+                lines.push_back(line);
+                AddLines(Tree().GetChild(node), depth + 1, lines);
+            } else {
+                leaves.push_back(line);
+            }
+        }
+        std::sort(leaves.begin(), leaves.end());
+        lines.insert(lines.end(), leaves.begin(), leaves.end());
+    }
+    HTREEITEM Node(std::initializer_list<std::wstring> path) {
+        HTREEITEM node = nullptr;
+        for (const std::wstring& text : path) {
+            node = node ? Tree().GetChild(node) : Tree().GetRoot();
+            while (node && Tree().GetItemText(node) != text) {
+                node = Tree().GetNextSibling(node);
+            }
+        }
+        return node;
+    }
+    // The space bar on a node, as the user selects it and presses the key.
+    void PressSpaceOn(HTREEITEM node) {
+        ASSERT_NE(node, nullptr);
+        Tree().Select(node);
+        SetForegroundWindow(window.Hwnd());
+        SetFocus(Tree().Hwnd());
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        Pump();
+    }
+    std::vector<std::wstring> ReportRow(int row) {
+        std::vector<std::wstring> cells;
+        for (int column = 0; column < nimbrel::kReportColumns; ++column) {
+            cells.push_back(window.ResultsPage().Table().GetItemText(row, column));
+        }
+        return cells;
+    }
+
+    CleanSettings settings;
+    DesktopWatch watch{IDYES};
+    TestFolder temp;
+    TestFolder desktop;
+    TestRegistry registry;
+    nimbrel::CNimbrelControlDlg window{1};
+};
+
+} // namespace
+
+TEST_F(Workflow, ScanUntickCleanAndReport) {
+    if (!RecycleBinIsIsolated()) {
+        GTEST_SKIP() << "the Recycle Bin would be the host's own trash";
+    }
+    SeedTraces();
+    Select({L"Windows Temp Folder", L"Windows Flush Recycle Bin", L"Windows Run Command History",
+            L"Internet Explorer Address Bar History", L"AOL Browser Address Bar History",
+            L"Windows Media Player Recently Opened Files List", L"Office 2003 Word 2003"});
+    settings.Set(L"Minimise", L"1");
+    Open();
+    StartScan();
+
+    const std::wstring tmp = temp.Path() + L"\\";
+    EXPECT_EQ(TreeLines(), (std::vector<std::wstring>{L"1+Windows",
+                                                      L"2+ Temp Folder",
+                                                      L"3+" + tmp + L"photos\\IMG_0042.JPG",
+                                                      L"3+" + tmp + L"setup log.txt",
+                                                      L"3+" + tmp + L"~DF3A21.tmp",
+                                                      L"2+Flush Recycle bin",
+                                                      L"3+old letter.doc",
+                                                      L"3+photo.jpg",
+                                                      L"2+ Run command History",
+                                                      L"3+" + kHkcu + kRunMru + L"=MRUList",
+                                                      L"3+" + kHkcu + kRunMru + L"=a",
+                                                      L"3+" + kHkcu + kRunMru + L"=b",
+                                                      L"1+Internet Browsers",
+                                                      L"2+IE",
+                                                      L"3+IE Address Bar History",
+                                                      L"4+" + kHkcu + kTypedUrls + L"=url1",
+                                                      L"4+" + kHkcu + kTypedUrls + L"=url2",
+                                                      L"1+Multimedia",
+                                                      L"2+Windows Media Player",
+                                                      L"3+Recently Opened Files List",
+                                                      L"4+" + kHkcu + kMediaPlayer + L"=File0",
+                                                      L"4+" + kHkcu + kMediaPlayer + L"=File1"}))
+        << "AOL's typed addresses are IE's: shown once; Word found nothing and left no node";
+    EXPECT_FALSE(IsIconic(window.Hwnd())) << "restored after the run";
+    EXPECT_TRUE(Shown(window.ScanPage().Hwnd()));
+    EXPECT_EQ(TextOf(IDC_FOUND_COUNT), L"12 item(s) found");
+    EXPECT_EQ(TextOf(IDC_SCAN_TITLE), L"Scan Results");
+    EXPECT_EQ(TextOf(IDC_SCAN_ACTIVITY),
+              L"Scanning completed successfully. Click CLEAN button to perform cleaning now.");
+    const double windowsKb = Kilobytes(16384 + 2210 + 48211 + 3000 + 5000);
+    EXPECT_EQ(TextOf(IDC_SUMMARY1_TEXT), L"Total space Nimbrel ready to recover: ");
+    EXPECT_EQ(TextOf(IDC_SUMMARY1_VALUE), nimbrel::KilobytesText(windowsKb) + L" KB");
+    EXPECT_EQ(TextOf(IDC_SUMMARY2_VALUE), L" 12 file(s)");
+    EXPECT_EQ(TextOf(IDC_CLEAN), L"Clean");
+    EXPECT_TRUE(Shown(Control(IDC_CLEAN)) && Shown(Control(IDC_SCAN_BACK)));
+    EXPECT_FALSE(Shown(Control(IDC_STOP_SCAN)) || Shown(Control(IDC_SCAN_PATH)));
+    EXPECT_FALSE(window.IsDashboardShown());
+    for (const auto& [name, text] :
+         std::vector<std::pair<std::wstring, std::wstring>>{{L"fwnd", L"8"},
+                                                            {L"swnd", nimbrel::KilobytesText(windowsKb)},
+                                                            {L"fint", L"2"},
+                                                            {L"sint", L"0.00"},
+                                                            {L"fins", L"--"},
+                                                            {L"sins", L"--"},
+                                                            {L"fmso", L"0"},
+                                                            {L"smso", L"0.00"},
+                                                            {L"fmlt", L"2"},
+                                                            {L"ffil", L"--"},
+                                                            {L"feml", L"--"},
+                                                            {L"fthd", L"--"},
+                                                            {L"ttf", L"12"},
+                                                            {L"showerrs", L"12"},
+                                                            {L"tts", nimbrel::KilobytesText(windowsKb)},
+                                                            {L"cleaned", L"false"}}) {
+        EXPECT_EQ(settings.Get(name), text) << name;
+    }
+    SaveSettledScreenshot(L"workflow-scan-results");
+
+    // The user keeps one temporary file and one Run entry; a single Recycle
+    // Bin entry cannot be kept.
+    PressSpaceOn(Node({L"Windows", L" Temp Folder", tmp + L"setup log.txt"}));
+    PressSpaceOn(Node({L"Windows", L" Run command History", kHkcu + kRunMru + L"=b"}));
+    PressSpaceOn(Node({L"Windows", L"Flush Recycle bin", L"photo.jpg"}));
+    ASSERT_EQ(watch.Messages().size(), 1u);
+    EXPECT_EQ(watch.Messages()[0].text, L"You can't perform selective cleaning for Recycle bin");
+    EXPECT_TRUE(Tree().GetCheck(Node({L"Windows", L"Flush Recycle bin", L"photo.jpg"})));
+    EXPECT_FALSE(Tree().GetCheck(Node({L"Windows", L" Temp Folder", tmp + L"setup log.txt"})))
+        << "the rule leaves the user's other choices alone";
+
+    Click(Control(IDC_CLEAN));
+    ASSERT_EQ(watch.Messages().size(), 2u);
+    EXPECT_EQ(watch.Messages()[1].text,
+              L"Nimbrel has successfully cleaned all the selected items. Click OK to see the results.");
+    EXPECT_EQ(Snapshot(temp.Path()), std::vector<std::wstring>{L"setup log.txt|2210"});
+    EXPECT_EQ(RecycleBinCount(), 0);
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru), std::vector<std::wstring>{L"b"});
+    EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, kTypedUrls).empty());
+    EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, kMediaPlayer).empty());
+
+    // The report, with the navigation held until its Ok.
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Statistics);
+    EXPECT_FALSE(IsWindowEnabled(window.LeftFrame().Hwnd()));
+    const std::wstring found = nimbrel::KilobytesText(windowsKb) + L" KB";
+    const std::wstring recovered = nimbrel::KilobytesText(Kilobytes(16384 + 48211 + 3000 + 5000)) + L" KB";
+    EXPECT_EQ(ReportRow(0), (std::vector<std::wstring>{L"Windows Logs", L"8", L"6", found, recovered}));
+    EXPECT_EQ(ReportRow(1),
+              (std::vector<std::wstring>{L"Internet Browser History", L"2", L"2", L"0.00 KB", L"0.00 KB"}));
+    EXPECT_EQ(ReportRow(2), (std::vector<std::wstring>{L"IM Logs", L"--", L"--", L"--", L"--"}));
+    EXPECT_EQ(ReportRow(3), (std::vector<std::wstring>{L"MS Office History", L"0", L"--", L"0.00 KB", L"--"}))
+        << "scanned, but without a node nothing of it was cleaned";
+    EXPECT_EQ(ReportRow(4),
+              (std::vector<std::wstring>{L"Multimedia Logs", L"2", L"2", L"0.00 KB", L"0.00 KB"}));
+    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
+    EXPECT_EQ(settings.Get(L"showerrs"), L"2");
+    EXPECT_EQ(settings.Get(L"cleaned"), L"true");
+    SaveSettledScreenshot(L"workflow-report");
+
+    Click(window.ResultsPage().Item(IDC_REPORT_OK));
+    EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Scan);
+    EXPECT_TRUE(Shown(window.PageWindow(NavPage::Scan)));
+    EXPECT_EQ(window.PageWindow(NavPage::Scan), GetDlgItem(window.Hwnd(), IDD_SCANDEFAULT));
+}
+
+TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
+    for (int i = 0; i < 3000; ++i) {
+        temp.File(L"cache\\part" + std::to_wstring(i) + L".tmp", 100);
+    }
+    registry.String(HKEY_CURRENT_USER, kTypedUrls, L"url1", L"http://www.example.com/");
+    Select(
+        {L"Windows Temp Folder", L"Windows Run Command History", L"Internet Explorer Address Bar History"});
+    Open();
+    // Stop is pressed from within the scan, as the user presses it while the
+    // engine walks; the first time the user thinks better of it.
+    static Workflow* self;
+    static int stopPresses;
+    self = this;
+    stopPresses = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+        if (self->window.ScanPage().FoundCount() < 100u * (stopPresses + 1) || stopPresses >= 2) {
+            return;
+        }
+        self->watch.Answer(++stopPresses == 1 ? IDNO : IDYES);
+        SendMessageW(self->Control(IDC_STOP_SCAN), BM_CLICK, 0, 0);
+    });
+    StartScan();
+    KillTimer(nullptr, timer);
+
+    ASSERT_EQ(stopPresses, 2);
+    ASSERT_EQ(watch.Messages().size(), 2u);
+    EXPECT_EQ(watch.Messages()[0].text, L"Scanning has been interrupted. Do you want to stop the scan?");
+    EXPECT_EQ(watch.Messages()[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
+    const unsigned long long found = window.ScanPage().FoundCount();
+    EXPECT_GE(found, 200u) << "No let the scan go on";
+    EXPECT_LT(found, 3000u) << "Yes stopped it in the middle of the item";
+    EXPECT_EQ(window.ScanPage().CategoryResults().size(), 8u);
+    EXPECT_EQ(settings.Get(L"fwnd"), std::to_wstring(found));
+    EXPECT_EQ(settings.Get(L"fint"), L"--") << "its item never ran";
+    for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd"}) {
+        EXPECT_EQ(settings.Get(name), L"--") << name;
+    }
+    EXPECT_EQ(settings.Get(L"ttf"), std::to_wstring(found));
+    EXPECT_EQ(TextOf(IDC_SCAN_ACTIVITY),
+              L"Scanning has been interrupted by user. Click CLEAN button to perform cleaning now.");
+    EXPECT_TRUE(Shown(Control(IDC_CLEAN)));
+    EXPECT_EQ(TextOf(IDC_CLEAN), L"Clean");
+    EXPECT_EQ(Node({L"Windows", L" Run command History"}), nullptr) << "no later item ran";
+    EXPECT_EQ(Node({L"Internet Browsers"}), nullptr);
+    EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));
+
+    // What was found so far can be cleaned, even though the engine was told
+    // to stop; the results stay behind the Scan button.
+    Click(Control(IDC_CLEAN));
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 3000u - found + 1) << "the files not found yet, and their folder";
+    EXPECT_EQ(settings.Get(L"fiwnd"), std::to_wstring(found));
+    EXPECT_EQ(settings.Get(L"fiint"), L"--");
+}
+
+TEST_F(Workflow, NothingFoundNothingSelectedAndTheDashboard) {
+    Select({L"Office 2003 Word 2003"});
+    Open();
+    StartScan();
+    EXPECT_TRUE(Shown(window.ScanPage().Hwnd()));
+    EXPECT_EQ(TextOf(IDC_CLEAN), L"Ok");
+    EXPECT_EQ(TextOf(IDC_SUMMARY1_TEXT),
+              L"Recommendation: we recommend you to perform cleaning at least once every week.");
+    EXPECT_EQ(TextOf(IDC_SCAN_ACTIVITY),
+              L"Current scan has not found any tracks to be cleaned in the areas you "
+              L"have selected from Options page.");
+    EXPECT_FALSE(Shown(Control(IDC_FOUND_COUNT)) || Shown(Control(IDC_SUMMARY1_VALUE)));
+    EXPECT_TRUE(window.IsDashboardShown());
+    EXPECT_TRUE(watch.Messages().empty());
+    SaveSettledScreenshot(L"workflow-nothing-found");
+
+    // "Ok" leads to the dashboard, whose icons and lines open the Options
+    // page at their tab.
+    Click(Control(IDC_CLEAN));
+    EXPECT_TRUE(Shown(GetDlgItem(window.Hwnd(), IDD_SCANDEFAULT)));
+    EXPECT_FALSE(Shown(window.ScanPage().Hwnd()));
+    SaveSettledScreenshot(L"workflow-dashboard");
+    HWND dashboard = GetDlgItem(window.Hwnd(), IDD_SCANDEFAULT);
+    Click(GetDlgItem(dashboard, IDC_DASH_FIRST_ICON + 3));
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Options);
+    EXPECT_EQ(window.OptionsPage().CurrentTab(), 3);
+    Click(FindChild(window.Hwnd(), IDC_SCAN_BUTTON));
+    SendMessageW(dashboard, WM_COMMAND, MAKEWPARAM(IDC_DASH_FIRST_TEXT + 6, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dashboard, IDC_DASH_FIRST_TEXT + 6)));
+    EXPECT_EQ(window.OptionsPage().CurrentTab(), 6);
+
+    // Nothing selected at all: back to the Options page with a word why.
+    nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+    Click(window.OptionsPage().Item(IDC_OPT_START_SCAN));
+    EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Options);
+    ASSERT_EQ(watch.Messages().size(), 1u);
+    EXPECT_EQ(watch.Messages()[0].caption, L"No Item Selected");
+}
+
+TEST_F(Workflow, AScanOfEveryItemChangesNothing) {
+    SeedTraces();
+    for (const nimbrel::SelectionItem& item : nimbrel::SelectionItems()) {
+        nimbrel::SetItemSelected(nimbrel::kProductTitle, item, true);
+    }
+    const auto files = Snapshot(L"C:\\users");
+    const auto windowsFiles = Snapshot(L"C:\\windows\\temp");
+    const auto values = RegistryDump(HKEY_CURRENT_USER, L"Software");
+    const long long bin = RecycleBinCount();
+    Open();
+    StartScan();
+    EXPECT_GE(window.ScanPage().FoundCount(), 12u);
+    EXPECT_EQ(Snapshot(L"C:\\users"), files);
+    EXPECT_EQ(Snapshot(L"C:\\windows\\temp"), windowsFiles);
+    EXPECT_EQ(RegistryDump(HKEY_CURRENT_USER, L"Software"), values);
+    EXPECT_EQ(RecycleBinCount(), bin);
+}

@@ -50,23 +50,49 @@ scrub::UniqueFile CActivityLog::OpenForAppending() const {
                                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-bool CActivityLog::AppendLine(const std::string& bytes) {
-    scrub::UniqueFile opened;
-    HANDLE file = open_.file.Get();
-    if (!open_.file) {
-        opened = OpenForAppending();
-        if (!opened) {
-            return false;
-        }
-        file = opened.Get();
-        if (open_.keepers > 0) {
-            open_.file = std::move(opened);
-        }
-    }
+namespace {
+
+// While the log is kept open, lines wait at most this long, or until this
+// many bytes wait.
+constexpr ULONGLONG kPendingMs = 250;
+constexpr size_t kPendingBytes = 32768;
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
     SetFilePointer(file, 0, nullptr, FILE_END);
     DWORD written = 0;
     return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
            written == bytes.size();
+}
+
+} // namespace
+
+bool CActivityLog::AppendLine(const std::string& bytes) {
+    if (open_.keepers == 0) {
+        const scrub::UniqueFile file = OpenForAppending();
+        return file && WriteAll(file.Get(), bytes);
+    }
+    if (!open_.file) {
+        open_.file = OpenForAppending();
+        if (!open_.file) {
+            return false;
+        }
+        open_.writtenAt = GetTickCount64();
+    }
+    open_.pending += bytes;
+    if (open_.pending.size() < kPendingBytes && GetTickCount64() - open_.writtenAt < kPendingMs) {
+        return true;
+    }
+    return WritePending();
+}
+
+bool CActivityLog::WritePending() {
+    open_.writtenAt = GetTickCount64();
+    if (open_.pending.empty() || !open_.file) {
+        return true;
+    }
+    const bool written = WriteAll(open_.file.Get(), open_.pending);
+    open_.pending.clear();
+    return written;
 }
 
 CActivityLog::KeptOpen::KeptOpen(CActivityLog& log) : log_(log) {
@@ -75,6 +101,7 @@ CActivityLog::KeptOpen::KeptOpen(CActivityLog& log) : log_(log) {
 
 CActivityLog::KeptOpen::~KeptOpen() {
     if (--log_.open_.keepers == 0) {
+        log_.WritePending();
         log_.open_.file.Reset();
     }
 }

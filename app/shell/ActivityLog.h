@@ -14,14 +14,14 @@ public:
     explicit CActivityLog(std::wstring programFolder, LocalClock clock = SystemLocalTime);
 
     // Appends the stamp, the message and a line end. Every line is on disk
-    // when this returns; a line that cannot be written is dropped silently
-    // (logging never bothers the user).
+    // when this returns (unless the log is kept open); a line that cannot be
+    // written is dropped silently (logging never bothers the user).
     void WriteLog(const std::wstring& message);
 
-    // While one exists, the log file stays open between lines: a scan writes
-    // a line per found item, and opening the file for each would cost as
-    // much as finding the item. Lines still reach the file as they are
-    // written.
+    // While one exists, the log file stays open and lines are written a few
+    // times a second rather than one by one: a scan writes a line per found
+    // item, and a write of its own for each would cost as much as finding
+    // the item. Every line is on disk when the last one ends.
     class KeptOpen {
     public:
         explicit KeptOpen(CActivityLog& log);
@@ -39,6 +39,7 @@ public:
 
 private:
     bool AppendLine(const std::string& bytes);
+    bool WritePending();
     scrub::UniqueFile OpenForAppending() const;
 
     std::wstring programFolder_;
@@ -50,10 +51,13 @@ private:
         OpenFile(const OpenFile&) {}
         OpenFile& operator=(const OpenFile&) {
             file.Reset();
+            pending.clear();
             return *this;
         }
         scrub::UniqueFile file;
         int keepers = 0;
+        std::string pending; // lines not written yet
+        unsigned long long writtenAt = 0;
     } open_;
 };
 

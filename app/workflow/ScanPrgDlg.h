@@ -119,6 +119,7 @@ private:
     // more than finding them.
     std::wstring lastFoundText_;
     ULONGLONG labelsShownAt_ = 0;
+    ULONGLONG pumpedAt_ = 0;
     bool quitDuringRun_ = false;
 };
 

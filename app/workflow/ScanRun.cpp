@@ -22,6 +22,10 @@ constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 // The path and count labels follow the found items this often at most.
 constexpr ULONGLONG kProgressIntervalMs = 100;
+// The engine asks after every entry it visits; the queue is looked at this
+// often at most. A look costs a trip to the window system, a thousand
+// entries can pass in the time, and a click still waits no longer than this.
+constexpr ULONGLONG kPumpIntervalMs = 10;
 
 // The engine's callbacks are plain functions: they reach the one scan page
 // of the program through this.
@@ -64,6 +68,11 @@ void CScanPrgDlg::UnregisterFromEngine() {
 }
 
 void CScanPrgDlg::PumpMessages() {
+    const ULONGLONG now = GetTickCount64();
+    if (now - pumpedAt_ < kPumpIntervalMs) {
+        return;
+    }
+    pumpedAt_ = now;
     // Keyboard navigation of the window first, as its own loop would.
     const HWND window = GetAncestor(Hwnd(), GA_ROOT);
     MSG message;

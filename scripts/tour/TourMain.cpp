@@ -1,9 +1,12 @@
 // nimbrel-tour <program> <picture folder> [--stay]
-// Starts Nimbrel.exe as a user would, waits through its splash, presses each
-// navigation button, walks the Options page's tabs and opens the About box,
-// saving a picture of every page it shows in <picture folder>. With --stay
-// the program is left open for the user afterwards and the tour ends with
-// it; without, the tour closes it.
+// Starts Nimbrel.exe as a user would and does the program's main job with
+// it: from the dashboard to the Options page (every tab), a scan, the tree
+// of what it found, a few found items unticked (a Recycle Bin entry among
+// them, which the program refuses alone), the cleaning and its report, and
+// the About box, saving a picture of every step in <picture folder>. With
+// --stay the program is left open for the user afterwards and the tour ends
+// with it; without, the tour closes it.
+#include "RemoteTree.h"
 #include "ScreenCapture.h"
 #include "resource.h"
 
@@ -130,24 +133,14 @@ private:
     std::vector<std::wstring> saved_;
 };
 
-// A navigation button and the page it shows (the Scan button shows the
-// scan page or, after a scan, its dashboard).
-struct NavStop {
-    int button;
-    int page;
-    int otherPage;
-    const wchar_t* name;
-};
-
-constexpr NavStop kNavigation[] = {
-    {IDC_SCAN_BUTTON, IDD_SCANPRG, IDD_SCANDEFAULT, L"scan"},
-    {IDC_OPTIONS_BUTTON, IDD_OPTIONS, IDD_OPTIONS, L"options"},
-    {IDC_SHRED_BUTTON, IDD_ADVANCEDSHRED, IDD_ADVANCEDSHRED, L"shred"},
-    {IDC_STATISTICS_BUTTON, IDD_RESULTS, IDD_RESULTS, L"statistics"},
-};
-
 constexpr const wchar_t* kOptionTabs[] = {L"windows",    L"browsers",    L"messengers", L"office",
                                           L"multimedia", L"filesharing", L"email",      L"thirdparty"};
+
+std::wstring Numbered(int& number, const std::wstring& name) {
+    wchar_t prefix[16];
+    swprintf(prefix, 16, L"%02d-", ++number);
+    return prefix + name;
+}
 
 void WalkOptionTabs(Tour& tour, HWND main, int& number) {
     HWND page = FindChild(main, IDD_OPTIONS);
@@ -169,9 +162,7 @@ void WalkOptionTabs(Tour& tour, HWND main, int& number) {
             }
         }
         const wchar_t* name = i < static_cast<int>(std::size(kOptionTabs)) ? kOptionTabs[i] : L"tab";
-        wchar_t prefix[16];
-        swprintf(prefix, 16, L"%02d-", ++number);
-        tour.Picture(main, prefix + std::wstring(L"options-") + name);
+        tour.Picture(main, Numbered(number, std::wstring(L"options-") + name));
     }
     // Back to the first tab, so the next visit starts where a user would.
     for (int i = 1; i < count; ++i) {
@@ -188,23 +179,125 @@ bool VisitAboutBox(Tour& tour, HWND main, int& number) {
         Say(L"the About box did not open");
         return false;
     }
-    wchar_t prefix[16];
-    swprintf(prefix, 16, L"%02d-", ++number);
-    tour.Picture(about, prefix + std::wstring(L"about"));
+    tour.Picture(about, Numbered(number, L"about"));
     PostMessageW(about, WM_CLOSE, 0, 0);
     return WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 10000);
 }
 
-bool IsPageShown(HWND main, int page) {
-    HWND shown = FindChild(main, page);
-    return shown && IsWindowVisible(shown);
+bool IsShown(HWND window) {
+    return window && IsWindowVisible(window);
 }
 
-void ClickAndWait(HWND main, const NavStop& stop) {
-    PostMessageW(FindChild(main, stop.button), BM_CLICK, 0, 0);
-    if (!WaitUntil([&] { return IsPageShown(main, stop.page) || IsPageShown(main, stop.otherPage); }, 5000)) {
-        Say(std::wstring(L"the ") + stop.name + L" page did not come up");
+bool IsPageShown(HWND main, int page) {
+    return IsShown(FindChild(main, page));
+}
+
+// A control of one of the main window's pages.
+HWND PageControl(HWND main, int page, int id) {
+    HWND pageWindow = FindChild(main, page);
+    return pageWindow ? GetDlgItem(pageWindow, id) : nullptr;
+}
+
+// A message box of the program: its picture, then its button.
+bool AnswerMessage(Tour& tour, int& number, const std::wstring& name, int button = IDOK) {
+    HWND box = nullptr;
+    if (!WaitUntil([&] { return (box = FindProgramWindow(tour.Process(), kDialogClass, L"Nimbrel")); },
+                   15000)) {
+        Say(L"no message came up for " + name);
+        return false;
     }
+    tour.Picture(box, Numbered(number, name));
+    PostMessageW(box, WM_COMMAND, button, 0);
+    return WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 10000);
+}
+
+// The scan of the default selection, started where a new user starts it:
+// SCAN NOW on the dashboard, then Start Scan on the Options page.
+bool Scan(Tour& tour, HWND main, int& number) {
+    PostMessageW(PageControl(main, IDD_SCANDEFAULT, IDC_DASH_SCAN_NOW), BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return IsPageShown(main, IDD_OPTIONS); }, 5000)) {
+        Say(L"SCAN NOW did not lead to the Options page");
+        return false;
+    }
+    WalkOptionTabs(tour, main, number);
+    PostMessageW(PageControl(main, IDD_OPTIONS, IDC_OPT_START_SCAN), BM_CLICK, 0, 0);
+    HWND clean = nullptr;
+    if (!WaitUntil([&] { return IsShown(clean = PageControl(main, IDD_SCANPRG, IDC_CLEAN)); }, 180000)) {
+        Say(L"the scan did not end");
+        return false;
+    }
+    wchar_t count[64] = {};
+    GetWindowTextW(PageControl(main, IDD_SCANPRG, IDC_FOUND_COUNT), count, 64);
+    Say(std::wstring(L"the scan ended: ") + count);
+    tour.Picture(main, Numbered(number, L"scan-results"));
+    return true;
+}
+
+// Opens every branch, then unticks the first found item of a few items, and
+// tries to untick one Recycle Bin entry alone.
+void UntickSomeFoundItems(Tour& tour, HWND main, int& number) {
+    tour::RemoteTree tree(PageControl(main, IDD_SCANPRG, IDC_SCAN_TREE));
+    std::vector<HTREEITEM> itemNodes;
+    for (HTREEITEM category : tree.Children(nullptr)) {
+        tree.Expand(category);
+        for (HTREEITEM child : tree.Children(category)) {
+            tree.Expand(child);
+            const std::vector<HTREEITEM> below = tree.Children(child);
+            // Under Windows the items hang at the category; elsewhere one
+            // level down, under their application.
+            if (!below.empty() && tree.Child(below.front())) {
+                itemNodes.insert(itemNodes.end(), below.begin(), below.end());
+            } else {
+                itemNodes.push_back(child);
+            }
+        }
+    }
+    int unticked = 0;
+    HTREEITEM binEntry = nullptr;
+    for (HTREEITEM item : itemNodes) {
+        const HTREEITEM first = tree.Child(item);
+        if (!first) {
+            continue;
+        }
+        if (tree.Text(item) == L"Flush Recycle bin") {
+            binEntry = first;
+            continue;
+        }
+        if (unticked < 3 && tree.Checked(first)) {
+            Say(L"unticking " + tree.Text(first));
+            tree.ToggleWithSpace(first);
+            ++unticked;
+        }
+    }
+    Settle(main);
+    tour.Picture(main, Numbered(number, L"found-items-unticked"));
+    if (binEntry) {
+        Say(L"unticking the Recycle Bin entry " + tree.Text(binEntry) + L" alone");
+        tree.ToggleWithSpace(binEntry);
+        AnswerMessage(tour, number, L"recycle-bin-all-or-nothing");
+    }
+}
+
+// Clean: the program's word on what it did (and the engine's notices on
+// the way), then its report.
+bool CleanAndReport(Tour& tour, HWND main, int& number) {
+    PostMessageW(PageControl(main, IDD_SCANPRG, IDC_CLEAN), BM_CLICK, 0, 0);
+    const ULONGLONG end = GetTickCount64() + 60000;
+    int notices = 0;
+    while (!IsPageShown(main, IDD_RESULTS)) {
+        if (GetTickCount64() >= end) {
+            Say(L"the report did not come up");
+            return false;
+        }
+        if (FindProgramWindow(tour.Process(), kDialogClass, L"Nimbrel")) {
+            AnswerMessage(tour, number, L"cleaning-message-" + std::to_wstring(++notices));
+        }
+        Sleep(50);
+    }
+    tour.Picture(main, Numbered(number, L"report"));
+    // The report's Ok leads back to the dashboard.
+    PostMessageW(PageControl(main, IDD_RESULTS, IDC_REPORT_OK), BM_CLICK, 0, 0);
+    return WaitUntil([&] { return IsPageShown(main, IDD_SCANDEFAULT); }, 5000);
 }
 
 void StayOffline() {
@@ -272,18 +365,13 @@ int wmain(int argc, wchar_t** argv) {
     }
     Say(L"the main window is up");
 
-    for (const NavStop& stop : kNavigation) {
-        ClickAndWait(main, stop);
-        if (stop.page == IDD_OPTIONS) {
-            WalkOptionTabs(tour, main, number);
-            continue;
-        }
-        wchar_t prefix[16];
-        swprintf(prefix, 16, L"%02d-", ++number);
-        tour.Picture(main, prefix + std::wstring(stop.name));
+    tour.Picture(main, Numbered(number, L"dashboard"));
+    bool done = Scan(tour, main, number);
+    if (done) {
+        UntickSomeFoundItems(tour, main, number);
+        done = CleanAndReport(tour, main, number);
     }
-    VisitAboutBox(tour, main, number);
-    ClickAndWait(main, kNavigation[0]);
+    done = VisitAboutBox(tour, main, number) && done;
 
     for (const std::wstring& file : tour.Saved()) {
         Say(L"saved " + file);
@@ -291,7 +379,7 @@ int wmain(int argc, wchar_t** argv) {
     if (stay) {
         Say(L"Nimbrel stays open on your display: close it to end the tour");
         WaitForSingleObject(process.info.hProcess, INFINITE);
-        return 0;
+        return done ? 0 : 1;
     }
     PostMessageW(main, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.info.hProcess, 15000) != WAIT_OBJECT_0) {
@@ -300,5 +388,5 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     Say(L"closed Nimbrel");
-    return 0;
+    return done ? 0 : 1;
 }

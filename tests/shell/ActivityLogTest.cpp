@@ -75,6 +75,25 @@ TEST_F(ActivityLog, TwoRunsStartedInOneSecondShareTheirFile) {
               ReadAll(first.FileName()));
 }
 
+TEST_F(ActivityLog, WhileKeptOpenEveryLineArrivesInOrderByTheEnd) {
+    CActivityLog log(program.Path(), TestClock);
+    std::string expected;
+    {
+        CActivityLog::KeptOpen scanning(log);
+        for (int i = 1; i <= 3000; ++i) {
+            const std::wstring line = std::to_wstring(i) + L" item(s) found";
+            log.WriteLog(line);
+            expected += "12/06/2026 19:15:43 PM:" + std::to_string(i) + " item(s) found\r\n";
+        }
+        // Support may read the log meanwhile; it is never written twice over.
+        HeldOpen reader(log.FileName(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        EXPECT_TRUE(reader.Valid());
+        EXPECT_EQ(expected.compare(0, ReadAll(log.FileName()).size(), ReadAll(log.FileName())), 0);
+    }
+    log.WriteLog(L"SCanning Completed");
+    EXPECT_EQ(expected + "12/06/2026 19:15:43 PM:SCanning Completed\r\n", ReadAll(log.FileName()));
+}
+
 TEST_F(ActivityLog, TextIsStoredInTheAnsiCodePage) {
     if (GetACP() != 1252) {
         GTEST_SKIP() << "the prefix's code page is " << GetACP();

@@ -8,6 +8,7 @@
 
 #include "ItemSelection.h"
 #include "NimbrelControlDlg.h"
+#include "ProgramFolder.h"
 #include "ScanFigures.h"
 #include "SettingsStore.h"
 #include "TestFiles.h"
@@ -266,6 +267,20 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
     EXPECT_EQ(settings.Get(L"showerrs"), L"2");
     EXPECT_EQ(settings.Get(L"cleaned"), L"true");
     SaveSettledScreenshot(L"workflow-report");
+
+    // The logs go to support packed in one archive beside the program.
+    Click(window.ResultsPage().Item(IDC_CREATE_LOGS));
+    ASSERT_EQ(watch.ShellCalls().size(), 1u);
+    EXPECT_EQ(watch.ShellCalls()[0].file, L"explorer");
+    WIN32_FIND_DATAW archive{};
+    HANDLE find = FindFirstFileW((nimbrel::ProgramFolder() + L"\\LOGS_*.zip").c_str(), &archive);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    FindClose(find);
+    DeleteFileW((nimbrel::ProgramFolder() + L"\\" + archive.cFileName).c_str());
+
+    Click(window.ResultsPage().Item(IDC_RESET_STATISTICS));
+    EXPECT_EQ(ReportRow(0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
+    EXPECT_EQ(ReportRow(8)[nimbrel::kSpaceFound], L"0.00 KB");
 
     Click(window.ResultsPage().Item(IDC_REPORT_OK));
     EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));

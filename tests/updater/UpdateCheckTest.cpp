@@ -10,9 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 using namespace testing_support;
+using updrift::AfterInstall;
 using updrift::CheckOutcome;
 using updrift::CUpdateCheck;
+using updrift::InstallFromList;
 
 namespace {
 
@@ -58,36 +63,71 @@ TEST(UpdateCheck, InstallsAnAcceptedUpdateOfAFileAndAPackage) {
     EXPECT_EQ(newEngine, ReadAll(engine));
     EXPECT_EQ("readme 2.4", ReadAll(machine.ProgramFile(L"docs\\readme.txt")));
     EXPECT_EQ("much", ReadAll(machine.ProgramFile(L"docs\\whatsnew.txt")));
-    EXPECT_TRUE(machine.TempContents().empty()) << "downloads and list are removed";
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"Scrubcore.dll", L"docs.zip"}), served.Requested());
+    EXPECT_TRUE(machine.Leftovers().empty()) << "downloads and list are removed";
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"updates.asp.sig", L"Scrubcore.dll",
+                                         L"Scrubcore.dll.sig", L"docs.zip", L"docs.zip.sig"}),
+              served.Requested());
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST(UpdateCheck, AnUpdateThatNeedsTheProgramClosedIsListedForTheSeparateInstallation) {
+TEST(UpdateCheck, AnUpdateThatNeedsTheProgramClosedIsStagedForTheSeparateInstallation) {
     UpdaterRecorder recorder;
     UpdateMachine machine;
     ServedFiles served;
     const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
     const std::string line = FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one"));
     const std::wstring page = served.Put(L"updates.asp", Page({"1", "software\t2.4\t1\t1", line}));
+    CUpdateCheck check(machine.CheckPlaces(), UpdaterRecorder::Decide(), UpdaterRecorder::Status());
 
-    EXPECT_EQ(CheckOutcome::InstallSeparately, RunCheck(machine, page));
+    EXPECT_EQ(CheckOutcome::InstallSeparately, check.Run(page));
 
     EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8}), recorder.Codes()) << "no 11: the program is about to end";
     EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "nothing is installed while the program runs";
-    const std::vector<std::string> list = LinesOf(machine.ListPath());
+    // Staged inside the program folder, never in the temporary folder.
+    ASSERT_EQ(1u, machine.StagingFolders().size());
+    EXPECT_EQ(machine.StagingFolders()[0] + L"\\", check.StagingFolder());
+    EXPECT_EQ(1u, machine.Leftovers().size());
+    const std::vector<std::string> list = LinesOf(check.StagingFolder() + L"updatetmp.tmp");
     ASSERT_EQ(2u, list.size());
     EXPECT_EQ(Narrow(machine.ProgramFolder()) + "\\", list[0]);
     ASSERT_EQ(line + "\t", list[1].substr(0, line.size() + 1));
     const std::string download = list[1].substr(line.size() + 1);
     EXPECT_EQ(10u, download.size());
     EXPECT_EQ(std::string::npos, download.find_first_not_of("1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_EQ("new one", ReadAll(machine.TempFile(std::wstring(download.begin(), download.end()))));
+    const std::wstring staged = check.StagingFolder() + std::wstring(download.begin(), download.end());
+    EXPECT_EQ("new one", ReadAll(staged));
+    EXPECT_EQ(SigningKey::Test().Sign("new one").size(), ReadAll(staged + L".sig").size());
 
     // The separate installation finds everything where the check left it.
-    EXPECT_EQ(1, updrift::InstallFromList(machine.InstallPlaces(), updrift::AfterInstall::KeepRunning));
+    EXPECT_EQ(1,
+              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::KeepRunning));
     EXPECT_EQ("new one", ReadAll(engine));
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
+}
+
+TEST(UpdateCheck, ADownloadSwappedInTheStagingFolderAfterItsCheckIsNotInstalled) {
+    UpdaterRecorder recorder;
+    UpdateMachine machine;
+    ServedFiles served;
+    const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+    const std::wstring page = served.Put(
+        L"updates.asp", Page({"1", "software\t2.4\t1\t1",
+                              FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one"))}));
+    CUpdateCheck check(machine.CheckPlaces(), UpdaterRecorder::Decide(), UpdaterRecorder::Status());
+    ASSERT_EQ(CheckOutcome::InstallSeparately, check.Run(page));
+    const std::string line = LinesOf(check.StagingFolder() + L"updatetmp.tmp").at(1);
+    const std::string download = line.substr(line.rfind('\t') + 1);
+    // Another program writes its own engine over the checked download.
+    MakeFileWithContent(check.StagingFolder() + std::wstring(download.begin(), download.end()), "evil 1!");
+
+    EXPECT_EQ(0,
+              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::KeepRunning));
+
+    EXPECT_EQ("engine 2.3.2", ReadAll(engine));
+    EXPECT_TRUE(machine.Leftovers().empty()) << "the staging folder goes";
+    ASSERT_EQ(1u, machine.UpdateLog().size());
+    EXPECT_NE(std::string::npos,
+              machine.UpdateLog()[0].find("\"Scrubcore.dll\" no longer matches its signature"));
 }
 
 TEST(UpdateCheck, ADeclinedEntryIsSkippedWithItsFileLines) {
@@ -109,7 +149,7 @@ TEST(UpdateCheck, ADeclinedEntryIsSkippedWithItsFileLines) {
     EXPECT_EQ(Questions({kFetched, {L"toolbar", L"1.0"}, {L"software", L"2.4"}}), recorder.questions);
     EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8, 11}), recorder.Codes());
     EXPECT_EQ("help 2.4", ReadAll(machine.ProgramFile(L"Nimbrel Help.chm")));
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"help.chm"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"help.chm"}), served.RequestedFiles());
 }
 
 TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
@@ -130,7 +170,7 @@ TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
     EXPECT_EQ(std::wstring(1023, L'n'), recorder.questions[1].first);
     EXPECT_EQ(std::wstring(1023, L'9'), recorder.questions[1].second);
     EXPECT_TRUE(Snapshot(machine.ProgramFolder()).empty());
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.RequestedFiles());
 }
 
 TEST(UpdateCheck, LinesEndingInCarriageReturnsStillWork) {
@@ -154,7 +194,7 @@ TEST(UpdateCheck, AnEmptyPageEndsNormallyWithNothingWritten) {
     EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, served.Put(L"updates.asp", "")));
     EXPECT_EQ(std::vector<int>({7, 1, 11}), recorder.Codes());
     EXPECT_EQ(Questions({kFetched}), recorder.questions);
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
 }
 
 TEST(UpdateCheck, AServerThatCannotBeReachedEndsTheCheck) {
@@ -171,7 +211,7 @@ TEST(UpdateCheck, AServerThatCannotBeReachedEndsTheCheck) {
         EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
         EXPECT_ENDS_WITH_STATUS(recorder, 10, kCannotConnect);
         EXPECT_TRUE(recorder.questions.empty());
-        EXPECT_TRUE(machine.TempContents().empty());
+        EXPECT_TRUE(machine.Leftovers().empty());
     }
 }
 
@@ -215,7 +255,7 @@ TEST(UpdateCheck, MalformedInformationEndsTheCheckAndInstallsNothing) {
         EXPECT_ENDS_WITH_STATUS(recorder, 10, kBadInformation);
         EXPECT_EQ("engine 2.3.2", ReadAll(engine));
         EXPECT_EQ(std::vector<std::wstring>({L"Scrubcore.dll|12"}), Snapshot(machine.ProgramFolder()));
-        EXPECT_TRUE(machine.TempContents().empty()) << "what was downloaded is removed again";
+        EXPECT_TRUE(machine.Leftovers().empty()) << "what was downloaded is removed again";
         EXPECT_FALSE(FileExists(L"C:\\windows\\evil.dll"));
     }
 }
@@ -252,7 +292,7 @@ TEST(UpdateCheck, AFailedDownloadEndsTheCheckAndInstallsNothing) {
         EXPECT_EQ(std::vector<int>({7, 1, 2, 2, 4}), recorder.Codes());
         EXPECT_EQ(L"software", recorder.TextOf(4));
         EXPECT_TRUE(Snapshot(machine.ProgramFolder()).empty());
-        EXPECT_TRUE(machine.TempContents().empty());
+        EXPECT_TRUE(machine.Leftovers().empty());
     }
 }
 
@@ -274,6 +314,105 @@ TEST(UpdateCheck, AProgramFolderThatCannotBeChangedTakesNoUpdate) {
     EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
     EXPECT_EQ(UPDRIFT_TEXT_CANNOT_INSTALL, recorder.TextOf(10));
     EXPECT_EQ(Questions({kFetched}), recorder.questions) << "nobody is asked about an update in vain";
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested()) << "nothing downloaded";
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.RequestedFiles()) << "nothing downloaded";
+    EXPECT_TRUE(machine.Leftovers().empty());
+}
+
+TEST(UpdateCheck, APageOrDownloadWithoutAValidSignatureIsRefusedAndLogged) {
+    UpdateMachine machine;
+    const SigningKey stranger = SigningKey::Stranger();
+    const std::string engine = "engine 2.4";
+    using Serve = std::function<void(ServedFiles&, const std::wstring& name, const std::string& bytes)>;
+    const struct {
+        const char* what;
+        Serve serve; // serves the bytes with a signature that must not hold
+        bool userTrustsStranger = false;
+    } cases[] = {
+        {"a flipped byte",
+         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
+             s.Put(name, bytes);
+             std::string flipped = bytes;
+             flipped[flipped.size() / 2] ^= 0x01;
+             s.PutUnsigned(name, flipped);
+         }},
+        {"no signature", [](ServedFiles& s, const std::wstring& name,
+                            const std::string& bytes) { s.PutUnsigned(name, bytes); }},
+        {"a signature by an unknown key",
+         [&](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
+             s.PutUnsigned(name + L".sig", stranger.Sign(bytes));
+             s.PutUnsigned(name, bytes);
+         }},
+        {"the signature of another file",
+         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
+             s.PutUnsigned(name + L".sig", SigningKey::Test().Sign("another file"));
+             s.PutUnsigned(name, bytes);
+         }},
+        {"a truncated signature",
+         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
+             s.PutUnsigned(name + L".sig", SigningKey::Test().Sign(bytes).substr(0, 63));
+             s.PutUnsigned(name, bytes);
+         }},
+        {"a key only the user trusts",
+         [&](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
+             s.PutUnsigned(name + L".sig", stranger.Sign(bytes));
+             s.PutUnsigned(name, bytes);
+         },
+         true},
+    };
+    for (const auto& tampered : cases) {
+        for (const bool page : {true, false}) {
+            SCOPED_TRACE(std::string(tampered.what) + (page ? " on the page" : " on the download"));
+            UpdaterRecorder recorder;
+            ServedFiles served;
+            std::optional<TrustedKey> userTrust;
+            if (tampered.userTrustsStranger) {
+                userTrust.emplace(stranger, HKEY_CURRENT_USER);
+            }
+            const std::wstring old =
+                MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+            (page ? Serve(&ServedFiles::Put) : tampered.serve)(served, L"engine.bin", engine);
+            const std::string text =
+                Page({"1", "software\t2.4\t1\t0",
+                      FileLine("Scrubcore.dll", "\\", engine.size(), served.Url(L"engine.bin"))});
+            (page ? tampered.serve : Serve(&ServedFiles::Put))(served, L"updates.asp", text);
+            const size_t logged = machine.UpdateLog().size();
+
+            EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, served.Url(L"updates.asp")));
+
+            // Refused as a page or a file that could not be downloaded.
+            if (page) {
+                EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
+                EXPECT_EQ(kCannotConnect, recorder.TextOf(10));
+            } else {
+                EXPECT_EQ(std::vector<int>({7, 1, 2, 4}), recorder.Codes());
+                EXPECT_EQ(L"software", recorder.TextOf(4));
+            }
+            EXPECT_EQ("engine 2.3.2", ReadAll(old));
+            EXPECT_TRUE(machine.Leftovers().empty());
+            const std::vector<std::string> log = machine.UpdateLog();
+            ASSERT_EQ(logged + 1, log.size());
+            EXPECT_NE(std::string::npos,
+                      log.back().find("Update refused: " +
+                                      Narrow(served.Url(page ? L"updates.asp" : L"engine.bin"))));
+        }
+    }
+}
+
+TEST(UpdateCheck, AReleaseSignedWithTheVendorsScriptInstalls) {
+    UpdaterRecorder recorder;
+    UpdateMachine machine;
+    ServedFiles served;
+    const std::string engine = "engine 2.4, signed by the release script";
+    const std::wstring page = served.PutUnsigned(
+        L"updates.asp",
+        Page({"1", "software\t2.4\t1\t0",
+              FileLine("Scrubcore.dll", "\\", engine.size(), served.PutUnsigned(L"engine.bin", engine))}));
+    ASSERT_TRUE(
+        SignWithReleaseScript({served.Folder() + L"\\updates.asp", served.Folder() + L"\\engine.bin"}));
+
+    EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, page));
+
+    EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8, 11}), recorder.Codes());
+    EXPECT_EQ(engine, ReadAll(machine.ProgramFile(L"Scrubcore.dll")));
+    EXPECT_TRUE(machine.UpdateLog().empty());
 }

@@ -24,6 +24,7 @@ void CopyInto(const std::wstring& from, const std::wstring& to) {
 
 UpdateMachine::UpdateMachine() {
     program_ = box_.Folder(L"Program Files\\Nimbrel");
+    staging_ = program_ + L"\\~updstageTESTSTAGE0";
     temp_ = box_.Folder(L"Temp");
     savedTmp_ = Environment(L"TMP");
     savedTemp_ = Environment(L"TEMP");
@@ -43,15 +44,47 @@ UpdateMachine::~UpdateMachine() {
 }
 
 updrift::CheckPlaces UpdateMachine::CheckPlaces() const {
-    return {program_ + L"\\", temp_ + L"\\"};
+    return {program_ + L"\\"};
 }
 
 updrift::InstallPlaces UpdateMachine::InstallPlaces() const {
-    return {temp_ + L"\\", program_ + L"\\"};
+    return {staging_ + L"\\", program_ + L"\\"};
 }
 
-std::vector<std::wstring> UpdateMachine::TempContents() const {
-    return Snapshot(temp_);
+namespace {
+
+// The program folder's entries whose names start with "~upd", as full paths
+// when `folders` (only folders), else as names (files and folders).
+std::vector<std::wstring> UpdaterEntries(const std::wstring& program, bool folders) {
+    std::vector<std::wstring> entries;
+    WIN32_FIND_DATAW found{};
+    HANDLE find = FindFirstFileW((program + L"\\~upd*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) {
+        return entries;
+    }
+    do {
+        if (!folders) {
+            entries.push_back(found.cFileName);
+        } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            entries.push_back(program + L"\\" + found.cFileName);
+        }
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return entries;
+}
+
+} // namespace
+
+std::vector<std::wstring> UpdateMachine::Leftovers() const {
+    std::vector<std::wstring> left = Snapshot(temp_);
+    for (const std::wstring& name : UpdaterEntries(program_, false)) {
+        left.push_back(name);
+    }
+    return left;
+}
+
+std::vector<std::wstring> UpdateMachine::StagingFolders() const {
+    return UpdaterEntries(program_, true);
 }
 
 void UpdateMachine::AddStandIn(const std::wstring& name) const {
@@ -74,8 +107,13 @@ void UpdateMachine::WriteList(const std::vector<std::wstring>& lines) const {
     MakeFileWithContent(ListPath(), Narrow(text));
 }
 
+std::vector<std::string> UpdateMachine::UpdateLog() const {
+    return LinesOf(ProgramFile(L"LOGS\\Updrift.log"));
+}
+
 void UpdateMachine::Downloaded(const std::wstring& name, const std::string& bytes) const {
-    MakeFileWithContent(TempFile(name), bytes);
+    MakeFileWithContent(StagingFile(name), bytes);
+    MakeFileWithContent(StagingFile(name + L".sig"), SigningKey::Test().Sign(bytes));
 }
 
 std::string Page(const std::vector<std::string>& lines) {

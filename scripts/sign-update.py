@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Signs Nimbrel's update information so that Updrift accepts it.
 
-    sign-update.py new-key KEYFILE        make a new signing key in KEYFILE
+    sign-update.py new-key KEYFILE        make a new signing key in KEYFILE (its
+                                          public form also in KEYFILE.pub)
     sign-update.py public-key KEYFILE     print the key's public half
     sign-update.py sign KEYFILE FILE...   write FILE.sig beside every file
 
@@ -79,7 +80,7 @@ def raw_signature(der):
 def write_whole(path, data):
     """Written under another name first: a server never serves half a file."""
     folder = os.path.dirname(os.path.abspath(path))
-    handle, partial = tempfile.mkstemp(dir=folder, prefix=".sig-")
+    handle, partial = tempfile.mkstemp(dir=folder, prefix=".part-")
     with os.fdopen(handle, "wb") as out:
         out.write(data)
     os.chmod(partial, 0o644)
@@ -91,7 +92,9 @@ def new_key(key_file):
         sys.exit("%s exists already; a signing key is never overwritten" % key_file)
     os.umask(0o077)
     openssl("ecparam", "-name", "prime256v1", "-genkey", "-noout", "-out", key_file)
-    print(public_key_text(key_file))
+    text = public_key_text(key_file)
+    write_whole(key_file + ".pub", text.encode("ascii"))
+    print(text)
 
 
 def sign(key_file, files):

@@ -135,44 +135,6 @@ TEST(Install, AFailedReplacementKeepsTheOldFile) {
     EXPECT_EQ(std::vector<std::wstring>({L"Scrubcore.dll|10"}), Snapshot(machine.ProgramFolder()));
 }
 
-TEST(Install, ADownloadThatNoLongerMatchesItsSignatureStopsTheWholeInstallation) {
-    const struct {
-        const char* what;
-        void (*tamper)(const UpdateMachine& machine);
-    } cases[] = {
-        {"its content changed",
-         [](const UpdateMachine& m) { MakeFileWithContent(m.StagingFile(L"BBBBBBBBBB"), "help 6.6"); }},
-        {"its signature gone",
-         [](const UpdateMachine& m) { DeleteFileW(m.StagingFile(L"BBBBBBBBBB.sig").c_str()); }},
-        {"the signature of the other download",
-         [](const UpdateMachine& m) {
-             CopyFileW(m.StagingFile(L"AAAAAAAAAA.sig").c_str(), m.StagingFile(L"BBBBBBBBBB.sig").c_str(),
-                       FALSE);
-         }},
-    };
-    for (const auto& tampered : cases) {
-        SCOPED_TRACE(tampered.what);
-        UpdaterRecorder recorder;
-        UpdateMachine machine;
-        machine.AddStandIn();
-        const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "old engine");
-        machine.Downloaded(L"AAAAAAAAAA", "engine 2.4");
-        machine.Downloaded(L"BBBBBBBBBB", "help 2.4");
-        machine.WriteList({ListLine(L"Scrubcore.dll", L"\\", 0, 0, L"AAAAAAAAAA"),
-                           ListLine(L"Nimbrel Help.chm", L"\\", 0, 0, L"BBBBBBBBBB")});
-        tampered.tamper(machine);
-
-        EXPECT_EQ(0, InstallFromList(machine.InstallPlaces(), AfterInstall::StartProgram));
-
-        EXPECT_EQ("old engine", ReadAll(engine)) << "the download before it, sound as it is, stays out too";
-        EXPECT_FALSE(FileExists(machine.ProgramFile(L"Nimbrel Help.chm")));
-        EXPECT_TRUE(machine.Leftovers().empty());
-        EXPECT_EQ(1u, machine.UpdateLog().size());
-        EXPECT_TRUE(WaitFor([&] { return !machine.Recorded().empty(); })) << "the program is started again";
-        EXPECT_TRUE(recorder.messages.empty());
-    }
-}
-
 TEST(Install, UnpacksPackagesAndReportsOneThatFails) {
     UpdaterRecorder recorder;
     UpdateMachine machine;

@@ -216,6 +216,5 @@ TEST(SeparateInstallation, ReplacesTheLoadedUpdriftDllWhoseOldCopyGoesAtTheNextS
         RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + nothingNew, 60000).finished);
     EXPECT_EQ("11|", machine.Recorded(L"status.txt").at(machine.Recorded(L"status.txt").size() - 2));
     EXPECT_TRUE(machine.Leftovers().empty());
-    EXPECT_EQ(newLibrary, ReadAll(library));
     EXPECT_TRUE(watcher.Seen().empty());
 }

@@ -1,7 +1,7 @@
-// Signing for the updater's and the program's tests: the build's throwaway
-// key (update-test-key.pem beside the test programs, made by
-// scripts/sign-update.py and never built into the library), which a test
-// trusts through the registry while it runs, and keys nobody trusts.
+// Signing for the updater's and the program's tests with the throwaway keys
+// the build makes beside the test programs (scripts/sign-update.py new-key;
+// none is built into the library): the test key, which a test trusts through
+// the registry while it runs, and a stranger's key, which nobody trusts.
 #pragma once
 
 #include "TestRegistry.h"
@@ -13,25 +13,18 @@
 
 class SigningKey {
 public:
-    // The build's test key.
     static const SigningKey& Test();
-    // A key made on the spot, which nobody trusts.
-    static SigningKey Stranger();
-
-    SigningKey(SigningKey&& other) noexcept;
-    SigningKey(const SigningKey&) = delete;
-    SigningKey& operator=(const SigningKey&) = delete;
-    ~SigningKey();
+    static const SigningKey& Stranger();
 
     // The detached signature of the bytes, as the update server serves it.
     std::string Sign(const std::string& bytes) const;
     // The public half, as a trusted-keys registry value holds it.
-    std::wstring PublicText() const;
+    const std::wstring& PublicText() const { return publicText_; }
 
 private:
-    SigningKey(void* key, std::string point);
-    void* key_;         // the BCrypt key
-    std::string point_; // X then Y
+    explicit SigningKey(const std::wstring& name);
+    void* key_ = nullptr; // the BCrypt key, kept for the test program's life
+    std::wstring publicText_;
 };
 
 // Trusts a key while it lives: its public text as a value under the
@@ -45,7 +38,6 @@ private:
     testing_support::TestRegistry registry_;
 };
 
-// Signs the files with the build's test key through scripts/sign-update.py,
-// as the vendor signs a release: "<file>.sig" beside each. True when every
-// signature appeared.
+// Signs the files with the test key through scripts/sign-update.py, as the
+// vendor signs a release. True when every "<file>.sig" appeared.
 bool SignWithReleaseScript(const std::vector<std::wstring>& files);

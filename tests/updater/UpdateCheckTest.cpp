@@ -1,6 +1,7 @@
 // The update check against a real web server on 127.0.0.1: what the host is
 // asked and told, what is downloaded, and what is installed.
 #include "TestFiles.h"
+#include "TestProcess.h"
 #include "TestZip.h"
 #include "UpdateMachine.h"
 #include "UpdateServer.h"
@@ -10,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 using namespace testing_support;
@@ -83,51 +83,52 @@ TEST(UpdateCheck, AnUpdateThatNeedsTheProgramClosedIsStagedForTheSeparateInstall
 
     EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8}), recorder.Codes()) << "no 11: the program is about to end";
     EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "nothing is installed while the program runs";
-    // Staged inside the program folder, never in the temporary folder.
-    ASSERT_EQ(1u, machine.StagingFolders().size());
-    EXPECT_EQ(machine.StagingFolders()[0] + L"\\", check.StagingFolder());
-    EXPECT_EQ(1u, machine.Leftovers().size());
-    const std::vector<std::string> list = LinesOf(check.StagingFolder() + L"updatetmp.tmp");
+    // Staged inside the program folder, nothing in the temporary folder.
+    const std::wstring staging = check.StagingFolder();
+    EXPECT_EQ(std::vector<std::wstring>({staging.substr(machine.ProgramFolder().size() + 1, 19)}),
+              machine.Leftovers());
+    const std::vector<std::string> list = LinesOf(staging + L"updatetmp.tmp");
     ASSERT_EQ(2u, list.size());
     EXPECT_EQ(Narrow(machine.ProgramFolder()) + "\\", list[0]);
     ASSERT_EQ(line + "\t", list[1].substr(0, line.size() + 1));
     const std::string download = list[1].substr(line.size() + 1);
     EXPECT_EQ(10u, download.size());
     EXPECT_EQ(std::string::npos, download.find_first_not_of("1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    const std::wstring staged = check.StagingFolder() + std::wstring(download.begin(), download.end());
-    EXPECT_EQ("new one", ReadAll(staged));
-    EXPECT_EQ(SigningKey::Test().Sign("new one").size(), ReadAll(staged + L".sig").size());
+    EXPECT_EQ("new one", ReadAll(staging + std::wstring(download.begin(), download.end())));
 
     // The separate installation finds everything where the check left it.
-    EXPECT_EQ(1,
-              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::KeepRunning));
+    EXPECT_EQ(1, InstallFromList({staging, machine.ProgramFolder()}, AfterInstall::KeepRunning));
     EXPECT_EQ("new one", ReadAll(engine));
     EXPECT_TRUE(machine.Leftovers().empty());
 }
 
-TEST(UpdateCheck, ADownloadSwappedInTheStagingFolderAfterItsCheckIsNotInstalled) {
+TEST(UpdateCheck, ADownloadSwappedInTheStagingFolderAfterItsCheckStopsTheWholeInstallation) {
     UpdaterRecorder recorder;
     UpdateMachine machine;
     ServedFiles served;
+    machine.AddStandIn();
     const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
     const std::wstring page = served.Put(
-        L"updates.asp", Page({"1", "software\t2.4\t1\t1",
-                              FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one"))}));
+        L"updates.asp", Page({"1", "software\t2.4\t2\t1",
+                              FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one")),
+                              FileLine("help.chm", "\\", 8, served.Put(L"help.bin", "new help"))}));
     CUpdateCheck check(machine.CheckPlaces(), UpdaterRecorder::Decide(), UpdaterRecorder::Status());
     ASSERT_EQ(CheckOutcome::InstallSeparately, check.Run(page));
-    const std::string line = LinesOf(check.StagingFolder() + L"updatetmp.tmp").at(1);
-    const std::string download = line.substr(line.rfind('\t') + 1);
-    // Another program writes its own engine over the checked download.
-    MakeFileWithContent(check.StagingFolder() + std::wstring(download.begin(), download.end()), "evil 1!");
+    const std::string line = LinesOf(check.StagingFolder() + L"updatetmp.tmp").at(2);
+    const std::string help = line.substr(line.rfind('\t') + 1);
+    // Another program puts its own file in place of the checked download.
+    MakeFileWithContent(check.StagingFolder() + std::wstring(help.begin(), help.end()), "evil 1!!");
 
     EXPECT_EQ(0,
-              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::KeepRunning));
+              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::StartProgram));
 
-    EXPECT_EQ("engine 2.3.2", ReadAll(engine));
+    EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "the sound download before it stays out too";
+    EXPECT_FALSE(FileExists(machine.ProgramFile(L"help.chm")));
     EXPECT_TRUE(machine.Leftovers().empty()) << "the staging folder goes";
     ASSERT_EQ(1u, machine.UpdateLog().size());
-    EXPECT_NE(std::string::npos,
-              machine.UpdateLog()[0].find("\"Scrubcore.dll\" no longer matches its signature"));
+    EXPECT_NE(std::string::npos, machine.UpdateLog()[0].find("\"help.chm\" no longer matches its signature"));
+    EXPECT_TRUE(WaitFor([&] { return !machine.Recorded().empty(); })) << "the program is started again";
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST(UpdateCheck, ADeclinedEntryIsSkippedWithItsFileLines) {
@@ -320,80 +321,62 @@ TEST(UpdateCheck, AProgramFolderThatCannotBeChangedTakesNoUpdate) {
 
 TEST(UpdateCheck, APageOrDownloadWithoutAValidSignatureIsRefusedAndLogged) {
     UpdateMachine machine;
-    const SigningKey stranger = SigningKey::Stranger();
     const std::string engine = "engine 2.4";
-    using Serve = std::function<void(ServedFiles&, const std::wstring& name, const std::string& bytes)>;
     const struct {
         const char* what;
-        Serve serve; // serves the bytes with a signature that must not hold
+        std::string (*signature)(const std::string& bytes); // served beside the bytes; "": none
+        bool flipByte = false;
         bool userTrustsStranger = false;
     } cases[] = {
-        {"a flipped byte",
-         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
-             s.Put(name, bytes);
-             std::string flipped = bytes;
-             flipped[flipped.size() / 2] ^= 0x01;
-             s.PutUnsigned(name, flipped);
-         }},
-        {"no signature", [](ServedFiles& s, const std::wstring& name,
-                            const std::string& bytes) { s.PutUnsigned(name, bytes); }},
+        {"a flipped byte", [](const std::string& b) { return SigningKey::Test().Sign(b); }, true},
+        {"no signature", [](const std::string&) { return std::string(); }},
         {"a signature by an unknown key",
-         [&](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
-             s.PutUnsigned(name + L".sig", stranger.Sign(bytes));
-             s.PutUnsigned(name, bytes);
-         }},
+         [](const std::string& b) { return SigningKey::Stranger().Sign(b); }},
         {"the signature of another file",
-         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
-             s.PutUnsigned(name + L".sig", SigningKey::Test().Sign("another file"));
-             s.PutUnsigned(name, bytes);
-         }},
+         [](const std::string&) { return SigningKey::Test().Sign("other"); }},
         {"a truncated signature",
-         [](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
-             s.PutUnsigned(name + L".sig", SigningKey::Test().Sign(bytes).substr(0, 63));
-             s.PutUnsigned(name, bytes);
-         }},
-        {"a key only the user trusts",
-         [&](ServedFiles& s, const std::wstring& name, const std::string& bytes) {
-             s.PutUnsigned(name + L".sig", stranger.Sign(bytes));
-             s.PutUnsigned(name, bytes);
-         },
-         true},
+         [](const std::string& b) { return SigningKey::Test().Sign(b).substr(0, 63); }},
+        {"a key only the user trusts", [](const std::string& b) { return SigningKey::Stranger().Sign(b); },
+         false, true},
     };
-    for (const auto& tampered : cases) {
+    for (const auto& bad : cases) {
         for (const bool page : {true, false}) {
-            SCOPED_TRACE(std::string(tampered.what) + (page ? " on the page" : " on the download"));
+            SCOPED_TRACE(std::string(bad.what) + (page ? " on the page" : " on the download"));
             UpdaterRecorder recorder;
             ServedFiles served;
             std::optional<TrustedKey> userTrust;
-            if (tampered.userTrustsStranger) {
-                userTrust.emplace(stranger, HKEY_CURRENT_USER);
+            if (bad.userTrustsStranger) {
+                userTrust.emplace(SigningKey::Stranger(), HKEY_CURRENT_USER);
             }
+            const auto serve = [&](const std::wstring& name, std::string bytes, bool tampered) {
+                if (!tampered) {
+                    return served.Put(name, bytes);
+                }
+                if (const std::string signature = bad.signature(bytes); !signature.empty()) {
+                    served.PutUnsigned(name + L".sig", signature);
+                }
+                bytes[bytes.size() / 2] ^= bad.flipByte ? 1 : 0;
+                return served.PutUnsigned(name, bytes);
+            };
             const std::wstring old =
                 MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
-            (page ? Serve(&ServedFiles::Put) : tampered.serve)(served, L"engine.bin", engine);
-            const std::string text =
-                Page({"1", "software\t2.4\t1\t0",
-                      FileLine("Scrubcore.dll", "\\", engine.size(), served.Url(L"engine.bin"))});
-            (page ? tampered.serve : Serve(&ServedFiles::Put))(served, L"updates.asp", text);
+            const std::wstring file = serve(L"engine.bin", engine, !page);
+            const std::wstring url =
+                serve(L"updates.asp",
+                      Page({"1", "software\t2.4\t1\t0", FileLine("Scrubcore.dll", "\\", 10, file)}), page);
             const size_t logged = machine.UpdateLog().size();
 
-            EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, served.Url(L"updates.asp")));
+            EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, url));
 
             // Refused as a page or a file that could not be downloaded.
-            if (page) {
-                EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
-                EXPECT_EQ(kCannotConnect, recorder.TextOf(10));
-            } else {
-                EXPECT_EQ(std::vector<int>({7, 1, 2, 4}), recorder.Codes());
-                EXPECT_EQ(L"software", recorder.TextOf(4));
-            }
+            EXPECT_EQ(page ? std::vector<int>({7, 1, 10}) : std::vector<int>({7, 1, 2, 4}), recorder.Codes());
+            EXPECT_EQ(page ? std::wstring(kCannotConnect) : L"software",
+                      recorder.statuses.back().text.value());
             EXPECT_EQ("engine 2.3.2", ReadAll(old));
             EXPECT_TRUE(machine.Leftovers().empty());
             const std::vector<std::string> log = machine.UpdateLog();
             ASSERT_EQ(logged + 1, log.size());
-            EXPECT_NE(std::string::npos,
-                      log.back().find("Update refused: " +
-                                      Narrow(served.Url(page ? L"updates.asp" : L"engine.bin"))));
+            EXPECT_NE(std::string::npos, log.back().find("Update refused: " + Narrow(page ? url : file)));
         }
     }
 }

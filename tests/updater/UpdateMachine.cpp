@@ -51,40 +51,17 @@ updrift::InstallPlaces UpdateMachine::InstallPlaces() const {
     return {staging_ + L"\\", program_ + L"\\"};
 }
 
-namespace {
-
-// The program folder's entries whose names start with "~upd", as full paths
-// when `folders` (only folders), else as names (files and folders).
-std::vector<std::wstring> UpdaterEntries(const std::wstring& program, bool folders) {
-    std::vector<std::wstring> entries;
-    WIN32_FIND_DATAW found{};
-    HANDLE find = FindFirstFileW((program + L"\\~upd*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) {
-        return entries;
-    }
-    do {
-        if (!folders) {
-            entries.push_back(found.cFileName);
-        } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            entries.push_back(program + L"\\" + found.cFileName);
-        }
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-    return entries;
-}
-
-} // namespace
-
 std::vector<std::wstring> UpdateMachine::Leftovers() const {
     std::vector<std::wstring> left = Snapshot(temp_);
-    for (const std::wstring& name : UpdaterEntries(program_, false)) {
-        left.push_back(name);
+    WIN32_FIND_DATAW found{};
+    HANDLE find = FindFirstFileW((program_ + L"\\~upd*").c_str(), &found);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &found)) {
+        left.push_back(found.cFileName);
+    }
+    if (find != INVALID_HANDLE_VALUE) {
+        FindClose(find);
     }
     return left;
-}
-
-std::vector<std::wstring> UpdateMachine::StagingFolders() const {
-    return UpdaterEntries(program_, true);
 }
 
 void UpdateMachine::AddStandIn(const std::wstring& name) const {

@@ -31,11 +31,9 @@ public:
     updrift::InstallPlaces InstallPlaces() const;
 
     // What updates left behind: everything in the temporary folder, as
-    // "name|size", and the program folder's staging folders and set-aside
-    // copies, by name.
+    // "name|size", and the names of the program folder's staging folders and
+    // set-aside copies ("~upd...").
     std::vector<std::wstring> Leftovers() const;
-    // The program folder's staging folders, as full paths.
-    std::vector<std::wstring> StagingFolders() const;
     // Copies the stand-in program in under a name, and the real library.
     void AddStandIn(const std::wstring& name = L"Nimbrel.exe") const;
     void AddLibrary() const;

@@ -52,13 +52,12 @@ bool NoInstallerRunning() {
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && !found;
-         more = Process32NextW(snapshot, &entry)) {
-        found = _wcsicmp(entry.szExeFile, L"rundll32.exe") == 0;
+    BOOL more = Process32FirstW(snapshot, &entry);
+    while (more && _wcsicmp(entry.szExeFile, L"rundll32.exe") != 0) {
+        more = Process32NextW(snapshot, &entry);
     }
     CloseHandle(snapshot);
-    return !found;
+    return !more;
 }
 
 std::string FileLine(const std::string& destination, const std::wstring& url, int archive) {
@@ -197,20 +196,18 @@ TEST(SeparateInstallation, ReplacesTheLoadedUpdriftDllWhoseOldCopyGoesAtTheNextS
     const std::wstring page = served.Put(
         L"updates.asp", Page({"1", "software\t2.4\t1\t1",
                               FileLine("Updrift.dll", served.Put(L"Updrift.dll", newLibrary), 0)}));
-    // Left by an update that never got installed.
-    MakeFileWithContent(machine.ProgramFile(L"~updstage0LDSTAGE00\\updatetmp.tmp"), "an old list");
 
-    const ProcessResult checking =
-        RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + page, 60000);
-
-    ASSERT_TRUE(checking.finished);
+    ASSERT_TRUE(
+        RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + page, 60000).finished);
     ASSERT_TRUE(WaitFor([&] { return machine.Recorded().size() >= 2; }, std::chrono::milliseconds(30000)))
         << "the program was not started again";
     EXPECT_EQ(newLibrary, ReadAll(library));
     EXPECT_EQ(1u, machine.Leftovers().size()) << "the old copy, moved aside while rundll32 had it loaded";
     ASSERT_TRUE(WaitFor(NoInstallerRunning, std::chrono::milliseconds(30000)));
 
-    // The next start runs the new library, which removes the old copy.
+    // The next start runs the new library, which removes the old copy and
+    // what an update that was never installed left.
+    MakeFileWithContent(machine.ProgramFile(L"~updstage0LDSTAGE00\\updatetmp.tmp"), "an old list");
     const std::wstring nothingNew = served.Put(L"none.asp", "");
     ASSERT_TRUE(
         RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + nothingNew, 60000).finished);

@@ -72,7 +72,7 @@ void AddAdministratorsKeys(std::vector<std::string>& points) {
         if (result != ERROR_SUCCESS || type != REG_SZ) {
             continue;
         }
-        const std::string point = EcPointFromKeyText(std::wstring(text, size / sizeof(wchar_t)).c_str());
+        const std::string point = EcPointFromKeyText(text); // ends at its terminator or the zeroed rest
         if (!point.empty()) {
             points.push_back(point);
         }

@@ -174,6 +174,7 @@ TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
     EXPECT_EQ(std::wstring(1023, L'n'), recorder.questions[1].first);
     EXPECT_EQ(std::wstring(1023, L'9'), recorder.questions[1].second);
     EXPECT_TRUE(Snapshot(machine.ProgramFolder()).empty());
+    EXPECT_TRUE(machine.Leftovers().empty()) << "no staging folder stays behind";
     EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.RequestedFiles());
 }
 

@@ -2,7 +2,10 @@
 #include "check/UpdateCheck.h"
 #include "install/Installer.h"
 #include "install/ProgramLock.h"
+#include "install/StagingFolder.h"
+#include "support/FileReplace.h"
 #include "support/Paths.h"
+#include "support/UpdriftApp.h"
 #include "support/UpdriftHandles.h"
 #include "updrift/UpdatePage.h"
 #include "updrift/Updrift.h"
@@ -34,12 +37,13 @@ std::wstring ConfiguredUpdateServer() {
 void CheckForUpdates(const wchar_t* url, UpdriftDecideCallBack decide, UpdriftStatusCallBack status) {
     const std::wstring address =
         url && *url ? std::wstring(url) : UpdatePageAddress(ConfiguredUpdateServer());
-    const CheckPlaces places{ModuleFolder(nullptr), TempFolder()};
+    const CheckPlaces places{ModuleFolder(nullptr)};
     CUpdateCheck check(places, decide, status);
     if (check.Run(address) != CheckOutcome::InstallSeparately) {
         return;
     }
-    if (StartInstallerProcess(JoinPath(places.programFolder, kLibraryFileName))) {
+    if (StartInstallerProcess(JoinPath(places.programFolder, kLibraryFileName),
+                              LastComponent(check.StagingFolder()))) {
         // The installer waits for this process to end before it replaces
         // the program's files.
         ExitProcess(0);
@@ -47,9 +51,31 @@ void CheckForUpdates(const wchar_t* url, UpdriftDecideCallBack decide, UpdriftSt
     check.Abandon();
 }
 
-int InstallDownloadedUpdates() {
+// The staging folder's name, as the check passed it on rundll32's command
+// line; blanks and quotes don't count (the name has none).
+std::wstring StagingNameFrom(const char* commandLine) {
+    std::wstring name;
+    for (const char* c = commandLine ? commandLine : ""; *c; ++c) {
+        if (*c != ' ' && *c != '\t' && *c != '"') {
+            name += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+        }
+    }
+    return name;
+}
+
+int InstallDownloadedUpdates(const char* commandLine) {
+    const std::wstring programFolder = ModuleFolder(ThisModule());
     WaitForProgramToEnd();
-    return InstallFromList({TempFolder(), ModuleFolder(ThisModule())}, AfterInstall::StartProgram);
+    // Copies of files an earlier installation replaced while they were in
+    // use (this library among them) are free by now.
+    RemoveSetAsideCopies(programFolder);
+    // Only a staging folder of this program folder is ever installed from.
+    const std::wstring name = StagingNameFrom(commandLine);
+    if (!IsStagingFolderName(name)) {
+        theApp.ShowMessage(kTextListUnreadable);
+        return 0;
+    }
+    return InstallFromList({JoinPath(programFolder, name), programFolder}, AfterInstall::StartProgram);
 }
 
 } // namespace
@@ -64,9 +90,9 @@ UPDRIFT_API void AuCheckForUpdates(const wchar_t* url, UpdriftDecideCallBack dec
     }
 }
 
-UPDRIFT_API int CALLBACK InstallUpdates(HWND, HINSTANCE, LPSTR, int) {
+UPDRIFT_API int CALLBACK InstallUpdates(HWND, HINSTANCE, LPSTR commandLine, int) {
     try {
-        return updrift::InstallDownloadedUpdates();
+        return updrift::InstallDownloadedUpdates(commandLine);
     } catch (...) {
         return 0;
     }

@@ -2,6 +2,7 @@
 // the vendor's server: which offers it takes, when it asks, and the
 // installation of what it downloaded.
 #include "ProgramUnderTest.h"
+#include "TestSigning.h"
 #include "UpdateServer.h"
 
 #include "TestProcess.h"
@@ -42,10 +43,11 @@ protected:
         settings.Set(L"updateserver", base);
         settings.Set(L"autoupdate", L"1");
     }
-    // The file names the server was asked for, the update page left out.
+    // The file names the server was asked for, the update page and the
+    // signatures left out.
     std::vector<std::wstring> Downloads() const {
         std::vector<std::wstring> names;
-        for (const std::wstring& name : server.Requested()) {
+        for (const std::wstring& name : server.RequestedFiles()) {
             if (name != L"updates/updates.asp") {
                 names.push_back(name);
             }
@@ -67,6 +69,7 @@ protected:
     }
 
     CleanSettings settings;
+    TrustedKey trust; // the server signs with the test key
     ProgramFolderCopy install;
     ServedFiles server;
 };

@@ -45,7 +45,7 @@ TEST(Install, PutsDownloadedFilesInPlaceWhicheverWayTheLineJoinsThem) {
     EXPECT_EQ("engine 2.4", ReadAll(engine));
     EXPECT_EQ("help 2.4", ReadAll(help));
     EXPECT_EQ("a new plug-in", ReadAll(machine.ProgramFile(L"plugins\\skins.dll")));
-    EXPECT_TRUE(machine.TempContents().empty()) << "downloads and list are gone";
+    EXPECT_TRUE(machine.Leftovers().empty()) << "downloads and list are gone";
     EXPECT_TRUE(recorder.messages.empty());
 }
 
@@ -87,17 +87,17 @@ TEST(Install, AListMadeForAnotherProgramFolderChangesNothing) {
     other.Downloaded(L"7Q2M0ZK4JD", "engine from elsewhere");
     other.WriteList({ListLine(L"Scrubcore.dll", L"\\", 0, 0, L"7Q2M0ZK4JD")});
     updrift::InstallPlaces places = machine.InstallPlaces();
-    places.tempFolder = other.TempFolder();
+    places.stagingFolder = other.StagingFolder();
 
     EXPECT_EQ(0, InstallFromList(places, AfterInstall::KeepRunning));
 
     EXPECT_EQ("old engine", ReadAll(engine));
-    EXPECT_TRUE(FileExists(other.TempFile(L"7Q2M0ZK4JD")));
+    EXPECT_TRUE(FileExists(other.StagingFile(L"7Q2M0ZK4JD")));
     ASSERT_EQ(1u, recorder.messages.size());
     EXPECT_EQ(L"Error in open file", recorder.messages[0].text);
 }
 
-TEST(Install, ListLinesCannotReachOutsideTheProgramOrTemporaryFolder) {
+TEST(Install, ListLinesCannotReachOutsideTheProgramOrStagingFolder) {
     UpdaterRecorder recorder;
     UpdateMachine machine;
     TestFolder elsewhere;
@@ -107,7 +107,7 @@ TEST(Install, ListLinesCannotReachOutsideTheProgramOrTemporaryFolder) {
     machine.Downloaded(L"CCCCCCCCCC", "fine");
     machine.WriteList({ListLine(L"..\\..\\evil.dll", L"\\", 0, 0, L"AAAAAAAAAA"),
                        ListLine(elsewhere.Path(L"victim.txt"), L"\\", 0, 0, L"BBBBBBBBBB"),
-                       // The download must be a plain name in the temporary folder.
+                       // The download must be a plain name in the staging folder.
                        ListLine(L"stolen.txt", L"\\", 0, 0, victim),
                        ListLine(L"stolen2.txt", L"\\", 0, 0, L"..\\CCCCCCCCCC"),
                        ListLine(L"fine.txt", L"\\", 0, 0, L"CCCCCCCCCC")});
@@ -116,7 +116,7 @@ TEST(Install, ListLinesCannotReachOutsideTheProgramOrTemporaryFolder) {
 
     EXPECT_EQ("keep me", ReadAll(victim));
     EXPECT_EQ(std::vector<std::wstring>({L"fine.txt|4"}), Snapshot(machine.ProgramFolder()));
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
     EXPECT_FALSE(FileExists(machine.ProgramFile(L"..\\..\\evil.dll")));
 }
 
@@ -163,7 +163,7 @@ TEST(Install, UnpacksPackagesAndReportsOneThatFails) {
     EXPECT_FALSE(FileExists(machine.ProgramFile(L"..\\escaped.txt")));
     EXPECT_EQ("plain file after the packages", ReadAll(machine.ProgramFile(L"last.txt")));
     EXPECT_FALSE(FileExists(machine.ProgramFile(L"docs.zip"))) << "a package is unpacked, not copied";
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
     ASSERT_EQ(3u, recorder.messages.size());
     for (const RecordedMessage& message : recorder.messages) {
         EXPECT_EQ(L"Zip Open Failed", message.text);

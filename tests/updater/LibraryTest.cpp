@@ -10,6 +10,8 @@
 
 #include "updrift/Updrift.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -45,6 +47,19 @@ int RecordCode(int code, const wchar_t*) {
     return 1;
 }
 
+// Whether no "rundll32" runs any more (none but the updater's is started here).
+bool NoInstallerRunning() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    BOOL more = Process32FirstW(snapshot, &entry);
+    while (more && _wcsicmp(entry.szExeFile, L"rundll32.exe") != 0) {
+        more = Process32NextW(snapshot, &entry);
+    }
+    CloseHandle(snapshot);
+    return !more;
+}
+
 std::string FileLine(const std::string& destination, const std::wstring& url, int archive) {
     return destination + "\t\\\t0\t" + Narrow(url) + "\t" + std::to_string(archive) + "\t0";
 }
@@ -74,7 +89,7 @@ TEST(UpdriftLibrary, WithoutAnAddressAsksTheServerTheProgramsSettingsName) {
     check(nullptr, &TakeNothing, &RecordCode);
 
     EXPECT_EQ(std::vector<int>({7, 1, 10}), libraryCodes);
-    EXPECT_EQ(std::vector<std::wstring>({L"updates/updates.asp"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates/updates.asp"}), served.RequestedFiles());
 }
 
 TEST(UpdriftLibrary, InstallUpdatesWithoutAListSaysSoAndReturns0) {
@@ -124,9 +139,10 @@ TEST(SeparateInstallation, TheProgramEndsIsUpdatedAndStartsAgain) {
     EXPECT_EQ(std::vector<std::string>({"run check " + Narrow(page), "run"}), machine.Recorded());
     EXPECT_EQ("engine 2.4", ReadAll(engine));
     EXPECT_EQ("readme 2.4", ReadAll(machine.ProgramFile(L"docs\\readme.txt")));
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
     EXPECT_TRUE(Snapshot(otherTemp.Path()).empty());
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"engine.bin", L"docs.zip"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"engine.bin", L"docs.zip"}),
+              served.RequestedFiles());
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -146,7 +162,7 @@ TEST(SeparateInstallation, WaitsForTheProgramToLetGoOfItsLock) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::wstring command = L"\"" + std::wstring(system) + L"\\rundll32.exe\" \"" +
-                           machine.ProgramFile(L"Updrift.dll") + L"\",InstallUpdates";
+                           machine.ProgramFile(L"Updrift.dll") + L"\",InstallUpdates ~updstageTESTSTAGE0";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process));
     Sleep(1500);
@@ -163,6 +179,39 @@ TEST(SeparateInstallation, WaitsForTheProgramToLetGoOfItsLock) {
     EXPECT_EQ("engine 2.4", ReadAll(engine));
     EXPECT_TRUE(WaitFor([&] { return !machine.Recorded().empty(); }));
     EXPECT_EQ(std::vector<std::string>({"run"}), machine.Recorded()) << "the restarted program got the lock";
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
+    EXPECT_TRUE(watcher.Seen().empty());
+}
+
+TEST(SeparateInstallation, ReplacesTheLoadedUpdriftDllWhoseOldCopyGoesAtTheNextStart) {
+    UpdateMachine machine;
+    ServedFiles served;
+    DialogWatcher watcher;
+    machine.AddStandIn();
+    machine.AddLibrary();
+    // The same library with a mark at its end: bytes past the image change
+    // nothing of how it loads.
+    const std::wstring library = machine.ProgramFile(L"Updrift.dll");
+    const std::string newLibrary = ReadAll(library) + "Updrift 2.4";
+    const std::wstring page = served.Put(
+        L"updates.asp", Page({"1", "software\t2.4\t1\t1",
+                              FileLine("Updrift.dll", served.Put(L"Updrift.dll", newLibrary), 0)}));
+
+    ASSERT_TRUE(
+        RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + page, 60000).finished);
+    ASSERT_TRUE(WaitFor([&] { return machine.Recorded().size() >= 2; }, std::chrono::milliseconds(30000)))
+        << "the program was not started again";
+    EXPECT_TRUE(ReadAll(library) == newLibrary) << "Updrift.dll was not replaced";
+    EXPECT_EQ(1u, machine.Leftovers().size()) << "the old copy, moved aside while rundll32 had it loaded";
+    ASSERT_TRUE(WaitFor(NoInstallerRunning, std::chrono::milliseconds(30000)));
+
+    // The next start runs the new library, which removes the old copy and
+    // what an update that was never installed left.
+    MakeFileWithContent(machine.ProgramFile(L"~updstage0LDSTAGE00\\updatetmp.tmp"), "an old list");
+    const std::wstring nothingNew = served.Put(L"none.asp", "");
+    ASSERT_TRUE(
+        RunProcess(L"\"" + machine.ProgramFile(L"Nimbrel.exe") + L"\" check " + nothingNew, 60000).finished);
+    EXPECT_EQ("11|", machine.Recorded(L"status.txt").at(machine.Recorded(L"status.txt").size() - 2));
+    EXPECT_TRUE(machine.Leftovers().empty());
     EXPECT_TRUE(watcher.Seen().empty());
 }

@@ -1,6 +1,7 @@
 // The update check against a real web server on 127.0.0.1: what the host is
 // asked and told, what is downloaded, and what is installed.
 #include "TestFiles.h"
+#include "TestProcess.h"
 #include "TestZip.h"
 #include "UpdateMachine.h"
 #include "UpdateServer.h"
@@ -10,9 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace testing_support;
+using updrift::AfterInstall;
 using updrift::CheckOutcome;
 using updrift::CUpdateCheck;
+using updrift::InstallFromList;
 
 namespace {
 
@@ -58,36 +63,75 @@ TEST(UpdateCheck, InstallsAnAcceptedUpdateOfAFileAndAPackage) {
     EXPECT_EQ(newEngine, ReadAll(engine));
     EXPECT_EQ("readme 2.4", ReadAll(machine.ProgramFile(L"docs\\readme.txt")));
     EXPECT_EQ("much", ReadAll(machine.ProgramFile(L"docs\\whatsnew.txt")));
-    EXPECT_TRUE(machine.TempContents().empty()) << "downloads and list are removed";
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"Scrubcore.dll", L"docs.zip"}), served.Requested());
+    EXPECT_TRUE(machine.Leftovers().empty()) << "downloads and list are removed";
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"updates.asp.sig", L"Scrubcore.dll",
+                                         L"Scrubcore.dll.sig", L"docs.zip", L"docs.zip.sig"}),
+              served.Requested());
     EXPECT_TRUE(recorder.messages.empty());
 }
 
-TEST(UpdateCheck, AnUpdateThatNeedsTheProgramClosedIsListedForTheSeparateInstallation) {
+TEST(UpdateCheck, AReleaseSignedWithTheScriptIsStagedForTheSeparateInstallation) {
     UpdaterRecorder recorder;
     UpdateMachine machine;
     ServedFiles served;
     const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
-    const std::string line = FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one"));
-    const std::wstring page = served.Put(L"updates.asp", Page({"1", "software\t2.4\t1\t1", line}));
+    const std::string line = FileLine("Scrubcore.dll", "\\", 7, served.PutUnsigned(L"engine.bin", "new one"));
+    const std::wstring page = served.PutUnsigned(L"updates.asp", Page({"1", "software\t2.4\t1\t1", line}));
+    // Signed as the vendor signs a release.
+    ASSERT_TRUE(
+        SignWithReleaseScript({served.Folder() + L"\\updates.asp", served.Folder() + L"\\engine.bin"}));
+    CUpdateCheck check(machine.CheckPlaces(), UpdaterRecorder::Decide(), UpdaterRecorder::Status());
 
-    EXPECT_EQ(CheckOutcome::InstallSeparately, RunCheck(machine, page));
+    EXPECT_EQ(CheckOutcome::InstallSeparately, check.Run(page));
 
     EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8}), recorder.Codes()) << "no 11: the program is about to end";
     EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "nothing is installed while the program runs";
-    const std::vector<std::string> list = LinesOf(machine.ListPath());
+    // Staged inside the program folder, nothing in the temporary folder.
+    const std::wstring staging = check.StagingFolder();
+    EXPECT_EQ(std::vector<std::wstring>({staging.substr(machine.ProgramFolder().size() + 1, 19)}),
+              machine.Leftovers());
+    const std::vector<std::string> list = LinesOf(staging + L"updatetmp.tmp");
     ASSERT_EQ(2u, list.size());
     EXPECT_EQ(Narrow(machine.ProgramFolder()) + "\\", list[0]);
     ASSERT_EQ(line + "\t", list[1].substr(0, line.size() + 1));
     const std::string download = list[1].substr(line.size() + 1);
     EXPECT_EQ(10u, download.size());
     EXPECT_EQ(std::string::npos, download.find_first_not_of("1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-    EXPECT_EQ("new one", ReadAll(machine.TempFile(std::wstring(download.begin(), download.end()))));
+    EXPECT_EQ("new one", ReadAll(staging + std::wstring(download.begin(), download.end())));
 
     // The separate installation finds everything where the check left it.
-    EXPECT_EQ(1, updrift::InstallFromList(machine.InstallPlaces(), updrift::AfterInstall::KeepRunning));
+    EXPECT_EQ(1, InstallFromList({staging, machine.ProgramFolder()}, AfterInstall::KeepRunning));
     EXPECT_EQ("new one", ReadAll(engine));
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
+}
+
+TEST(UpdateCheck, ADownloadSwappedInTheStagingFolderAfterItsCheckStopsTheWholeInstallation) {
+    UpdaterRecorder recorder;
+    UpdateMachine machine;
+    ServedFiles served;
+    machine.AddStandIn();
+    const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+    const std::wstring page = served.Put(
+        L"updates.asp", Page({"1", "software\t2.4\t2\t1",
+                              FileLine("Scrubcore.dll", "\\", 7, served.Put(L"engine.bin", "new one")),
+                              FileLine("help.chm", "\\", 8, served.Put(L"help.bin", "new help"))}));
+    CUpdateCheck check(machine.CheckPlaces(), UpdaterRecorder::Decide(), UpdaterRecorder::Status());
+    ASSERT_EQ(CheckOutcome::InstallSeparately, check.Run(page));
+    const std::string line = LinesOf(check.StagingFolder() + L"updatetmp.tmp").at(2);
+    const std::string help = line.substr(line.rfind('\t') + 1);
+    // Another program puts its own file in place of the checked download.
+    MakeFileWithContent(check.StagingFolder() + std::wstring(help.begin(), help.end()), "evil 1!!");
+
+    EXPECT_EQ(0,
+              InstallFromList({check.StagingFolder(), machine.ProgramFolder()}, AfterInstall::StartProgram));
+
+    EXPECT_EQ("engine 2.3.2", ReadAll(engine)) << "the sound download before it stays out too";
+    EXPECT_FALSE(FileExists(machine.ProgramFile(L"help.chm")));
+    EXPECT_TRUE(machine.Leftovers().empty()) << "the staging folder goes";
+    ASSERT_EQ(1u, machine.UpdateLog().size());
+    EXPECT_NE(std::string::npos, machine.UpdateLog()[0].find("\"help.chm\" no longer matches its signature"));
+    EXPECT_TRUE(WaitFor([&] { return !machine.Recorded().empty(); })) << "the program is started again";
+    EXPECT_TRUE(recorder.messages.empty());
 }
 
 TEST(UpdateCheck, ADeclinedEntryIsSkippedWithItsFileLines) {
@@ -109,7 +153,7 @@ TEST(UpdateCheck, ADeclinedEntryIsSkippedWithItsFileLines) {
     EXPECT_EQ(Questions({kFetched, {L"toolbar", L"1.0"}, {L"software", L"2.4"}}), recorder.questions);
     EXPECT_EQ(std::vector<int>({7, 1, 2, 3, 8, 11}), recorder.Codes());
     EXPECT_EQ("help 2.4", ReadAll(machine.ProgramFile(L"Nimbrel Help.chm")));
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"help.chm"}), served.Requested());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp", L"help.chm"}), served.RequestedFiles());
 }
 
 TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
@@ -130,7 +174,8 @@ TEST(UpdateCheck, DecliningEverythingDownloadsAndInstallsNothing) {
     EXPECT_EQ(std::wstring(1023, L'n'), recorder.questions[1].first);
     EXPECT_EQ(std::wstring(1023, L'9'), recorder.questions[1].second);
     EXPECT_TRUE(Snapshot(machine.ProgramFolder()).empty());
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested());
+    EXPECT_TRUE(machine.Leftovers().empty()) << "no staging folder stays behind";
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.RequestedFiles());
 }
 
 TEST(UpdateCheck, LinesEndingInCarriageReturnsStillWork) {
@@ -154,7 +199,7 @@ TEST(UpdateCheck, AnEmptyPageEndsNormallyWithNothingWritten) {
     EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, served.Put(L"updates.asp", "")));
     EXPECT_EQ(std::vector<int>({7, 1, 11}), recorder.Codes());
     EXPECT_EQ(Questions({kFetched}), recorder.questions);
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_TRUE(machine.Leftovers().empty());
 }
 
 TEST(UpdateCheck, AServerThatCannotBeReachedEndsTheCheck) {
@@ -171,7 +216,7 @@ TEST(UpdateCheck, AServerThatCannotBeReachedEndsTheCheck) {
         EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
         EXPECT_ENDS_WITH_STATUS(recorder, 10, kCannotConnect);
         EXPECT_TRUE(recorder.questions.empty());
-        EXPECT_TRUE(machine.TempContents().empty());
+        EXPECT_TRUE(machine.Leftovers().empty());
     }
 }
 
@@ -215,7 +260,7 @@ TEST(UpdateCheck, MalformedInformationEndsTheCheckAndInstallsNothing) {
         EXPECT_ENDS_WITH_STATUS(recorder, 10, kBadInformation);
         EXPECT_EQ("engine 2.3.2", ReadAll(engine));
         EXPECT_EQ(std::vector<std::wstring>({L"Scrubcore.dll|12"}), Snapshot(machine.ProgramFolder()));
-        EXPECT_TRUE(machine.TempContents().empty()) << "what was downloaded is removed again";
+        EXPECT_TRUE(machine.Leftovers().empty()) << "what was downloaded is removed again";
         EXPECT_FALSE(FileExists(L"C:\\windows\\evil.dll"));
     }
 }
@@ -252,7 +297,7 @@ TEST(UpdateCheck, AFailedDownloadEndsTheCheckAndInstallsNothing) {
         EXPECT_EQ(std::vector<int>({7, 1, 2, 2, 4}), recorder.Codes());
         EXPECT_EQ(L"software", recorder.TextOf(4));
         EXPECT_TRUE(Snapshot(machine.ProgramFolder()).empty());
-        EXPECT_TRUE(machine.TempContents().empty());
+        EXPECT_TRUE(machine.Leftovers().empty());
     }
 }
 
@@ -274,6 +319,68 @@ TEST(UpdateCheck, AProgramFolderThatCannotBeChangedTakesNoUpdate) {
     EXPECT_EQ(std::vector<int>({7, 1, 10}), recorder.Codes());
     EXPECT_EQ(UPDRIFT_TEXT_CANNOT_INSTALL, recorder.TextOf(10));
     EXPECT_EQ(Questions({kFetched}), recorder.questions) << "nobody is asked about an update in vain";
-    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.Requested()) << "nothing downloaded";
-    EXPECT_TRUE(machine.TempContents().empty());
+    EXPECT_EQ(std::vector<std::wstring>({L"updates.asp"}), served.RequestedFiles()) << "nothing downloaded";
+    EXPECT_TRUE(machine.Leftovers().empty());
+}
+
+TEST(UpdateCheck, APageOrDownloadWithoutAValidSignatureIsRefusedAndLogged) {
+    UpdateMachine machine;
+    const std::string engine = "engine 2.4";
+    const struct {
+        const char* what;
+        std::string (*signature)(const std::string& bytes); // served beside the bytes; "": none
+        bool flipByte = false;
+        bool userTrustsStranger = false;
+    } cases[] = {
+        {"a flipped byte", [](const std::string& b) { return SigningKey::Test().Sign(b); }, true},
+        {"no signature", [](const std::string&) { return std::string(); }},
+        {"a signature by an unknown key",
+         [](const std::string& b) { return SigningKey::Stranger().Sign(b); }},
+        {"the signature of another file",
+         [](const std::string&) { return SigningKey::Test().Sign("other"); }},
+        {"a truncated signature",
+         [](const std::string& b) { return SigningKey::Test().Sign(b).substr(0, 63); }},
+        {"a key only the user trusts", [](const std::string& b) { return SigningKey::Stranger().Sign(b); },
+         false, true},
+    };
+    for (const auto& bad : cases) {
+        for (const bool page : {true, false}) {
+            SCOPED_TRACE(std::string(bad.what) + (page ? " on the page" : " on the download"));
+            UpdaterRecorder recorder;
+            ServedFiles served;
+            std::optional<TrustedKey> userTrust;
+            if (bad.userTrustsStranger) {
+                userTrust.emplace(SigningKey::Stranger(), HKEY_CURRENT_USER);
+            }
+            const auto serve = [&](const std::wstring& name, std::string bytes, bool tampered) {
+                if (!tampered) {
+                    return served.Put(name, bytes);
+                }
+                if (const std::string signature = bad.signature(bytes); !signature.empty()) {
+                    served.PutUnsigned(name + L".sig", signature);
+                }
+                bytes[bytes.size() / 2] ^= bad.flipByte ? 1 : 0;
+                return served.PutUnsigned(name, bytes);
+            };
+            const std::wstring old =
+                MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
+            const std::wstring file = serve(L"engine.bin", engine, !page);
+            const std::wstring url =
+                serve(L"updates.asp",
+                      Page({"1", "software\t2.4\t1\t0", FileLine("Scrubcore.dll", "\\", 10, file)}), page);
+            const size_t logged = machine.UpdateLog().size();
+
+            EXPECT_EQ(CheckOutcome::Ended, RunCheck(machine, url));
+
+            // Refused as a page or a file that could not be downloaded.
+            EXPECT_EQ(page ? std::vector<int>({7, 1, 10}) : std::vector<int>({7, 1, 2, 4}), recorder.Codes());
+            EXPECT_EQ(page ? std::wstring(kCannotConnect) : L"software",
+                      recorder.statuses.back().text.value());
+            EXPECT_EQ("engine 2.3.2", ReadAll(old));
+            EXPECT_TRUE(machine.Leftovers().empty());
+            const std::vector<std::string> log = machine.UpdateLog();
+            ASSERT_EQ(logged + 1, log.size());
+            EXPECT_NE(std::string::npos, log.back().find("Update refused: " + Narrow(page ? url : file)));
+        }
+    }
 }

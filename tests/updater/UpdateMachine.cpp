@@ -24,6 +24,7 @@ void CopyInto(const std::wstring& from, const std::wstring& to) {
 
 UpdateMachine::UpdateMachine() {
     program_ = box_.Folder(L"Program Files\\Nimbrel");
+    staging_ = program_ + L"\\~updstageTESTSTAGE0";
     temp_ = box_.Folder(L"Temp");
     savedTmp_ = Environment(L"TMP");
     savedTemp_ = Environment(L"TEMP");
@@ -43,15 +44,24 @@ UpdateMachine::~UpdateMachine() {
 }
 
 updrift::CheckPlaces UpdateMachine::CheckPlaces() const {
-    return {program_ + L"\\", temp_ + L"\\"};
+    return {program_ + L"\\"};
 }
 
 updrift::InstallPlaces UpdateMachine::InstallPlaces() const {
-    return {temp_ + L"\\", program_ + L"\\"};
+    return {staging_ + L"\\", program_ + L"\\"};
 }
 
-std::vector<std::wstring> UpdateMachine::TempContents() const {
-    return Snapshot(temp_);
+std::vector<std::wstring> UpdateMachine::Leftovers() const {
+    std::vector<std::wstring> left = Snapshot(temp_);
+    WIN32_FIND_DATAW found{};
+    HANDLE find = FindFirstFileW((program_ + L"\\~upd*").c_str(), &found);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &found)) {
+        left.push_back(found.cFileName);
+    }
+    if (find != INVALID_HANDLE_VALUE) {
+        FindClose(find);
+    }
+    return left;
 }
 
 void UpdateMachine::AddStandIn(const std::wstring& name) const {
@@ -74,8 +84,13 @@ void UpdateMachine::WriteList(const std::vector<std::wstring>& lines) const {
     MakeFileWithContent(ListPath(), Narrow(text));
 }
 
+std::vector<std::string> UpdateMachine::UpdateLog() const {
+    return LinesOf(ProgramFile(L"LOGS\\Updrift.log"));
+}
+
 void UpdateMachine::Downloaded(const std::wstring& name, const std::string& bytes) const {
-    MakeFileWithContent(TempFile(name), bytes);
+    MakeFileWithContent(StagingFile(name), bytes);
+    MakeFileWithContent(StagingFile(name + L".sig"), SigningKey::Test().Sign(bytes));
 }
 
 std::string Page(const std::vector<std::string>& lines) {

@@ -1,5 +1,7 @@
 #include "UpdateServer.h"
 
+#include "TestSigning.h"
+
 #include "TestFiles.h"
 #include "TestProcess.h"
 
@@ -123,6 +125,11 @@ ServedFiles::~ServedFiles() {
 }
 
 std::wstring ServedFiles::Put(const std::wstring& name, const std::string& bytes) {
+    PutUnsigned(name + L".sig", SigningKey::Test().Sign(bytes));
+    return PutUnsigned(name, bytes);
+}
+
+std::wstring ServedFiles::PutUnsigned(const std::wstring& name, const std::string& bytes) {
     MakeFileWithContent(folderPath_ + L"\\" + name, bytes);
     return Url(name);
 }
@@ -144,6 +151,16 @@ std::vector<std::wstring> ServedFiles::Requested() const {
         }
     }
     return names;
+}
+
+std::vector<std::wstring> ServedFiles::RequestedFiles() const {
+    std::vector<std::wstring> files;
+    for (const std::wstring& name : Requested()) {
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, L".sig") != 0) {
+            files.push_back(name);
+        }
+    }
+    return files;
 }
 
 std::wstring UnreachableUrl() {

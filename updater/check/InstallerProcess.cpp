@@ -6,7 +6,7 @@
 
 namespace updrift {
 
-bool StartInstallerProcess(const std::wstring& libraryPath) {
+bool StartInstallerProcess(const std::wstring& libraryPath, const std::wstring& stagingName) {
     // The system's own runner by its full path: a "rundll32.exe" lying in the
     // current or the program's folder must not be the one that runs.
     wchar_t system[MAX_PATH] = {};
@@ -15,7 +15,7 @@ bool StartInstallerProcess(const std::wstring& libraryPath) {
         return false;
     }
     const std::wstring runner = JoinPath(system, L"rundll32.exe");
-    std::wstring command = L"\"" + runner + L"\" \"" + libraryPath + L"\",InstallUpdates";
+    std::wstring command = L"\"" + runner + L"\" \"" + libraryPath + L"\",InstallUpdates " + stagingName;
     std::vector<wchar_t> line(command.begin(), command.end());
     line.push_back(L'\0');
     STARTUPINFOW startup{};

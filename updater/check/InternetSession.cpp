@@ -117,7 +117,7 @@ bool CInternetSession::ReadAll(HINTERNET request, Sink&& sink, unsigned long lon
     return announced < 0 || static_cast<unsigned long long>(announced) == bytes;
 }
 
-bool CInternetSession::FetchPage(const std::wstring& url, std::string& body) {
+bool CInternetSession::FetchPage(const std::wstring& url, std::string& body, size_t limit) {
     // Always the server's current page, never a cached copy.
     UniqueInternet request =
         OpenAddress(url, INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD, L"Accept: */*\r\n");
@@ -129,6 +129,9 @@ bool CInternetSession::FetchPage(const std::wstring& url, std::string& body) {
     return ReadAll(
         request.Get(),
         [&](const char* data, DWORD size) {
+            if (size > limit - body.size()) {
+                return false;
+            }
             body.append(data, size);
             return true;
         },

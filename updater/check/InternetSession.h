@@ -21,8 +21,8 @@ public:
 
     // The whole body of the page. False when the address is not a web
     // address, cannot be reached, the server answers with an error status,
-    // or reading fails part-way.
-    bool FetchPage(const std::wstring& url, std::string& body);
+    // reading fails part-way, or the body grows beyond `limit` bytes.
+    bool FetchPage(const std::wstring& url, std::string& body, size_t limit = std::string::npos);
 
     // Copies the file at the address into `file` and counts the bytes. False
     // on the same failures as FetchPage and when fewer bytes arrive than the

@@ -3,10 +3,12 @@
 #include "check/UpdateInfo.h"
 #include "install/InstallList.h"
 #include "install/Installer.h"
-#include "support/FileReplace.h"
+#include "install/StagingFolder.h"
 #include "support/Paths.h"
 #include "support/RandomName.h"
 #include "support/Text.h"
+#include "support/UpdateLog.h"
+#include "trust/StagedFile.h"
 
 #include <utility>
 
@@ -41,6 +43,9 @@ bool CUpdateCheck::Decide(const std::wstring& component, const std::wstring& ver
 
 CheckOutcome CUpdateCheck::Run(const std::wstring& url) {
     Report(UPDRIFT_STATUS_CHECKING);
+    // What earlier updates left behind goes first; none of it is ever
+    // installed with this one.
+    RemoveUpdateLeftovers(places_.programFolder);
     if (!session_.Open()) {
         return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_CANNOT_CONNECT);
     }
@@ -57,11 +62,29 @@ CheckOutcome CUpdateCheck::Run(const std::wstring& url) {
 
 bool CUpdateCheck::FetchPage(const std::wstring& url, std::wstring& page) {
     std::string body;
-    if (!session_.FetchPage(url, body)) {
+    std::string signature;
+    if (!session_.FetchPage(url, body) || !FetchSignature(url, signature)) {
+        return false;
+    }
+    // The page's exact bytes, before anything reads them.
+    if (!signatures_.Verify(body, signature)) {
+        Refused(url, L"its signature does not match it or was made by no trusted key");
         return false;
     }
     page = Utf16FromCodePage(body, CP_ACP);
     return true;
+}
+
+bool CUpdateCheck::FetchSignature(const std::wstring& url, std::string& signature) {
+    if (!session_.FetchPage(url + kSignatureSuffix, signature, kLargestSignatureFile)) {
+        Refused(url, L"no signature could be read beside it");
+        return false;
+    }
+    return true;
+}
+
+void CUpdateCheck::Refused(const std::wstring& url, const wchar_t* reason) {
+    LogUpdateEvent(places_.programFolder, L"Update refused: " + url + L": " + reason + L".");
 }
 
 CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
@@ -74,13 +97,12 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
     if (entries < 1) {
         return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_BAD_INFORMATION);
     }
-    // What an earlier check left behind must never be installed with this one.
-    const std::wstring listPath = InstallListPath(places_.tempFolder);
-    DeleteFileW(listPath.c_str());
     // An update the folder cannot take would be offered (and asked about),
     // downloaded and, with a restart, restart the program at every start,
-    // all in vain.
-    if (!CanChangeProgramFolder()) {
+    // all in vain. The staging folder goes into it: making that folder is
+    // the test.
+    stagingFolder_ = CreateStagingFolder(places_.programFolder);
+    if (stagingFolder_.empty()) {
         return FailWith(UPDRIFT_STATUS_ERROR, UPDRIFT_TEXT_CANNOT_INSTALL);
     }
 
@@ -123,12 +145,13 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
         Report(UPDRIFT_STATUS_COMPONENT_READY, component.c_str());
     }
 
-    const InstallListContent list{places_.programFolder, listLines_};
-    const bool listed = WriteInstallList(listPath, list);
     if (downloads_.empty()) {
+        RemoveStaging();
         Report(UPDRIFT_STATUS_FINISHED);
         return CheckOutcome::Ended;
     }
+    const InstallListContent list{places_.programFolder, listLines_};
+    const bool listed = WriteInstallList(InstallListPath(stagingFolder_), list);
     if (!listed) {
         return FailWith(UPDRIFT_STATUS_DOWNLOAD_FAILED, lastAccepted.c_str());
     }
@@ -137,19 +160,21 @@ CheckOutcome CUpdateCheck::ProcessPage(const std::wstring& page) {
         return CheckOutcome::InstallSeparately;
     }
     // The program keeps running: it is neither waited for nor started again.
-    InstallFromList({places_.tempFolder, places_.programFolder}, AfterInstall::KeepRunning);
+    if (InstallFromList({stagingFolder_, places_.programFolder}, AfterInstall::KeepRunning) != 1) {
+        return FailWith(UPDRIFT_STATUS_DOWNLOAD_FAILED, lastAccepted.c_str());
+    }
     Report(UPDRIFT_STATUS_FINISHED);
     return CheckOutcome::Ended;
 }
 
 bool CUpdateCheck::DownloadFile(const std::vector<std::wstring>& fields, std::wstring& downloadName) {
-    // A name nobody can predict, created exclusively: a file someone placed
-    // in the temporary folder is never overwritten or installed.
+    // A name nobody can predict, created exclusively: nothing that is in
+    // the staging folder already is ever overwritten or installed.
     std::wstring path;
     UniqueFile file;
     for (int attempt = 0; attempt < kDownloadNameAttempts && !file; ++attempt) {
         downloadName = RandomName(kDownloadNameLength);
-        path = JoinPath(places_.tempFolder, downloadName);
+        path = JoinPath(stagingFolder_, downloadName);
         file.Reset(
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file && GetLastError() != ERROR_FILE_EXISTS) {
@@ -167,7 +192,7 @@ bool CUpdateCheck::DownloadFile(const std::vector<std::wstring>& fields, std::ws
     if (announced != 0 && (announced < 0 || static_cast<unsigned long long>(announced) != bytes)) {
         complete = false;
     }
-    if (!complete) {
+    if (!complete || !StoreVerifiedDownload(fields[kAddressField], path)) {
         DeleteFileW(path.c_str());
         return false;
     }
@@ -175,35 +200,38 @@ bool CUpdateCheck::DownloadFile(const std::vector<std::wstring>& fields, std::ws
     return true;
 }
 
-bool CUpdateCheck::CanChangeProgramFolder() const {
-    std::wstring probe;
-    UniqueFile file = CreateSiblingFile(JoinPath(places_.programFolder, L"Updrift.dll"), probe);
-    if (!file) {
+bool CUpdateCheck::StoreVerifiedDownload(const std::wstring& url, const std::wstring& path) {
+    std::string signature;
+    if (!FetchSignature(url, signature)) {
         return false;
     }
-    file.Reset();
-    DeleteFileW(probe.c_str());
-    return true;
+    // Checked where it lies now, as the installation will find it; the
+    // installation checks it once more, with the signature kept beside it.
+    if (!OpenVerifiedFile(path, signature, signatures_)) {
+        Refused(url, L"its signature does not match it or was made by no trusted key");
+        return false;
+    }
+    return WriteNewFile(SignaturePathOf(path), signature);
 }
 
 CheckOutcome CUpdateCheck::FailWith(int code, const wchar_t* text) {
     // Nothing of a failed check is ever installed: its downloads go.
-    RemoveDownloads();
+    RemoveStaging();
     Report(code, text);
     return CheckOutcome::Ended;
 }
 
-void CUpdateCheck::RemoveDownloads() {
-    for (const std::wstring& name : downloads_) {
-        DeleteFileW(JoinPath(places_.tempFolder, name).c_str());
+void CUpdateCheck::RemoveStaging() {
+    if (!stagingFolder_.empty()) {
+        RemoveStagingFolder(stagingFolder_);
+        stagingFolder_.clear();
     }
     downloads_.clear();
     listLines_.clear();
 }
 
 void CUpdateCheck::Abandon() {
-    DeleteFileW(InstallListPath(places_.tempFolder).c_str());
-    RemoveDownloads();
+    RemoveStaging();
     Report(UPDRIFT_STATUS_DOWNLOAD_FAILED, restartComponent_.c_str());
 }
 

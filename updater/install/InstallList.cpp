@@ -20,8 +20,8 @@ std::wstring WithoutCarriageReturn(std::wstring line) {
 
 } // namespace
 
-std::wstring InstallListPath(const std::wstring& tempFolder) {
-    return JoinPath(tempFolder, kInstallListName);
+std::wstring InstallListPath(const std::wstring& stagingFolder) {
+    return JoinPath(stagingFolder, kInstallListName);
 }
 
 bool WriteInstallList(const std::wstring& path, const InstallListContent& content) {

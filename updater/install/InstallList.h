@@ -1,7 +1,7 @@
-// The installation list "updatetmp.tmp" in the temporary folder: written by
+// The installation list "updatetmp.tmp" in the staging folder: written by
 // the update check, read by the installation. Its first line is the program
 // folder; each further line is a file line as the update page gave it, a
-// TAB and the name of the downloaded file in the temporary folder.
+// TAB and the name of the downloaded file in the staging folder.
 #pragma once
 
 #include <optional>
@@ -12,7 +12,7 @@ namespace updrift {
 
 inline constexpr wchar_t kInstallListName[] = L"updatetmp.tmp";
 
-std::wstring InstallListPath(const std::wstring& tempFolder);
+std::wstring InstallListPath(const std::wstring& stagingFolder);
 
 struct InstallListContent {
     std::wstring programFolder;
@@ -29,7 +29,7 @@ struct InstallItem {
     std::wstring destination; // relative to the program folder
     bool archive = false;
     bool run = false;
-    std::wstring download; // file name in the temporary folder
+    std::wstring download; // file name in the staging folder
 };
 
 // A list line of exactly 7 fields; nothing for any other line.

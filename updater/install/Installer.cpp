@@ -1,12 +1,17 @@
 #include "install/Installer.h"
 
 #include "install/InstallList.h"
+#include "install/StagingFolder.h"
 #include "support/FileReplace.h"
 #include "support/Paths.h"
+#include "support/UpdateLog.h"
 #include "support/UpdriftApp.h"
+#include "trust/StagedFile.h"
 #include "unzip/Unzipper.h"
 
 #include <shellapi.h>
+
+#include <vector>
 
 namespace updrift {
 
@@ -29,30 +34,51 @@ bool UnpackArchive(const std::wstring& archive, const std::wstring& programFolde
     return unzipper.OpenArchive(archive) && unzipper.UnpackAll(programFolder, true);
 }
 
-void InstallItemFiles(const InstallItem& item, const InstallPlaces& places) {
-    // The list sits in a folder every program of the user can write to: a
-    // line may only name a download of the temporary folder and a
-    // destination inside the program folder.
-    if (!IsBareFileName(item.download)) {
-        return;
+// A list line whose download checked out, held unchangeable until it is installed.
+struct VerifiedItem {
+    InstallItem item;
+    std::wstring download;
+    UniqueFile held;
+};
+
+// The list's installable lines, each download checked against the signature
+// it came with. False (and the refusal logged) as soon as one does not hold.
+bool VerifyAll(const InstallListContent& list, const InstallPlaces& places,
+               std::vector<VerifiedItem>& items) {
+    const CSignatureCheck signatures;
+    for (const std::wstring& line : list.lines) {
+        auto item = ParseInstallLine(line);
+        // A line may only name a download of the staging folder and a
+        // destination inside the program folder.
+        if (!item || !IsBareFileName(item->download) || !IsSafeRelativePath(item->destination)) {
+            continue;
+        }
+        const std::wstring download = JoinPath(places.stagingFolder, item->download);
+        UniqueFile held =
+            OpenVerifiedFile(download, ReadSignatureFile(SignaturePathOf(download)), signatures);
+        if (!held) {
+            LogUpdateEvent(places.programFolder,
+                           L"Update refused: the download for \"" + item->destination +
+                               L"\" no longer matches its signature; nothing was installed.");
+            return false;
+        }
+        items.push_back({std::move(*item), download, std::move(held)});
     }
-    const std::wstring download = JoinPath(places.tempFolder, item.download);
-    if (!IsSafeRelativePath(item.destination)) {
-        DeleteFileW(download.c_str());
-        return;
-    }
+    return true;
+}
+
+void InstallItemFiles(const VerifiedItem& verified, const InstallPlaces& places) {
+    const InstallItem& item = verified.item;
     const std::wstring destination = JoinPath(places.programFolder, item.destination);
     bool installed = false;
     if (item.archive) {
-        installed = UnpackArchive(download, places.programFolder);
+        installed = UnpackArchive(verified.download, places.programFolder);
         if (!installed) {
             theApp.ShowMessage(kTextArchiveFailed, kCaptionArchiveFailed);
         }
     } else {
-        installed = PutCopyInPlace(download, destination);
+        installed = PutCopyInPlace(verified.download, destination);
     }
-    // Only now is the new file safely in place (or the old one kept).
-    DeleteFileW(download.c_str());
     if (installed && item.run) {
         Open(destination, places.programFolder);
     }
@@ -61,24 +87,28 @@ void InstallItemFiles(const InstallItem& item, const InstallPlaces& places) {
 } // namespace
 
 int InstallFromList(const InstallPlaces& places, AfterInstall after) {
-    const std::wstring listPath = InstallListPath(places.tempFolder);
-    const auto list = ReadInstallList(listPath);
+    const auto list = ReadInstallList(InstallListPath(places.stagingFolder));
     // A list made for another copy of the program must not change this one.
     if (!list || !SameFolder(list->programFolder, places.programFolder)) {
         theApp.ShowMessage(kTextListUnreadable);
         return 0;
     }
-    for (const std::wstring& line : list->lines) {
-        if (const auto item = ParseInstallLine(line)) {
-            InstallItemFiles(*item, places);
+    std::vector<VerifiedItem> items;
+    const bool verified = VerifyAll(*list, places, items);
+    if (verified) {
+        for (const VerifiedItem& item : items) {
+            InstallItemFiles(item, places);
         }
     }
-    DeleteFileW(listPath.c_str());
+    // Only now, the new files safely in place (or the old ones kept), do the
+    // downloads go.
+    items.clear();
+    RemoveStagingFolder(places.stagingFolder);
     if (after == AfterInstall::StartProgram &&
         !Open(JoinPath(places.programFolder, kProgramFileName), places.programFolder)) {
         theApp.ShowMessage(kTextCannotRestart);
     }
-    return 1;
+    return verified ? 1 : 0;
 }
 
 } // namespace updrift

@@ -1,5 +1,6 @@
-// Installing what an update check downloaded: every file of the list is put
-// in place in the program folder or unpacked over it.
+// Installing what an update check downloaded: every file of the list is
+// checked against its signature once more and held, then put in place in the
+// program folder or unpacked over it.
 #pragma once
 
 #include <string>
@@ -14,15 +15,18 @@ inline constexpr wchar_t kTextCannotRestart[] =
     L"Unable to run the program after update. Please restart NimbrelControl.";
 
 struct InstallPlaces {
-    std::wstring tempFolder;    // holds the list and the downloads
+    std::wstring stagingFolder; // holds the list, the downloads and their signatures
     std::wstring programFolder; // where the files go; the list must name this folder
 };
 
 enum class AfterInstall { KeepRunning, StartProgram };
 
-// Installs the list's files and removes the list and the downloads. Returns
-// 1 when the list could be used, 0 when it was missing, unreadable or made
-// for another program folder (nothing changes then).
+// Installs the list's files and removes the staging folder. Returns 1 when
+// the list's files were installed; 0 when the list was missing, unreadable
+// or made for another program folder (nothing changes, and the user is
+// told), or when a download no longer matches its signature (nothing is
+// installed, the staging folder goes and the refusal is logged). Started to
+// restart the program, it does so in every case but the first.
 int InstallFromList(const InstallPlaces& places, AfterInstall after);
 
 } // namespace updrift

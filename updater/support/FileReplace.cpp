@@ -28,6 +28,43 @@ std::wstring SiblingName(const std::wstring& destination) {
     return FolderOf(destination) + L"~upd" + RandomName(10) + L".tmp";
 }
 
+bool IsSetAsideName(const std::wstring& name) {
+    constexpr size_t kPrefixLength = sizeof kSetAsidePrefix / sizeof(wchar_t) - 1;
+    return name.size() > kPrefixLength && name.compare(0, kPrefixLength, kSetAsidePrefix) == 0;
+}
+
+// Removes the set-aside copy now, or, while it is still in use, when the
+// system next starts (where the installation may ask for that); the next
+// update removes it either way.
+void RemoveSetAsideCopy(const std::wstring& path) {
+    if (!DeleteFileW(path.c_str())) {
+        MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    }
+}
+
+// A file in use that may still be renamed (a running program or a loaded
+// library: Updrift.dll while it installs its own successor) is moved aside
+// within its folder, and the new file takes its name.
+bool MoveAsideAndReplace(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 0; attempt < kSiblingAttempts; ++attempt) {
+        const std::wstring aside = FolderOf(to) + kSetAsidePrefix + RandomName(10) + L".tmp";
+        if (!MoveFileExW(to.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            if (GetLastError() == ERROR_ALREADY_EXISTS || GetLastError() == ERROR_FILE_EXISTS) {
+                continue;
+            }
+            return false;
+        }
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            RemoveSetAsideCopy(aside);
+            return true;
+        }
+        // The old file goes back under its name: a failure changes nothing.
+        MoveFileExW(aside.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH);
+        return false;
+    }
+    return false;
+}
+
 bool IsBusy(DWORD error) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
            error == ERROR_ACCESS_DENIED || error == ERROR_USER_MAPPED_FILE;
@@ -73,7 +110,13 @@ bool MoveOver(const std::wstring& from, const std::wstring& to) {
         if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }
-        if (attempt == kBusyRetries || !IsBusy(GetLastError()) || IsFolder(to)) {
+        if (!IsBusy(GetLastError()) || IsFolder(to)) {
+            return false;
+        }
+        if (MoveAsideAndReplace(from, to)) {
+            return true;
+        }
+        if (attempt == kBusyRetries) {
             return false;
         }
         Sleep(kBusyWaitMs);
@@ -100,6 +143,26 @@ bool PutCopyInPlace(const std::wstring& source, const std::wstring& destination)
         return false;
     }
     return false;
+}
+
+void RemoveSetAsideCopies(const std::wstring& folder) {
+    WIN32_FIND_DATAW found{};
+    UniqueFind find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &found));
+    if (!find) {
+        return;
+    }
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L".." || (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            continue; // a link never leads the walk out of the program folder
+        }
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            RemoveSetAsideCopies(JoinPath(folder, name));
+        } else if (IsSetAsideName(name)) {
+            // One still in use (by a process that has not ended yet) stays.
+            DeleteFileW(JoinPath(folder, name).c_str());
+        }
+    } while (FindNextFileW(find.Get(), &found));
 }
 
 } // namespace updrift

@@ -26,6 +26,16 @@ std::wstring FolderOf(const std::wstring& path) {
     return pos == std::wstring::npos ? std::wstring() : path.substr(0, pos + 1);
 }
 
+std::wstring LastComponent(const std::wstring& path) {
+    size_t end = path.size();
+    while (end > 0 && (path[end - 1] == L'\\' || path[end - 1] == L'/')) {
+        --end;
+    }
+    const size_t start = path.find_last_of(L"\\/", end == 0 ? 0 : end - 1);
+    return start == std::wstring::npos || end == 0 ? path.substr(0, end)
+                                                   : path.substr(start + 1, end - start - 1);
+}
+
 std::wstring FullPath(const std::wstring& path) {
     if (path.empty()) {
         return {};
@@ -111,12 +121,6 @@ HMODULE ThisModule() {
     GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
     return module;
-}
-
-std::wstring TempFolder() {
-    wchar_t buffer[MAX_PATH + 2] = {};
-    const DWORD n = GetTempPathW(MAX_PATH + 1, buffer);
-    return n == 0 || n > MAX_PATH + 1 ? std::wstring() : WithTrailingBackslash(std::wstring(buffer, n));
 }
 
 } // namespace updrift

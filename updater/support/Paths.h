@@ -13,6 +13,8 @@ std::wstring WithTrailingBackslash(std::wstring folder);
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 // Everything up to and including the last backslash ("" when there is none).
 std::wstring FolderOf(const std::wstring& path);
+// The last name of a path, trailing backslashes left out.
+std::wstring LastComponent(const std::wstring& path);
 // The full form of a path (GetFullPathNameW), or "" when it has none.
 std::wstring FullPath(const std::wstring& path);
 // Whether two folders name the same place, whatever their case and
@@ -31,7 +33,5 @@ bool IsBareFileName(const std::wstring& name);
 std::wstring ModuleFolder(HMODULE module);
 // The module that holds this code (the DLL when built as one).
 HMODULE ThisModule();
-// The user's temporary folder (GetTempPathW), with a trailing backslash.
-std::wstring TempFolder();
 
 } // namespace updrift

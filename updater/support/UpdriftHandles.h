@@ -4,11 +4,13 @@
 
 #include "core/Handles.h"
 
+#include <bcrypt.h>
 #include <wininet.h>
 
 namespace updrift {
 
 using scrub::UniqueFile;
+using scrub::UniqueFind;
 using scrub::UniqueHandle;
 using scrub::UniqueKernelHandle;
 using scrub::UniqueKey;
@@ -19,6 +21,27 @@ struct InternetTraits {
     static void Close(HINTERNET h) { InternetCloseHandle(h); }
 };
 
+struct CryptoProviderTraits {
+    using Handle = BCRYPT_ALG_HANDLE;
+    static BCRYPT_ALG_HANDLE Invalid() { return nullptr; }
+    static void Close(BCRYPT_ALG_HANDLE h) { BCryptCloseAlgorithmProvider(h, 0); }
+};
+
+struct CryptoKeyTraits {
+    using Handle = BCRYPT_KEY_HANDLE;
+    static BCRYPT_KEY_HANDLE Invalid() { return nullptr; }
+    static void Close(BCRYPT_KEY_HANDLE h) { BCryptDestroyKey(h); }
+};
+
+struct CryptoHashTraits {
+    using Handle = BCRYPT_HASH_HANDLE;
+    static BCRYPT_HASH_HANDLE Invalid() { return nullptr; }
+    static void Close(BCRYPT_HASH_HANDLE h) { BCryptDestroyHash(h); }
+};
+
 using UniqueInternet = UniqueHandle<InternetTraits>;
+using UniqueCryptoProvider = UniqueHandle<CryptoProviderTraits>;
+using UniqueCryptoKey = UniqueHandle<CryptoKeyTraits>;
+using UniqueCryptoHash = UniqueHandle<CryptoHashTraits>;
 
 } // namespace updrift

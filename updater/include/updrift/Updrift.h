@@ -1,16 +1,25 @@
 // Updrift: the updater's exported interface.
 //
 // AuCheckForUpdates reads the update page, asks the host about every offered
-// update, downloads the files of the accepted ones to the temporary folder
-// and installs them: in the calling thread, or, when an update needs the
-// program closed, in a separate "rundll32" process that waits for the
-// program to end, installs and starts "Nimbrel.exe" again, while the calling
-// process ends with exit code 0.
+// update, downloads the files of the accepted ones to a staging folder of
+// its own inside the program folder and installs them: in the calling
+// thread, or, when an update needs the program closed, in a separate
+// "rundll32" process that waits for the program to end, installs and starts
+// "Nimbrel.exe" again, while the calling process ends with exit code 0.
 //
 // The update page is line-based text: the number of entries, then per entry
 // a header "component<TAB>version<TAB>file lines<TAB>restart flag" followed
 // by its file lines "destination<TAB>join<TAB>size<TAB>address<TAB>archive
 // flag<TAB>run flag".
+//
+// The server signs the page and every file: beside each address, the same
+// address with ".sig" appended serves a detached ECDSA P-256 signature of
+// the exact bytes (SHA-256, 64 bytes r then s). Only a signature of one of
+// the vendor's keys built into the library, or of a key an administrator
+// added under HKEY_LOCAL_MACHINE\SOFTWARE\Nimbrel\UpdateKeys, counts. A
+// page or file whose signature is missing or wrong is refused as one that
+// could not be downloaded, and the refusal is logged in "LOGS\Updrift.log"
+// in the program folder.
 #pragma once
 
 #include <windows.h>
@@ -58,10 +67,15 @@ typedef int (*UpdriftStatusCallBack)(int code, const wchar_t* text);
 UPDRIFT_API void AuCheckForUpdates(const wchar_t* url, UpdriftDecideCallBack decide,
                                    UpdriftStatusCallBack status);
 
-// Installs what the last check downloaded (the list "updatetmp.tmp" in the
-// temporary folder) into the folder that holds this library, after the
-// program (its single-instance lock "Nimbrel") has ended, then starts
-// "Nimbrel.exe" from that folder. Shaped for "rundll32 Updrift.dll,
-// InstallUpdates"; the arguments are ignored. Returns 1 when the list could
-// be used, 0 otherwise.
+// Installs what the last check downloaded into the folder that holds this
+// library, after the program (its single-instance lock "Nimbrel") has
+// ended, then starts "Nimbrel.exe" from that folder. Shaped for "rundll32
+// Updrift.dll,InstallUpdates <staging folder>": the command line names the
+// check's staging folder in that folder, which holds the list
+// "updatetmp.tmp". Every download is checked against its signature again
+// right before it is put in place; one that no longer matches stops the
+// whole installation. This library, loaded while it runs, is replaced too:
+// the old copy is moved aside and removed at the next update (or the
+// system's next start). Returns 1 when the list's files were installed, 0
+// otherwise.
 UPDRIFT_API int CALLBACK InstallUpdates(HWND window, HINSTANCE instance, LPSTR commandLine, int show);

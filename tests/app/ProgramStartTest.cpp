@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <algorithm>
 #include <chrono>
 
@@ -157,6 +159,53 @@ TEST_F(ProgramStart, ClosingKeepsCountersThatHoldFigures) {
     ASSERT_TRUE(program.WaitForExit(10000));
     EXPECT_EQ(settings.Get(L"ttf"), L"12");
     EXPECT_EQ(settings.Get(L"showerrs"), L"7");
+}
+
+TEST_F(ProgramStart, ScansAndCleansAsANewUserDoes) {
+    // A temporary file where the Temp Folder item looks, and only that item on.
+    const std::wstring local = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
+    TestFolder temp = TestFolder::At(local.substr(0, local.rfind(L'\\')) + L"\\Temp");
+    const std::wstring trace = temp.File(L"~WRS0001.tmp", 5120);
+    settings.Set(L"Windows Temp Folder", L"1");
+    RunningProgram program(install.Program());
+    ASSERT_TRUE(RunningProgram::StartAndShow(program));
+    HWND main = program.MainWindow();
+
+    PostClick(GetDlgItem(FindChild(main, IDD_SCANDEFAULT), IDC_DASH_SCAN_NOW));
+    ASSERT_TRUE(WaitFor([&] { return VisiblePages(main) == std::vector<int>{IDD_OPTIONS}; }));
+    PostClick(GetDlgItem(FindChild(main, IDD_OPTIONS), IDC_OPT_START_SCAN));
+    HWND scanPage = FindChild(main, IDD_SCANPRG);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(GetDlgItem(scanPage, IDC_CLEAN)) != FALSE; }));
+    wchar_t count[64] = {};
+    GetDlgItemTextW(scanPage, IDC_FOUND_COUNT, count, 64);
+    EXPECT_STREQ(count, L"1 item(s) found");
+    EXPECT_EQ(settings.Get(L"fwnd"), L"1");
+    EXPECT_EQ(settings.Get(L"swnd"), L"5.00");
+    EXPECT_EQ(settings.Get(L"fint"), L"--");
+
+    PostClick(GetDlgItem(scanPage, IDC_CLEAN));
+    HWND done = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        for (HWND window : TopLevelWindows(program.Id(), L"Nimbrel")) {
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            if (std::wstring(className) == L"#32770") {
+                done = window;
+            }
+        }
+        return done != nullptr;
+    })) << "the word that the cleaning is over";
+    PostMessageW(done, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitFor([&] { return VisiblePages(main) == std::vector<int>{IDD_RESULTS}; }));
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_EQ(settings.Get(L"fiwnd"), L"1");
+    EXPECT_EQ(settings.Get(L"ttc"), L"1");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    for (const wchar_t* line : {L"Started Scaning", L"Windows Temp Folder", L"1 item(s) found",
+                                L"SCanning Completed", L"Cleaning started", L"ttc1"}) {
+        EXPECT_EQ(CountLines(line), 1u) << line;
+    }
 }
 
 TEST_F(ProgramStart, SecondStartBringsTheFirstWindowForwardAndEnds) {

@@ -17,6 +17,9 @@ int Scale(int units, int base, int divisor) {
 UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
     LOGFONTW font{};
     font.lfHeight = FontHeightForPoints(info.pointSize, dpi);
+    if (IsDialogFace(info.face)) {
+        font.lfHeight = FittedDialogFaceHeight(info.face, font.lfHeight, info.charset);
+    }
     font.lfWeight = info.weight;
     font.lfItalic = info.italic ? TRUE : FALSE;
     font.lfCharSet = info.charset;
@@ -35,18 +38,6 @@ std::vector<HWND> ChildrenInCreationOrder(HWND dialog) {
 
 } // namespace
 
-DialogBaseUnits MeasureDialogBaseUnits(HFONT font) {
-    CWindowDC screen(nullptr);
-    CSelectObject select(screen.Get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.Get(), &metrics);
-    // The average width of the letters, rounded, as the dialog manager takes it.
-    static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE extent{};
-    GetTextExtentPoint32W(screen.Get(), kLetters, 52, &extent);
-    return DialogBaseUnits{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
-}
-
 RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
     const int left = Scale(x, units.cx, 4);
     const int top = Scale(y, units.cy, 8);
@@ -62,7 +53,8 @@ UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE 
     DialogBaseUnits units;
     if (info->hasFont) {
         font = CreateTemplateFont(*info, dpi);
-        units = MeasureDialogBaseUnits(font.Get());
+        units = IsDialogFace(info->face) ? NominalDialogBaseUnits(FontHeightForPoints(info->pointSize, dpi))
+                                         : MeasureDialogBaseUnits(font.Get());
         SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     } else {
         const LONG system = GetDialogBaseUnits();

@@ -27,7 +27,8 @@ public:
     void Qword(HKEY root, const std::wstring& key, const std::wstring& name, unsigned long long value);
     void Binary(HKEY root, const std::wstring& key, const std::wstring& name, const std::string& bytes);
     // Any type with raw bytes (for strings stored without a terminator and the like).
-    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data, DWORD size);
+    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+             DWORD size);
 
     // Removes a key tree now (and forgets it).
     static void DeleteTree(HKEY root, const std::wstring& path);
@@ -45,6 +46,32 @@ private:
     std::vector<Created> keys_;
     std::vector<SetValue> values_;
 };
+
+// One value of an existing key set for the life of the object; what was
+// there before (or its absence) comes back afterwards. For settings of the
+// prefix itself that a child process started meanwhile should see.
+class ValueOverride {
+public:
+    ValueOverride(HKEY root, std::wstring key, std::wstring name, const std::wstring& text);
+    ValueOverride(HKEY root, std::wstring key, std::wstring name, DWORD value);
+    ~ValueOverride();
+    ValueOverride(const ValueOverride&) = delete;
+    ValueOverride& operator=(const ValueOverride&) = delete;
+
+private:
+    void Set(DWORD type, const void* data, DWORD size);
+
+    HKEY root_;
+    std::wstring key_;
+    std::wstring name_;
+    bool hadValue_ = false;
+    DWORD previousType_ = REG_NONE;
+    std::vector<BYTE> previous_;
+};
+
+// "MS Shell Dlg" stands for `face` in the processes started while the
+// object lives (Wine reads the font substitutes when a process starts).
+ValueOverride SubstituteDialogFace(const std::wstring& face);
 
 bool KeyExists(HKEY root, const std::wstring& path);
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name);

@@ -65,8 +65,18 @@ UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE));
     AdjustWindowRectEx(&frame, style, GetMenu(dialog) != nullptr, exStyle);
-    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT before{};
+    GetWindowRect(dialog, &before);
+    if ((style & DS_CENTER) && !(style & WS_CHILD)) {
+        // The system centred the window at the size it computed; keep that
+        // centre for the size given here.
+        SetWindowPos(dialog, nullptr, (before.left + before.right - width) / 2,
+                     (before.top + before.bottom - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     // Controls that share an identifier (the unnamed labels) are matched in
     // order, so each one reaches its own place.

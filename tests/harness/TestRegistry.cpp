@@ -24,7 +24,12 @@ TestRegistry::~TestRegistry() {
     for (auto it = values_.rbegin(); it != values_.rend(); ++it) {
         HKEY key;
         if (RegOpenKeyExW(it->root, it->key.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-            RegDeleteValueW(key, it->name.c_str());
+            if (it->existed) {
+                RegSetValueExW(key, it->name.c_str(), 0, it->type, it->data.data(),
+                               static_cast<DWORD>(it->data.size()));
+            } else {
+                RegDeleteValueW(key, it->name.c_str());
+            }
             RegCloseKey(key);
         }
     }
@@ -50,26 +55,33 @@ void TestRegistry::Key(HKEY root, const std::wstring& path) {
     keys_.push_back({root, topmost});
 }
 
-void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
-                       const void* data, DWORD size) {
+void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+                       DWORD size) {
     Key(root, key);
     HKEY opened;
-    CheckStatus(RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE, &opened), "RegOpenKeyEx");
+    CheckStatus(RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &opened),
+                "RegOpenKeyEx");
+    SetValue before{root, key, name, false, REG_NONE, {}};
+    DWORD previousSize = 0;
+    if (RegQueryValueExW(opened, name.c_str(), nullptr, &before.type, nullptr, &previousSize) ==
+        ERROR_SUCCESS) {
+        before.data.resize(previousSize);
+        before.existed = RegQueryValueExW(opened, name.c_str(), nullptr, &before.type, before.data.data(),
+                                          &previousSize) == ERROR_SUCCESS;
+    }
     const LONG status = RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(opened);
     CheckStatus(status, "RegSetValueEx");
-    values_.push_back({root, key, name});
+    values_.push_back(std::move(before));
 }
 
-void TestRegistry::String(HKEY root, const std::wstring& key, const std::wstring& name,
-                          const std::wstring& text) {
+void TestRegistry::String(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
     Raw(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void TestRegistry::ExpandString(HKEY root, const std::wstring& key, const std::wstring& name,
                                 const std::wstring& text) {
-    Raw(root, key, name, REG_EXPAND_SZ, text.c_str(),
-        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    Raw(root, key, name, REG_EXPAND_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void TestRegistry::MultiString(HKEY root, const std::wstring& key, const std::wstring& name,
@@ -84,56 +96,17 @@ void TestRegistry::Dword(HKEY root, const std::wstring& key, const std::wstring&
     Raw(root, key, name, REG_DWORD, &value, sizeof value);
 }
 
-void TestRegistry::Qword(HKEY root, const std::wstring& key, const std::wstring& name,
-                         unsigned long long value) {
+void TestRegistry::Qword(HKEY root, const std::wstring& key, const std::wstring& name, unsigned long long value) {
     Raw(root, key, name, REG_QWORD, &value, sizeof value);
 }
 
-void TestRegistry::Binary(HKEY root, const std::wstring& key, const std::wstring& name,
-                          const std::string& bytes) {
+void TestRegistry::Binary(HKEY root, const std::wstring& key, const std::wstring& name, const std::string& bytes) {
     Raw(root, key, name, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
 void TestRegistry::DeleteTree(HKEY root, const std::wstring& path) {
     RegDeleteTreeW(root, path.c_str());
     RegDeleteKeyW(root, path.c_str());
-}
-
-ValueOverride::ValueOverride(HKEY root, std::wstring key, std::wstring name, const std::wstring& text)
-    : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    Set(REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-}
-
-ValueOverride::ValueOverride(HKEY root, std::wstring key, std::wstring name, DWORD value)
-    : root_(root), key_(std::move(key)), name_(std::move(name)) {
-    Set(REG_DWORD, &value, sizeof value);
-}
-
-void ValueOverride::Set(DWORD type, const void* data, DWORD size) {
-    DWORD previousSize = 0;
-    if (RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &previousType_, nullptr,
-                     &previousSize) == ERROR_SUCCESS) {
-        previous_.resize(previousSize);
-        hadValue_ = RegGetValueW(root_, key_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
-                                 &previousType_, previous_.data(), &previousSize) == ERROR_SUCCESS;
-        previous_.resize(previousSize);
-    }
-    CheckStatus(RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), type, data, size), "RegSetKeyValue");
-}
-
-ValueOverride::~ValueOverride() {
-    if (hadValue_) {
-        RegSetKeyValueW(root_, key_.c_str(), name_.c_str(), previousType_, previous_.data(),
-                        static_cast<DWORD>(previous_.size()));
-    } else {
-        RegDeleteKeyValueW(root_, key_.c_str(), name_.c_str());
-    }
-}
-
-ValueOverride SubstituteDialogFace(const std::wstring& face) {
-    return ValueOverride(HKEY_LOCAL_MACHINE,
-                         L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", L"MS Shell Dlg",
-                         face);
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
@@ -146,15 +119,15 @@ bool KeyExists(HKEY root, const std::wstring& path) {
 }
 
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name) {
-    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
-                        nullptr) == ERROR_SUCCESS;
+    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr, nullptr) ==
+           ERROR_SUCCESS;
 }
 
 std::wstring ReadString(HKEY root, const std::wstring& key, const std::wstring& name) {
     wchar_t buffer[4096] = {};
     DWORD size = sizeof buffer - sizeof(wchar_t);
-    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                     nullptr, buffer, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                     buffer, &size) != ERROR_SUCCESS) {
         return {};
     }
     return buffer;
@@ -163,8 +136,7 @@ std::wstring ReadString(HKEY root, const std::wstring& key, const std::wstring& 
 DWORD ReadDword(HKEY root, const std::wstring& key, const std::wstring& name, DWORD fallback) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
         return fallback;
     }
     return value;
@@ -179,8 +151,7 @@ std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& key) {
     for (DWORD index = 0;; ++index) {
         wchar_t name[16384];
         DWORD length = 16384;
-        if (RegEnumValueW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS) {
+        if (RegEnumValueW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
             break;
         }
         names.emplace_back(name, length);
@@ -194,16 +165,16 @@ std::wstring SecurityText(HKEY root, const std::wstring& key) {
     if (RegOpenKeyExW(root, key.c_str(), 0, READ_CONTROL, &opened) != ERROR_SUCCESS) {
         return L"<cannot open>";
     }
-    const SECURITY_INFORMATION what =
-        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    const SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
+                                      DACL_SECURITY_INFORMATION;
     DWORD size = 0;
     RegGetKeySecurity(opened, what, nullptr, &size);
     std::vector<BYTE> descriptor(size ? size : 1);
     std::wstring text = L"<unreadable>";
     if (RegGetKeySecurity(opened, what, descriptor.data(), &size) == ERROR_SUCCESS) {
         LPWSTR sddl = nullptr;
-        if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, what,
-                                                                 &sddl, nullptr)) {
+        if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, what, &sddl,
+                                                                 nullptr)) {
             text = sddl;
             LocalFree(sddl);
         }

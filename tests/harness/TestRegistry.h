@@ -18,7 +18,7 @@ public:
 
     // Creates the key (and its missing parents); the topmost key it created
     // is removed afterwards. An existing key is left in place, but the values
-    // set through this object are removed.
+    // set through this object are removed, or put back as they were.
     void Key(HKEY root, const std::wstring& path);
     void String(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
     void ExpandString(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
@@ -27,8 +27,7 @@ public:
     void Qword(HKEY root, const std::wstring& key, const std::wstring& name, unsigned long long value);
     void Binary(HKEY root, const std::wstring& key, const std::wstring& name, const std::string& bytes);
     // Any type with raw bytes (for strings stored without a terminator and the like).
-    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
-             DWORD size);
+    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data, DWORD size);
 
     // Removes a key tree now (and forgets it).
     static void DeleteTree(HKEY root, const std::wstring& path);
@@ -42,36 +41,18 @@ private:
         HKEY root;
         std::wstring key;
         std::wstring name;
+        bool existed;
+        DWORD type;
+        std::vector<BYTE> data; // what it held before
     };
     std::vector<Created> keys_;
     std::vector<SetValue> values_;
 };
 
-// One value of an existing key set for the life of the object; what was
-// there before (or its absence) comes back afterwards. For settings of the
-// prefix itself that a child process started meanwhile should see.
-class ValueOverride {
-public:
-    ValueOverride(HKEY root, std::wstring key, std::wstring name, const std::wstring& text);
-    ValueOverride(HKEY root, std::wstring key, std::wstring name, DWORD value);
-    ~ValueOverride();
-    ValueOverride(const ValueOverride&) = delete;
-    ValueOverride& operator=(const ValueOverride&) = delete;
-
-private:
-    void Set(DWORD type, const void* data, DWORD size);
-
-    HKEY root_;
-    std::wstring key_;
-    std::wstring name_;
-    bool hadValue_ = false;
-    DWORD previousType_ = REG_NONE;
-    std::vector<BYTE> previous_;
-};
-
-// "MS Shell Dlg" stands for `face` in the processes started while the
-// object lives (Wine reads the font substitutes when a process starts).
-ValueOverride SubstituteDialogFace(const std::wstring& face);
+// Wine reads it when a process starts: a value named "MS Shell Dlg" there
+// puts another face behind the dialog font of the processes started after.
+inline constexpr wchar_t kFontSubstitutesKey[] =
+    L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 
 bool KeyExists(HKEY root, const std::wstring& path);
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name);

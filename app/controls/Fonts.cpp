@@ -15,10 +15,10 @@ constexpr DialogBaseUnits kNominalUnits{6, 13};
 // layout then rather lets it run a little wider.
 constexpr int kSmallestFittedHeight = kNominalHeight * 3 / 4;
 
-UniqueFont CreateFontOfHeight(const std::wstring& face, int height, int weight, BYTE charset) {
+UniqueFont CreateRegularFont(const std::wstring& face, int height, BYTE charset) {
     LOGFONTW font{};
     font.lfHeight = height;
-    font.lfWeight = weight;
+    font.lfWeight = FW_NORMAL;
     font.lfCharSet = charset;
     wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     return UniqueFont(CreateFontIndirectW(&font));
@@ -61,7 +61,7 @@ int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset) {
     // fits keeps its size.
     int fitting = kNominalHeight;
     for (; fitting > kSmallestFittedHeight; --fitting) {
-        const UniqueFont font = CreateFontOfHeight(face, -fitting, FW_NORMAL, charset);
+        const UniqueFont font = CreateRegularFont(face, -fitting, charset);
         const DialogBaseUnits units = MeasureDialogBaseUnits(font.Get());
         if (units.cx <= kNominalUnits.cx && units.cy <= kNominalUnits.cy) {
             break;

@@ -13,10 +13,10 @@ packages=(
   mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils imagemagick
   googletest fp-utils
-  # Wine's own Tahoma (the face behind "MS Shell Dlg") and a face with
-  # Arial's metrics: without them every dialog font falls back to a wider
-  # one, and the program's pixel-sized pages no longer hold their text.
-  fonts-wine fonts-liberation2
+  # Wine's own Tahoma (the face behind "MS Shell Dlg", which the tests'
+  # pixel figures are measured with), a face with Arial's metrics, and
+  # DejaVu Sans, the wider face the layout tests put behind the dialog font.
+  fonts-wine fonts-liberation2 fonts-dejavu-core
 )
 
 sudo_cmd=()

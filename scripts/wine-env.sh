@@ -47,6 +47,12 @@ wine_fresh_prefix() {
   done
   # Wine finds its own fonts only in the prefix's Fonts folder: with them,
   # dialogs measure as they do on Windows (MS Shell Dlg 8 pt: 6 x 13 units).
+  # Without Tahoma "MS Shell Dlg" resolves to a host face: Liberation Sans
+  # (6 x 12) when installed. Wine reads the font substitutes (HKLM\Software\
+  # Microsoft\Windows NT\CurrentVersion\FontSubstitutes) when a process
+  # starts, so a test can put another face behind "MS Shell Dlg" for a child
+  # process. HKCU\Software\Wine\Fonts\Replacements did not replace the
+  # installed Tahoma.
   local fonts=/usr/share/wine/fonts
   if [ -d "$fonts" ]; then
     cp -f "$fonts"/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true

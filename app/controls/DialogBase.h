@@ -36,7 +36,8 @@ public:
     HINSTANCE Module() const { return module_; }
 
     // Gives the dialog and its controls the pixel layout they have at 96
-    // DPI, whatever the screen's setting (call from OnInitDialog).
+    // DPI, whatever the screen's setting and whatever face the system gives
+    // the dialog font (call from OnInitDialog).
     void LayoutAtFixedDpi();
 
     static CDialogBase* FromHandle(HWND window);

@@ -17,6 +17,9 @@ int Scale(int units, int base, int divisor) {
 UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
     LOGFONTW font{};
     font.lfHeight = FontHeightForPoints(info.pointSize, dpi);
+    if (IsDialogFace(info.face)) {
+        font.lfHeight = FittedDialogFaceHeight(info.face, font.lfHeight, info.charset);
+    }
     font.lfWeight = info.weight;
     font.lfItalic = info.italic ? TRUE : FALSE;
     font.lfCharSet = info.charset;
@@ -35,18 +38,6 @@ std::vector<HWND> ChildrenInCreationOrder(HWND dialog) {
 
 } // namespace
 
-DialogBaseUnits MeasureDialogBaseUnits(HFONT font) {
-    CWindowDC screen(nullptr);
-    CSelectObject select(screen.Get(), font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen.Get(), &metrics);
-    // The average width of the letters, rounded, as the dialog manager takes it.
-    static const wchar_t kLetters[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE extent{};
-    GetTextExtentPoint32W(screen.Get(), kLetters, 52, &extent);
-    return DialogBaseUnits{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
-}
-
 RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
     const int left = Scale(x, units.cx, 4);
     const int top = Scale(y, units.cy, 8);
@@ -62,7 +53,8 @@ UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE 
     DialogBaseUnits units;
     if (info->hasFont) {
         font = CreateTemplateFont(*info, dpi);
-        units = MeasureDialogBaseUnits(font.Get());
+        units = IsDialogFace(info->face) ? NominalDialogBaseUnits(FontHeightForPoints(info->pointSize, dpi))
+                                         : MeasureDialogBaseUnits(font.Get());
         SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     } else {
         const LONG system = GetDialogBaseUnits();
@@ -73,8 +65,18 @@ UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE 
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE));
     AdjustWindowRectEx(&frame, style, GetMenu(dialog) != nullptr, exStyle);
-    SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT before{};
+    GetWindowRect(dialog, &before);
+    if ((style & DS_CENTER) && !(style & WS_CHILD)) {
+        // The system centred the window at the size it computed; keep that
+        // centre for the size given here.
+        SetWindowPos(dialog, nullptr, (before.left + before.right - width) / 2,
+                     (before.top + before.bottom - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(dialog, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     // Controls that share an identifier (the unnamed labels) are matched in
     // order, so each one reaches its own place.

@@ -8,12 +8,14 @@ namespace nimbrel {
 
 void CLabel::OnAttached() {
     // Start from the font the dialog gave the control, so that a label whose
-    // size alone changes keeps the template's face.
+    // size alone changes keeps the template's face. Its height is kept as it
+    // is until a size is set: the dialog has already fitted it to the layout.
     if (HFONT current = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0))) {
         LOGFONTW logical{};
         if (GetObjectW(current, sizeof logical, &logical)) {
             font_.face = logical.lfFaceName;
             font_.points = logical.lfHeight < 0 ? -logical.lfHeight * 72.0 / 96.0 : font_.points;
+            font_.pixelHeight = logical.lfHeight;
             font_.weight = logical.lfWeight ? logical.lfWeight : FW_NORMAL;
             font_.italic = logical.lfItalic != 0;
             font_.underline = logical.lfUnderline != 0;
@@ -46,6 +48,7 @@ void CLabel::SetFontName(const std::wstring& face, BYTE charset) {
 
 void CLabel::SetFontSize(double points) {
     font_.points = points;
+    font_.pixelHeight = 0;
     FontChanged();
 }
 

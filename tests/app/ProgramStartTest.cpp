@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 using namespace app_tests;
 using namespace testing_support;
@@ -88,6 +89,51 @@ TEST_F(ProgramStart, SplashComesFirstThenTheDashboardWithTheScanButtonFocused) {
               (std::vector<std::wstring>{L"NMB is ready to start 2.3.2.1", L"Main Dlg Init",
                                          L"Left frame Init", L"Scan Progress", L"Scaning init", L"Results",
                                          L"Loading results", L"Left frame Scan"}));
+}
+
+// The pages lie at fixed pixels and the images are drawn for them: whatever
+// face stands behind the dialog font (a prefix without Wine's Tahoma
+// resolves a shorter one), the window keeps its size, centred, and holds
+// every page whole, down to the Options page's last row.
+TEST_F(ProgramStart, TheWindowHoldsEveryPageWhateverFaceTheDialogFontResolvesTo) {
+    const std::pair<const wchar_t*, const wchar_t*> faces[] = {
+        {L"DejaVu Sans", L"program-page-options-wider-face"},
+        {L"Liberation Sans", L"program-page-options-shorter-face"}};
+    for (const auto& [face, screenshot] : faces) {
+        SCOPED_TRACE(testing::Message() << face);
+        TestRegistry substitute;
+        substitute.String(HKEY_LOCAL_MACHINE, kFontSubstitutesKey, L"MS Shell Dlg", face);
+        RunningProgram program(install.Program());
+        ASSERT_TRUE(RunningProgram::StartAndShow(program));
+        HWND main = program.MainWindow();
+        Press(main, IDC_OPTIONS_BUTTON);
+        SaveSettledScreenshot(screenshot);
+        RECT client{};
+        RECT frame{};
+        GetClientRect(main, &client);
+        GetWindowRect(main, &frame);
+        EXPECT_EQ(client.right, 884);
+        EXPECT_EQ(client.bottom, 579);
+        EXPECT_LE(std::abs(frame.top + frame.bottom - GetSystemMetrics(SM_CYSCREEN)), 2); // centred
+
+        HWND options = GetDlgItem(main, IDD_OPTIONS);
+        std::vector<HWND> whole{GetDlgItem(options, IDC_OPT_WHEN_ERASING),
+                                GetDlgItem(options, IDC_OPT_START_SCAN),
+                                GetParent(NavButton(main, IDC_SCAN_BUTTON))};
+        EXPECT_TRUE(IsWindowVisible(whole[0]) && IsWindowVisible(whole[1]));
+        for (int id :
+             {IDD_SCANPRG, IDD_SCANDEFAULT, IDD_OPTIONS, IDD_ADVANCEDSHRED, IDD_STATISTICS, IDD_RESULTS}) {
+            whole.push_back(GetDlgItem(main, id));
+        }
+        for (HWND window : whole) {
+            RECT place{};
+            RECT inside{};
+            GetWindowRect(window, &place);
+            MapWindowPoints(nullptr, main, reinterpret_cast<POINT*>(&place), 2);
+            EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place))
+                << "window " << GetDlgCtrlID(window);
+        }
+    }
 }
 
 TEST_F(ProgramStart, FirstRunSelectsTheFactoryDefaultsAndNavigationShowsOnePageAtATime) {

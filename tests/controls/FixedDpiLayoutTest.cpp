@@ -1,5 +1,6 @@
 // The fixed-DPI layout: at 96 DPI it agrees with the system's own dialog
-// layout, and at 120 DPI it keeps the 96-DPI pixels.
+// layout, and on a 120-DPI screen or with another face behind the dialog
+// font it keeps the same pixels, with text that still fits them.
 #include "DialogBase.h"
 #include "FixedDpiLayout.h"
 
@@ -7,10 +8,10 @@
 #include "TestDialogIds.h"
 #include "TestFiles.h"
 #include "TestProcess.h"
+#include "TestRegistry.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 using namespace controls_tests;
@@ -44,8 +45,9 @@ int ScreenDpi() {
 
 struct Measurement {
     int dpi = 0;
-    std::string native; // as the system laid the template out
-    std::string fixed;  // after the fixed-DPI layout
+    std::string native;            // as the system laid the template out
+    std::string fixed;             // after the fixed-DPI layout
+    nimbrel::DialogBaseUnits text; // of the font the layout gave the controls
 };
 
 // Lays the page out and, when `screenshot` is named, shows it for a picture.
@@ -57,6 +59,9 @@ Measurement Measure(const wchar_t* screenshot = nullptr) {
         m.native = Places(page.Hwnd());
         page.LayoutAtFixedDpi();
         m.fixed = Places(page.Hwnd());
+        HWND label = GetWindow(page.Hwnd(), GW_CHILD);
+        m.text =
+            nimbrel::MeasureDialogBaseUnits(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
         if (screenshot) {
             SetWindowPos(page.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
             UpdateWindow(page.Hwnd());
@@ -67,36 +72,8 @@ Measurement Measure(const wchar_t* screenshot = nullptr) {
     return m;
 }
 
-// Sets Wine's screen DPI for processes started from now on, and puts the
-// previous setting back.
-class ScreenDpiSetting {
-public:
-    explicit ScreenDpiSetting(DWORD dpi) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr);
-        DWORD size = sizeof previous_;
-        hadPrevious_ = RegQueryValueExW(key_, L"LogPixels", nullptr, &type_,
-                                        reinterpret_cast<BYTE*>(&previous_), &size) == ERROR_SUCCESS;
-        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
-    }
-    ~ScreenDpiSetting() {
-        if (hadPrevious_) {
-            RegSetValueExW(key_, L"LogPixels", 0, type_, reinterpret_cast<const BYTE*>(&previous_),
-                           sizeof previous_);
-        } else {
-            RegDeleteValueW(key_, L"LogPixels");
-        }
-        RegCloseKey(key_);
-    }
-
-private:
-    HKEY key_ = nullptr;
-    DWORD type_ = REG_DWORD;
-    DWORD previous_ = 0;
-    bool hadPrevious_ = false;
-};
-
-const wchar_t kReportVariable[] = L"NIMBREL_DPI_REPORT";
+const wchar_t kReportVariable[] = L"NIMBREL_LAYOUT_REPORT";
+const wchar_t kScreenshotVariable[] = L"NIMBREL_LAYOUT_SCREENSHOT";
 
 } // namespace
 
@@ -107,43 +84,68 @@ TEST(FixedDpiLayout, At96DpiItMatchesTheSystemsOwnLayout) {
     EXPECT_EQ(here.native, here.fixed);
 }
 
-TEST(FixedDpiLayout, ADialogLaidOutAt120DpiHasItsPixelSizeAt96Dpi) {
+TEST(FixedDpiLayout, ADialogKeepsItsPixelsOnAnyScreenAndWithAnyDialogFace) {
     const Measurement here = Measure(L"controls-layout-96dpi");
     ASSERT_EQ(96, here.dpi);
 
-    TestFolder scratch;
-    const std::wstring report = scratch.Path(L"dpi-report.txt");
-    Measurement there;
-    {
-        ScreenDpiSetting dpi120(120);
-        SetEnvironmentVariableW(kReportVariable, report.c_str());
-        wchar_t self[MAX_PATH] = {};
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        const ProcessResult child = RunProcess(
-            L"\"" + std::wstring(self) +
-                L"\" --gtest_also_run_disabled_tests --gtest_filter=DpiChild.DISABLED_ReportLayout",
-            60000);
-        SetEnvironmentVariableW(kReportVariable, nullptr);
-        ASSERT_TRUE(child.finished);
-        ASSERT_EQ(0u, child.exitCode);
-    }
-    const std::string text = ReadAll(report);
-    std::istringstream lines(text);
-    std::string dpiLine;
-    std::getline(lines, dpiLine);
-    there.dpi = std::stoi(dpiLine);
-    std::getline(lines, there.native);
-    std::getline(lines, there.fixed);
+    const struct {
+        DWORD dpi;
+        const wchar_t* face; // behind "MS Shell Dlg"; null: Wine's Tahoma
+        const wchar_t* screenshot;
+    } surroundings[] = {
+        {120, nullptr, L"controls-layout-120dpi"},
+        // Wider letters, which must be drawn smaller to fit.
+        {96, L"DejaVu Sans", L"controls-layout-wider-face"},
+        // What a prefix without Wine's Tahoma resolves: shorter lines, which
+        // made every window shorter than the pages it places in pixels.
+        {96, L"Liberation Sans", L"controls-layout-shorter-face"},
+    };
+    for (const auto& surrounding : surroundings) {
+        SCOPED_TRACE(testing::Message() << surrounding.screenshot);
+        TestFolder scratch;
+        const std::wstring report = scratch.Path(L"layout-report.txt");
+        {
+            TestRegistry setting;
+            if (surrounding.face) {
+                setting.String(HKEY_LOCAL_MACHINE, kFontSubstitutesKey, L"MS Shell Dlg", surrounding.face);
+            } else {
+                setting.Dword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", surrounding.dpi);
+            }
+            SetEnvironmentVariableW(kReportVariable, report.c_str());
+            SetEnvironmentVariableW(kScreenshotVariable, surrounding.screenshot);
+            wchar_t self[MAX_PATH] = {};
+            GetModuleFileNameW(nullptr, self, MAX_PATH);
+            const ProcessResult child = RunProcess(
+                L"\"" + std::wstring(self) +
+                    L"\" --gtest_also_run_disabled_tests --gtest_filter=LayoutChild.DISABLED_ReportLayout",
+                60000);
+            SetEnvironmentVariableW(kReportVariable, nullptr);
+            SetEnvironmentVariableW(kScreenshotVariable, nullptr);
+            ASSERT_TRUE(child.finished);
+            ASSERT_EQ(0u, child.exitCode);
+        }
+        std::istringstream lines(ReadAll(report));
+        Measurement there;
+        lines >> there.dpi >> there.text.cx >> there.text.cy >> std::ws;
+        std::getline(lines, there.native);
+        std::getline(lines, there.fixed);
 
-    ASSERT_EQ(120, there.dpi) << "the DPI setting did not reach the child";
-    EXPECT_NE(here.native, there.native) << "the system's own layout grows at 120 DPI";
-    EXPECT_EQ(here.fixed, there.fixed) << "the fixed layout keeps every pixel";
+        EXPECT_EQ(static_cast<int>(surrounding.dpi), there.dpi);
+        EXPECT_NE(here.native, there.native) << "the system's own layout changes";
+        EXPECT_EQ(here.fixed, there.fixed) << "the fixed layout keeps every pixel";
+        EXPECT_TRUE(there.text.cx <= 6 && there.text.cy <= 13)
+            << "the text holds to 6 x 13 units: " << there.text.cx << " x " << there.text.cy;
+    }
 }
 
-// Run by the test above in a process of its own, after the DPI changed.
-TEST(DpiChild, DISABLED_ReportLayout) {
+// Run by the test above in a process of its own, after the setting changed.
+TEST(LayoutChild, DISABLED_ReportLayout) {
     wchar_t report[MAX_PATH] = {};
+    wchar_t screenshot[MAX_PATH] = {};
     ASSERT_TRUE(GetEnvironmentVariableW(kReportVariable, report, MAX_PATH));
-    const Measurement m = Measure(L"controls-layout-120dpi");
-    MakeFileWithContent(report, std::to_string(m.dpi) + "\n" + m.native + "\n" + m.fixed + "\n");
+    GetEnvironmentVariableW(kScreenshotVariable, screenshot, MAX_PATH);
+    const Measurement m = Measure(screenshot);
+    std::ostringstream text;
+    text << m.dpi << " " << m.text.cx << " " << m.text.cy << "\n" << m.native << "\n" << m.fixed << "\n";
+    MakeFileWithContent(report, text.str());
 }

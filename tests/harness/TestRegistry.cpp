@@ -24,7 +24,12 @@ TestRegistry::~TestRegistry() {
     for (auto it = values_.rbegin(); it != values_.rend(); ++it) {
         HKEY key;
         if (RegOpenKeyExW(it->root, it->key.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-            RegDeleteValueW(key, it->name.c_str());
+            if (it->existed) {
+                RegSetValueExW(key, it->name.c_str(), 0, it->type, it->data.data(),
+                               static_cast<DWORD>(it->data.size()));
+            } else {
+                RegDeleteValueW(key, it->name.c_str());
+            }
             RegCloseKey(key);
         }
     }
@@ -54,11 +59,20 @@ void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& n
                        DWORD size) {
     Key(root, key);
     HKEY opened;
-    CheckStatus(RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE, &opened), "RegOpenKeyEx");
+    CheckStatus(RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &opened),
+                "RegOpenKeyEx");
+    SetValue before{root, key, name, false, REG_NONE, {}};
+    DWORD previousSize = 0;
+    if (RegQueryValueExW(opened, name.c_str(), nullptr, &before.type, nullptr, &previousSize) ==
+        ERROR_SUCCESS) {
+        before.data.resize(previousSize);
+        before.existed = RegQueryValueExW(opened, name.c_str(), nullptr, &before.type, before.data.data(),
+                                          &previousSize) == ERROR_SUCCESS;
+    }
     const LONG status = RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(opened);
     CheckStatus(status, "RegSetValueEx");
-    values_.push_back({root, key, name});
+    values_.push_back(std::move(before));
 }
 
 void TestRegistry::String(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {

@@ -18,7 +18,7 @@ public:
 
     // Creates the key (and its missing parents); the topmost key it created
     // is removed afterwards. An existing key is left in place, but the values
-    // set through this object are removed.
+    // set through this object are removed, or put back as they were.
     void Key(HKEY root, const std::wstring& path);
     void String(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
     void ExpandString(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
@@ -41,10 +41,18 @@ private:
         HKEY root;
         std::wstring key;
         std::wstring name;
+        bool existed;
+        DWORD type;
+        std::vector<BYTE> data; // what it held before
     };
     std::vector<Created> keys_;
     std::vector<SetValue> values_;
 };
+
+// Wine reads it when a process starts: a value named "MS Shell Dlg" there
+// puts another face behind the dialog font of the processes started after.
+inline constexpr wchar_t kFontSubstitutesKey[] =
+    L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
 
 bool KeyExists(HKEY root, const std::wstring& path);
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name);

@@ -46,7 +46,7 @@ BOOL CScanPrgDlg::OnInitDialog() {
     const auto style = GetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE);
     SetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE, style | TVS_CHECKBOXES);
     SetUpLayout();
-    RegisterWithEngine();
+    run_.RegisterWithEngine();
     return FALSE;
 }
 
@@ -228,7 +228,7 @@ bool CScanPrgDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
 }
 
 void CScanPrgDlg::OnCheckChange(HTREEITEM node) {
-    if (!node || scanRunning_) {
+    if (!node || run_.IsRunning() || cleaning_) {
         return;
     }
     // Marks spread through thousands of found items: the tree paints once,
@@ -292,7 +292,6 @@ bool CScanPrgDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result
                 ImageList_Destroy(states);
             }
         }
-        UnregisterFromEngine();
         return false;
     default:
         return false;

@@ -12,6 +12,7 @@
 #include "Label.h"
 #include "ReportFigures.h"
 #include "ScanFigures.h"
+#include "ScanRun.h"
 #include "TreeCtrl.h"
 #include "WorkflowHost.h"
 
@@ -21,11 +22,10 @@
 
 namespace nimbrel {
 
-class CScanPrgDlg : public CDialogBase {
+class CScanPrgDlg : public CDialogBase, private IScanObserver {
 public:
     // `product` names the settings key (selection, figures, preferences).
     CScanPrgDlg(IWorkflowHost& host, ScanSession& session, std::wstring product);
-    ~CScanPrgDlg() override;
 
     // Private messages of the page.
     static constexpr UINT kFoundItemMessage = 1554;      // wParam 1, lParam the found-item text
@@ -35,12 +35,12 @@ public:
     // A scan of the stored selection, from "Scan Now" or the Options page's
     // "Start Scan". Returns when the run has ended.
     void RunScan();
-    bool IsScanRunning() const { return scanRunning_; }
+    bool IsScanRunning() const { return run_.IsRunning(); }
 
     // The results of the last run, one record per category in category
     // order once a run has ended.
     const std::vector<CResultslist>& CategoryResults() const { return categoryResults_; }
-    unsigned long long FoundCount() const { return foundCount_; }
+    unsigned long long FoundCount() const { return run_.FoundCount(); }
     CTreeCtrl& FoundTree() { return tree_; }
 
 protected:
@@ -55,8 +55,6 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
-    friend struct ScanCallbacks;
-
     // Set-up and views (ScanPrgDlg.cpp).
     void SetUpLabels();
     void SetUpLayout();
@@ -70,24 +68,27 @@ private:
     void OnCheckChange(HTREEITEM node);
     void OnSelectionChanged();
 
-    // The scan run (ScanRun.cpp).
-    void RegisterWithEngine();
-    void UnregisterFromEngine();
-    void ScanCategory(ItemCategory category);
-    void OpenGroup(const ScanGroup& group);
-    void ScanItem(const SelectionItem& item);
+    // The scan run as the page shows it (ScanPrgDlgScan.cpp).
+    void CategoryStarted(ItemCategory category) override;
+    void GroupStarted(const ScanGroup& group) override;
+    void GroupEnded(const ScanGroup& group) override;
+    void ItemStarted(const SelectionItem& item) override;
+    void FoundItem(const std::wstring& text, unsigned long long count) override;
+    void ItemEnded(const SelectionItem& item) override;
+    void CategoryEnded(ItemCategory category, const CResultslist& record) override;
+    void ProcessMessages() override;
+    void PumpMessages();
     void CloseNode(HTREEITEM node);
-    void EndScan(bool minimised);
-    void ShowCompleted();
-    void ShowNothingFound();
-    void ShowStopped();
-    void OnFoundItem(const wchar_t* text, size_t length);
     void ShowFoundItem(const wchar_t* text);
     void ShowFoundProgress();
     void StopScan();
-    void PumpMessages();
+    void EndScan(bool minimised);
+    void ExpandCategories();
+    void ShowCompleted();
+    void ShowNothingFound();
+    void ShowStopped();
 
-    // The cleaning run (CleaningRun.cpp).
+    // The Clean button (ScanPrgDlgClean.cpp).
     void OnClean();
     void CleanChosenItems();
     void LeaveForDashboard();
@@ -106,10 +107,8 @@ private:
     UniqueBrush background_;
 
     // The run.
-    bool scanRunning_ = false;
-    std::array<bool, kCategoryCount> groupSelected_{};
-    double totalFoundSize_ = 0;
-    unsigned long long foundCount_ = 0;
+    CScanRun run_{product_, *this};
+    bool cleaning_ = false;
     HTREEITEM currentItemNode_ = nullptr;
     HTREEITEM currentGroupNode_ = nullptr;
     HTREEITEM currentCategoryNode_ = nullptr;

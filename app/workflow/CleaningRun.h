@@ -1,0 +1,28 @@
+// One cleaning run, without any window: the chosen found items of each
+// category go to the engine, each trace once; each category's record learns
+// how many were removed and how many kilobytes came free, and the figures
+// are written for the results report.
+#pragma once
+
+#include "FoundTreeRules.h"
+#include "ScanFigures.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace nimbrel {
+
+struct CleaningOutcome {
+    bool anyHandedOver = false; // nothing is written when nothing was chosen
+    CleaningTotals totals;
+    std::vector<std::wstring> stayed; // chosen traces the engine could not remove
+};
+
+// `records` are the scan's, one per category in category order; a category
+// without a choice keeps its record. `between` runs after every item (the
+// window's messages).
+CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<CategoryChoice>& choices,
+                                 std::vector<CResultslist>& records, const std::function<void()>& between);
+
+} // namespace nimbrel

@@ -38,6 +38,31 @@ std::wstring TempFolder() {
     return ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp";
 }
 
+// The lines only one of two listings has, marked "-" (before) and "+" (after).
+std::vector<std::wstring> Changes(const std::vector<std::wstring>& before,
+                                  const std::vector<std::wstring>& after) {
+    std::vector<std::wstring> gone, added, changes;
+    std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(gone));
+    std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+    for (const auto& line : gone) {
+        changes.push_back(L"-" + line);
+    }
+    for (const auto& line : added) {
+        changes.push_back(L"+" + line);
+    }
+    return changes;
+}
+
+// The user's registry, without what Wine itself keeps there.
+std::vector<std::wstring> UserSoftware() {
+    std::vector<std::wstring> lines = RegistryDump(HKEY_CURRENT_USER, L"Software");
+    lines.erase(
+        std::remove_if(lines.begin(), lines.end(),
+                       [](const std::wstring& line) { return line.rfind(L"Software\\Wine\\", 0) == 0; }),
+        lines.end());
+    return lines;
+}
+
 double Kilobytes(uint64_t bytes) {
     return static_cast<double>(bytes) / 1024.0;
 }
@@ -389,13 +414,19 @@ TEST_F(Workflow, AScanOfEveryItemChangesNothing) {
     }
     const auto files = Snapshot(L"C:\\users");
     const auto windowsFiles = Snapshot(L"C:\\windows\\temp");
-    const auto values = RegistryDump(HKEY_CURRENT_USER, L"Software");
+    const auto values = UserSoftware();
+    const auto machine = RegistryDump(HKEY_LOCAL_MACHINE, L"Software\\Microsoft");
+    const std::wstring sessionManager = L"System\\CurrentControlSet\\Control\\Session Manager";
+    const auto system = RegistryDump(HKEY_LOCAL_MACHINE, sessionManager);
     const long long bin = RecycleBinCount();
     Open();
     StartScan();
     EXPECT_GE(window.ScanPage().FoundCount(), 12u);
-    EXPECT_EQ(Snapshot(L"C:\\users"), files);
-    EXPECT_EQ(Snapshot(L"C:\\windows\\temp"), windowsFiles);
-    EXPECT_EQ(RegistryDump(HKEY_CURRENT_USER, L"Software"), values);
+    const std::vector<std::wstring> none;
+    EXPECT_EQ(Changes(files, Snapshot(L"C:\\users")), none);
+    EXPECT_EQ(Changes(windowsFiles, Snapshot(L"C:\\windows\\temp")), none);
+    EXPECT_EQ(Changes(values, UserSoftware()), none);
+    EXPECT_EQ(Changes(machine, RegistryDump(HKEY_LOCAL_MACHINE, L"Software\\Microsoft")), none);
+    EXPECT_EQ(Changes(system, RegistryDump(HKEY_LOCAL_MACHINE, sessionManager)), none);
     EXPECT_EQ(RecycleBinCount(), bin);
 }

@@ -80,7 +80,7 @@ const std::vector<SelectionItem> kItems = {
     {C::InternetBrowsers, L"Firefox", L"Downloads History", on},
     {C::InternetBrowsers, L"Firefox", L"Cookies", on},
     {C::InternetBrowsers, L"Firefox", L"Saved Passwords", off},
-    {C::InternetBrowsers, L"Firefox", L"Key Passwords", on},
+    {C::InternetBrowsers, L"Firefox", L"Key Passwords", off},
 
     // Instant messengers
     {C::InstantMessengers, L"ICQ 2003 b", L"Cache And Cookies", on},

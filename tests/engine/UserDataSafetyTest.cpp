@@ -86,6 +86,7 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     TestFolder uTorrent = TestFolder::At(appData + L"\\uTorrent");
     TestFolder limeWire = TestFolder::At(appData + L"\\LimeWire");
     TestFolder flash = TestFolder::At(appData + L"\\Macromedia");
+    TestFolder cookies = TestFolder::At(SpecialFolderPath(CSIDL_COOKIES));
     TestFolder winamp;
     registry.String(HKEY_CURRENT_USER, L"Software\\Winamp", L"", winamp.Path());
 
@@ -109,10 +110,11 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         uTorrent.File(L"resume.dat", 100),
         limeWire.File(L"fileurns.cache", 100),
         flash.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70)};
-    // Links to the documents inside the temporary folders.
+    // Links to a document inside the temporary folders and as the cookie index.
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], temp.Path(L"letter.tmp")));
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], windowsTemp.Path(L"letter.tmp")));
     ASSERT_TRUE(MakeUnixSymlink(documents.Path(), temp.Path(L"documents")));
+    ASSERT_TRUE(MakeUnixSymlink(usersData[0], cookies.Path(L"index.dat")));
     // Program settings beside the recent-file lists in the same keys.
     const std::wstring visio = L"Software\\Microsoft\\Office\\11.0\\Visio\\Application";
     const std::wstring pictures = L"Software\\Microsoft\\Office\\11.0\\OIS\\Options";
@@ -141,6 +143,9 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     expectUsersDataIntact("every item");
     for (const std::wstring& file : traces) {
         EXPECT_FALSE(FileExists(file)) << std::string(file.begin(), file.end());
+    }
+    for (const std::wstring& link : {temp.Path(L"letter.tmp"), cookies.Path(L"index.dat")}) {
+        EXPECT_FALSE(recorder.Found(link)) << "a link is no trace";
     }
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, visio, L"LastFile1"));
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, pictures, L"LastFolder"));

@@ -50,7 +50,10 @@ void InternetExplorerTypedUrls(unsigned char) {
 
 void OperaVisitedSites(unsigned char) {
     CountOperaHistoryDatabases();
-    RunPlaces({FolderAt(&AppDataFolder, L"\\Opera\\Opera\\profile\\sessions")});
+    // Opera saves the open windows itself as autosave.win (and its backups);
+    // the sessions the user saved by name beside them stay.
+    RunPlaces(
+        {FilesNamed(&AppDataFolder, L"\\Opera\\Opera\\profile\\sessions", L"autosave.win;autosave.win.*")});
 }
 
 void AolTypedUrls(unsigned char) {

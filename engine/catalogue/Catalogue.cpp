@@ -21,14 +21,14 @@ void RunTarget(const Target& target) {
             return;
         }
         if (target.kind == Target::Kind::WalkFolder) {
-            WalkFolder(path);
+            WalkFolder(path, target.files);
         } else {
             HandleFile(path);
         }
         return;
     }
     case Target::Kind::WalkKey:
-        WalkRegistryKey(target.hive, target.path);
+        WalkRegistryKey(target.hive, target.path, target.value);
         return;
     case Target::Kind::WalkSubkeys:
         WalkRegistrySubkeys(target.hive, target.path);

@@ -8,6 +8,7 @@
 // a small named function beside its table.
 #pragma once
 
+#include "files/FilePrimitives.h"
 #include "scrubcore/Scrubcore.h"
 
 #include <initializer_list>
@@ -25,12 +26,23 @@ struct Target {
     FolderRoot folder;    // file targets: the root
     HKEY hive;            // registry targets: the predefined root
     const wchar_t* path;  // file targets: suffix appended to the root; registry: the key
-    const wchar_t* value; // HandleValue: the value name
+    const wchar_t* value; // HandleValue: the value name; WalkKey: the value names walked (null: all)
+    FileFilter files{};   // WalkFolder: the files that are traces
 };
 
 // Folder walk of root + suffix.
 inline Target FolderAt(FolderRoot root, const wchar_t* suffix = L"") {
     return {Target::Kind::WalkFolder, root, nullptr, suffix, nullptr};
+}
+// Folder walk of root + suffix that leaves the files matching `keep` (the
+// application's settings) where they are.
+inline Target FolderKeeping(FolderRoot root, const wchar_t* suffix, const wchar_t* keep) {
+    return {Target::Kind::WalkFolder, root, nullptr, suffix, nullptr, FileFilter{nullptr, keep}};
+}
+// Folder walk of root + suffix that looks only at the files matching `only`,
+// in a folder that also holds the user's own files.
+inline Target FilesNamed(FolderRoot root, const wchar_t* suffix, const wchar_t* only) {
+    return {Target::Kind::WalkFolder, root, nullptr, suffix, nullptr, FileFilter{only, nullptr}};
 }
 // Single-file handler on root + suffix.
 inline Target FileAt(FolderRoot root, const wchar_t* suffix) {
@@ -38,6 +50,11 @@ inline Target FileAt(FolderRoot root, const wchar_t* suffix) {
 }
 // Registry key walk: every value of the key.
 inline Target KeyValues(HKEY hive, const wchar_t* key) { return {Target::Kind::WalkKey, nullptr, hive, key, nullptr}; }
+// Registry key walk of the values whose names match `names` only, in a key
+// that also holds the application's settings.
+inline Target KeyValuesNamed(HKEY hive, const wchar_t* key, const wchar_t* names) {
+    return {Target::Kind::WalkKey, nullptr, hive, key, names};
+}
 // Registry subkey walk: every value of every key below the key.
 inline Target SubkeyValues(HKEY hive, const wchar_t* key) {
     return {Target::Kind::WalkSubkeys, nullptr, hive, key, nullptr};

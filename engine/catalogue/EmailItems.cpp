@@ -89,16 +89,21 @@ SCRUB_ITEM(Privacy_EMLPMSentFolder, FileAt(&PocoMailFolder, L"\\Mail\\Sent.dat")
 SCRUB_ITEM(Privacy_EMLPMDraftFolder, FileAt(&PocoMailFolder, L"\\Mail\\Draft.dat"),
            FileAt(&PocoMailFolder, L"\\Mail\\Draft.mbx"), FolderAt(&PocoMailFolder, L"\\Mail\\Draft"));
 
-// Outlook 2003. Rules, views, toolbars, macros, nicknames, shortcuts and
-// add-in references all live in the one Outlook folder, so their seven
-// items are one walk of it.
-SCRUB_ITEM(Privacy_EMLOL03RulesWizard, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Outlook"));
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03CustSysFolView, Privacy_EMLOL03RulesWizard);
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03CustTollBarSettings, Privacy_EMLOL03RulesWizard);
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03MacrosandVBAProg, Privacy_EMLOL03RulesWizard);
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03Nicknames, Privacy_EMLOL03RulesWizard);
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03OutLookBarShor, Privacy_EMLOL03RulesWizard);
-SCRUB_ITEM_ALIAS(Privacy_EMLOL03RefToAddins, Privacy_EMLOL03RulesWizard);
+// Outlook 2003 keeps its rules, views, toolbars, macros, nicknames,
+// shortcuts and add-in references in the one Outlook folder, beside the
+// user's mail stores (.pst, .ost): each item takes the settings file its
+// name says and nothing else.
+SCRUB_ITEM(Privacy_EMLOL03RulesWizard, FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"*.rwz"));
+SCRUB_ITEM(Privacy_EMLOL03CustSysFolView,
+           FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"views.dat"));
+SCRUB_ITEM(Privacy_EMLOL03CustTollBarSettings,
+           FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"outcmd.dat"));
+SCRUB_ITEM(Privacy_EMLOL03MacrosandVBAProg,
+           FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"VbaProject.OTM"));
+SCRUB_ITEM(Privacy_EMLOL03Nicknames, FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"*.nk2"));
+SCRUB_ITEM(Privacy_EMLOL03OutLookBarShor, FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"*.fav"));
+SCRUB_ITEM(Privacy_EMLOL03RefToAddins,
+           FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Outlook", L"extend.dat"));
 SCRUB_ITEM(Privacy_EMLOL03Signatures, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Signatures"));
 SCRUB_ITEM(Privacy_EMLOL03Stationary, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Stationary"));
 SCRUB_ITEM(Privacy_EMLOL03Templates, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Templates"));

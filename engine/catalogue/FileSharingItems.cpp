@@ -95,7 +95,10 @@ SCRUB_ITEM(Privacy_FISBTLogs, FileAt(&AppDataFolder, L"\\BitTorrent\\bittorrent.
 
 // uTorrent ---------------------------------------------------------------------
 
-SCRUB_ITEM(Privacy_FISUTTorandHisinFor, FolderAt(&AppDataFolder, L"\\uTorrent"))
+// The torrents and their history; uTorrent's settings (and their backup)
+// stay.
+SCRUB_ITEM(Privacy_FISUTTorandHisinFor,
+           FolderKeeping(&AppDataFolder, L"\\uTorrent", L"settings.dat;settings.dat.old"))
 SCRUB_ITEM(Privacy_FISUTDownLoadsFolder, FolderAt(&DocumentsFolder, L"\\Downloads"))
 
 // Azureus ----------------------------------------------------------------------
@@ -116,7 +119,9 @@ SCRUB_ITEM(Privacy_FISAzuLogs, FolderAt(&AppDataFolder, L"\\Azureus\\logs"))
 
 SCRUB_ITEM(Privacy_FISLWSharedFolder, FolderAt(&AppDataParentFolder, L"\\Shared"))
 SCRUB_ITEM(Privacy_FISLWIncompleteFolder, FolderAt(&AppDataParentFolder, L"\\Incomplete"))
-SCRUB_ITEM(Privacy_FISLWInfabtSharFiles, FolderAt(&AppDataFolder, L"\\LimeWire"))
+// What LimeWire knows of shared files; its settings (limewire.props and
+// the other .props files) stay.
+SCRUB_ITEM(Privacy_FISLWInfabtSharFiles, FolderKeeping(&AppDataFolder, L"\\LimeWire", L"*.props"))
 SCRUB_ITEM(Privacy_FISLWChannels, FolderAt(&AppDataParentFolder, L"\\My Channels\\Bin"))
 
 // Bit Comet and the peer networking cache ----------------------------------------

@@ -123,7 +123,9 @@ SCRUB_ITEM(Privacy_MULWMPCache, FolderAt(&CommonAppDataFolder, L"\\Microsoft\\Me
 SCRUB_ITEM(Privacy_MULWAPRecOpenFileList, FileAt(&WinampFolder, L"\\Winamp.m3u"),
            FileAt(&WinampFolder, L"\\Winamp.m3u8"));
 SCRUB_ITEM(Privacy_MULWAPBookMarks, FileAt(&WinampFolder, L"\\Winamp.bm"));
-SCRUB_ITEM(Privacy_MULWAPMediaLibViewPla, FolderAt(&WinampFolder, L"\\Plugins\\ml"),
+// The media library's folder also holds the library database and the
+// user's playlists: only its views go.
+SCRUB_ITEM(Privacy_MULWAPMediaLibViewPla, FolderAt(&WinampFolder, L"\\Plugins\\ml\\views"),
            FileAt(&WinampFolder, L"\\Plugins\\gen_ml.ini"));
 
 // ACDSee Shared Resources ("Favorites" is the do-nothing body of the Windows items)

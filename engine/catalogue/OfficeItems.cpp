@@ -130,9 +130,11 @@ SCRUB_ITEM(Privacy_OFFExcel03,
                       L"PositionInfo-Monitor1"),
            KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Excel\\Recent Files"))
 
+// Visio's recent files (LastFile1 ...) share their key with its settings,
+// such as the folders of the user's shapes and templates.
 SCRUB_ITEM(Privacy_OFFVisio03,
            KeyValues(HKEY_CURRENT_USER, OPEN_FIND("11.0") L"\\Microsoft Office Visio\\Settings"),
-           KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Visio\\Application"),
+           KeyValuesNamed(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Visio\\Application", L"LastFile#"),
            KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Visio\\Recent Templates"))
 
 SCRUB_ITEM(Privacy_OFFPowerPoint03,
@@ -208,8 +210,11 @@ SCRUB_ITEM(
         OPEN_FIND(
             "11.0") L"\\Clip Organizer\\Settings\\Add Directory to Collection Properties\\File Name MRU"))
 
+// Picture Manager's options hold the folder it last showed beside its
+// settings (the folder it edits pictures in, among others).
 SCRUB_ITEM(
-    Privacy_OFFPictureManager, KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\OIS\\Options"),
+    Privacy_OFFPictureManager,
+    KeyValuesNamed(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\OIS\\Options", L"LastFolder"),
     KeyValues(
         HKEY_CURRENT_USER,
         OPEN_FIND(

@@ -78,8 +78,10 @@ void GoogleDesktopTemp(unsigned char) {
 using namespace scrub;
 
 // Adobe Acrobat
+// Acrobat 4 keeps its recent files (File1, File2 ...) among its settings:
+// the licence acceptance and the window state stay.
 SCRUB_ITEM(Privacy_THPAdobeAcrobat4,
-           KeyValues(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer"));
+           KeyValuesNamed(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer", L"File#"));
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat5, Acrobat5);
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat6, Acrobat6);
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat7, Acrobat7);
@@ -110,4 +112,7 @@ SCRUB_ITEM(Privacy_THPWDSLogs, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Desk
 SCRUB_ITEM(Privacy_THPADSIndex, FolderAt(&AppDataFolder, L"\\AOL\\DTS\\Index"));
 
 // Macromedia Flash Player
-SCRUB_ITEM(Privacy_THPMMFPHisandTempFiles, FolderAt(&AppDataFolder, L"\\Macromedia\\Flash Player"));
+// Its sites' stored objects and settings; the player's global settings stay.
+SCRUB_ITEM(Privacy_THPMMFPHisandTempFiles,
+           FolderKeeping(&AppDataFolder, L"\\Macromedia\\Flash Player",
+                         L"macromedia.com\\support\\flashplayer\\sys\\settings.sol"));

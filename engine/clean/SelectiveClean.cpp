@@ -3,12 +3,15 @@
 // entry of the Recycle Bin. Whatever happens, the host gets 1 back and learns
 // the kilobytes removed through the size total.
 #include "catalogue/browsers/BrowserAlgorithms.h"
+#include "clean/CleanablePath.h"
 #include "clean/SystemFolders.h"
 #include "core/ExportGuard.h"
 #include "core/Handles.h"
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
+#include "files/RecycleBin.h"
+#include "files/SameEntry.h"
 #include "registry/RegistryPrimitives.h"
 #include "scrubcore/WindowsItems.h"
 
@@ -25,14 +28,15 @@ TraceKind KindOf(const std::wstring& text) {
     if (IsRegistryText(text)) {
         return TraceKind::RegistryValue;
     }
-    if (Contains(text, L":\\") || text.rfind(L"\\\\", 0) == 0) {
+    if (HasFilePathForm(text)) {
         return TraceKind::File; // on a drive, or on a share (redirected folders)
     }
     if (Contains(text, L"||")) {
         return TraceKind::RegistryValue; // under a root outside the table: nothing is done
     }
-    // A bin entry is a bare name. Any other path is relative: it would name
-    // whatever the current folder holds, so it is no trace of ours.
+    // A bin entry is a bare name (and cleaned only when the bin holds it).
+    // Any other path is relative: it would name whatever the current folder
+    // holds, so it is no trace of ours.
     return text.empty() || Contains(text, L"\\") ? TraceKind::Unknown : TraceKind::RecycleBinEntry;
 }
 
@@ -61,26 +65,32 @@ bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
     return false;
 }
 
-void CleanFile(const std::wstring& path) {
+void CleanFile(const std::wstring& text) {
+    const std::wstring path = CleanablePath(text);
+    if (path.empty()) {
+        return;
+    }
     CScrubcoreApp& app = theApp;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    DWORD attributes = INVALID_FILE_ATTRIBUTES;
-    double size = 0; // a file whose size cannot be read (already gone) adds nothing
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-        attributes = data.dwFileAttributes;
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             return; // found items are files; a folder at that path is not ours
         }
-        size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
-                                   data.nFileSizeLow);
+        // Wine shows a link to a file as a plain file and deletes what it
+        // points to: only the entry itself is cleaned.
+        if (!IsEntryItself(path)) {
+            return;
+        }
+        const double size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                                                data.nFileSizeLow);
         app.lastCleanedSize = size;
+        // A file in use counts as cleaned once it is set to go at the next
+        // restart; one that stays either way removed nothing.
+        if (DeleteOrScheduleFile(path, data.dwFileAttributes)) {
+            app.AddBytes(size);
+        }
     }
-    // A file in use counts as cleaned once it is set to go at the next
-    // restart; one that stays either way removed nothing.
-    if (DeleteOrScheduleFile(path, attributes)) {
-        app.AddBytes(size);
-    }
-
+    // A file already gone adds nothing; the folder it left may still go.
     const std::wstring folder = CutAtLastBackslash(path);
     RemoveFolderIfLeftEmpty(folder);
     if (Contains(folder, L"Local Settings\\Temp")) {
@@ -152,13 +162,14 @@ void CleanRegistryValue(const std::wstring& text) {
 
 // --- The Recycle Bin ---
 
-// Whichever entry was chosen, every bin is emptied; a second entry then finds
-// nothing left and adds nothing. What counts as removed is what the bins held
-// before less what they still hold after: an entry the shell could not
+// A chosen entry the bin holds empties every bin; a second entry then finds
+// nothing left and adds nothing. What counts as removed is what the bins
+// held before less what they still hold after: an entry the shell could not
 // remove is no cleaned kilobyte.
-void EmptyRecycleBins() {
+void EmptyRecycleBins(const std::wstring& chosenEntry) {
     CScrubcoreApp& app = theApp;
-    if (app.stopRequested) {
+    // Any other text ("C:", "CON", a path with forward slashes) is no entry.
+    if (app.stopRequested || !RecycleBinHolds(chosenEntry)) {
         return;
     }
     ListFixedDrives();
@@ -194,7 +205,7 @@ SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
             scrub::CleanFile(text);
             return;
         case scrub::TraceKind::RecycleBinEntry:
-            scrub::EmptyRecycleBins();
+            scrub::EmptyRecycleBins(text);
             return;
         case scrub::TraceKind::Unknown:
             return;

@@ -25,6 +25,33 @@ std::wstring LastComponent(const std::wstring& path) {
 
 bool Contains(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
 
+std::wstring WithoutLongPathPrefix(const std::wstring& path) {
+    if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) {
+        return L"\\" + path.substr(7);
+    }
+    if (path.compare(0, 4, L"\\\\?\\") == 0) {
+        return path.substr(4);
+    }
+    return path;
+}
+
+std::wstring FullPathOf(const std::wstring& path) {
+    if (path.empty()) {
+        return {};
+    }
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length >= full.size()) {
+            return {};
+        }
+    }
+    full.resize(length);
+    return full;
+}
+
 bool EqualsNoCase(const std::wstring& a, const std::wstring& b) {
     return a.size() == b.size() &&
            CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),

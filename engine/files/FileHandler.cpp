@@ -1,20 +1,21 @@
 #include "files/FilePrimitives.h"
 
 #include "core/Handles.h"
+#include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
+#include "files/SameEntry.h"
 
 namespace scrub {
 namespace {
 
 // The open test: reading with write sharing only fails while another program
 // reads the file or holds it without read sharing, and such a file is left
-// alone. A link is tested as itself, not through its target.
-bool OpensForTest(const std::wstring& path, DWORD attributes) {
-    const DWORD flags = (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                            ? FILE_FLAG_OPEN_REPARSE_POINT
-                            : FILE_ATTRIBUTE_NORMAL;
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, flags, nullptr));
-    return file.Valid();
+// alone. The same open shows whether the file is the entry the walk met: a
+// link is opened as itself, and a file reached through a link is no trace.
+bool OpensAsFound(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return file.Valid() && IsEntryAt(file.Get(), path);
 }
 
 // Deletes the file, clearing a read-only bit only for the deletion itself:
@@ -37,7 +38,7 @@ bool DeleteTrace(const std::wstring& path, DWORD attributes) {
 }
 
 void HandleMeasuredFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
-    if (!OpensForTest(path, attributes)) {
+    if (IsMailStore(path) || !OpensAsFound(path)) {
         return;
     }
     CScrubcoreApp& app = theApp;
@@ -85,6 +86,18 @@ void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found) {
     HandleMeasuredFile(path, found.dwFileAttributes, true, size);
 }
 
-bool CanOpenFile(const std::wstring& path) { return OpensForTest(path, INVALID_FILE_ATTRIBUTES); }
+bool CanOpenFile(const std::wstring& path) {
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Valid();
+}
+
+bool IsMailStore(const std::wstring& path) {
+    if (path.size() < 4) {
+        return false;
+    }
+    const std::wstring extension = path.substr(path.size() - 4);
+    return EqualsNoCase(extension, L".pst") || EqualsNoCase(extension, L".ost");
+}
 
 } // namespace scrub

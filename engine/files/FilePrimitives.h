@@ -8,10 +8,21 @@
 
 namespace scrub {
 
+// Which files of a folder walk are an item's traces, where the folder also
+// holds what the application or the user keeps there: files matching `only`
+// (every file when null), less files matching `keep`. Patterns as in
+// MatchesNamePattern; one with a backslash is matched against the path below
+// the walked folder, any other against the file's name.
+struct FileFilter {
+    const wchar_t* only = nullptr;
+    const wchar_t* keep = nullptr;
+};
+
 // Reports (and in delete mode deletes) every file below the folder, depth
-// first. Folders are never reported or removed; links inside the folder are
-// never followed; "Quick Launch" paths are left alone.
-void WalkFolder(const std::wstring& folder);
+// first, that the filter lets through. Folders are never reported or
+// removed; links inside the folder are never followed; "Quick Launch" paths
+// are left alone.
+void WalkFolder(const std::wstring& folder, const FileFilter& filter = {});
 
 // Reports one file if it can be opened as the walk opens it, adds its size,
 // counts it when it is not empty and in delete mode deletes it.
@@ -22,6 +33,10 @@ void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found);
 
 // Whether the file opens for reading with write sharing only.
 bool CanOpenFile(const std::wstring& path);
+
+// An Outlook mail store (.pst, .ost) holds the user's mail and folders: no
+// item reports one, wherever it lies.
+bool IsMailStore(const std::wstring& path);
 
 // Zeroes an index.dat database after its 64-byte header, keeping its length.
 void WipeIndexDat(const std::wstring& path);

@@ -1,6 +1,7 @@
 #include "files/FilePrimitives.h"
 
 #include "core/Handles.h"
+#include "core/NamePattern.h"
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 
@@ -19,6 +20,12 @@ bool PassedOverInIndexDatPass(const wchar_t* name) {
     return theApp.indexDatPass && wcscmp(name, L"desktop.ini") == 0;
 }
 
+bool LetThrough(const FileFilter& filter, const std::wstring& folder, const std::wstring& path) {
+    const std::wstring below = path.substr(folder.size() + 1);
+    return (!filter.only || MatchesFilePattern(below, filter.only)) &&
+           (!filter.keep || !MatchesFilePattern(below, filter.keep));
+}
+
 // One open folder of a depth-first walk. An explicit stack instead of
 // recursion keeps a very deep tree from exhausting the thread's stack.
 struct OpenFolder {
@@ -29,7 +36,7 @@ struct OpenFolder {
 
 } // namespace
 
-void WalkFolder(const std::wstring& folder) {
+void WalkFolder(const std::wstring& folder, const FileFilter& filter) {
     CScrubcoreApp& app = theApp;
     std::vector<OpenFolder> stack;
     stack.emplace_back();
@@ -66,6 +73,9 @@ void WalkFolder(const std::wstring& folder) {
                 sub.path = std::move(child);
                 stack.push_back(std::move(sub));
             }
+            continue;
+        }
+        if ((filter.only || filter.keep) && !LetThrough(filter, folder, child)) {
             continue;
         }
         // A report-only scan must leave the index databases as they are.

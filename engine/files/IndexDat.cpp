@@ -1,18 +1,20 @@
 #include "files/FilePrimitives.h"
 
 #include "core/Handles.h"
+#include "files/SameEntry.h"
 
 namespace scrub {
 
 void WipeIndexDat(const std::wstring& path) {
     constexpr DWORD kHeaderBytes = 64;
     constexpr DWORD kChunkBytes = 10000;
-    // Only the database itself: never what a link points to, and never a
-    // file that other names share (their data would be zeroed too).
+    // Only the database itself: never what a link points to (a link Wine
+    // shows as a plain file included), and never a file that other names
+    // share (their data would be zeroed too).
     UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (!file) {
+    if (!file || !IsEntryAt(file.Get(), path)) {
         return;
     }
     BY_HANDLE_FILE_INFORMATION info{};

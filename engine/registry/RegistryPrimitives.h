@@ -9,8 +9,10 @@
 
 namespace scrub {
 
-// Every value of one key (not its subkeys).
-void WalkRegistryKey(HKEY root, const std::wstring& subkey);
+// Every value of one key (not its subkeys); with `onlyNames`, only the values
+// whose names match those patterns (MatchesNamePattern), where the key also
+// holds the application's settings.
+void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyNames = nullptr);
 // Every value of every key below the key, at any depth; not the key's own.
 // Returns the status of the last subkey enumeration.
 LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key);

@@ -1,6 +1,7 @@
 #include "registry/RegistryPrimitives.h"
 
 #include "core/Handles.h"
+#include "core/NamePattern.h"
 #include "core/ScrubcoreApp.h"
 
 #include <vector>
@@ -41,7 +42,7 @@ std::wstring JoinKey(const std::wstring& key, const std::wstring& name) {
 
 } // namespace
 
-void WalkRegistryKey(HKEY root, const std::wstring& subkey) {
+void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyNames) {
     CScrubcoreApp& app = theApp;
     UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, WalkAccess(), key.Put()) != ERROR_SUCCESS) {
@@ -57,23 +58,27 @@ void WalkRegistryKey(HKEY root, const std::wstring& subkey) {
         if (app.stopRequested) {
             return;
         }
-        // In delete mode the value goes before the report test, so deleted
-        // values are counted but not reported. When a deletion succeeds the
-        // next value moves into this index.
-        if (app.deleteMode && RegDeleteValueW(key.Get(), name.c_str()) == ERROR_SUCCESS) {
-            // stay at this index
+        if (onlyNames && !MatchesNamePattern(name, onlyNames)) {
+            ++index; // the application's own setting: neither counted nor touched
         } else {
-            ++index;
-        }
-        const std::wstring rest = subkey + L"=" + name;
-        if (!rootName.empty() && ValueHasData(rootName, rest)) {
-            const std::wstring text = rootName + L"||" + rest;
-            if (app.FirstMeetingOfTrace(text)) {
-                app.Report(text);
+            // In delete mode the value goes before the report test, so
+            // deleted values are counted but not reported. When a deletion
+            // succeeds the next value moves into this index.
+            if (app.deleteMode && RegDeleteValueW(key.Get(), name.c_str()) == ERROR_SUCCESS) {
+                // stay at this index
+            } else {
+                ++index;
             }
-            app.Pump();
+            const std::wstring rest = subkey + L"=" + name;
+            if (!rootName.empty() && ValueHasData(rootName, rest)) {
+                const std::wstring text = rootName + L"||" + rest;
+                if (app.FirstMeetingOfTrace(text)) {
+                    app.Report(text);
+                }
+                app.Pump();
+            }
+            ++app.registryValues;
         }
-        ++app.registryValues;
         std::wstring next;
         if (!ReadValueName(key.Get(), index, next)) {
             return;

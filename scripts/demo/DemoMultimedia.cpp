@@ -48,6 +48,7 @@ void Seed() {
     SeedFile(winamp + L"\\Winamp.bm", 96);
     SeedFile(winamp + L"\\Plugins\\ml\\main.dat", 8192);
     SeedFile(winamp + L"\\Plugins\\ml\\main.idx", 1024);
+    SeedFile(winamp + L"\\Plugins\\ml\\views\\view_1.vdt", 256);
     SeedFile(winamp + L"\\Plugins\\gen_ml.ini", 600);
 
     SeedFile(appData + L"\\vlc\\cache\\plugins-04041e4a.dat", 90000);

@@ -67,7 +67,7 @@ TEST_F(OptionsInMainWindow, FirstRunWritesTheFactorySelectionOnceAndTheTreesShow
     const auto zeros = std::count_if(names.begin(), names.end(), [&](const std::wstring& name) {
         return name != L"first" && settings.Get(name) == L"0";
     });
-    EXPECT_EQ(zeros, 50);
+    EXPECT_EQ(zeros, 51);
     EXPECT_EQ(settings.Get(L"Internet Explorer Favorites"), L"0");
     EXPECT_EQ(settings.Get(L"Thunderbird Drafts"), L"0");
     EXPECT_EQ(settings.Get(L"Windows Paging File"), L"1");

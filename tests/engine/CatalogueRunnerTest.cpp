@@ -5,6 +5,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
+#include "core/NamePattern.h"
+#include "core/PathText.h"
 
 #include <gtest/gtest.h>
 
@@ -92,4 +94,17 @@ TEST(CatalogueRoots, DerivedRootsCutTheirBaseAtTheLastBackslash) {
     EXPECT_EQ(LocalAppDataFolder().substr(0, LocalAppDataFolder().rfind(L'\\')), LocalSettingsFolder());
     EXPECT_EQ(FavoritesFolder().substr(0, FavoritesFolder().rfind(L'\\')), ProfileFolder());
     EXPECT_EQ(WindowsFolder().substr(0, WindowsFolder().rfind(L'\\')), WindowsParentFolder());
+}
+
+TEST(CatalogueRoots, NamePatternsSingleOutTracesAmongSettings) {
+    EXPECT_TRUE(MatchesNamePattern(L"lastfile12", L"LastFile#"));
+    EXPECT_FALSE(MatchesNamePattern(L"LastFile", L"LastFile#") || MatchesNamePattern(L"FileOpen", L"File#"));
+    EXPECT_TRUE(MatchesFilePattern(L"autosave.win.bak", L"autosave.win;autosave.win.*"));
+    EXPECT_FALSE(MatchesFilePattern(L"autosave.winter.win", L"autosave.win;autosave.win.*"));
+    // A pattern with a folder is matched against the path below the walked folder.
+    EXPECT_TRUE(MatchesFilePattern(L"sys\\settings.sol", L"sys\\settings.sol"));
+    EXPECT_FALSE(MatchesFilePattern(L"sys\\#site\\settings.sol", L"sys\\settings.sol"));
+    EXPECT_TRUE(MatchesFilePattern(L"sys\\#site\\settings.sol", L"settings.sol"));
+    EXPECT_EQ(L"\\\\server\\share\\x", WithoutLongPathPrefix(L"\\\\?\\UNC\\server\\share\\x"));
+    EXPECT_EQ(L"C:\\x", WithoutLongPathPrefix(L"\\\\?\\C:\\x"));
 }

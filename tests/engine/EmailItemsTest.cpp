@@ -241,14 +241,21 @@ TEST(EmailItems, WithoutPocoMailNothingAtTheRootOfTheCurrentDriveIsTouched) {
     RemoveTree(L"C:\\history.txt");
 }
 
-TEST(EmailItems, Outlook2003SharesOneWalkForItsSevenSettingsItems) {
+TEST(EmailItems, Outlook2003SettingsItemsTakeTheirOwnFileAndNeverAMailStore) {
     EngineRecorder recorder;
     const std::wstring microsoft = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\";
     TestFolder outlook = TestFolder::At(microsoft + L"Outlook");
-    outlook.File(L"outcmd.dat", 3000);
-    outlook.File(L"Outlook.NK2", 2000);
-    outlook.File(L"VbaProject.OTM", 9000);
-    outlook.File(L"extend.dat", 500);
+    const std::vector<std::pair<Item, std::wstring>> settings = {
+        {&Privacy_EMLOL03RulesWizard, outlook.File(L"Outlook.rwz", 700)},
+        {&Privacy_EMLOL03CustSysFolView, outlook.File(L"views.dat", 900)},
+        {&Privacy_EMLOL03CustTollBarSettings, outlook.File(L"outcmd.dat", 3000)},
+        {&Privacy_EMLOL03MacrosandVBAProg, outlook.File(L"VbaProject.OTM", 9000)},
+        {&Privacy_EMLOL03Nicknames, outlook.File(L"Outlook.NK2", 2000)},
+        {&Privacy_EMLOL03OutLookBarShor, outlook.File(L"Outlook.fav", 400)},
+        {&Privacy_EMLOL03RefToAddins, outlook.File(L"extend.dat", 500)}};
+    // The user's mail: the profile's store, an archive and the offline folders.
+    const Texts stores = {outlook.File(L"Outlook.pst", 8000), outlook.File(L"archive.pst", 8000),
+                          outlook.File(L"Outlook.ost", 8000)};
     TestFolder signatures = TestFolder::At(microsoft + L"Signatures");
     signatures.File(L"Work.htm", 400);
     signatures.File(L"Work_files\\logo.gif", 900);
@@ -259,20 +266,23 @@ TEST(EmailItems, Outlook2003SharesOneWalkForItsSevenSettingsItems) {
     TestFolder proof = TestFolder::At(microsoft + L"Proof");
     proof.File(L"CUSTOM.DIC", 100);
 
-    const auto settings = Sorted(FoundBy(recorder, &Privacy_EMLOL03RulesWizard));
-    EXPECT_EQ(Sorted({microsoft + L"Outlook\\outcmd.dat", microsoft + L"Outlook\\Outlook.NK2",
-                      microsoft + L"Outlook\\VbaProject.OTM", microsoft + L"Outlook\\extend.dat"}),
-              settings);
-    for (Item item : {&Privacy_EMLOL03CustSysFolView, &Privacy_EMLOL03CustTollBarSettings,
-                      &Privacy_EMLOL03MacrosandVBAProg, &Privacy_EMLOL03Nicknames,
-                      &Privacy_EMLOL03OutLookBarShor, &Privacy_EMLOL03RefToAddins}) {
-        EXPECT_EQ(settings, Sorted(FoundBy(recorder, item)));
+    for (const auto& [item, file] : settings) {
+        EXPECT_EQ(Texts{file}, FoundBy(recorder, item)) << file;
     }
     EXPECT_EQ(Sorted({microsoft + L"Signatures\\Work.htm", microsoft + L"Signatures\\Work_files\\logo.gif"}),
               Sorted(FoundBy(recorder, &Privacy_EMLOL03Signatures)));
     EXPECT_EQ(Texts{microsoft + L"Stationary\\Balloons.htm"}, FoundBy(recorder, &Privacy_EMLOL03Stationary));
     EXPECT_EQ(Texts{microsoft + L"Templates\\Meeting.oft"}, FoundBy(recorder, &Privacy_EMLOL03Templates));
     EXPECT_EQ(Texts{microsoft + L"Proof\\CUSTOM.DIC"}, FoundBy(recorder, &Privacy_EMLOL03Dictonary));
+
+    Privacy_CheckDelete(1);
+    for (const auto& setting : settings) {
+        setting.first(0);
+        EXPECT_FALSE(FileExists(setting.second)) << setting.second;
+    }
+    for (const std::wstring& store : stores) {
+        EXPECT_TRUE(FileExists(store)) << store;
+    }
 }
 
 TEST(EmailItems, StopRequestKeepsEveryItemQuiet) {
@@ -304,20 +314,14 @@ TEST(EmailItems, StopRequestKeepsEveryItemQuiet) {
     }
 }
 
-TEST(ScrubcoreDll, ExportsEveryEmailItemAndSharesOneOutlook2003Body) {
+TEST(ScrubcoreDll, ExportsEveryEmailItemEachWithItsOwnBody) {
     std::set<FARPROC> bodies;
     for (const char* name : kEmailItems) {
         const FARPROC address = ScrubcoreExport(name);
         EXPECT_NE(nullptr, address) << name;
         bodies.insert(address);
     }
-    // The seven Outlook 2003 settings items are one body.
-    EXPECT_EQ(42u - 6u, bodies.size());
-    for (const char* name : {"Privacy_EMLOL03CustSysFolView", "Privacy_EMLOL03CustTollBarSettings",
-                             "Privacy_EMLOL03MacrosandVBAProg", "Privacy_EMLOL03Nicknames",
-                             "Privacy_EMLOL03OutLookBarShor", "Privacy_EMLOL03RefToAddins"}) {
-        EXPECT_EQ(ScrubcoreExport("Privacy_EMLOL03RulesWizard"), ScrubcoreExport(name)) << name;
-    }
+    EXPECT_EQ(42u, bodies.size());
     size_t emailExports = 0;
     for (const auto& name : ScrubcoreExportNames()) {
         emailExports += name.rfind("Privacy_EML", 0) == 0;

@@ -263,6 +263,8 @@ TEST_F(FileSharingItems, TorrentClientsInTheApplicationDataFolder) {
     TestFolder uTorrent = TestFolder::At(AppData() + L"\\uTorrent");
     uTorrent.File(L"resume.dat", 100);
     uTorrent.File(L"film.torrent", 100);
+    uTorrent.File(L"settings.dat", 100); // uTorrent's settings and their backup
+    uTorrent.File(L"settings.dat.old", 100);
     TestFolder azureus = TestFolder::At(AppData() + L"\\Azureus");
     azureus.File(L"torrents\\a.torrent", 10);
     azureus.File(L"download torrents\\b.torrent", 10);
@@ -309,6 +311,7 @@ TEST_F(FileSharingItems, LimeWireFoldersInTheProfile) {
     channels.File(L"channels.xml", 100);
     TestFolder settings = TestFolder::At(AppData() + L"\\LimeWire");
     settings.File(L"fileurns.cache", 100);
+    settings.File(L"limewire.props", 100);
 
     EXPECT_EQ(std::vector<std::wstring>{profile + L"\\Shared\\Track 1.mp3"},
               FoundBy(&Privacy_FISLWSharedFolder));

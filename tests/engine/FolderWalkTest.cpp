@@ -214,22 +214,28 @@ TEST(FolderWalk, StopRequestEndsTheWalkAtTheNextEntry) {
     EXPECT_EQ(19u, Snapshot(folder.Path()).size() - 1); // one file gone, the folder entry stays
 }
 
-TEST(FolderWalk, LinkedFoldersAreNeverEntered) {
+TEST(FolderWalk, LinksAreNeverFollowed) {
     EngineRecorder recorder;
     TestFolder outside; // outlives the folder that links to it
     TestFolder folder;
     const std::wstring own = folder.File(L"own.tmp", 10);
     const std::wstring foreign = outside.File(L"precious.doc", 10);
+    const std::wstring database = outside.FileWithContent(L"index.dat", std::string(100, 'x'));
     ASSERT_TRUE(MakeUnixSymlink(folder.Path(), folder.Path(L"loop")));
     ASSERT_TRUE(MakeUnixSymlink(outside.Path(), folder.Path(L"elsewhere")));
     ASSERT_TRUE(Attributes(folder.Path(L"loop")) & FILE_ATTRIBUTE_REPARSE_POINT);
+    // Wine shows a link to a file as a plain file, and deleting it deletes its target.
+    ASSERT_TRUE(MakeUnixSymlink(foreign, folder.Path(L"report.tmp")));
+    ASSERT_TRUE(MakeUnixSymlink(database, folder.Folder(L"Content.IE5") + L"\\index.dat"));
 
     Privacy_CheckDelete(1);
     scrub::WalkFolder(folder.Path());
+    scrub::HandleFile(folder.Path(L"report.tmp"));
     scrub::RemoveEmptySubfolders(folder.Path());
 
     EXPECT_EQ(std::vector<std::wstring>{own}, recorder.found);
     EXPECT_TRUE(FileExists(foreign));
+    EXPECT_EQ(std::string(100, 'x'), ReadAll(database));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(folder.Path(L"elsewhere")));
 }
 

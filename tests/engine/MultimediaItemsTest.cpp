@@ -298,6 +298,7 @@ protected:
         programs.File(L"Winamp\\Winamp.m3u8", 140);
         programs.File(L"Winamp\\Winamp.bm", 60);
         programs.File(L"Winamp\\Plugins\\ml\\main.dat", 1000);
+        programs.File(L"Winamp\\Plugins\\ml\\plf1A2B.m3u8", 300); // a playlist the user made
         programs.File(L"Winamp\\Plugins\\ml\\views\\view_1.vdt", 24);
         programs.File(L"Winamp\\Plugins\\gen_ml.ini", 80);
         programs.File(L"Winamp\\Plugins\\in_mp3.dll", 500);
@@ -314,21 +315,26 @@ protected:
     }
 };
 
-TEST_F(WinampItems, FindsPlaylistsBookmarksAndMediaLibraryInItsFolder) {
+TEST_F(WinampItems, FindsPlaylistsBookmarksAndMediaLibraryViewsInItsFolder) {
     EngineRecorder recorder;
     Install(folder);
     EXPECT_EQ((Texts{folder + L"\\Winamp.m3u", folder + L"\\Winamp.m3u8"}),
               FoundBy(recorder, &Privacy_MULWAPRecOpenFileList));
     EXPECT_EQ(Texts{folder + L"\\Winamp.bm"}, FoundBy(recorder, &Privacy_MULWAPBookMarks));
     const Texts library = FoundBy(recorder, &Privacy_MULWAPMediaLibViewPla);
-    ASSERT_EQ(3u, library.size());
-    EXPECT_EQ(Sorted({folder + L"\\Plugins\\ml\\main.dat", folder + L"\\Plugins\\ml\\views\\view_1.vdt"}),
-              Sorted({library[0], library[1]}));
-    EXPECT_EQ(folder + L"\\Plugins\\gen_ml.ini", library[2]);
+    // The library's database and the user's playlists beside the views stay.
+    EXPECT_EQ((Texts{folder + L"\\Plugins\\ml\\views\\view_1.vdt", folder + L"\\Plugins\\gen_ml.ini"}),
+              library);
 
-    // A folder recorded with a trailing backslash names the same files.
+    // A folder recorded with a trailing backslash names the same files, and
+    // one recorded under its short name finds them under that name.
     Install(folder + L"\\");
     EXPECT_EQ(Texts{folder + L"\\Winamp.bm"}, FoundBy(recorder, &Privacy_MULWAPBookMarks));
+    wchar_t shortName[MAX_PATH] = {};
+    ASSERT_NE(0u, GetShortPathNameW(folder.c_str(), shortName, MAX_PATH));
+    ASSERT_NE(folder, shortName);
+    Install(shortName);
+    EXPECT_EQ(Texts{std::wstring(shortName) + L"\\Winamp.bm"}, FoundBy(recorder, &Privacy_MULWAPBookMarks));
 }
 
 TEST_F(WinampItems, NoUsableFolderMeansNothingIsLookedFor) {

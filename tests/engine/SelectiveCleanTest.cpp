@@ -5,11 +5,13 @@
 #include "TestFiles.h"
 #include "TestRegistry.h"
 #include "WindowsTraces.h"
+#include "TestProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 using namespace testing_support;
@@ -164,6 +166,11 @@ TEST_F(SelectiveClean, EmptiedTempFoldersAreTidiedButSystemFoldersStay) {
     Clean(recent.File(L"letter.doc.lnk", 600));
     Clean(userTemp.File(L"~DF3A22.tmp", 100));
     EXPECT_TRUE(FolderExists(recent.Path()));
+    // Whatever way the text spells them.
+    const std::wstring spelled = recent.File(L"plan.vsd.lnk", 600);
+    Clean(recent.Path() + L"\\gone\\..\\plan.vsd.lnk");
+    EXPECT_FALSE(FileExists(spelled));
+    EXPECT_TRUE(FolderExists(recent.Path()));
     EXPECT_TRUE(FolderExists(userTemp.Path()));
 }
 
@@ -258,4 +265,40 @@ TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
     EXPECT_EQ("8.000000", EngineRecorder::SizeText()); // 3000 + 5192 bytes
     Clean(L"beach.jpg");
     EXPECT_EQ("8.000000", EngineRecorder::SizeText());
+}
+
+TEST_F(SelectiveClean, TextsNoScanReportsCleanNothing) {
+    if (!RecycleBinIsIsolated()) {
+        GTEST_SKIP() << "the Recycle Bin would be the host's own trash";
+    }
+    TestFolder documents;
+    TestFolder temp;
+    TestFolder desktop;
+    const std::wstring letter = documents.File(L"letter.doc", 3000);
+    ASSERT_TRUE(MakeUnixSymlink(letter, temp.Path(L"letter.tmp")));
+    ASSERT_TRUE(MakeUnixSymlink(documents.Path(), temp.Path(L"documents")));
+    ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"old letter.txt", 1000)));
+    std::wstring slashed = letter, unixPath;
+    std::replace(slashed.begin(), slashed.end(), L'\\', L'/');
+    for (char c : UnixPath(letter)) {
+        unixPath += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    }
+    const std::wstring texts[] = {
+        // No entry the bin holds: every bin stays as it is.
+        L"C:", L"CON", L"NUL", L"lpt1", std::wstring(40000, L'x'), L" ", L"..", L"*", L"old letter",
+        L"old letter.txt ", slashed, L"//?/" + slashed.substr(0, 2) + L"/", L"HKEY_CURRENT_USER",
+        // Not the document's own path: links, devices, raw and relative paths, a stream.
+        temp.Path(L"letter.tmp"), temp.Path(L"documents\\letter.doc"), L"\\\\?\\" + letter,
+        L"\\\\.\\" + letter, L"\\??\\" + letter, L"\\\\?\\unix" + unixPath, L"\\\\.\\C:",
+        documents.Path(L"NUL"), documents.Path(L"con.txt"), letter + L":Zone.Identifier",
+        L"\\\\fileserver\\home\\letter.doc", L"letter.doc", L"nimbrel-tests\\letter.doc",
+        L"x:\\" + letter.substr(3)};
+    for (const std::wstring& text : texts) {
+        Clean(text);
+        const std::string shown(text.begin(), text.begin() + std::min<size_t>(80, text.size()));
+        ASSERT_EQ(3000u, FileSize(letter)) << shown;
+        ASSERT_EQ(1, RecycleBinCount()) << shown;
+    }
+    EXPECT_EQ("0.000000", EngineRecorder::SizeText());
+    EXPECT_TRUE(FolderExists(documents.Path()));
 }

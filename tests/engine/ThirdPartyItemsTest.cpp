@@ -46,7 +46,10 @@ const std::vector<const char*> kThirdPartyItems = {"Privacy_THPAdobeAcrobat4",
 TEST(ThirdPartyItems, AcrobatRecentFilesAreTheKeysC1ToC8) {
     EngineRecorder recorder;
     TestRegistry registry;
-    registry.String(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer", L"xRes", L"");
+    const std::wstring viewer = L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer";
+    registry.String(HKEY_CURRENT_USER, viewer, L"xRes", L"");
+    registry.Dword(HKEY_CURRENT_USER, viewer, L"EULA", 1); // the licence the user accepted
+    registry.String(HKEY_CURRENT_USER, viewer, L"Maximized", L"1");
     registry.String(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer", L"File1",
                     L"/C/My Documents/tax return.pdf");
     // Acrobat 5 with ten documents remembered, one key each.
@@ -69,6 +72,8 @@ TEST(ThirdPartyItems, AcrobatRecentFilesAreTheKeysC1ToC8) {
 
     // Deleting leaves the ninth and tenth documents and the settings.
     Privacy_CheckDelete(1);
+    Privacy_THPAdobeAcrobat4(0);
+    EXPECT_EQ(Sorted({L"EULA", L"Maximized", L"xRes"}), Sorted(ValueNames(HKEY_CURRENT_USER, viewer)));
     Privacy_THPAdobeAcrobat5(0);
     EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, list5 + L"\\c8").empty());
     EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, list5 + L"\\c9", L"tDIText"));
@@ -173,7 +178,10 @@ TEST(ThirdPartyItems, ToolbarHistoryDesktopSearchIndexesLogsAndFlashPlayer) {
     TestFolder macromedia = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Macromedia");
     const std::wstring sharedObject =
         macromedia.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70);
-    const std::wstring settings =
+    // A site's own settings tell where the user went; the player's global settings stay.
+    const std::wstring siteSettings = macromedia.File(
+        L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\#video.example\\settings.sol", 30);
+    const std::wstring globalSettings =
         macromedia.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 30);
 
     TestRegistry registry;
@@ -189,7 +197,8 @@ TEST(ThirdPartyItems, ToolbarHistoryDesktopSearchIndexesLogsAndFlashPlayer) {
     EXPECT_EQ((Texts{kHkcu + L"Software\\Google\\NavClient\\1.1\\History=weather paris", catalog, log,
                      gatherLog, aolIndex}),
               Texts(recorder.found.begin(), recorder.found.begin() + 5));
-    EXPECT_EQ(Sorted({sharedObject, settings}), Sorted({recorder.found[5], recorder.found[6]}));
+    EXPECT_EQ(Sorted({sharedObject, siteSettings}), Sorted({recorder.found[5], recorder.found[6]}));
+    EXPECT_FALSE(recorder.Found(globalSettings));
 }
 
 TEST(ThirdPartyItems, StopRequestKeepsEveryItemQuiet) {

@@ -62,7 +62,26 @@ void RemoveUnixLink(const std::wstring& path) {
     const std::string link = UnixPath(path);
     if (!link.empty()) {
         RunProcess(L"\\\\?\\unix\\bin\\rm -f \"" + std::wstring(link.begin(), link.end()) + L"\"", 10000);
+        // Wine cannot wait for a host program: the link goes a moment later.
+        WaitFor([&] { return GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES; },
+                std::chrono::milliseconds(2000));
     }
+}
+
+// Wine shows a Unix link to a file as a plain file, and deleting it deletes
+// the file it points to: its final path tells it apart.
+bool IsUnixLinkToFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    wchar_t final[MAX_PATH + 8];
+    const DWORD length = GetFinalPathNameByHandleW(file, final, MAX_PATH + 8, 0);
+    CloseHandle(file);
+    const std::wstring plain = path.rfind(L"\\\\?\\", 0) == 0 ? path.substr(4) : path;
+    return length > 4 && length < MAX_PATH + 8 && _wcsicmp(final + 4, plain.c_str()) != 0;
 }
 
 } // namespace
@@ -113,6 +132,8 @@ void RemoveTree(const std::wstring& path) {
         if (!RemoveDirectoryW(path.c_str()) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
             RemoveUnixLink(path); // Wine cannot remove a Unix link to a folder
         }
+    } else if (IsUnixLinkToFile(path)) {
+        RemoveUnixLink(path);
     } else {
         DeleteFileW(path.c_str());
     }

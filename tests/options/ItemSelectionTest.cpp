@@ -22,10 +22,12 @@ const std::wstring kProduct = L"NimbrelTests Selection";
 const std::wstring kKey = L"SOFTWARE\\NimbrelTests Selection";
 
 // What a fresh installation leaves off: downloads, shared folders, sent and
-// unsent mail, image databases, contact lists and some saved passwords.
+// unsent mail, image databases, contact lists, some saved passwords and the
+// key databases that keep saved passwords readable.
 const wchar_t kOffByDefault[] =
     L"Internet Explorer Saved Passwords|Internet Explorer Favorites|AOL Browser Address Bar History|"
-    L"AOL Browser History|AOL Browser Cookies|Firefox Saved Passwords|ICQ 2003 b Received Files|"
+    L"AOL Browser History|AOL Browser Cookies|Firefox Saved Passwords|Firefox Key Passwords|"
+    L"ICQ 2003 b Received Files|"
     L"ICQ 2003 b Bookmarks|ICQ 2003 b Downloads|ICQ 2003 b Contact List|ICQ 2003 b Shared File|"
     L"ICQ 2003 b Pictures|ICQ 5.1 Received Files|ICQ 5.1 Contact List|AOL Received And Shared Files|"
     L"Trillian Received Files|ACDSee 3 Image Database|ACDSee 5 Image Database|ACDSee 6 Image Database|"
@@ -112,13 +114,13 @@ TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
     EXPECT_EQ(nullptr, FindSelectionItem(L"Flush Recycle Bin"));
 }
 
-TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButFiftyItems) {
+TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButFiftyOneItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
-    ASSERT_EQ(50u, expectedOff.size());
+    ASSERT_EQ(51u, expectedOff.size());
     WriteDefaultSelection(kProduct);
     EXPECT_EQ(260u, ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));
-    EXPECT_EQ(210u, Holding(L"1").size());
+    EXPECT_EQ(209u, Holding(L"1").size());
     EXPECT_EQ(1u, Holding(L"1").count(L"Opera Saved Passwords"));
 }
 

@@ -91,7 +91,8 @@ const std::vector<SelectionItem> kItems = {
     {C::InternetBrowsers, L"Firefox", L"Downloads History", on, Privacy_FFDownHis, L"Firefox Downloads History", L" Downloads History"},
     {C::InternetBrowsers, L"Firefox", L"Cookies", on, Privacy_FFCookies, L"Firefox Cookies", L" Cookies"},
     {C::InternetBrowsers, L"Firefox", L"Saved Passwords", off, Privacy_FFSavPasswords, L"Firefox Saved Passwords", L" Saved Passwords"},
-    {C::InternetBrowsers, L"Firefox", L"Key Passwords", on, Privacy_FFKeyDataMasPass, L"Key Passwords"},
+    {C::InternetBrowsers, L"Firefox", L"Key Passwords", off, Privacy_FFKeyDataMasPass, L"Key Passwords"},
+
     // Instant messengers
     {C::InstantMessengers, L"ICQ 2003 b", L"Cache And Cookies", on, Privacy_MSGRICQBCacheandCookies, L"Cache And Cookies"},
     {C::InstantMessengers, L"ICQ 2003 b", L"Received Files", off, Privacy_MSGRICQBReceivedFiles, L"Received files"},

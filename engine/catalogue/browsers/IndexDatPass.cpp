@@ -4,6 +4,7 @@
 #include "catalogue/Roots.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
+#include "files/SameEntry.h"
 
 namespace scrub {
 namespace {
@@ -20,14 +21,16 @@ public:
 
 // The cookie index is held open while the shell runs, so it is reported
 // without the open test the other files pass (cleaning it removes it at the
-// next restart). A cookie index that is not there is no trace.
+// next restart). A cookie index that is not there, or is a link, is no
+// trace.
 void ReportCookieIndex() {
     const std::wstring path = UnderRoot(CookiesFolder(), L"\\index.dat");
     if (path.empty()) {
         return;
     }
     const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        !IsEntryItself(path)) {
         return;
     }
     // The Cookies item may have shown it already in this count.

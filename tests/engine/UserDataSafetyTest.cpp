@@ -1,0 +1,153 @@
+// A profile as a user leaves it: the usual traces, and beside them the
+// user's own documents, mail stores, saved sessions, playlists and program
+// settings, with links to documents inside the temporary folders. Cleaning
+// in delete mode with the default selection and then with every item must
+// take the traces and nothing else.
+#include "DllExports.h"
+#include "EngineRecorder.h"
+#include "ItemCalls.h"
+#include "TestFiles.h"
+#include "TestProcess.h"
+#include "TestRegistry.h"
+#include "WindowsTraces.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <sstream>
+
+using namespace testing_support;
+
+namespace {
+
+const char kControlExports[] =
+    "PrivacyInit Privacy_ClearAll Scrubcore_SetScanCallBack Scrubcore_SetProcessMessage "
+    "Privacy_CheckDelete Privacy_StopScan Privacy_Nooffiles Privacy_NoRegvalues Privacy_GetFilesSize "
+    "Privacy_ClearFilesSize Scrubcore_NoofTimesOverwrite Privacy_CleanSelitems";
+
+// Items no option offers, and the options a fresh installation leaves off.
+const char kNotSelectedByDefault[] =
+    "Privacy_EMLOL6OutBoxMails Privacy_EMLOL6LastUserid Privacy_EMLOL03RulesWizard "
+    "Privacy_EMLOL03CustSysFolView Privacy_EMLOL03CustTollBarSettings Privacy_EMLOL03MacrosandVBAProg "
+    "Privacy_EMLOL03Nicknames Privacy_EMLOL03OutLookBarShor Privacy_EMLOL03RefToAddins "
+    "Privacy_EMLOL03Signatures Privacy_EMLOL03Stationary Privacy_EMLOL03Templates "
+    "Privacy_EMLOL03Dictonary Privacy_IESavePasswords Privacy_IEFavorites Privacy_AQAddBarHis "
+    "Privacy_AQHis Privacy_AQCookies Privacy_FFSavPasswords Privacy_FFKeyDataMasPass "
+    "Privacy_MSGRICQBReceivedFiles Privacy_MSGRICQBBookMarks Privacy_MSGRICQBDownLoads "
+    "Privacy_MSGRICQBContactList Privacy_MSGRICQBSharedFiles Privacy_MSGRICQBPictures "
+    "Privacy_MSGRICQ5ReceivedFiles Privacy_MSGRICQ5ContactList Privacy_MSGRAQLReceivandSharFiles "
+    "Privacy_MSGRTrilReceivedFiles Privacy_MULACD3ImageDatabase Privacy_MULACD5ImageDatabase "
+    "Privacy_MULACD6ImageDatabase Privacy_MULACD7ImageDatabase Privacy_MULACD8ImageDatabase "
+    "Privacy_MULACD9ImageDatabase Privacy_MULACDProImageDatabase Privacy_MULACDSRFavorites "
+    "Privacy_MULQTFavorites Privacy_MULDivxMoviesFolder Privacy_FISMorCompDownLoadFol "
+    "Privacy_FISMorSharedFolder Privacy_FISKazSharFolder Privacy_FISBTDownLoadFolder "
+    "Privacy_FISUTDownLoadsFolder Privacy_FISLWSharedFolder Privacy_FISBCDownLoadsFolder "
+    "Privacy_EMLOL6SentMails Privacy_EMLTBSavePasswords Privacy_EMLTBKeyDatabaseMasPass "
+    "Privacy_EMLTBSentMails Privacy_EMLTBDrafts Privacy_EMLTBUnsentMails Privacy_EMLTBDownLoadNews "
+    "Privacy_EMLEDOutFolder Privacy_EMLEDNicknamesofEmailadd Privacy_EMLEDEmailAttachments "
+    "Privacy_EMLIMOutFolder Privacy_EMLIMSentFolder Privacy_EMLIMDraftFolder "
+    "Privacy_EMLPMEmailAttachments Privacy_EMLPMOutFolder Privacy_EMLPMSentFolder "
+    "Privacy_EMLPMDraftFolder";
+
+bool Lists(const char* names, const std::string& name) {
+    return (" " + std::string(names) + " ").find(" " + name + " ") != std::string::npos;
+}
+
+// Runs the engine's items (linked into this program, so that the recorder
+// answers their messages) in delete mode; false when one is missing.
+bool CleanWith(bool everyItem) {
+    Privacy_CheckDelete(1);
+    bool complete = true;
+    for (const std::string& name : ScrubcoreExportNames()) {
+        if (Lists(kControlExports, name) || (!everyItem && Lists(kNotSelectedByDefault, name))) {
+            continue;
+        }
+        const auto item = reinterpret_cast<ItemFunction>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(nullptr), name.c_str())));
+        complete = complete && item && item(0) == 1;
+    }
+    Privacy_CheckDelete(0);
+    return complete;
+}
+
+} // namespace
+
+TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    const std::wstring appData = SpecialFolderPath(CSIDL_APPDATA);
+    const std::wstring localAppData = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
+    TestFolder documents = TestFolder::At(SpecialFolderPath(CSIDL_PERSONAL));
+    TestFolder temp = TestFolder::At(ParentOf(localAppData) + L"\\Temp");
+    TestFolder windowsTemp = TestFolder::At(SpecialFolderPath(CSIDL_WINDOWS) + L"\\temp");
+    TestFolder outlook = TestFolder::At(localAppData + L"\\Microsoft\\Outlook");
+    TestFolder opera = TestFolder::At(appData + L"\\Opera");
+    TestFolder uTorrent = TestFolder::At(appData + L"\\uTorrent");
+    TestFolder limeWire = TestFolder::At(appData + L"\\LimeWire");
+    TestFolder flash = TestFolder::At(appData + L"\\Macromedia");
+    TestFolder cookies = TestFolder::At(SpecialFolderPath(CSIDL_COOKIES));
+    TestFolder winamp;
+    registry.String(HKEY_CURRENT_USER, L"Software\\Winamp", L"", winamp.Path());
+
+    const std::vector<std::wstring> usersData = {
+        documents.File(L"letter.doc", 3000),
+        documents.File(L"Downloads\\old mail.pst", 4000),
+        outlook.File(L"Outlook.pst", 9000),
+        outlook.File(L"Outlook.ost", 9000),
+        opera.File(L"Opera\\profile\\sessions\\holiday research.win", 900),
+        winamp.File(L"Plugins\\ml\\main.dat", 2000),
+        winamp.File(L"Plugins\\ml\\plf1A2B.m3u8", 300),
+        uTorrent.File(L"settings.dat", 700),
+        limeWire.File(L"limewire.props", 600),
+        flash.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 80)};
+    const std::vector<std::wstring> traces = {
+        temp.File(L"~DF3A21.tmp", 100),
+        windowsTemp.File(L"setup.log", 100),
+        outlook.File(L"Outlook.rwz", 300),
+        opera.File(L"Opera\\profile\\sessions\\autosave.win", 900),
+        winamp.File(L"Plugins\\ml\\views\\view_1.vdt", 24),
+        uTorrent.File(L"resume.dat", 100),
+        limeWire.File(L"fileurns.cache", 100),
+        flash.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70)};
+    // Links to a document inside the temporary folders and as the cookie index.
+    ASSERT_TRUE(MakeUnixSymlink(usersData[0], temp.Path(L"letter.tmp")));
+    ASSERT_TRUE(MakeUnixSymlink(usersData[0], windowsTemp.Path(L"letter.tmp")));
+    ASSERT_TRUE(MakeUnixSymlink(documents.Path(), temp.Path(L"documents")));
+    ASSERT_TRUE(MakeUnixSymlink(usersData[0], cookies.Path(L"index.dat")));
+    // Program settings beside the recent-file lists in the same keys.
+    const std::wstring visio = L"Software\\Microsoft\\Office\\11.0\\Visio\\Application";
+    const std::wstring pictures = L"Software\\Microsoft\\Office\\11.0\\OIS\\Options";
+    const std::wstring acrobat = L"Software\\Adobe\\Acrobat Reader\\4.0\\AdobeViewer";
+    registry.String(HKEY_CURRENT_USER, visio, L"MyShapesPath", L"C:\\Shapes");
+    registry.String(HKEY_CURRENT_USER, visio, L"LastFile1", L"C:\\plan.vsd");
+    registry.String(HKEY_CURRENT_USER, pictures, L"EditFolder", L"C:\\Pictures");
+    registry.String(HKEY_CURRENT_USER, pictures, L"LastFolder", L"C:\\Holiday");
+    registry.Dword(HKEY_CURRENT_USER, acrobat, L"EULA", 1);
+    registry.String(HKEY_CURRENT_USER, acrobat, L"File1", L"/C/tax return.pdf");
+    const std::vector<std::pair<std::wstring, std::wstring>> settings = {
+        {visio, L"MyShapesPath"}, {pictures, L"EditFolder"}, {acrobat, L"EULA"}};
+
+    auto expectUsersDataIntact = [&](const char* after) {
+        for (const std::wstring& file : usersData) {
+            EXPECT_TRUE(FileExists(file)) << after << ": " << std::string(file.begin(), file.end());
+        }
+        for (const auto& [key, value] : settings) {
+            EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, key, value)) << after;
+        }
+        EXPECT_EQ(3000u, FileSize(usersData[0])) << after;
+    };
+    ASSERT_TRUE(CleanWith(false));
+    expectUsersDataIntact("the default selection");
+    ASSERT_TRUE(CleanWith(true));
+    expectUsersDataIntact("every item");
+    for (const std::wstring& file : traces) {
+        EXPECT_FALSE(FileExists(file)) << std::string(file.begin(), file.end());
+    }
+    for (const std::wstring& link : {temp.Path(L"letter.tmp"), cookies.Path(L"index.dat")}) {
+        EXPECT_FALSE(recorder.Found(link)) << "a link is no trace";
+    }
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, visio, L"LastFile1"));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, pictures, L"LastFolder"));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, acrobat, L"File1"));
+}

@@ -1,7 +1,7 @@
 // Cleaning one chosen found item. The text alone says what the trace is: a
 // registry value (its root name and "||" come first), a file path, or an
-// entry of the Recycle Bin. Whatever happens, the host gets 1 back and learns
-// the kilobytes removed through the size total.
+// entry of the Recycle Bin. The host learns whether the trace is gone (1) or
+// still there (0), and the kilobytes removed through the size total.
 #include "catalogue/browsers/BrowserAlgorithms.h"
 #include "clean/CleanablePath.h"
 #include "clean/SystemFolders.h"
@@ -65,28 +65,32 @@ bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
     return false;
 }
 
-void CleanFile(const std::wstring& text) {
+// True when nothing of the file is left where it was (or it goes at the
+// next restart).
+bool CleanFile(const std::wstring& text) {
     const std::wstring path = CleanablePath(text);
     if (path.empty()) {
-        return;
+        return false; // no trace of ours: whatever it names stays
     }
     CScrubcoreApp& app = theApp;
     WIN32_FILE_ATTRIBUTE_DATA data;
+    bool gone = true;
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            return; // found items are files; a folder at that path is not ours
+            return false; // found items are files; a folder at that path is not ours
         }
         // Wine shows a link to a file as a plain file and deletes what it
         // points to: only the entry itself is cleaned.
         if (!IsEntryItself(path)) {
-            return;
+            return false;
         }
         const double size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
                                                 data.nFileSizeLow);
         app.lastCleanedSize = size;
         // A file in use counts as cleaned once it is set to go at the next
         // restart; one that stays either way removed nothing.
-        if (DeleteOrScheduleFile(path, data.dwFileAttributes)) {
+        gone = DeleteOrScheduleFile(path, data.dwFileAttributes);
+        if (gone) {
             app.AddBytes(size);
         }
     }
@@ -96,68 +100,80 @@ void CleanFile(const std::wstring& text) {
     if (Contains(folder, L"Local Settings\\Temp")) {
         RemoveEmptySubfolders(folder);
     }
+    return gone;
 }
 
 // --- Registry values ---
 
 // Cleaning the paging-file offer switches the setting on: Windows then
 // clears its page file at every shutdown.
-void SetClearPageFileAtShutdown(HKEY root, const std::wstring& subkey) {
+bool SetClearPageFileAtShutdown(HKEY root, const std::wstring& subkey) {
     UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
-        return;
+        return false;
     }
     const DWORD on = 1;
     if (RegSetValueExW(key.Get(), L"ClearPageFileAtShutdown", 0, REG_DWORD,
                        reinterpret_cast<const BYTE*>(&on), sizeof on) != ERROR_SUCCESS) {
-        return; // the user is told only what really happened
+        return false; // the user is told only what really happened
     }
     theApp.ShowMessage(L"Swap file will be deleted when you reboot the system", MB_OK | MB_ICONERROR);
+    return true;
 }
 
-void CleanRegistryValue(const std::wstring& text) {
+// A value (or its key) that is not there is gone; one the user may not
+// delete stays.
+bool ValueGone(LSTATUS status) {
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+bool CleanRegistryValue(const std::wstring& text) {
     RegistryTextParts parts;
     if (!ParseRegistryText(text, parts)) {
-        return;
+        return false;
     }
     const HKEY root = RootFromName(parts.rootName);
     if (!root) {
-        return;
+        return false;
     }
     if (EqualsNoCase(parts.valueName, L"ClearPageFileAtShutdown")) {
-        SetClearPageFileAtShutdown(root, parts.subkey);
-        return;
+        return SetClearPageFileAtShutdown(root, parts.subkey);
     }
     if (root == HKEY_CURRENT_USER && IsInCurrentUserStore(parts.subkey)) {
         // The store is locked again after the scan: open it as the scan did.
         // Its keys belong to the system's store and stay, emptied or not.
+        bool gone = false;
         WithCurrentUserStoreOpen(false, [&] {
             UniqueKey key;
-            if (RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) == ERROR_SUCCESS) {
-                RegDeleteValueW(key.Get(), parts.valueName.c_str());
-            }
+            const LSTATUS opened = RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_SET_VALUE, key.Put());
+            gone = opened == ERROR_SUCCESS ? ValueGone(RegDeleteValueW(key.Get(), parts.valueName.c_str()))
+                                           : opened == ERROR_FILE_NOT_FOUND;
         });
-        return;
+        return gone;
     }
     UniqueKey key;
-    if (RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.Put()) !=
-        ERROR_SUCCESS) {
-        return;
+    const LSTATUS opened =
+        RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.Put());
+    if (opened != ERROR_SUCCESS) {
+        return opened == ERROR_FILE_NOT_FOUND;
     }
-    RegDeleteValueW(key.Get(), parts.valueName.c_str());
+    if (!ValueGone(RegDeleteValueW(key.Get(), parts.valueName.c_str()))) {
+        return false;
+    }
     // The key goes with its last value. Its value count decides: a name the
     // ANSI code page cannot hold, or a very long one, is still a value.
     DWORD valueCount = 0;
     if (RegQueryInfoKeyW(key.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
                          nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS ||
         valueCount > 0) {
-        return;
+        return true;
     }
     key.Reset();
     // Never a root itself; the registry refuses a key that still has subkeys.
     if (!parts.subkey.empty()) {
         RegDeleteKeyW(root, parts.subkey.c_str());
     }
+    return true;
 }
 
 // --- The Recycle Bin ---
@@ -166,11 +182,15 @@ void CleanRegistryValue(const std::wstring& text) {
 // nothing left and adds nothing. What counts as removed is what the bins
 // held before less what they still hold after: an entry the shell could not
 // remove is no cleaned kilobyte.
-void EmptyRecycleBins(const std::wstring& chosenEntry) {
+// True when the bin no longer holds the entry.
+bool EmptyRecycleBins(const std::wstring& chosenEntry) {
     CScrubcoreApp& app = theApp;
     // Any other text ("C:", "CON", a path with forward slashes) is no entry.
-    if (app.stopRequested || !RecycleBinHolds(chosenEntry)) {
-        return;
+    if (!RecycleBinHolds(chosenEntry)) {
+        return true;
+    }
+    if (app.stopRequested) {
+        return false;
     }
     ListFixedDrives();
     auto measureBins = [&app] {
@@ -186,29 +206,32 @@ void EmptyRecycleBins(const std::wstring& chosenEntry) {
     if (held > left) {
         app.totalKilobytes += held - left;
     }
+    return !RecycleBinHolds(chosenEntry);
 }
 
 } // namespace
 } // namespace scrub
 
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
-    return scrub::Guarded(1, [&] {
+    return scrub::GuardedResult(0, [&] {
         if (!foundItemText) {
-            return;
+            return 0;
         }
         const std::wstring text(foundItemText);
+        bool gone = false;
         switch (scrub::KindOf(text)) {
         case scrub::TraceKind::RegistryValue:
-            scrub::CleanRegistryValue(text);
-            return;
+            gone = scrub::CleanRegistryValue(text);
+            break;
         case scrub::TraceKind::File:
-            scrub::CleanFile(text);
-            return;
+            gone = scrub::CleanFile(text);
+            break;
         case scrub::TraceKind::RecycleBinEntry:
-            scrub::EmptyRecycleBins(text);
-            return;
+            gone = scrub::EmptyRecycleBins(text);
+            break;
         case scrub::TraceKind::Unknown:
-            return;
+            break;
         }
+        return gone ? 1 : 0;
     });
 }

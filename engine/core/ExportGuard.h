@@ -12,4 +12,14 @@ template <class Body> int Guarded(int result, Body&& body) noexcept {
     return result;
 }
 
+// The same for an export whose result says how it went: what the body
+// returns, or `onFailure` when something was thrown.
+template <class Body> int GuardedResult(int onFailure, Body&& body) noexcept {
+    try {
+        return body();
+    } catch (...) {
+        return onFailure;
+    }
+}
+
 } // namespace scrub

@@ -350,43 +350,6 @@ std::wstring MachineValue(const std::wstring& key, const std::wstring& value) {
     return L"HKEY_LOCAL_MACHINE||" + key + L"=" + value;
 }
 
-std::wstring CurrentUserSidText() {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-        return {};
-    }
-    BYTE buffer[256];
-    DWORD size = sizeof buffer;
-    std::wstring text;
-    if (GetTokenInformation(token, TokenUser, buffer, size, &size)) {
-        LPWSTR sddl = nullptr;
-        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sddl)) {
-            text = sddl;
-            LocalFree(sddl);
-        }
-    }
-    CloseHandle(token);
-    return text;
-}
-
-void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList) {
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(accessList, SDDL_REVISION_1, &descriptor,
-                                                              nullptr)) {
-        throw std::runtime_error("bad access list text");
-    }
-    HKEY opened;
-    LONG status = RegOpenKeyExW(root, key.c_str(), 0, WRITE_DAC, &opened);
-    if (status == ERROR_SUCCESS) {
-        status = RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor);
-        RegCloseKey(opened);
-    }
-    LocalFree(descriptor);
-    if (status != ERROR_SUCCESS) {
-        throw std::runtime_error("cannot set an access list (error " + std::to_string(status) + ")");
-    }
-}
-
 std::vector<std::wstring> CaseFolded(std::vector<std::wstring> paths) {
     for (auto& path : paths) {
         CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));

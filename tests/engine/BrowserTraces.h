@@ -100,11 +100,6 @@ private:
 std::wstring UserValue(const std::wstring& key, const std::wstring& value);
 std::wstring MachineValue(const std::wstring& key, const std::wstring& value);
 
-// The current user's identifier as the system writes it.
-std::wstring CurrentUserSidText();
-// Sets a key's access list from its text form (e.g. "D:P(A;CI;KA;;;SY)").
-void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList);
-
 // Paths compared as the file system compares them: ignoring letter case.
 std::vector<std::wstring> CaseFolded(std::vector<std::wstring> paths);
 

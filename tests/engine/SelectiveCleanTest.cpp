@@ -66,6 +66,17 @@ TEST_F(SelectiveClean, RegistryValuesGoOneByOneAndTheirKeyWithTheLast) {
     Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Long=chosen");
     EXPECT_EQ(std::vector<std::wstring>{longName}, ValueNames(HKCU, kTests + L"\\Long"));
     EXPECT_EQ("0.000000", EngineRecorder::SizeText()) << "registry values add no kilobytes";
+
+    // The host hears whether the value is gone: a value already gone is,
+    // one in a key the user may only read is not.
+    EXPECT_EQ(1, Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Long=chosen"));
+    EXPECT_EQ(1, Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\No such key=chosen"));
+    registry.String(HKCU, kTests + L"\\Locked", L"a", L"x");
+    const std::wstring user = CurrentUserSidText();
+    SetAccessList(HKCU, kTests + L"\\Locked", (L"D:P(A;;KR;;;" + user + L")").c_str());
+    EXPECT_EQ(0, Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Locked=a"));
+    SetAccessList(HKCU, kTests + L"\\Locked", (L"D:P(A;;KA;;;" + user + L")").c_str());
+    EXPECT_TRUE(ValueExists(HKCU, kTests + L"\\Locked", L"a"));
 }
 
 TEST_F(SelectiveClean, RegistryTextsAreSplitAtTheirLastEqualsSign) {
@@ -89,8 +100,8 @@ TEST_F(SelectiveClean, ARegistryTextNamingAPathNeverDeletesThatFile) {
     // A root outside the six is nothing to clean: not a file, not the bin.
     registry.String(HKCU, kTests + L"\\Other", L"a", L"x");
     const long long bin = RecycleBinCount();
-    Clean(L"HKEY_CURRENT_USERS||Software\\NimbrelTests\\Other=a");
-    Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Other");
+    EXPECT_EQ(0, Clean(L"HKEY_CURRENT_USERS||Software\\NimbrelTests\\Other=a"));
+    EXPECT_EQ(0, Clean(L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Other"));
     EXPECT_TRUE(ValueExists(HKCU, kTests + L"\\Other", L"a"));
     EXPECT_EQ(bin, RecycleBinCount());
 }
@@ -129,7 +140,7 @@ TEST_F(SelectiveClean, FilesGoWithTheirSizeAndTheFolderTheyLeaveEmpty) {
     TestFolder folder;
     const std::wstring first = folder.File(L"Minidump\\Mini120406-01.dmp", 1536);
     const std::wstring second = folder.File(L"Minidump\\Mini120506-01.dmp", 512, FILE_ATTRIBUTE_READONLY);
-    Clean(first);
+    EXPECT_EQ(1, Clean(first));
     EXPECT_FALSE(FileExists(first));
     EXPECT_TRUE(FolderExists(folder.Path(L"Minidump")));
     EXPECT_EQ("1.500000", EngineRecorder::SizeText());
@@ -141,7 +152,7 @@ TEST_F(SelectiveClean, FilesGoWithTheirSizeAndTheFolderTheyLeaveEmpty) {
     EXPECT_EQ("2.000000", EngineRecorder::SizeText());
 
     // A file already gone adds nothing (not the size of the one before).
-    Clean(first);
+    EXPECT_EQ(1, Clean(first));
     EXPECT_EQ("2.000000", EngineRecorder::SizeText());
     EXPECT_EQ(512.0, scrub::theApp.lastCleanedSize);
 }
@@ -195,8 +206,8 @@ TEST_F(SelectiveClean, AFileInUseGoesAtTheNextRestart) {
     const std::wstring folderNamedLikeAFile = folder.Folder(L"old.log");
     {
         HeldOpen writer(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
-        Clean(log);
-        Clean(folderNamedLikeAFile);
+        EXPECT_EQ(1, Clean(log)) << "gone at the next restart";
+        EXPECT_EQ(0, Clean(folderNamedLikeAFile));
     }
     const std::wstring scheduled = RawText(HKLM, kSessionManager, L"PendingFileRenameOperations");
     RestoreRawText(HKLM, kSessionManager, L"PendingFileRenameOperations", pending);
@@ -230,7 +241,7 @@ TEST_F(SelectiveClean, AFileThatCanNeitherGoNorBeScheduledAddsNoKilobyte) {
     SetAccessList(HKLM, kSessionManager, (L"D:P(A;CI;KR;;;" + user + L")(A;;RCWD;;;" + user + L")").c_str());
     {
         HeldOpen writer(log, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
-        Clean(log);
+        EXPECT_EQ(0, Clean(log)) << "the host hears that it stays";
     }
 
     EXPECT_TRUE(FileExists(log));
@@ -246,7 +257,7 @@ TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
     ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"beach.jpg", 5192)));
 
     Privacy_StopScan(1);
-    Clean(L"letter to the bank.txt");
+    EXPECT_EQ(0, Clean(L"letter to the bank.txt"));
     EXPECT_EQ(2, RecycleBinCount());
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
 
@@ -260,10 +271,10 @@ TEST_F(SelectiveClean, AnyRecycleBinEntryEmptiesEveryBinOnce) {
     EXPECT_EQ(2, RecycleBinCount());
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
 
-    Clean(L"letter to the bank.txt");
+    EXPECT_EQ(1, Clean(L"letter to the bank.txt"));
     EXPECT_EQ(0, RecycleBinCount());
     EXPECT_EQ("8.000000", EngineRecorder::SizeText()); // 3000 + 5192 bytes
-    Clean(L"beach.jpg");
+    EXPECT_EQ(1, Clean(L"beach.jpg")) << "emptied with the first";
     EXPECT_EQ("8.000000", EngineRecorder::SizeText());
 }
 
@@ -301,4 +312,9 @@ TEST_F(SelectiveClean, TextsNoScanReportsCleanNothing) {
     }
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
     EXPECT_TRUE(FolderExists(documents.Path()));
+    // Refused texts that name the document are never reported as cleaned.
+    for (const std::wstring& text : {temp.Path(L"letter.tmp"), temp.Path(L"documents\\letter.doc"),
+                                     L"\\\\?\\" + letter, L"\\\\.\\" + letter}) {
+        EXPECT_EQ(0, Clean(text)) << std::string(text.begin(), text.end());
+    }
 }

@@ -55,8 +55,8 @@ void TestRegistry::Key(HKEY root, const std::wstring& path) {
     keys_.push_back({root, topmost});
 }
 
-void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
-                       DWORD size) {
+void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type,
+                       const void* data, DWORD size) {
     Key(root, key);
     HKEY opened;
     CheckStatus(RegOpenKeyExW(root, key.c_str(), 0, KEY_SET_VALUE | KEY_QUERY_VALUE, &opened),
@@ -75,13 +75,15 @@ void TestRegistry::Raw(HKEY root, const std::wstring& key, const std::wstring& n
     values_.push_back(std::move(before));
 }
 
-void TestRegistry::String(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text) {
+void TestRegistry::String(HKEY root, const std::wstring& key, const std::wstring& name,
+                          const std::wstring& text) {
     Raw(root, key, name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void TestRegistry::ExpandString(HKEY root, const std::wstring& key, const std::wstring& name,
                                 const std::wstring& text) {
-    Raw(root, key, name, REG_EXPAND_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    Raw(root, key, name, REG_EXPAND_SZ, text.c_str(),
+        static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void TestRegistry::MultiString(HKEY root, const std::wstring& key, const std::wstring& name,
@@ -96,11 +98,13 @@ void TestRegistry::Dword(HKEY root, const std::wstring& key, const std::wstring&
     Raw(root, key, name, REG_DWORD, &value, sizeof value);
 }
 
-void TestRegistry::Qword(HKEY root, const std::wstring& key, const std::wstring& name, unsigned long long value) {
+void TestRegistry::Qword(HKEY root, const std::wstring& key, const std::wstring& name,
+                         unsigned long long value) {
     Raw(root, key, name, REG_QWORD, &value, sizeof value);
 }
 
-void TestRegistry::Binary(HKEY root, const std::wstring& key, const std::wstring& name, const std::string& bytes) {
+void TestRegistry::Binary(HKEY root, const std::wstring& key, const std::wstring& name,
+                          const std::string& bytes) {
     Raw(root, key, name, REG_BINARY, bytes.data(), static_cast<DWORD>(bytes.size()));
 }
 
@@ -119,15 +123,15 @@ bool KeyExists(HKEY root, const std::wstring& path) {
 }
 
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name) {
-    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
+    return RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS;
 }
 
 std::wstring ReadString(HKEY root, const std::wstring& key, const std::wstring& name) {
     wchar_t buffer[4096] = {};
     DWORD size = sizeof buffer - sizeof(wchar_t);
-    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
-                     buffer, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                     nullptr, buffer, &size) != ERROR_SUCCESS) {
         return {};
     }
     return buffer;
@@ -136,7 +140,8 @@ std::wstring ReadString(HKEY root, const std::wstring& key, const std::wstring& 
 DWORD ReadDword(HKEY root, const std::wstring& key, const std::wstring& name, DWORD fallback) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(root, key.c_str(), name.c_str(), RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS) {
         return fallback;
     }
     return value;
@@ -151,7 +156,8 @@ std::vector<std::wstring> ValueNames(HKEY root, const std::wstring& key) {
     for (DWORD index = 0;; ++index) {
         wchar_t name[16384];
         DWORD length = 16384;
-        if (RegEnumValueW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+        if (RegEnumValueW(opened, index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
             break;
         }
         names.emplace_back(name, length);
@@ -165,22 +171,59 @@ std::wstring SecurityText(HKEY root, const std::wstring& key) {
     if (RegOpenKeyExW(root, key.c_str(), 0, READ_CONTROL, &opened) != ERROR_SUCCESS) {
         return L"<cannot open>";
     }
-    const SECURITY_INFORMATION what = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
-                                      DACL_SECURITY_INFORMATION;
+    const SECURITY_INFORMATION what =
+        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
     DWORD size = 0;
     RegGetKeySecurity(opened, what, nullptr, &size);
     std::vector<BYTE> descriptor(size ? size : 1);
     std::wstring text = L"<unreadable>";
     if (RegGetKeySecurity(opened, what, descriptor.data(), &size) == ERROR_SUCCESS) {
         LPWSTR sddl = nullptr;
-        if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, what, &sddl,
-                                                                 nullptr)) {
+        if (ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor.data(), SDDL_REVISION_1, what,
+                                                                 &sddl, nullptr)) {
             text = sddl;
             LocalFree(sddl);
         }
     }
     RegCloseKey(opened);
     return text;
+}
+
+std::wstring CurrentUserSidText() {
+    HANDLE token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+        return {};
+    }
+    BYTE buffer[256];
+    DWORD size = sizeof buffer;
+    std::wstring text;
+    if (GetTokenInformation(token, TokenUser, buffer, size, &size)) {
+        LPWSTR sddl = nullptr;
+        if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sddl)) {
+            text = sddl;
+            LocalFree(sddl);
+        }
+    }
+    CloseHandle(token);
+    return text;
+}
+
+void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(accessList, SDDL_REVISION_1, &descriptor,
+                                                              nullptr)) {
+        throw std::runtime_error("bad access list text");
+    }
+    HKEY opened;
+    LONG status = RegOpenKeyExW(root, key.c_str(), 0, WRITE_DAC, &opened);
+    if (status == ERROR_SUCCESS) {
+        status = RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor);
+        RegCloseKey(opened);
+    }
+    LocalFree(descriptor);
+    if (status != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot set an access list (error " + std::to_string(status) + ")");
+    }
 }
 
 } // namespace testing_support

@@ -27,7 +27,8 @@ public:
     void Qword(HKEY root, const std::wstring& key, const std::wstring& name, unsigned long long value);
     void Binary(HKEY root, const std::wstring& key, const std::wstring& name, const std::string& bytes);
     // Any type with raw bytes (for strings stored without a terminator and the like).
-    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data, DWORD size);
+    void Raw(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
+             DWORD size);
 
     // Removes a key tree now (and forgets it).
     static void DeleteTree(HKEY root, const std::wstring& path);
@@ -53,6 +54,11 @@ private:
 // puts another face behind the dialog font of the processes started after.
 inline constexpr wchar_t kFontSubstitutesKey[] =
     L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+
+// The current user's identifier as the system writes it.
+std::wstring CurrentUserSidText();
+// Sets a key's access list from its text form (e.g. "D:P(A;CI;KA;;;SY)").
+void SetAccessList(HKEY root, const std::wstring& key, const wchar_t* accessList);
 
 bool KeyExists(HKEY root, const std::wstring& path);
 bool ValueExists(HKEY root, const std::wstring& key, const std::wstring& name);

@@ -368,6 +368,30 @@ TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
     EXPECT_EQ(settings.Get(L"fiint"), L"--");
 }
 
+TEST_F(Workflow, WhatStaysIsNeitherCountedNorClaimedAsCleaned) {
+    temp.File(L"~DF3A21.tmp", 2048);
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"a", L"notepad\\1");
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"a");
+    Select({L"Windows Temp Folder", L"Windows Run Command History"});
+    Open();
+    StartScan();
+    ASSERT_EQ(window.ScanPage().FoundCount(), 3u);
+    // Meanwhile the user lost the right to change the Run history.
+    const std::wstring user = CurrentUserSidText();
+    SetAccessList(HKEY_CURRENT_USER, kRunMru, (L"D:P(A;;KR;;;" + user + L")").c_str());
+    Click(Control(IDC_CLEAN));
+    SetAccessList(HKEY_CURRENT_USER, kRunMru, (L"D:P(A;;KA;;;" + user + L")").c_str());
+
+    ASSERT_EQ(watch.Messages().size(), 1u);
+    EXPECT_EQ(watch.Messages()[0].text,
+              L"Nimbrel has cleaned 1 of the 3 selected items. 2 could not be removed "
+              L"(a program may be using them). Click OK to see the results.");
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru).size(), 2u);
+    EXPECT_EQ(settings.Get(L"fiwnd"), L"1");
+    EXPECT_EQ(settings.Get(L"ttc"), L"1");
+    EXPECT_EQ(settings.Get(L"showerrs"), L"2");
+}
+
 TEST_F(Workflow, NothingFoundNothingSelectedAndTheDashboard) {
     Select({L"Office 2003 Word 2003"});
     Open();

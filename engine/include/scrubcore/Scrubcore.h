@@ -46,4 +46,7 @@ SCRUBCORE_API int Privacy_Nooffiles(void);
 SCRUBCORE_API int Privacy_NoRegvalues(void);
 SCRUBCORE_API int Privacy_GetFilesSize(char* text);
 SCRUBCORE_API int Privacy_ClearFilesSize(void);
+// Removes one found item: 1 when the trace is gone afterwards (removed, set
+// to go at the next restart, or no longer there), 0 when it is still there
+// or the text names nothing a scan reports.
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText);

@@ -87,6 +87,15 @@ bool CleanFile(const std::wstring& text) {
         const double size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
                                                 data.nFileSizeLow);
         app.lastCleanedSize = size;
+        if (app.overwritePasses > 0) {
+            // As chosen under "When erasing": the bytes go before the name.
+            // A read-only file is writable for the passes; a file in use
+            // keeps its bytes and goes at the next restart.
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+                SetFileAttributesW(path.c_str(), data.dwFileAttributes & ~FILE_ATTRIBUTE_READONLY);
+            }
+            OverwriteFile(path, app.overwritePasses);
+        }
         // A file in use counts as cleaned once it is set to go at the next
         // restart; one that stays either way removed nothing.
         gone = DeleteOrScheduleFile(path, data.dwFileAttributes);

@@ -19,18 +19,20 @@ inline constexpr wchar_t kProductTitle[] = L"Nimbrel";
 
 class CScrubcoreApp {
 public:
-    bool deleteMode = false;     // false: traces are reported and measured only
-    bool stopRequested = false;  // items return at entry, walks end at their next entry
-    bool indexDatPass = false;   // walks pass over desktop.ini while the index.dat item runs
+    bool deleteMode = false;    // false: traces are reported and measured only
+    bool stopRequested = false; // items return at entry, walks end at their next entry
+    bool indexDatPass = false;  // walks pass over desktop.ini while the index.dat item runs
     unsigned long long countedFiles = 0;
     unsigned long long registryValues = 0;
-    double totalKilobytes = 0;   // since the last Privacy_ClearFilesSize
-    double lastCleanedSize = 0;  // bytes of the last file Privacy_CleanSelitems measured
-    int overwritePasses = 0;     // chosen in the host; every deletion is a plain one
+    double totalKilobytes = 0;  // since the last Privacy_ClearFilesSize
+    double lastCleanedSize = 0; // bytes of the last file Privacy_CleanSelitems measured
+    int overwritePasses = 0;    // chosen in the host: a chosen file is overwritten this often before it goes
     ScrubcoreScanCallBack scanCallback = nullptr;
     ScrubcoreProcessMessage processMessage = nullptr;
     std::vector<std::wstring> fixedDrives; // "C:\" for every fixed drive
     MessageBoxHook messageBox = nullptr;   // null: the platform's message box
+    // Tests look at a file between the passes that overwrite it (pass 1...).
+    void (*afterOverwritePass)(HANDLE file, int pass) = nullptr;
     // Traces a report-only scan has reported since the size total was last
     // cleared (upper-cased: files and registry names match without case).
     std::unordered_set<std::wstring> reportedTraces;

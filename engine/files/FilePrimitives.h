@@ -38,6 +38,12 @@ bool CanOpenFile(const std::wstring& path);
 // item reports one, wherever it lies.
 bool IsMailStore(const std::wstring& path);
 
+// Overwrites the whole length of the file `passes` times, each pass on the
+// disk before the next: zeros and ones in turn, random bytes last. Only a
+// file the engine can open alone and that no other name shares is
+// overwritten; false when nothing (or not everything) was.
+bool OverwriteFile(const std::wstring& path, int passes);
+
 // Zeroes an index.dat database after its 64-byte header, keeping its length.
 void WipeIndexDat(const std::wstring& path);
 
@@ -49,7 +55,9 @@ int ListFixedDrives();
 void RemoveEmptySubfolders(const std::wstring& folder);
 
 // Folders under a "Quick Launch" path belong to the user's shell setup.
-inline bool IsProtectedPath(const std::wstring& path) { return path.find(L"Quick Launch") != std::wstring::npos; }
+inline bool IsProtectedPath(const std::wstring& path) {
+    return path.find(L"Quick Launch") != std::wstring::npos;
+}
 
 inline bool IsDotEntry(const wchar_t* name) {
     return name[0] == L'.' && (name[1] == 0 || (name[1] == L'.' && name[2] == 0));

@@ -157,6 +157,49 @@ TEST_F(SelectiveClean, FilesGoWithTheirSizeAndTheFolderTheyLeaveEmpty) {
     EXPECT_EQ(512.0, scrub::theApp.lastCleanedSize);
 }
 
+// What each overwriting pass left in the file, read through its own handle.
+std::vector<std::string> passesSeen;
+
+void LookAtPass(HANDLE file, int pass) {
+    LARGE_INTEGER size{}, start{};
+    GetFileSizeEx(file, &size);
+    SetFilePointerEx(file, start, nullptr, FILE_BEGIN);
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD read = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    const auto all = [&](char c) {
+        return std::all_of(bytes.begin(), bytes.end(), [c](char b) { return b == c; });
+    };
+    const bool secret = bytes.find(std::string(16, 'S')) != std::string::npos;
+    passesSeen.push_back(std::to_string(pass) + (all('\0')     ? " zeros"
+                                                 : all('\xff') ? " ones"
+                                                 : secret      ? " secret"
+                                                               : " random"));
+}
+
+TEST_F(SelectiveClean, ChosenFilesAreOverwrittenAsChosenBeforeTheyGo) {
+    TestFolder folder;
+    const std::wstring report = folder.FileWithContent(L"report.doc", std::string(3 * 1048576 + 17, 'S'));
+    const std::wstring note = folder.FileWithContent(L"note.txt", std::string(40, 'S'));
+    SetFileAttributesW(note.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::wstring shared = folder.FileWithContent(L"shared.doc", "kept under its other name");
+    ASSERT_TRUE(CreateHardLinkW(folder.Path(L"other name.doc").c_str(), shared.c_str(), nullptr));
+    passesSeen.clear();
+    scrub::theApp.afterOverwritePass = &LookAtPass;
+    Scrubcore_NoofTimesOverwrite(3);
+    EXPECT_EQ(1, Clean(report));
+    EXPECT_EQ(1, Clean(note));
+    // Bytes other names share are not this name's to destroy: it goes alone.
+    EXPECT_EQ(1, Clean(shared));
+    Scrubcore_NoofTimesOverwrite(0);
+    scrub::theApp.afterOverwritePass = nullptr;
+
+    EXPECT_EQ(passesSeen,
+              (std::vector<std::string>{"1 zeros", "2 ones", "3 random", "1 zeros", "2 ones", "3 random"}));
+    EXPECT_FALSE(FileExists(report) || FileExists(note) || FileExists(shared));
+    EXPECT_EQ(ReadAll(folder.Path(L"other name.doc")), "kept under its other name");
+}
+
 TEST_F(SelectiveClean, EmptiedTempFoldersAreTidiedButSystemFoldersStay) {
     TestFolder profile;
     const std::wstring temp = profile.Path(L"Local Settings\\Temp");

@@ -67,8 +67,10 @@ bool OverwriteFile(const std::wstring& path, int passes) {
     }
     const unsigned long long size =
         (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-    std::vector<unsigned char> buffer(
-        static_cast<size_t>(std::min<unsigned long long>(std::max(size, 1ull), kChunk)));
+    if (size == 0) {
+        return true; // nothing in it to destroy
+    }
+    std::vector<unsigned char> buffer(static_cast<size_t>(std::min<unsigned long long>(size, kChunk)));
     for (int pass = 1; pass <= passes; ++pass) {
         if (!WritePass(file.Get(), size, buffer, pass, passes)) {
             return false;

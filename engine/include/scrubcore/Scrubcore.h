@@ -39,6 +39,8 @@ SCRUBCORE_API int PrivacyInit(void);      // resets the file and value counts
 SCRUBCORE_API int Privacy_ClearAll(void); // the same function as PrivacyInit
 SCRUBCORE_API int Scrubcore_SetScanCallBack(ScrubcoreScanCallBack callback);
 SCRUBCORE_API int Scrubcore_SetProcessMessage(ScrubcoreProcessMessage callback);
+// How often Privacy_CleanSelitems overwrites a chosen file before deleting
+// it (0: a plain deletion).
 SCRUBCORE_API int Scrubcore_NoofTimesOverwrite(int passes);
 SCRUBCORE_API int Privacy_CheckDelete(unsigned char deleteMode);
 SCRUBCORE_API int Privacy_StopScan(unsigned char stop);

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # make bench: runs the benchmarks under Wine in their own prefix
 # (build/bench), which keeps its synthetic trees between runs.
-#   scripts/run-bench.sh <build-dir> [walk|gui] [files] [rounds]
-# walk: the engine's folder walk against plain enumeration; gui: the scan
-# page against the engine alone (on a private X display). Both by default.
+#   scripts/run-bench.sh <build-dir> [walk|gui|shred] [count] [rounds]
+# walk: the engine's folder walk against plain enumeration (count: files);
+# gui: the scan page against the engine alone (on a private X display);
+# shred: one shred pass against a plain write (count: megabytes). All by
+# default; then a count and rounds go to walk and gui, shred takes its own.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 shift || true
-which=both
+which=all
 case "${1:-}" in
-  walk|gui) which=$1; shift ;;
+  walk|gui|shred) which=$1; shift ;;
 esac
 
 source "$here/wine-env.sh"
@@ -22,14 +24,19 @@ if [ ! -d "$WINEPREFIX/drive_c" ]; then
   wine_fresh_prefix "$build"
 fi
 # The display first: the prefix's desktop process takes it when it starts.
-[ "$which" = walk ] || xvfb_start
+case "$which" in all|gui) xvfb_start ;; esac
 wine_server_start
 cd "$build/tools"
-if [ "$which" != gui ]; then
+if [ "$which" = all ] || [ "$which" = walk ]; then
   echo "== the engine's folder walk"
   wine ./folder_walk_bench.exe "$@" 2>/dev/null </dev/null | tr -d '\r'
 fi
-if [ "$which" != walk ]; then
+if [ "$which" = all ] || [ "$which" = gui ]; then
   echo "== the scan page against the engine alone"
   wine ./gui_scan_bench.exe "$@" 2>/dev/null </dev/null | tr -d '\r'
+fi
+if [ "$which" = all ] || [ "$which" = shred ]; then
+  echo "== one shred pass against a plain write"
+  [ "$which" = shred ] || set --
+  wine ./shred_bench.exe "$@" 2>/dev/null </dev/null | tr -d '\r'
 fi

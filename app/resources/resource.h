@@ -9,8 +9,6 @@
 #define IDD_NIMBRELCONTROL_DIALOG 102
 #define IDD_LFRAME 103
 #define IDD_SPLASH 104
-// An empty page of a page's size, standing in for the pages still to come.
-#define IDD_PLACEHOLDER_PAGE 105
 
 // The pages of the main window. Each page window carries its page's
 // template identifier as its control identifier (the Options page:
@@ -21,6 +19,27 @@
 #define IDD_ADVANCEDSHRED 121
 #define IDD_STATISTICS 122
 #define IDD_RESULTS 172
+
+// Shred page: the list and its buttons, the three levels (radio button and
+// the clickable label beside it), the warning and SHRED FILES.
+#define IDC_SHRED_FILES 1002
+#define IDC_SHRED_LIST 1052
+#define IDC_SHRED_ADD 1053
+#define IDC_SHRED_REMOVE 1054
+#define IDC_SHRED_QUICK 1056
+#define IDC_SHRED_SAFE 1057
+#define IDC_SHRED_THOROUGH 1058
+#define IDC_SHRED_HINT 1059
+#define IDC_SHRED_WARNING 1060
+#define IDC_SHRED_LEVEL_GROUP 1061
+#define IDC_SHRED_TITLE 1068
+#define IDC_SHRED_LEVEL_HEADING 1071
+#define IDC_SHRED_QUICK_LABEL 1187
+#define IDC_SHRED_SAFE_LABEL 1188
+#define IDC_SHRED_THOROUGH_LABEL 1189
+
+// Image preview panel: its one picture.
+#define IDC_PREVIEW_PICTURE 1186
 
 // The main window's system menu entry that opens the About box.
 #define IDM_ABOUTBOX 0x0010

@@ -2,7 +2,10 @@
 
 #include "NimbrelControlApp.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
+
+#include <vector>
 
 namespace nimbrel {
 
@@ -21,6 +24,34 @@ void ShellOpen(const std::wstring& verb, const std::wstring& file, const std::ws
     }
     ShellExecuteW(nullptr, verb.c_str(), file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
                   nullptr, show);
+}
+
+bool AskForFile(HWND owner, const std::wstring& title, const std::wstring& filter, std::wstring& chosen) {
+    if (theApp.seams.openFile) {
+        return theApp.seams.openFile(owner, title, chosen);
+    }
+    std::wstring filters = filter + L"||";
+    for (wchar_t& c : filters) {
+        if (c == L'|') {
+            c = L'\0';
+        }
+    }
+    std::vector<wchar_t> file(32768, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filters.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    // A privacy cleaner leaves no trace of its own in the recent documents.
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                   OFN_NODEREFERENCELINKS | OFN_DONTADDTORECENT;
+    if (!GetOpenFileNameW(&dialog)) {
+        return false;
+    }
+    chosen = file.data();
+    return true;
 }
 
 void ShowFolderInExplorer(const std::wstring& folder) {

@@ -2,6 +2,7 @@
 // The scan run is in ScanRun.cpp, the cleaning run in CleaningRun.cpp.
 #include "ScanPrgDlg.h"
 
+#include "FoundItemPreview.h"
 #include "FoundTreeRules.h"
 #include "NimbrelControlApp.h"
 #include "ShellSeams.h"
@@ -45,6 +46,7 @@ BOOL CScanPrgDlg::OnInitDialog() {
     // Check boxes are added once the tree exists (as on the option trees).
     const auto style = GetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE);
     SetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE, style | TVS_CHECKBOXES);
+    TellParentOfWheel(tree_.Hwnd());
     SetUpLayout();
     run_.RegisterWithEngine();
     return FALSE;
@@ -252,6 +254,11 @@ void CScanPrgDlg::OnSelectionChanged() {
         return; // a category, application or item node: the picture stays
     }
     host_.HidePreviewPanel();
+    tree_.Redraw();
+    const std::wstring picture = PreviewPictureFor(tree_.GetItemText(selected));
+    if (!picture.empty()) {
+        host_.ShowPreviewImage(picture);
+    }
 }
 
 void CScanPrgDlg::OnTimer(UINT_PTR id) {

@@ -3,6 +3,8 @@
 // column, the main window's size, and the choices of the Options page.
 #pragma once
 
+#include <string>
+
 namespace nimbrel {
 
 class IWorkflowHost {
@@ -25,6 +27,9 @@ public:
     virtual void MinimiseMainWindow() = 0;
     virtual void RestoreMainWindow() = 0;
     virtual void HidePreviewPanel() = 0;
+    // Shows the picture file over the found items; false (and nothing
+    // shown) when it holds no picture to show.
+    virtual bool ShowPreviewImage(const std::wstring& path) = 0;
 
     // The overwrite passes chosen under "When erasing" (0, 1, 3 or 7).
     virtual int OverwritePasses() const = 0;

@@ -35,6 +35,9 @@ struct Registrar {
 
 // Seeding helpers: every path is inside the demo prefix.
 void SeedFile(const std::wstring& path, size_t size);
+// A real picture (a sunset over the sea, as a bitmap whatever the name says),
+// so that the program's preview has something to show.
+void SeedPicture(const std::wstring& path, int width, int height);
 void SeedFolder(const std::wstring& path);
 void SeedString(HKEY root, const std::wstring& key, const std::wstring& name, const std::wstring& text);
 void SeedDword(HKEY root, const std::wstring& key, const std::wstring& name, DWORD value);

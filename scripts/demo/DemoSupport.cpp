@@ -27,7 +27,8 @@ void SeedFolder(const std::wstring& path) {
 
 void SeedFile(const std::wstring& path, size_t size) {
     SeedFolder(path.substr(0, path.rfind(L'\\')));
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return;
     }
@@ -36,6 +37,55 @@ void SeedFile(const std::wstring& path, size_t size) {
     if (size) {
         WriteFile(file, bytes.data(), static_cast<DWORD>(size), &written, nullptr);
     }
+    CloseHandle(file);
+}
+
+void SeedPicture(const std::wstring& path, int width, int height) {
+    SeedFolder(path.substr(0, path.rfind(L'\\')));
+    const int row = (width * 3 + 3) / 4 * 4;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    header.bfSize = header.bfOffBits + static_cast<DWORD>(row * height);
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height; // bottom row first
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    const int horizon = height * 2 / 5;
+    for (int y = 0; y < height; ++y) {
+        std::string line(static_cast<size_t>(row), '\0');
+        for (int x = 0; x < width; ++x) {
+            int r, g, b;
+            const int dx = x - width / 2, dy = y - horizon - height / 8;
+            if (y < horizon) { // the sea, darker towards the bottom
+                r = 20 + y * 40 / horizon;
+                g = 60 + y * 60 / horizon;
+                b = 110 + y * 60 / horizon;
+            } else if (dx * dx + dy * dy < height * height / 25) { // the sun
+                r = 255, g = 210, b = 80;
+            } else { // the sky, orange at the horizon, blue above
+                const int up = (y - horizon) * 255 / (height - horizon);
+                r = 250 - up * 170 / 255;
+                g = 140 + up * 20 / 255;
+                b = 60 + up * 170 / 255;
+            }
+            line[static_cast<size_t>(x * 3)] = static_cast<char>(b);
+            line[static_cast<size_t>(x * 3 + 1)] = static_cast<char>(g);
+            line[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(r);
+        }
+        bytes += line;
+    }
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
 }
 

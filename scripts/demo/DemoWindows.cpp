@@ -32,7 +32,8 @@ void SeedFileTraces() {
     const std::wstring localSettings = Parent(demo::SpecialFolder(CSIDL_LOCAL_APPDATA));
     demo::SeedFile(localSettings + L"\\Temp\\~DF3A21.tmp", 16384);
     demo::SeedFile(localSettings + L"\\Temp\\setup log 2006-12-01.txt", 2210);
-    demo::SeedFile(localSettings + L"\\Temp\\Temporary Directory 1 for photos.zip\\IMG_0042.JPG", 48211);
+    demo::SeedPicture(localSettings + L"\\Temp\\Temporary Directory 1 for photos.zip\\IMG_0042.JPG", 200,
+                      120);
 
     const std::wstring windows = demo::SpecialFolder(CSIDL_WINDOWS);
     demo::SeedFile(windows + L"\\temp\\MSI5f2a1.LOG", 7300);

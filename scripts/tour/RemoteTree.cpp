@@ -90,9 +90,13 @@ void RemoteTree::Expand(HTREEITEM item) const {
     SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
 }
 
-void RemoteTree::ToggleWithSpace(HTREEITEM item) const {
+void RemoteTree::Select(HTREEITEM item) const {
     SendMessageW(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     SendMessageW(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+}
+
+void RemoteTree::ToggleWithSpace(HTREEITEM item) const {
+    Select(item);
     PostMessageW(tree_, WM_KEYDOWN, VK_SPACE, 0x00390001);
     PostMessageW(tree_, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001));
 }

@@ -29,6 +29,8 @@ public:
     HTREEITEM ChildNamed(HTREEITEM parent, const std::wstring& text) const;
 
     void Expand(HTREEITEM item) const;
+    // Selects the item and scrolls it into view, as a click on its text does.
+    void Select(HTREEITEM item) const;
     // Selects the item and presses the space bar on it, as the user ticks
     // or unticks a box from the keyboard.
     void ToggleWithSpace(HTREEITEM item) const;

@@ -1,9 +1,11 @@
 // nimbrel-tour <program> <picture folder> [--stay]
 // Starts Nimbrel.exe as a user would and does the program's main job with
 // it: from the dashboard to the Options page (every tab), a scan, the tree
-// of what it found, a few found items unticked (a Recycle Bin entry among
-// them, which the program refuses alone), the cleaning and its report, and
-// the About box, saving a picture of every step in <picture folder>. With
+// of what it found with the preview of a found picture, a few found items
+// unticked (a Recycle Bin entry among them, which the program refuses
+// alone), the cleaning and its report, the Shred page shredding a file
+// picked in the open-file dialog, and the About box, saving a picture of
+// every step in <picture folder>. With
 // --stay the program is left open for the user afterwards and the tour ends
 // with it; without, the tour closes it.
 #include "RemoteTree.h"
@@ -11,8 +13,10 @@
 #include "resource.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <cstdio>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -278,6 +282,51 @@ void UntickSomeFoundItems(Tour& tour, HWND main, int& number) {
     }
 }
 
+bool IsPictureName(const std::wstring& text) {
+    std::wstring lower = text;
+    for (wchar_t& c : lower) {
+        c = static_cast<wchar_t>(std::towlower(c));
+    }
+    for (const wchar_t* extension : {L".jpg", L".jpeg", L".png", L".gif", L".bmp"}) {
+        const std::wstring end = extension;
+        if (lower.size() > end.size() && lower.compare(lower.size() - end.size(), end.size(), end) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first found picture of the tree (depth first), or null.
+HTREEITEM FindFoundPicture(const tour::RemoteTree& tree, HTREEITEM parent) {
+    for (HTREEITEM node : tree.Children(parent)) {
+        if (!tree.Child(node)) {
+            if (IsPictureName(tree.Text(node))) {
+                return node;
+            }
+        } else if (HTREEITEM found = FindFoundPicture(tree, node)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+// A found picture selected in the tree shows over it.
+void PreviewAFoundPicture(Tour& tour, HWND main, int& number) {
+    tour::RemoteTree tree(PageControl(main, IDD_SCANPRG, IDC_SCAN_TREE));
+    const HTREEITEM picture = FindFoundPicture(tree, nullptr);
+    if (!picture) {
+        Say(L"the scan found no picture to preview");
+        return;
+    }
+    Say(L"selecting the found picture " + tree.Text(picture));
+    tree.Select(picture);
+    if (!WaitUntil([&] { return IsPageShown(main, IDD_STATISTICS); }, 5000)) {
+        Say(L"the preview did not show the picture");
+        return;
+    }
+    tour.Picture(main, Numbered(number, L"found-picture-preview"));
+}
+
 // Clean: the program's word on what it did (and the engine's notices on
 // the way), then its report.
 bool CleanAndReport(Tour& tour, HWND main, int& number) {
@@ -298,6 +347,63 @@ bool CleanAndReport(Tour& tour, HWND main, int& number) {
     // The report's Ok leads back to the dashboard.
     PostMessageW(PageControl(main, IDD_RESULTS, IDC_REPORT_OK), BM_CLICK, 0, 0);
     return WaitUntil([&] { return IsPageShown(main, IDD_SCANDEFAULT); }, 5000);
+}
+
+// The Shred page: a file picked in the open-file dialog, the Safe level,
+// SHRED FILES, the question and the word that it is done.
+bool VisitShredPage(Tour& tour, HWND main, int& number) {
+    wchar_t documents[MAX_PATH] = {};
+    SHGetSpecialFolderPathW(nullptr, documents, CSIDL_PERSONAL, TRUE);
+    const std::wstring statement = std::wstring(documents) + L"\\old bank statement.txt";
+    HANDLE file = CreateFileW(statement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        const char text[] = "Account 12-3456-7890, balance 1,024.00\r\n";
+        DWORD written = 0;
+        WriteFile(file, text, sizeof text - 1, &written, nullptr);
+        CloseHandle(file);
+    }
+    PostMessageW(FindChild(main, IDC_SHRED_BUTTON), BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return IsPageShown(main, IDD_ADVANCEDSHRED); }, 5000)) {
+        Say(L"the Shred button did not show the Shred page");
+        return false;
+    }
+    PostMessageW(PageControl(main, IDD_ADVANCEDSHRED, IDC_SHRED_ADD), BM_CLICK, 0, 0);
+    HWND dialog = nullptr;
+    if (!WaitUntil(
+            [&] {
+                return (dialog =
+                            FindProgramWindow(tour.Process(), kDialogClass, L"Scrubcore - Select Files"));
+            },
+            15000)) {
+        Say(L"the open-file dialog did not come up");
+        return false;
+    }
+    // The file name box of the dialog (its combo box, or the plain edit).
+    HWND name = GetDlgItem(dialog, 0x47c);
+    if (!name) {
+        name = GetDlgItem(dialog, 0x480);
+    }
+    SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(statement.c_str()));
+    tour.Picture(dialog, Numbered(number, L"shred-open-file"));
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    HWND list = PageControl(main, IDD_ADVANCEDSHRED, IDC_SHRED_LIST);
+    if (!WaitUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 1; }, 10000)) {
+        Say(L"the picked file did not reach the shred list");
+        return false;
+    }
+    // The Safe level, by its label.
+    HWND safe = PageControl(main, IDD_ADVANCEDSHRED, IDC_SHRED_SAFE_LABEL);
+    PostMessageW(safe, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(safe, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    tour.Picture(main, Numbered(number, L"shred-list"));
+    PostMessageW(PageControl(main, IDD_ADVANCEDSHRED, IDC_SHRED_FILES), BM_CLICK, 0, 0);
+    if (!AnswerMessage(tour, number, L"shred-question") || !AnswerMessage(tour, number, L"shred-done")) {
+        return false;
+    }
+    tour.Picture(main, Numbered(number, L"shred-page-after"));
+    const bool gone = GetFileAttributesW(statement.c_str()) == INVALID_FILE_ATTRIBUTES;
+    Say(gone ? L"shredded " + statement : L"the shredded file is still there: " + statement);
+    return gone;
 }
 
 void StayOffline() {
@@ -368,9 +474,11 @@ int wmain(int argc, wchar_t** argv) {
     tour.Picture(main, Numbered(number, L"dashboard"));
     bool done = Scan(tour, main, number);
     if (done) {
+        PreviewAFoundPicture(tour, main, number);
         UntickSomeFoundItems(tour, main, number);
         done = CleanAndReport(tour, main, number);
     }
+    done = VisitShredPage(tour, main, number) && done;
     done = VisitAboutBox(tour, main, number) && done;
 
     for (const std::wstring& file : tour.Saved()) {

@@ -17,6 +17,16 @@ DesktopWatch::DesktopWatch(int answer) : answer_(answer) {
         std::lock_guard<std::mutex> lock(mutex_);
         shellCalls_.push_back({verb, file});
     };
+    nimbrel::theApp.seams.openFile = [this](HWND, const std::wstring& title, std::wstring& chosen) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        fileDialogTitles_.push_back(title);
+        if (filesToChoose_.empty()) {
+            return false;
+        }
+        chosen = filesToChoose_.front();
+        filesToChoose_.erase(filesToChoose_.begin());
+        return true;
+    };
 }
 
 DesktopWatch::~DesktopWatch() {
@@ -26,6 +36,16 @@ DesktopWatch::~DesktopWatch() {
 void DesktopWatch::Answer(int answer) {
     std::lock_guard<std::mutex> lock(mutex_);
     answer_ = answer;
+}
+
+void DesktopWatch::ChooseFiles(std::vector<std::wstring> files) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    filesToChoose_ = std::move(files);
+}
+
+std::vector<std::wstring> DesktopWatch::FileDialogTitles() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return fileDialogTitles_;
 }
 
 std::vector<ShownMessage> DesktopWatch::Messages() const {

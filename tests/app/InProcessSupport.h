@@ -22,8 +22,9 @@ struct ShellCall {
     std::wstring file;
 };
 
-// Answers every message box with `answer` and records it, and records every
-// shell "open"; the application object's seams are put back afterwards.
+// Answers every message box with `answer` and records it, records every
+// shell "open", and hands the open-file dialog the files it is given; the
+// application object's seams are put back afterwards.
 class DesktopWatch {
 public:
     explicit DesktopWatch(int answer = IDOK);
@@ -32,14 +33,20 @@ public:
     DesktopWatch& operator=(const DesktopWatch&) = delete;
 
     void Answer(int answer);
+    // One file per open-file dialog, in turn; once they are used up, the
+    // dialog is cancelled.
+    void ChooseFiles(std::vector<std::wstring> files);
     std::vector<ShownMessage> Messages() const;
     std::vector<ShellCall> ShellCalls() const;
+    std::vector<std::wstring> FileDialogTitles() const;
 
 private:
     mutable std::mutex mutex_;
     int answer_;
     std::vector<ShownMessage> messages_;
     std::vector<ShellCall> shellCalls_;
+    std::vector<std::wstring> filesToChoose_;
+    std::vector<std::wstring> fileDialogTitles_;
 };
 
 using testing_support::Pump;

@@ -1,4 +1,5 @@
-// The picture control's in-memory copy of an image file.
+// The picture control's in-memory copy of an image file, its limit, and
+// where it draws the picture.
 #include "PictureCtrl.h"
 
 #include "TestFiles.h"
@@ -60,4 +61,32 @@ TEST(PictureCtrl, AFileThatCannotBeReadLeavesTheControlEmptyAndSaysWhy) {
     EXPECT_FALSE(picture.LoadFromFile(locked));
     EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), GetLastError());
     EXPECT_FALSE(picture.IsLoaded());
+}
+
+TEST(PictureCtrl, AFileOverTheLimitIsNotReadAtAll) {
+    TestFolder folder;
+    nimbrel::CPictureCtrl picture;
+    const std::wstring path = folder.FileWithContent(L"large.png", Pattern(4097));
+    EXPECT_FALSE(picture.LoadFromFile(path, 4096));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_FILE_TOO_LARGE), GetLastError());
+    EXPECT_EQ(nullptr, picture.Stream());
+    EXPECT_TRUE(picture.LoadFromFile(path, 4097));
+}
+
+TEST(PictureCtrl, APictureKeepsItsSizeWhenItFitsElseShrinksInProportionAndIsCentred) {
+    const struct {
+        SIZE image;
+        RECT place;
+    } cases[] = {
+        {{100, 50}, {135, 92, 235, 142}}, // its own size, in the middle
+        {{1000, 100}, {0, 99, 370, 136}}, // as wide as the control, from its left edge
+        {{200, 940}, {160, 0, 210, 235}}, // as high as the control
+        {{370, 235}, {0, 0, 370, 235}},
+    };
+    for (const auto& c : cases) {
+        const RECT place = nimbrel::CPictureCtrl::PlacePicture(c.image, SIZE{370, 235});
+        EXPECT_TRUE(EqualRect(&place, &c.place))
+            << c.image.cx << " x " << c.image.cy << ": " << place.left << "," << place.top << " "
+            << place.right << "," << place.bottom;
+    }
 }

@@ -1,7 +1,8 @@
 // The scan-and-clean workflow in the main window, inside the test program,
 // with the real engine on a profile seeded with a week of traces: the scan
 // and its tree, labels and figures, unticking, cleaning and the report, a
-// scan stopped in the middle, and a scan that must change nothing.
+// scan stopped in the middle, a scan that must change nothing, and the
+// preview of found pictures.
 #include "InProcessSupport.h"
 #include "ProgramUnderTest.h"
 #include "WindowsTraces.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <algorithm>
 
@@ -65,6 +67,51 @@ std::vector<std::wstring> UserSoftware() {
 
 double Kilobytes(uint64_t bytes) {
     return static_cast<double>(bytes) / 1024.0;
+}
+
+// A picture of one colour, as a 24-bit bitmap file (whatever its name says:
+// the picture library reads what the bytes are).
+std::string PictureBytes(int width, int height, COLORREF colour) {
+    const int row = (width * 3 + 3) / 4 * 4;
+    const uint32_t pixels = static_cast<uint32_t>(row * height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + pixels;
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    std::string line(static_cast<size_t>(row), '\0');
+    for (int x = 0; x < width; ++x) {
+        line[static_cast<size_t>(x * 3)] = static_cast<char>(GetBValue(colour));
+        line[static_cast<size_t>(x * 3 + 1)] = static_cast<char>(GetGValue(colour));
+        line[static_cast<size_t>(x * 3 + 2)] = static_cast<char>(GetRValue(colour));
+    }
+    for (int y = 0; y < height; ++y) {
+        bytes += line;
+    }
+    return bytes;
+}
+
+// A shortcut as the shell saves one.
+void MakeShortcut(const std::wstring& shortcut, const std::wstring& target) {
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                           reinterpret_cast<void**>(&link))));
+    link->SetPath(target.c_str());
+    link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    EXPECT_TRUE(file && SUCCEEDED(file->Save(shortcut.c_str(), TRUE)));
+    if (file) {
+        file->Release();
+    }
+    link->Release();
 }
 
 class Workflow : public ::testing::Test {
@@ -171,6 +218,22 @@ public:
             cells.push_back(window.ResultsPage().Table().GetItemText(row, column));
         }
         return cells;
+    }
+
+    // Whether the preview panel shows, once the window has painted.
+    bool PreviewShown() {
+        Pump();
+        return IsWindowVisible(window.PreviewPanel()) != FALSE;
+    }
+    // The colour in the middle of the preview's picture, as on the screen.
+    COLORREF PreviewCentre() {
+        HWND picture = GetDlgItem(window.PreviewPanel(), IDC_PREVIEW_PICTURE);
+        RECT area{};
+        GetClientRect(picture, &area);
+        HDC dc = GetDC(picture);
+        const COLORREF colour = GetPixel(dc, area.right / 2, area.bottom / 2);
+        ReleaseDC(picture, dc);
+        return colour;
     }
 
     CleanSettings settings;
@@ -453,4 +516,56 @@ TEST_F(Workflow, AScanOfEveryItemChangesNothing) {
     EXPECT_EQ(Changes(machine, RegistryDump(HKEY_LOCAL_MACHINE, L"Software\\Microsoft")), none);
     EXPECT_EQ(Changes(system, RegistryDump(HKEY_LOCAL_MACHINE, sessionManager)), none);
     EXPECT_EQ(RecycleBinCount(), bin);
+}
+
+TEST_F(Workflow, FoundPicturesShowOverTheTreeUntilTheUserMovesOn) {
+    const COLORREF rose = RGB(200, 40, 90);
+    const std::string picture = PictureBytes(120, 80, rose);
+    temp.FileWithContent(L"photos\\IMG_0042.JPG", picture);
+    temp.FileWithContent(L"readme.txt", "text");
+    // Over the preview's limit, though a picture it could draw.
+    temp.FileWithContent(L"scanned page.bmp", PictureBytes(2400, 2400, rose));
+    TestFolder pictures;
+    const std::wstring shortcut = temp.Path(L"beach.lnk");
+    MakeShortcut(shortcut, pictures.FileWithContent(L"beach.png", picture));
+    const std::string shortcutBytes = ReadAll(shortcut);
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"holiday.bmp", L"mspaint holiday.bmp\\1");
+    Select({L"Windows Temp Folder", L"Windows Run Command History"});
+    Open();
+    StartScan();
+    const std::wstring tmp = temp.Path() + L"\\";
+    auto selectFound = [&](const std::wstring& item, const std::wstring& text) {
+        const HTREEITEM node = Node({L"Windows", item, text});
+        ASSERT_NE(node, nullptr) << text;
+        Tree().Select(node);
+    };
+
+    selectFound(L" Temp Folder", tmp + L"photos\\IMG_0042.JPG");
+    ASSERT_TRUE(PreviewShown());
+    EXPECT_EQ(PreviewCentre(), rose);
+    SaveSettledScreenshot(L"workflow-preview");
+    Tree().Select(Node({L"Windows", L" Temp Folder"}));
+    EXPECT_TRUE(PreviewShown()) << "an item node leaves the picture as it is";
+    selectFound(L" Temp Folder", tmp + L"readme.txt");
+    EXPECT_FALSE(PreviewShown());
+
+    selectFound(L" Temp Folder", tmp + L"beach.lnk");
+    EXPECT_TRUE(PreviewShown()) << "the shortcut's picture";
+    EXPECT_TRUE(ReadAll(shortcut) == shortcutBytes) << "the user's shortcut is only read";
+    selectFound(L" Run command History", kHkcu + kRunMru + L"=holiday.bmp");
+    EXPECT_FALSE(PreviewShown());
+    selectFound(L" Temp Folder", tmp + L"scanned page.bmp");
+    EXPECT_FALSE(PreviewShown());
+
+    // The wheel reaches the tree, which has the focus; then another page.
+    selectFound(L" Temp Folder", tmp + L"photos\\IMG_0042.JPG");
+    ASSERT_TRUE(PreviewShown());
+    SendMessageW(Tree().Hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_FALSE(PreviewShown());
+    selectFound(L" Temp Folder", tmp + L"beach.lnk");
+    ASSERT_TRUE(PreviewShown());
+    Click(FindChild(window.Hwnd(), IDC_SHRED_BUTTON));
+    Click(FindChild(window.Hwnd(), IDC_SCAN_BUTTON));
+    EXPECT_TRUE(Shown(window.ScanPage().Hwnd()));
+    EXPECT_FALSE(PreviewShown());
 }

@@ -18,8 +18,6 @@ namespace {
 
 // Places in pixels of the main window's client area.
 constexpr RECT kLeftFramePlace{10, 120, 180, 560};
-constexpr RECT kPagePlace{195, 120, 865, 560};
-constexpr RECT kPreviewPlace{255, 205, 625, 440};
 // Where the green header ends and the navy body begins.
 constexpr int kHeaderHeight = 104;
 
@@ -58,8 +56,8 @@ bool IsBlank(const std::wstring& text) {
 
 CNimbrelControlDlg::CNimbrelControlDlg(UINT splashMilliseconds)
     : CDialogBase(IDD_NIMBRELCONTROL_DIALOG), splashMilliseconds_(splashMilliseconds),
-      scanPage_(*this, session_, kProductTitle), shredPage_(IDD_ADVANCEDSHRED, L"Shred"),
-      previewPanel_(IDD_STATISTICS, L""), resultsPage_(*this, session_, kProductTitle) {
+      scanPage_(*this, session_, kProductTitle), shredPage_(kProductTitle),
+      resultsPage_(*this, session_, kProductTitle) {
     RegisterMainWindowClass(Module());
 }
 
@@ -134,19 +132,20 @@ void CNimbrelControlDlg::CreatePages() {
     CreatePage(optionsPage_, IDD_OPTIONS);
     CreatePage(scanPage_, IDD_SCANPRG);
     CreatePage(dashboard_, IDD_SCANDEFAULT);
-    shredPage_.CreateAt(Hwnd(), kPagePlace);
-    previewPanel_.CreateAt(Hwnd(), kPreviewPlace);
+    CreatePage(shredPage_, IDD_ADVANCEDSHRED);
+    CreatePage(previewPanel_, IDD_STATISTICS, kPreviewPlace);
     CreatePage(resultsPage_, IDD_RESULTS);
 }
 
-// A page at the pages' place, hidden, carrying its template's identifier
-// as its control identifier.
-void CNimbrelControlDlg::CreatePage(CDialogBase& page, int id) {
+// A page at its place, hidden, carrying its template's identifier as its
+// control identifier. The preview panel lies over the scan page: no page
+// paints over a sibling in front of it.
+void CNimbrelControlDlg::CreatePage(CDialogBase& page, int id, const RECT& place) {
     page.Create(Hwnd());
     SetWindowLongPtrW(page.Hwnd(), GWLP_ID, id);
+    SetWindowLongPtrW(page.Hwnd(), GWL_STYLE, GetWindowLongPtrW(page.Hwnd(), GWL_STYLE) | WS_CLIPSIBLINGS);
     ShowWindow(page.Hwnd(), SW_HIDE);
-    MoveWindow(page.Hwnd(), kPagePlace.left, kPagePlace.top, kPagePlace.right - kPagePlace.left,
-               kPagePlace.bottom - kPagePlace.top, FALSE);
+    MoveWindow(page.Hwnd(), place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
 }
 
 void CNimbrelControlDlg::WriteDefaultSelectionOnFirstRun() {
@@ -303,6 +302,15 @@ void CNimbrelControlDlg::OnClose() {
 
 void CNimbrelControlDlg::HidePreviewPanel() {
     ShowWindow(previewPanel_.Hwnd(), SW_HIDE);
+}
+
+bool CNimbrelControlDlg::ShowPreviewImage(const std::wstring& path) {
+    if (!previewPanel_.ShowPreviewImage(path)) {
+        HidePreviewPanel();
+        return false;
+    }
+    SetWindowPos(previewPanel_.Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    return true;
 }
 
 void CNimbrelControlDlg::OnSize(UINT type, int, int) {

@@ -4,6 +4,7 @@
 // close while a scan or cleaning run is under way.
 #pragma once
 
+#include "Advancedshred.h"
 #include "ControlPos.h"
 #include "DialogBase.h"
 #include "GdiHandles.h"
@@ -11,12 +12,12 @@
 #include "Label.h"
 #include "OptionsDlg.h"
 #include "OptionsHost.h"
-#include "PlaceholderPage.h"
 #include "ReportFigures.h"
 #include "ResultsDld.h"
 #include "ScanDefaultDlg.h"
 #include "ScanPrgDlg.h"
 #include "SplashScrDlg.h"
+#include "StatisticsDlg.h"
 #include "WorkflowHost.h"
 #include "XPButton.h"
 
@@ -35,6 +36,10 @@ public:
 
     static constexpr UINT_PTR kUpdateTimer = 100;
     static constexpr UINT kUpdateDelayMs = 100;
+    // Places in pixels of the client area: the pages, and the preview
+    // panel over the scan page's tree.
+    static constexpr RECT kPagePlace{195, 120, 865, 560};
+    static constexpr RECT kPreviewPlace{255, 205, 625, 440};
 
     CLFrameDlg& LeftFrame() { return leftFrame_; }
 
@@ -47,7 +52,9 @@ public:
     // dashboard or the scan page).
     HWND PageWindow(NavPage page) const;
     HWND PreviewPanel() const { return previewPanel_.Hwnd(); }
+    const CStatisticsDlg& Preview() const { return previewPanel_; }
     COptionsDlg& OptionsPage() { return optionsPage_; }
+    CAdvancedshred& ShredPage() { return shredPage_; }
     CScanPrgDlg& ScanPage() { return scanPage_; }
     CResultsDld& ResultsPage() { return resultsPage_; }
 
@@ -67,6 +74,7 @@ public:
     void MinimiseMainWindow() override;
     void RestoreMainWindow() override;
     void HidePreviewPanel() override;
+    bool ShowPreviewImage(const std::wstring& path) override;
     int OverwritePasses() const override;
     void ResetStatistics() override;
     void ShowOptionsAt(int category) override;
@@ -89,7 +97,7 @@ protected:
 
 private:
     void CreatePages();
-    void CreatePage(CDialogBase& page, int id);
+    void CreatePage(CDialogBase& page, int id, const RECT& place = kPagePlace);
     void WriteDefaultSelectionOnFirstRun();
     void OnClose();
     // Every page window, shown or not.
@@ -103,10 +111,8 @@ private:
     ScanSession session_;
     CScanPrgDlg scanPage_;
     CScanDefaultDlg dashboard_{*this};
-    // Stand-ins until these pages are built: each an empty page of the
-    // page's size and place (see CPlaceholderPage), not the page.
-    CPlaceholderPage shredPage_;
-    CPlaceholderPage previewPanel_;
+    CAdvancedshred shredPage_;
+    CStatisticsDlg previewPanel_;
     CResultsDld resultsPage_;
 
     CXPButton helpButton_;

@@ -1,6 +1,7 @@
 #include "PictureCtrl.h"
 
 #include "ComApartment.h"
+#include "ComPtr.h"
 #include "MemDC.h"
 #include "ParentBackground.h"
 #include "core/Handles.h"
@@ -13,16 +14,6 @@
 namespace nimbrel {
 
 namespace {
-
-template <class T> struct ComPtr {
-    T* p = nullptr;
-    ~ComPtr() {
-        if (p) {
-            p->Release();
-        }
-    }
-    T* operator->() const { return p; }
-};
 
 // The picture's size as its header tells it, without decoding a pixel;
 // zero when the bytes are no picture the system knows.

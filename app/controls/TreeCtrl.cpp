@@ -26,6 +26,15 @@ HTREEITEM CTreeCtrl::InsertCheckedItem(const std::wstring& text, HTREEITEM paren
     return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
+HTREEITEM CTreeCtrl::CheckBoxAtMessagePos() const {
+    const DWORD position = GetMessagePos();
+    TVHITTESTINFO hit{};
+    hit.pt = POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    ScreenToClient(hwnd_, &hit.pt);
+    TreeView_HitTest(hwnd_, &hit);
+    return hit.hItem && (hit.flags & TVHT_ONITEMSTATEICON) ? hit.hItem : nullptr;
+}
+
 std::wstring CTreeCtrl::GetItemText(HTREEITEM item) const {
     // Found-item texts can be long paths: grow until the text fits.
     std::vector<wchar_t> text(260);

@@ -36,6 +36,9 @@ public:
 
     std::wstring GetItemText(HTREEITEM item) const;
     LPARAM GetItemData(HTREEITEM item) const;
+    // The item whose check box the mouse pointer was on at the message being
+    // handled (a click the tree reports), or null.
+    HTREEITEM CheckBoxAtMessagePos() const;
     // The check box of an item (a tree with TVS_CHECKBOXES).
     bool GetCheck(HTREEITEM item) const { return TreeView_GetCheckState(hwnd_, item) == 1; }
     void SetCheck(HTREEITEM item, bool checked) const { TreeView_SetCheckState(hwnd_, item, checked); }

@@ -1,6 +1,7 @@
 #include "FoundItemPreview.h"
 
 #include "ComApartment.h"
+#include "ComPtr.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -23,16 +24,6 @@ std::wstring ExtensionOf(const std::wstring& path) {
     const size_t dot = path.rfind(L'.');
     return dot == std::wstring::npos ? std::wstring() : Lower(path.substr(dot + 1));
 }
-
-template <class T> struct ComPtr {
-    T* p = nullptr;
-    ~ComPtr() {
-        if (p) {
-            p->Release();
-        }
-    }
-    T* operator->() const { return p; }
-};
 
 LRESULT CALLBACK WheelWatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
     if (message == WM_MOUSEWHEEL) {

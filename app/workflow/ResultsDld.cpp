@@ -10,7 +10,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr COLORREF kPageColor = RGB(255, 255, 255);
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kLinkHover = RGB(10, 10, 247);
 
@@ -28,8 +27,7 @@ constexpr Column kColumns[kReportColumns] = {
 } // namespace
 
 CResultsDld::CResultsDld(IWorkflowHost& host, const ScanSession& session, std::wstring product)
-    : CDialogBase(IDD_RESULTS), host_(host), session_(session), product_(std::move(product)),
-      background_(CreateSolidBrush(kPageColor)) {}
+    : CPageDialog(IDD_RESULTS), host_(host), session_(session), product_(std::move(product)) {}
 
 BOOL CResultsDld::OnInitDialog() {
     WriteLog(L"Results");
@@ -38,7 +36,7 @@ BOOL CResultsDld::OnInitDialog() {
     title_.SetFontName(L"Arial");
     title_.SetFontSize(15);
     title_.SetTextColor(kNavy);
-    title_.SetBkColor(kPageColor);
+    title_.SetBkColor(CPageDialog::kPageColor);
     title_.SetText(L"Report");
     summary_.SubclassDlgItem(IDC_REPORT_SUMMARY, Hwnd());
     summary_.SetFontName(L"Arial");
@@ -135,21 +133,6 @@ void CResultsDld::OnOk() {
 
 void CResultsDld::OnSize(UINT, int, int) {
     layout_.MoveControls();
-}
-
-bool CResultsDld::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    FillRect(dc, &client, background_.Get());
-    return true;
-}
-
-HBRUSH CResultsDld::OnCtlColor(HDC dc, HWND, UINT message) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        SetBkColor(dc, kPageColor);
-        return background_.Get();
-    }
-    return nullptr;
 }
 
 } // namespace nimbrel

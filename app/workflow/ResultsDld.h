@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ControlPos.h"
-#include "DialogBase.h"
+#include "PageDialog.h"
 #include "GdiHandles.h"
 #include "HyperLinkButton.h"
 #include "Label.h"
@@ -17,7 +17,7 @@
 
 namespace nimbrel {
 
-class CResultsDld : public CDialogBase {
+class CResultsDld : public CPageDialog {
 public:
     CResultsDld(IWorkflowHost& host, const ScanSession& session, std::wstring product);
 
@@ -32,8 +32,6 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnSize(UINT type, int width, int height) override;
     void OnShowWindow(bool shown) override;
-    bool OnEraseBackground(HDC dc) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
 private:
     void SetUpTable();
@@ -49,7 +47,6 @@ private:
     CListView table_;
     UniqueFont tableFont_;
     CControlPos layout_;
-    UniqueBrush background_;
 };
 
 } // namespace nimbrel

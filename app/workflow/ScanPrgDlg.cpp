@@ -12,7 +12,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr COLORREF kPageColor = RGB(255, 255, 255);
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -35,8 +34,7 @@ void SetLook(CLabel& label, double points, COLORREF color, bool bold = false) {
 } // namespace
 
 CScanPrgDlg::CScanPrgDlg(IWorkflowHost& host, ScanSession& session, std::wstring product)
-    : CDialogBase(IDD_SCANPRG), host_(host), session_(session), product_(std::move(product)),
-      background_(CreateSolidBrush(kPageColor)) {}
+    : CPageDialog(IDD_SCANPRG), host_(host), session_(session), product_(std::move(product)) {}
 
 BOOL CScanPrgDlg::OnInitDialog() {
     WriteLog(L"Scan Progress");
@@ -204,13 +202,8 @@ bool CScanPrgDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
     // marks spread from a posted message. A double click toggles the box
     // again on some systems: spreading is safe either way.
     if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
-        const DWORD position = GetMessagePos();
-        TVHITTESTINFO hit{};
-        hit.pt = POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-        ScreenToClient(tree_.Hwnd(), &hit.pt);
-        TreeView_HitTest(tree_.Hwnd(), &hit);
-        if (hit.hItem && (hit.flags & TVHT_ONITEMSTATEICON)) {
-            PostMessageW(Hwnd(), kCheckChangeMessage, IDC_SCAN_TREE, reinterpret_cast<LPARAM>(hit.hItem));
+        if (HTREEITEM node = tree_.CheckBoxAtMessagePos()) {
+            PostMessageW(Hwnd(), kCheckChangeMessage, IDC_SCAN_TREE, reinterpret_cast<LPARAM>(node));
         }
         result = 0;
         return true;
@@ -303,20 +296,6 @@ bool CScanPrgDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result
     default:
         return false;
     }
-}
-
-bool CScanPrgDlg::OnEraseBackground(HDC dc) {
-    const RECT client = ClientRect();
-    FillRect(dc, &client, background_.Get());
-    return true;
-}
-
-HBRUSH CScanPrgDlg::OnCtlColor(HDC dc, HWND, UINT message) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        SetBkColor(dc, kPageColor);
-        return background_.Get();
-    }
-    return nullptr;
 }
 
 } // namespace nimbrel

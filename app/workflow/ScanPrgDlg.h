@@ -7,7 +7,7 @@
 #pragma once
 
 #include "ControlPos.h"
-#include "DialogBase.h"
+#include "PageDialog.h"
 #include "GdiHandles.h"
 #include "Label.h"
 #include "ReportFigures.h"
@@ -22,7 +22,7 @@
 
 namespace nimbrel {
 
-class CScanPrgDlg : public CDialogBase, private IScanObserver {
+class CScanPrgDlg : public CPageDialog, private IScanObserver {
 public:
     // `product` names the settings key (selection, figures, preferences).
     CScanPrgDlg(IWorkflowHost& host, ScanSession& session, std::wstring product);
@@ -50,8 +50,6 @@ protected:
     void OnTimer(UINT_PTR id) override;
     void OnSize(UINT type, int width, int height) override;
     void OnShowWindow(bool shown) override;
-    bool OnEraseBackground(HDC dc) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
 private:
@@ -104,7 +102,6 @@ private:
     CLabel title_, activity_, path_, count_;
     CLabel summaryText1_, summaryValue1_, summaryText2_, summaryValue2_;
     CControlPos layout_;
-    UniqueBrush background_;
 
     // The run.
     CScanRun run_{product_, *this};

@@ -1,5 +1,7 @@
 #include "InProcessSupport.h"
 
+#include <commctrl.h>
+
 #include <chrono>
 #include <thread>
 
@@ -56,6 +58,18 @@ std::vector<ShownMessage> DesktopWatch::Messages() const {
 std::vector<ShellCall> DesktopWatch::ShellCalls() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return shellCalls_;
+}
+
+void PressSpaceOn(HWND window, HWND tree, HTREEITEM node) {
+    TreeView_SelectItem(tree, node);
+    SetForegroundWindow(window);
+    SetFocus(tree);
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Pump();
 }
 
 } // namespace app_tests

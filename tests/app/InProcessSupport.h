@@ -5,6 +5,10 @@
 #include "NimbrelControlApp.h"
 #include "TestProcess.h"
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <mutex>
 #include <string>
 #include <vector>
@@ -50,5 +54,9 @@ private:
 };
 
 using testing_support::Pump;
+
+// The space bar on a tree's node as the user presses it: the node selected,
+// the window in front, the tree focused, the key typed.
+void PressSpaceOn(HWND window, HWND tree, HTREEITEM node);
 
 } // namespace app_tests

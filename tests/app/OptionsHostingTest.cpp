@@ -38,17 +38,8 @@ protected:
         }
         return node;
     }
-    // The space bar on a node, as the user selects it and presses the key.
     void PressSpaceOn(const nimbrel::CTreeCtrl& tree, HTREEITEM node) {
-        tree.Select(node);
-        SetForegroundWindow(window.Hwnd());
-        SetFocus(tree.Hwnd());
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
-        Pump();
+        app_tests::PressSpaceOn(window.Hwnd(), tree.Hwnd(), node);
     }
     void Press(int button) { SendMessageW(FindChild(window.Hwnd(), button), BM_CLICK, 0, 0); }
     bool Shown(HWND page) const { return IsWindowVisible(page) != FALSE; }

@@ -199,18 +199,9 @@ public:
         }
         return node;
     }
-    // The space bar on a node, as the user selects it and presses the key.
     void PressSpaceOn(HTREEITEM node) {
         ASSERT_NE(node, nullptr);
-        Tree().Select(node);
-        SetForegroundWindow(window.Hwnd());
-        SetFocus(Tree().Hwnd());
-        INPUT keys[2] = {};
-        keys[0].type = keys[1].type = INPUT_KEYBOARD;
-        keys[0].ki.wVk = keys[1].ki.wVk = VK_SPACE;
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
-        Pump();
+        app_tests::PressSpaceOn(window.Hwnd(), Tree().Hwnd(), node);
     }
     std::vector<std::wstring> ReportRow(int row) {
         std::vector<std::wstring> cells;

@@ -7,7 +7,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr COLORREF kPageColor = RGB(255, 255, 255);
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kHoverBlue = RGB(10, 10, 247);
 
@@ -49,8 +48,7 @@ void SetNormalLook(CLabel& label) {
 
 } // namespace
 
-CScanDefaultDlg::CScanDefaultDlg(IDashboardHost& host)
-    : CDialogBase(IDD_SCANDEFAULT), host_(host), background_(CreateSolidBrush(kPageColor)) {}
+CScanDefaultDlg::CScanDefaultDlg(IDashboardHost& host) : CPageDialog(IDD_SCANDEFAULT), host_(host) {}
 
 BOOL CScanDefaultDlg::OnInitDialog() {
     WriteLog(L"Scaning init");
@@ -141,21 +139,6 @@ void CScanDefaultDlg::OnControlHover(int id, bool entered) {
 
 void CScanDefaultDlg::OnSize(UINT, int, int) {
     layout_.MoveControls();
-}
-
-bool CScanDefaultDlg::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    FillRect(dc, &client, background_.Get());
-    return true;
-}
-
-HBRUSH CScanDefaultDlg::OnCtlColor(HDC dc, HWND, UINT message) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        SetBkColor(dc, kPageColor);
-        return background_.Get();
-    }
-    return nullptr;
 }
 
 } // namespace nimbrel

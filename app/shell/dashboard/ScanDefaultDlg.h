@@ -6,7 +6,7 @@
 #pragma once
 
 #include "ControlPos.h"
-#include "DialogBase.h"
+#include "PageDialog.h"
 #include "GdiHandles.h"
 #include "ItemSelection.h"
 #include "Label.h"
@@ -27,7 +27,7 @@ protected:
     ~IDashboardHost() = default;
 };
 
-class CScanDefaultDlg : public CDialogBase {
+class CScanDefaultDlg : public CPageDialog {
 public:
     explicit CScanDefaultDlg(IDashboardHost& host);
 
@@ -38,8 +38,6 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnControlHover(int id, bool entered) override;
     void OnSize(UINT type, int width, int height) override;
-    bool OnEraseBackground(HDC dc) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
 private:
     void OpenCategory(int category, bool fromDescription);
@@ -50,7 +48,6 @@ private:
     std::array<CXPButton, kCategoryCount> icons_;
     std::array<CLabel, kCategoryCount> descriptions_;
     CControlPos layout_;
-    UniqueBrush background_;
     int lastCategory_ = 0;
     int hoveredCategory_ = -1;
 };

@@ -105,14 +105,7 @@ bool COptCategoryDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
     // box again on some systems and not on others; handling it is safe
     // either way, since a node whose tree already follows it stays as it is.
     if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
-        const DWORD position = GetMessagePos();
-        TVHITTESTINFO hit{};
-        hit.pt = POINT{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
-        ScreenToClient(tree_.Hwnd(), &hit.pt);
-        TreeView_HitTest(tree_.Hwnd(), &hit);
-        if (hit.hItem && (hit.flags & TVHT_ONITEMSTATEICON)) {
-            CheckChangeFollows(hit.hItem);
-        }
+        CheckChangeFollows(tree_.CheckBoxAtMessagePos());
         result = 0;
         return true;
     }

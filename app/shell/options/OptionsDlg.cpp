@@ -8,7 +8,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr COLORREF kPageColor = RGB(255, 255, 255);
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kErasingBlue = RGB(0, 0, 252);
 constexpr COLORREF kLinkHover = RGB(10, 10, 247);
@@ -50,8 +49,7 @@ void LookLikeALink(CHyperLinkButton& link) {
 } // namespace
 
 COptionsDlg::COptionsDlg(IOptionsHost& host, std::wstring product)
-    : CDialogBase(IDD_OPTIONS), host_(host), product_(std::move(product)),
-      background_(CreateSolidBrush(kPageColor)) {
+    : CPageDialog(IDD_OPTIONS), host_(host), product_(std::move(product)) {
     for (int tab = 0; tab < kCategoryCount; ++tab) {
         pages_[static_cast<size_t>(tab)] = MakePage(static_cast<ItemCategory>(tab), product_);
     }
@@ -277,21 +275,6 @@ void COptionsDlg::OnDestroy() {
     // The program is closing: the choices on the shown tab are kept like
     // those of the tabs the user left.
     StoreShownTab();
-}
-
-bool COptionsDlg::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    FillRect(dc, &client, background_.Get());
-    return true;
-}
-
-HBRUSH COptionsDlg::OnCtlColor(HDC dc, HWND, UINT message) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        SetBkColor(dc, kPageColor);
-        return background_.Get();
-    }
-    return nullptr;
 }
 
 } // namespace nimbrel

@@ -5,7 +5,7 @@
 
 #include "ComboBox.h"
 #include "ControlPos.h"
-#include "DialogBase.h"
+#include "PageDialog.h"
 #include "HyperLinkButton.h"
 #include "Label.h"
 #include "NimbrelControlApp.h"
@@ -19,7 +19,7 @@
 
 namespace nimbrel {
 
-class COptionsDlg : public CDialogBase {
+class COptionsDlg : public CPageDialog {
 public:
     ~COptionsDlg() override;
     // `product` names the settings key the selection lives in.
@@ -62,8 +62,6 @@ protected:
     void OnSize(UINT type, int width, int height) override;
     void OnShowWindow(bool shown) override;
     void OnDestroy() override;
-    bool OnEraseBackground(HDC dc) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
 private:
     void SetUpLabels();
@@ -88,7 +86,6 @@ private:
     UniqueImageList tabImages_;
     CComboBox erasing_;
     CControlPos layout_;
-    UniqueBrush background_;
 };
 
 } // namespace nimbrel

@@ -10,7 +10,6 @@ namespace nimbrel {
 
 namespace {
 
-constexpr COLORREF kPageColor = RGB(255, 255, 255);
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
@@ -58,8 +57,7 @@ bool SamePath(const std::wstring& a, const std::wstring& b) {
 } // namespace
 
 CAdvancedshred::CAdvancedshred(std::wstring product)
-    : CDialogBase(IDD_ADVANCEDSHRED), product_(std::move(product)),
-      background_(CreateSolidBrush(kPageColor)) {}
+    : CPageDialog(IDD_ADVANCEDSHRED), product_(std::move(product)) {}
 
 BOOL CAdvancedshred::OnInitDialog() {
     WriteLog(L"Shred OnInitDialog");
@@ -88,7 +86,7 @@ void CAdvancedshred::SetUpLabels() {
     levelHeading_.SubclassDlgItem(IDC_SHRED_LEVEL_HEADING, Hwnd());
     SetLook(levelHeading_, L"Arial", 9, kNavy);
     // The heading sits on the group box's line: it hides the line behind it.
-    levelHeading_.SetBkColor(kPageColor);
+    levelHeading_.SetBkColor(CPageDialog::kPageColor);
     levelHeading_.SetText(L"Shred levels");
     for (size_t i = 0; i < levelLabels_.size(); ++i) {
         levelLabels_[i].SubclassDlgItem(kLevels[i].label, Hwnd());
@@ -299,21 +297,6 @@ void CAdvancedshred::FitListWidth() {
         widest = std::max(widest, static_cast<int>(size.cx) + 8);
     }
     list_.Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest));
-}
-
-bool CAdvancedshred::OnEraseBackground(HDC dc) {
-    RECT client{};
-    GetClientRect(Hwnd(), &client);
-    FillRect(dc, &client, background_.Get());
-    return true;
-}
-
-HBRUSH CAdvancedshred::OnCtlColor(HDC dc, HWND, UINT message) {
-    if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-        SetBkColor(dc, kPageColor);
-        return background_.Get();
-    }
-    return nullptr;
 }
 
 } // namespace nimbrel

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ControlPos.h"
-#include "DialogBase.h"
+#include "PageDialog.h"
 #include "FileShredder.h"
 #include "GdiHandles.h"
 #include "Label.h"
@@ -17,7 +17,7 @@
 
 namespace nimbrel {
 
-class CAdvancedshred : public CDialogBase {
+class CAdvancedshred : public CPageDialog {
 public:
     // `product` names the settings key ("shrct").
     explicit CAdvancedshred(std::wstring product);
@@ -31,8 +31,6 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnSize(UINT type, int width, int height) override;
-    bool OnEraseBackground(HDC dc) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
 private:
     void SetUpLabels();
@@ -57,7 +55,6 @@ private:
     std::array<CLabel, 3> levelLabels_;
     UniqueFont shredButtonFont_;
     CControlPos layout_;
-    UniqueBrush background_;
 };
 
 } // namespace nimbrel

@@ -1,0 +1,25 @@
+// A page of the main window: a child dialog on one plain colour, which its
+// labels and buttons show behind them too.
+#pragma once
+
+#include "DialogBase.h"
+#include "GdiHandles.h"
+
+namespace nimbrel {
+
+class CPageDialog : public CDialogBase {
+public:
+    // The colour of every page.
+    static constexpr COLORREF kPageColor = RGB(255, 255, 255);
+
+    explicit CPageDialog(UINT templateId, HINSTANCE module = nullptr);
+
+protected:
+    bool OnEraseBackground(HDC dc) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+
+private:
+    UniqueBrush background_;
+};
+
+} // namespace nimbrel

@@ -79,8 +79,8 @@ TEST(ProgramFolder, TheHelpFileIsACompiledHelpFileWithAPagePerScreen) {
     ASSERT_GT(help.size(), 4u);
     EXPECT_EQ(help.substr(0, 4), "ITSF");
     // The file's directory lists every page by name.
-    for (const char* page :
-         {"/welcome.htm", "/scan.htm", "/options.htm", "/shred.htm", "/statistics.htm", "/about.htm"}) {
+    for (const char* page : {"/welcome.htm", "/scan.htm", "/options.htm", "/shred.htm", "/statistics.htm",
+                             "/about.htm", "/commandline.htm"}) {
         EXPECT_NE(help.find(page), std::string::npos) << page;
     }
 }

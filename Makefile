@@ -1,11 +1,12 @@
 # Quick start on a fresh Debian machine:
 #   make run    build, scan a throwaway Wine prefix, then open Nimbrel on it
 #   make test   build, then run every test under Wine
+#   make dist   build the Windows installer build/dist/Nimbrel-<version>-setup.exe
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench format clean
+.PHONY: all deps configure build test dist run bench format clean
 
 all: build
 
@@ -20,6 +21,10 @@ build: configure
 
 test: build
 	@./scripts/run-tests.sh $(BUILD)
+
+dist: configure
+	@env -u MAKEFLAGS -u MAKELEVEL -u MFLAGS cmake --build $(BUILD) -j $(JOBS) --target nimbrel_installer
+	@ls $(BUILD)/dist/*-setup.exe
 
 run: build
 	@./scripts/demo.sh $(BUILD) $(ARGS)

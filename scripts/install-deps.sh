@@ -13,6 +13,8 @@ packages=(
   mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils imagemagick
   googletest fp-utils
+  # makensis with its amd64-unicode stubs and plugins, for the installer.
+  nsis
   # Wine's own Tahoma (the face behind "MS Shell Dlg", which the tests'
   # pixel figures are measured with), a face with Arial's metrics, and
   # DejaVu Sans, the wider face the layout tests put behind the dialog font.

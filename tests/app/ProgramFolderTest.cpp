@@ -3,6 +3,7 @@
 // viewer can open, holding a page per screen.
 #include "InProcessSupport.h"
 #include "ProgramUnderTest.h"
+#include "VersionInfo.h"
 
 #include "AboutDilg.h"
 #include "TestFiles.h"
@@ -20,22 +21,6 @@ namespace {
 
 std::wstring Program() {
     return ProgramFolder() + L"\\Nimbrel.exe";
-}
-
-std::wstring VersionString(const std::wstring& file, const std::wstring& name) {
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
-    std::vector<BYTE> block(size);
-    if (size == 0 || !GetFileVersionInfoW(file.c_str(), 0, size, block.data())) {
-        return {};
-    }
-    wchar_t* text = nullptr;
-    UINT length = 0;
-    const std::wstring path = L"\\StringFileInfo\\040904b0\\" + name;
-    if (!VerQueryValueW(block.data(), path.c_str(), reinterpret_cast<void**>(&text), &length) || !text) {
-        return {};
-    }
-    return text;
 }
 
 std::string ManifestOf(const std::wstring& file) {
@@ -79,8 +64,8 @@ TEST(ProgramFolder, TheHelpFileIsACompiledHelpFileWithAPagePerScreen) {
     ASSERT_GT(help.size(), 4u);
     EXPECT_EQ(help.substr(0, 4), "ITSF");
     // The file's directory lists every page by name.
-    for (const char* page :
-         {"/welcome.htm", "/scan.htm", "/options.htm", "/shred.htm", "/statistics.htm", "/about.htm"}) {
+    for (const char* page : {"/welcome.htm", "/scan.htm", "/options.htm", "/shred.htm", "/statistics.htm",
+                             "/about.htm", "/commandline.htm"}) {
         EXPECT_NE(help.find(page), std::string::npos) << page;
     }
 }

@@ -1,6 +1,7 @@
 #include "NimbrelControlDlg.h"
 
 #include "AboutDilg.h"
+#include "ClosingFigures.h"
 #include "HelpFile.h"
 #include "NimbrelControlApp.h"
 #include "ProgramLook.h"
@@ -9,8 +10,6 @@
 #include "VendorAddresses.h"
 #include "Window.h"
 #include "resource.h"
-
-#include <cwctype>
 
 namespace nimbrel {
 
@@ -41,15 +40,6 @@ void RegisterMainWindowClass(HINSTANCE module) {
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kMainWindowClass;
     RegisterClassExW(&windowClass);
-}
-
-bool IsBlank(const std::wstring& text) {
-    for (wchar_t c : text) {
-        if (!std::iswspace(c)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace
@@ -290,12 +280,7 @@ void CNimbrelControlDlg::OnClose() {
         ShowMessage(Hwnd(), kScanRunningText, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    if (IsBlank(GetString(kProductTitle, L"ttf"))) {
-        SetString(kProductTitle, L"ttf", L"0");
-    }
-    if (GetString(kProductTitle, L"showerrs").find(L'-') != std::wstring::npos) {
-        SetString(kProductTitle, L"showerrs", L"0");
-    }
+    SettleFiguresAtClose(kProductTitle);
     WriteLog(std::wstring(L"NMB is Closed ") + kFullVersionText);
     EndDialog(1);
 }

@@ -1,0 +1,131 @@
+#include "CommandLineRun.h"
+
+#include "ClosingFigures.h"
+#include "CommandLineScan.h"
+#include "CommandLineText.h"
+#include "MessageBoxAnswerer.h"
+#include "NimbrelControlApp.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+
+namespace nimbrel {
+
+namespace {
+
+const wchar_t* ActionName(CommandAction action) {
+    switch (action) {
+    case CommandAction::Preview:
+        return L"/preview";
+    case CommandAction::Clean:
+        return L"/clean";
+    case CommandAction::List:
+        return L"/list";
+    default:
+        return L"";
+    }
+}
+
+// Right after installation the selection is the factory one, as the
+// window's first start would make it.
+void WriteDefaultSelectionOnFirstRun() {
+    if (GetInt(kProductTitle, L"first") == 0) {
+        return;
+    }
+    WriteDefaultSelection(kProductTitle);
+    SetInt(kProductTitle, L"first", 0);
+}
+
+// Holds the runs gate for as long as the scan and the cleaning take: an
+// update waits for them and never ends the program under them.
+class CRunUnderWay {
+public:
+    CRunUnderWay() : begun_(theApp.runs.BeginRun()) {}
+    ~CRunUnderWay() {
+        if (begun_) {
+            theApp.runs.EndRun();
+        }
+    }
+    CRunUnderWay(const CRunUnderWay&) = delete;
+    CRunUnderWay& operator=(const CRunUnderWay&) = delete;
+    bool Begun() const { return begun_; }
+
+private:
+    bool begun_;
+};
+
+int ScanAndClean(bool clean, CCommandOutput& output) {
+    CRunUnderWay underWay;
+    if (!underWay.Begun()) {
+        WriteLog(L"Scan not started: an update is being installed");
+        output.PrintError(L"An update of Nimbrel is being installed. Try again when it has finished.\r\n");
+        return kExitError;
+    }
+    CActivityLog::KeptOpen keepLogOpen(theApp.log);
+    CMessageBoxAnswerer answerer(output);
+    CPrintingScanObserver observer(output);
+    CScanRun run(kProductTitle, observer);
+    // The window's "When erasing" choice is not stored: every start begins
+    // with the same one.
+    run.Run(OverwritePassesFor(kInitialErasingChoice));
+    WriteLog(L"SCanning Completed");
+    if (!run.AnySelected()) {
+        output.PrintError(
+            L"No item is selected. Choose the items to scan on the Options page of Nimbrel.\r\n");
+        return kExitError;
+    }
+    ScanSession session;
+    session.scanStarted = true;
+    if (run.FoundCount() == 0) {
+        output.Print(L"Nothing found in the selected items.\r\n");
+    } else if (clean) {
+        const CleaningOutcome outcome = CleanChosenItems(
+            kProductTitle, observer.FoundItems(), observer.Records(), [&output] { output.FlushIfDue(); });
+        session.cleanedAny = outcome.anyHandedOver;
+        output.Print(L"\r\n" + CleaningText(outcome));
+    }
+    output.Print(L"\r\n" + SummaryText(LoadReportFigures(kProductTitle, session), clean));
+    return run.FoundCount() > 0 ? kExitFound : kExitNothingFound;
+}
+
+} // namespace
+
+int RunCommandLine(const CommandRequest& request, CCommandOutput& output) {
+    switch (request.action) {
+    case CommandAction::Invalid:
+        output.PrintError(request.error + L"\r\n" + UsageText());
+        return kExitError;
+    case CommandAction::Help:
+        output.Print(UsageText());
+        return kExitNothingFound;
+    case CommandAction::Window:
+        return kExitError; // the window is not run from here
+    default:
+        break;
+    }
+    // A scheduled run leaves its report even when it cannot run.
+    if (!request.reportFile.empty() && !output.OpenReport(request.reportFile)) {
+        output.PrintError(L"Cannot write the report file " + request.reportFile + L"\r\n");
+        return kExitError;
+    }
+    CSingleInstanceLock lock(kProductTitle);
+    if (lock.AlreadyRunning()) {
+        output.PrintError(L"Nimbrel is already running. Close its window, or wait until the other run has "
+                          L"ended, then try again.\r\n");
+        return kExitError;
+    }
+    WriteLog(std::wstring(L"NMB is ready to start ") + kFullVersionText);
+    WriteLog(std::wstring(L"Command line ") + ActionName(request.action));
+    WriteDefaultSelectionOnFirstRun();
+    int code = kExitNothingFound;
+    if (request.action == CommandAction::List) {
+        output.Print(SelectionListText(kProductTitle));
+    } else {
+        code = ScanAndClean(request.action == CommandAction::Clean, output);
+    }
+    output.Flush();
+    SettleFiguresAtClose(kProductTitle);
+    WriteLog(std::wstring(L"NMB is Closed ") + kFullVersionText);
+    return code;
+}
+
+} // namespace nimbrel

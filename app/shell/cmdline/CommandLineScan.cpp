@@ -1,0 +1,33 @@
+#include "CommandLineScan.h"
+
+#include "CommandLineText.h"
+
+namespace nimbrel {
+
+void CPrintingScanObserver::CategoryStarted(ItemCategory category) {
+    category_ = category;
+    categoryHasFound_ = false;
+}
+
+void CPrintingScanObserver::FoundItem(const std::wstring& text, unsigned long long) {
+    if (!categoryHasFound_) {
+        categoryHasFound_ = true;
+        output_.Print(CategoryHeading(category_));
+        found_.push_back({LabelsOf(category_).scanNode, {}});
+    }
+    output_.Print(FoundItemLine(text));
+    // A trace is handed to the engine once, however often it was reported;
+    // Windows compares paths and registry names without regard to case.
+    std::wstring key = text;
+    CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+    if (taken_.insert(std::move(key)).second) {
+        found_.back().foundItems.push_back(text);
+    }
+}
+
+void CPrintingScanObserver::CategoryEnded(ItemCategory, const CResultslist& record) {
+    records_.push_back(record);
+    output_.FlushIfDue();
+}
+
+} // namespace nimbrel

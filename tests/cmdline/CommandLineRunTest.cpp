@@ -1,0 +1,323 @@
+// The real Nimbrel.exe run without its window, from a copy of the program
+// folder, on a profile seeded with a user's traces: what it prints through a
+// pipe, a file, a report file and a console, what it leaves on the disk and
+// in the settings, its log and its exit codes.
+#include "ProgramUnderTest.h"
+#include "WindowsTraces.h"
+
+#include "CommandOutput.h"
+#include "ItemSelection.h"
+#include "NimbrelControlApp.h"
+#include "ScanFigures.h"
+#include "SettingsStore.h"
+#include "TestFiles.h"
+#include "TestProcess.h"
+#include "TestRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+using namespace app_tests;
+using namespace testing_support;
+using nimbrel::ToUtf8;
+
+namespace {
+
+const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+const std::wstring kPagingKey = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::wstring kStrangeName = L"Übersicht € 東京.tmp";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line.substr(0, line.find_last_not_of('\r') + 1));
+    }
+    return lines;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The found items of an output by heading, sorted: the engine walks a folder
+// in the order the system lists it.
+std::map<std::string, std::vector<std::string>> FoundByHeading(const std::string& output) {
+    std::map<std::string, std::vector<std::string>> found;
+    std::string heading;
+    for (const std::string& line : Lines(output)) {
+        if (line.empty()) {
+            break; // the summary follows
+        }
+        if (line[0] == '\t') {
+            found[heading].push_back(line.substr(1));
+        } else {
+            heading = line;
+        }
+    }
+    for (auto& entry : found) {
+        std::sort(entry.second.begin(), entry.second.end());
+    }
+    return found;
+}
+
+struct CommandResult {
+    DWORD exitCode = 99; // 99: still running after a minute, ended by the test
+    std::string output;
+    std::string errors;
+};
+
+class CommandLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EmptyRecycleBin();
+        nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
+        nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+    }
+    void TearDown() override { EmptyRecycleBin(); }
+
+    static void Select(std::initializer_list<const wchar_t*> valueNames, bool selected = true) {
+        for (const wchar_t* name : valueNames) {
+            nimbrel::SetItemSelected(nimbrel::kProductTitle, *nimbrel::FindSelectionItem(name), selected);
+        }
+    }
+
+    // Runs the program: its output into a pipe (or a file), its errors into
+    // a file, no console.
+    CommandResult Run(const std::wstring& arguments, bool outputToFile = false) {
+        CommandResult result;
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        auto create = [&](const std::wstring& path) {
+            return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0,
+                               nullptr);
+        };
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdError = create(files.Path(L"errors.txt"));
+        HANDLE read = nullptr;
+        if (outputToFile) {
+            startup.hStdOutput = create(files.Path(L"output.txt"));
+        } else {
+            CreatePipe(&read, &startup.hStdOutput, &inherit, 0);
+            SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+        }
+        PROCESS_INFORMATION process{};
+        std::wstring line = L"\"" + install.Program() + L"\" " + arguments;
+        const bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                            install.Folder().c_str(), &startup, &process);
+        CloseHandle(startup.hStdOutput);
+        CloseHandle(startup.hStdError);
+        char buffer[4096];
+        DWORD got = 0;
+        while (read && started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+            result.output.append(buffer, got);
+        }
+        if (read) {
+            CloseHandle(read);
+        }
+        if (!started) {
+            return result;
+        }
+        if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+            TerminateProcess(process.hProcess, 99);
+        }
+        GetExitCodeProcess(process.hProcess, &result.exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        result.output += outputToFile ? ReadAll(files.Path(L"output.txt")) : "";
+        result.errors = ReadAll(files.Path(L"errors.txt"));
+        return result;
+    }
+
+    std::vector<std::wstring> LogOfLastRun() const {
+        const auto lines = install.LogLines();
+        const auto start = std::find(lines.rbegin(), lines.rend(), L"NMB is ready to start 2.3.2.1");
+        return {start == lines.rend() ? lines.begin() : std::prev(start.base()), lines.end()};
+    }
+
+    CleanSettings settings;
+    ProgramFolderCopy install;
+    TestFolder files;
+    TestFolder temp = TestFolder::At(ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp");
+    TestFolder desktop;
+    TestRegistry registry;
+};
+
+TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingIsLeft) {
+    // A user's week: temporary files (one named in three scripts), a Run
+    // history, the paging-file setting and two files in the Recycle Bin.
+    temp.File(L"~DF3A21.tmp", 16384);
+    temp.File(kStrangeName, 2210);
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"a", L"notepad\\1");
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"a");
+    registry.Dword(HKEY_LOCAL_MACHINE, kPagingKey, L"ClearPageFileAtShutdown", 0);
+    const bool bin = RecycleBinIsIsolated();
+    for (const wchar_t* name : {L"old letter.doc", L"photo.jpg"}) {
+        ASSERT_TRUE(!bin || MoveToRecycleBin(desktop.File(name, 4000)));
+    }
+    Select({L"Windows Temp Folder", L"Windows Flush Recycle Bin", L"Windows Run Command History",
+            L"Windows Paging File", L"Office 2003 Word 2003"});
+
+    const CommandResult preview = Run(L"/preview");
+    EXPECT_EQ(preview.exitCode, 1u) << "found";
+    EXPECT_EQ(preview.errors, "");
+    const std::string tmp = ToUtf8(temp.Path()) + "\\";
+    const std::string mru = "HKEY_CURRENT_USER||" + ToUtf8(kRunMru);
+    std::vector<std::string> windows{"HKEY_LOCAL_MACHINE||" + ToUtf8(kPagingKey) + "=ClearPageFileAtShutdown",
+                                     mru + "=MRUList", mru + "=a", tmp + "~DF3A21.tmp",
+                                     tmp + ToUtf8(kStrangeName)};
+    if (bin) {
+        windows.insert(windows.end(), {"old letter.doc", "photo.jpg"});
+    }
+    std::sort(windows.begin(), windows.end());
+    EXPECT_EQ(FoundByHeading(preview.output),
+              (std::map<std::string, std::vector<std::string>>{{"Windows", windows}}))
+        << "exactly as the engine reports them; Word found nothing: no heading";
+    const std::string found = std::to_string(windows.size());
+    const std::string kb = ToUtf8(nimbrel::KilobytesText((16384 + 2210 + (bin ? 8000 : 0)) / 1024.0)) + " KB";
+    for (const std::string& line : std::vector<std::string>{
+             "\r\n\r\nItem name                  File(s) found  Space found\r\n",
+             "\r\nWindows Logs                           " + found + "     " + kb + "\r\n",
+             "\r\nInternet Browser History              --           --\r\n",
+             "\r\nMS Office History                      0      0.00 KB\r\n",
+             "\r\nTOTAL                                  " + found + "     " + kb + "\r\n"}) {
+        EXPECT_TRUE(Contains(preview.output, line)) << line << preview.output;
+    }
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 2u) << "a preview removes nothing";
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru).size(), 2u);
+    const std::wstring count = std::to_wstring(windows.size());
+    for (const auto& [name, text] : std::map<std::wstring, std::wstring>{
+             {L"fwnd", count}, {L"fint", L"--"}, {L"fmso", L"0"}, {L"ttf", count}, {L"cleaned", L"false"}}) {
+        EXPECT_EQ(settings.Get(name), text) << name;
+    }
+    auto log = LogOfLastRun();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[1], L"Command line /preview");
+    EXPECT_EQ(log.back(), L"NMB is Closed 2.3.2.1");
+    for (const wchar_t* line : {L"Started Scaning", L"Windows Temp Folder - done", L"SCanning Completed"}) {
+        EXPECT_NE(std::find(log.begin(), log.end(), line), log.end()) << line;
+    }
+
+    // As a scheduled clean: output into a file, a report beside it; the
+    // engine's word about the paging file is printed, not waited for.
+    const std::wstring report = files.Path(L"clean report.txt");
+    const CommandResult clean = Run(L"--clean --report \"" + report + L"\"", true);
+    EXPECT_EQ(clean.exitCode, 1u) << "cleaned, without waiting for a click";
+    EXPECT_EQ(ReadAll(report), "\xEF\xBB\xBF" + clean.output);
+    for (const std::string& line : std::vector<std::string>{
+             "\r\nSwap file will be deleted when you reboot the system\r\n",
+             "\r\n\r\nCleaned " + found + " found item(s), " + kb + " recovered.\r\n\r\n",
+             "\r\nItem name                  File(s) found  File(s) cleaned  Space found  Space "
+             "recovered\r\n",
+             "\r\nWindows Logs                           " + found + "                " + found + "     " +
+                 kb + "         " + kb + "\r\n"}) {
+        EXPECT_TRUE(Contains(clean.output, line)) << line << clean.output;
+    }
+    EXPECT_TRUE(Snapshot(temp.Path()).empty());
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kRunMru));
+    EXPECT_EQ(RecycleBinCount(), 0);
+    EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kPagingKey, L"ClearPageFileAtShutdown"), 1u);
+    for (const auto& [name, text] : std::map<std::wstring, std::wstring>{{L"fiwnd", count},
+                                                                         {L"fiint", L"--"},
+                                                                         {L"ttc", count},
+                                                                         {L"cleaned", L"true"},
+                                                                         {L"showerrs", L"0"}}) {
+        EXPECT_EQ(settings.Get(name), text) << name;
+    }
+    log = LogOfLastRun();
+    EXPECT_EQ(log[1], L"Command line /clean");
+    EXPECT_NE(std::find(log.begin(), log.end(), L"Cleaning started"), log.end());
+
+    // The setting stays on (and is found again); everything else is gone.
+    Select({L"Windows Paging File"}, false);
+    const CommandResult again = Run(L"/preview");
+    EXPECT_EQ(again.exitCode, 0u) << "nothing found";
+    EXPECT_EQ(Lines(again.output).front(), "Nothing found in the selected items.");
+}
+
+TEST_F(CommandLine, TheConsoleItWasStartedFromShowsEveryCharacter) {
+    temp.File(kStrangeName, 2210);
+    Select({L"Windows Temp Folder"});
+    // A console of this test's own stands for the user's command prompt; the
+    // program, given no handles, attaches to it.
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring line = L"\"" + install.Program() + L"\" /preview";
+    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CONSOLE_SCREEN_BUFFER_INFO screen{};
+    GetConsoleScreenBufferInfo(console, &screen);
+    std::vector<std::wstring> rows(2, std::wstring(static_cast<size_t>(screen.dwSize.X), L' '));
+    DWORD read = 0;
+    for (SHORT row = 0; row < 2; ++row) {
+        ReadConsoleOutputCharacterW(console, rows[row].data(), screen.dwSize.X, COORD{0, row}, &read);
+        rows[row].erase(rows[row].find_last_not_of(L' ') + 1);
+    }
+    CloseHandle(console);
+    FreeConsole();
+    EXPECT_EQ(rows, (std::vector<std::wstring>{L"Windows", L"        " + temp.Path() + L"\\" + kStrangeName}))
+        << "as UTF-16; the TAB shown as blanks";
+}
+
+TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
+    // Right after installation: the factory selection, as the window's first
+    // start makes it.
+    settings.Set(L"first", L"1");
+    const CommandResult list = Run(L"--list");
+    EXPECT_EQ(list.exitCode, 0u);
+    const auto lines = Lines(list.output);
+    ASSERT_EQ(lines.size(), nimbrel::SelectionItems().size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const nimbrel::SelectionItem& item = nimbrel::SelectionItems()[i];
+        EXPECT_EQ(lines[i], (item.onByDefault ? "1\t" : "0\t") + ToUtf8(nimbrel::SelectionValueName(item)));
+    }
+    EXPECT_EQ(lines[2], "1\tWindows Temp Folder");
+    EXPECT_EQ(settings.Get(L"first") + settings.Get(L"Internet Explorer Favorites"), L"00");
+
+    {
+        RunningProgram window(install.Program());
+        ASSERT_TRUE(RunningProgram::StartAndShow(window));
+        const CommandResult refused = Run(L"/clean");
+        EXPECT_EQ(refused.exitCode, 2u);
+        EXPECT_EQ(Lines(refused.errors).front(),
+                  "Nimbrel is already running. Close its window, or wait until the "
+                  "other run has ended, then try again.");
+        EXPECT_EQ(settings.Get(L"fwnd"), L"(absent)") << "no scan";
+        PostMessageW(window.MainWindow(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(window.WaitForExit(10000));
+    }
+    const std::wstring unwritable = files.Path(L"missing folder\\r.txt");
+    for (const auto& [arguments, error] :
+         std::map<std::wstring, std::string>{{L"/purge", "Unknown option: /purge"},
+                                             {L"/clean /report \"" + unwritable + L"\"",
+                                              "Cannot write the report file " + ToUtf8(unwritable)}}) {
+        const CommandResult result = Run(arguments);
+        EXPECT_EQ(result.exitCode, 2u) << error;
+        EXPECT_EQ(Lines(result.errors).front(), error);
+    }
+    const auto log = install.LogLines();
+    EXPECT_EQ(std::count(log.begin(), log.end(), L"NMB is ready to start 2.3.2.1"), 2)
+        << "/list and the window";
+
+    nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+    const CommandResult nothing = Run(L"/clean");
+    EXPECT_EQ(nothing.exitCode, 2u);
+    EXPECT_EQ(Lines(nothing.errors).front(),
+              "No item is selected. Choose the items to scan on the Options page of Nimbrel.");
+}
+
+} // namespace

@@ -19,21 +19,57 @@ std::wstring SpecialFolder(int csidl) {
     return folder;
 }
 
-std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
-std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
-std::wstring LocalSettingsFolder() { return CutAtLastBackslash(LocalAppDataFolder()); }
-std::wstring FavoritesFolder() { return SpecialFolder(CSIDL_FAVORITES); }
-std::wstring ProfileFolder() { return CutAtLastBackslash(FavoritesFolder()); }
-std::wstring WindowsFolder() { return SpecialFolder(CSIDL_WINDOWS); }
-std::wstring WindowsParentFolder() { return CutAtLastBackslash(WindowsFolder()); }
-std::wstring InternetCacheFolder() { return SpecialFolder(CSIDL_INTERNET_CACHE); }
-std::wstring CookiesFolder() { return SpecialFolder(CSIDL_COOKIES); }
-std::wstring AppDataFolder() { return SpecialFolder(CSIDL_APPDATA); }
-std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
-std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
-std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
-std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
-std::wstring AppDataParentFolder() { return CutAtLastBackslash(AppDataFolder()); }
+std::wstring RecentFolder() {
+    return SpecialFolder(CSIDL_RECENT);
+}
+std::wstring LocalAppDataFolder() {
+    return SpecialFolder(CSIDL_LOCAL_APPDATA);
+}
+std::wstring LocalSettingsFolder() {
+    return CutAtLastBackslash(LocalAppDataFolder());
+}
+std::wstring FavoritesFolder() {
+    return SpecialFolder(CSIDL_FAVORITES);
+}
+std::wstring ProfileFolder() {
+    return CutAtLastBackslash(FavoritesFolder());
+}
+std::wstring WindowsFolder() {
+    return SpecialFolder(CSIDL_WINDOWS);
+}
+std::wstring WindowsParentFolder() {
+    return CutAtLastBackslash(WindowsFolder());
+}
+std::wstring InternetCacheFolder() {
+    return SpecialFolder(CSIDL_INTERNET_CACHE);
+}
+std::wstring CookiesFolder() {
+    return SpecialFolder(CSIDL_COOKIES);
+}
+std::wstring AppDataFolder() {
+    return SpecialFolder(CSIDL_APPDATA);
+}
+std::wstring HistoryFolder() {
+    return SpecialFolder(CSIDL_HISTORY);
+}
+std::wstring CommonAppDataFolder() {
+    return SpecialFolder(CSIDL_COMMON_APPDATA);
+}
+std::wstring ProgramFilesFolder() {
+    return SpecialFolder(CSIDL_PROGRAM_FILES);
+}
+std::wstring DocumentsFolder() {
+    return SpecialFolder(CSIDL_PERSONAL);
+}
+std::wstring AppDataParentFolder() {
+    return CutAtLastBackslash(AppDataFolder());
+}
+std::wstring UserProfileFolder() {
+    return SpecialFolder(CSIDL_PROFILE);
+}
+std::wstring VideosFolder() {
+    return SpecialFolder(CSIDL_MYVIDEO);
+}
 
 std::wstring WinDirFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -55,6 +91,37 @@ std::wstring TempPathFolder() {
         folder.pop_back();
     }
     return folder;
+}
+
+namespace {
+
+bool IsTemporaryFolderName(const std::wstring& name) {
+    return EqualsNoCase(name, L"Temp") || EqualsNoCase(name, L"Tmp");
+}
+
+bool IsNumber(const std::wstring& name) {
+    return !name.empty() && name.find_first_not_of(L"0123456789") == std::wstring::npos;
+}
+
+} // namespace
+
+std::wstring UserTempFolder() {
+    const std::wstring reported = TempPathFolder();
+    if (reported.empty()) {
+        return {};
+    }
+    // "C:\Users\ANNSMI~1\AppData\Local\Temp" as the profile really spells
+    // it, so that a file is the same trace whichever item meets it.
+    wchar_t longPath[MAX_PATH] = {};
+    const DWORD length = GetLongPathNameW(reported.c_str(), longPath, MAX_PATH);
+    const std::wstring folder = length > 0 && length < MAX_PATH ? std::wstring(longPath, length) : reported;
+    const std::wstring name = LastComponent(folder);
+    // A remote session gets a numbered folder of its own inside the temporary folder.
+    if (IsTemporaryFolderName(name) ||
+        (IsNumber(name) && IsTemporaryFolderName(LastComponent(CutAtLastBackslash(folder))))) {
+        return folder;
+    }
+    return {};
 }
 
 } // namespace scrub

@@ -80,11 +80,39 @@ protected:
 
 } // namespace
 
+// The items for Windows Vista to 11 and Office 2007 to 365, each after the
+// items its category had before them.
+const wchar_t kLaterWindowsItems[] =
+    L"Windows Typed Paths|Windows Search Box History|Windows Open And Save Dialog Lists|"
+    L"Windows Thumbnail Cache|Windows Icon Cache|Windows Error Reports|Windows Crash Dumps|"
+    L"Windows DirectX Shader Cache";
+const wchar_t kOffice2007To365Items[] =
+    L"Office 2007-365 Word|Office 2007-365 Excel|Office 2007-365 PowerPoint|Office 2007-365 Access|"
+    L"Office 2007-365 Publisher|Office 2007-365 Visio";
+
+std::vector<std::wstring> NamesOf(const std::vector<const SelectionItem*>& items, size_t from, size_t to) {
+    std::vector<std::wstring> names;
+    for (size_t i = from; i < to && i < items.size(); ++i) {
+        names.push_back(SelectionValueName(*items[i]));
+    }
+    return names;
+}
+
+std::vector<std::wstring> InOrder(const std::wstring& list) {
+    std::vector<std::wstring> names;
+    std::wistringstream in(list);
+    for (std::wstring name; std::getline(in, name, L'|');) {
+        names.push_back(name);
+    }
+    return names;
+}
+
 TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
-    ASSERT_EQ(260u, items.size());
-    // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications.
-    const size_t perCategory[kCategoryCount] = {23, 38, 27, 31, 55, 41, 29, 16};
+    ASSERT_EQ(274u, items.size());
+    // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
+    // the 260 items of Windows XP's time, and after them 8 for Windows and 6 for Office.
+    const size_t perCategory[kCategoryCount] = {23 + 8, 38, 27, 31 + 6, 55, 41, 29, 16};
     for (int c = 0; c < kCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
     }
@@ -96,8 +124,21 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
             << "two items share the value " << testing::PrintToString(SelectionValueName(item));
     }
     EXPECT_EQ(L"Windows Windows Temp Folder", SelectionValueName(*ItemsOf(ItemCategory::Windows)[8]));
-    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[23]));
+    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[31]));
     EXPECT_EQ(L"Macromedia Flash Player History And Temp Files", SelectionValueName(items.back()));
+
+    const auto windows = ItemsOf(ItemCategory::Windows);
+    EXPECT_EQ(L"Windows WordPad Recent History", SelectionValueName(*windows[22]));
+    EXPECT_EQ(InOrder(kLaterWindowsItems), NamesOf(windows, 23, 31));
+    const auto office = ItemsOf(ItemCategory::MSOffice);
+    EXPECT_EQ(L"Shared Resources FrontPage All", SelectionValueName(*office[30]));
+    EXPECT_EQ(InOrder(kOffice2007To365Items), NamesOf(office, 31, 37));
+    EXPECT_EQ(std::wstring(L"Currently Scanning: MS Office - Office 2007-365 Word"),
+              ActivityText(*office[31]));
+    EXPECT_EQ(std::wstring(L"Currently Scanning: Windows Typed Paths"), ActivityText(*windows[23]));
+    for (const SelectionItem& item : items) {
+        EXPECT_EQ(item.group, std::wstring(ScanGroupOf(item).group)) << "every group has its scan node";
+    }
 }
 
 TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
@@ -118,17 +159,17 @@ TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButFiftyOneItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
     ASSERT_EQ(51u, expectedOff.size());
     WriteDefaultSelection(kProduct);
-    EXPECT_EQ(260u, ValueCount());
+    EXPECT_EQ(274u, ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));
-    EXPECT_EQ(209u, Holding(L"1").size());
+    EXPECT_EQ(209u + 14u, Holding(L"1").size()) << "the caches, histories and lists of later versions are on";
     EXPECT_EQ(1u, Holding(L"1").count(L"Opera Saved Passwords"));
 }
 
 TEST_F(SelectionValues, UncheckAllTurnsEveryItemOff) {
     WriteDefaultSelection(kProduct);
     WriteNothingSelected(kProduct);
-    EXPECT_EQ(260u, ValueCount());
-    EXPECT_EQ(260u, Holding(L"0").size());
+    EXPECT_EQ(274u, ValueCount());
+    EXPECT_EQ(274u, Holding(L"0").size());
 }
 
 TEST_F(SelectionValues, AValueStoredWithOtherCapitalsSelectsItsItem) {

@@ -19,57 +19,25 @@ std::wstring SpecialFolder(int csidl) {
     return folder;
 }
 
-std::wstring RecentFolder() {
-    return SpecialFolder(CSIDL_RECENT);
-}
-std::wstring LocalAppDataFolder() {
-    return SpecialFolder(CSIDL_LOCAL_APPDATA);
-}
-std::wstring LocalSettingsFolder() {
-    return CutAtLastBackslash(LocalAppDataFolder());
-}
-std::wstring FavoritesFolder() {
-    return SpecialFolder(CSIDL_FAVORITES);
-}
-std::wstring ProfileFolder() {
-    return CutAtLastBackslash(FavoritesFolder());
-}
-std::wstring WindowsFolder() {
-    return SpecialFolder(CSIDL_WINDOWS);
-}
-std::wstring WindowsParentFolder() {
-    return CutAtLastBackslash(WindowsFolder());
-}
-std::wstring InternetCacheFolder() {
-    return SpecialFolder(CSIDL_INTERNET_CACHE);
-}
-std::wstring CookiesFolder() {
-    return SpecialFolder(CSIDL_COOKIES);
-}
-std::wstring AppDataFolder() {
-    return SpecialFolder(CSIDL_APPDATA);
-}
-std::wstring HistoryFolder() {
-    return SpecialFolder(CSIDL_HISTORY);
-}
-std::wstring CommonAppDataFolder() {
-    return SpecialFolder(CSIDL_COMMON_APPDATA);
-}
-std::wstring ProgramFilesFolder() {
-    return SpecialFolder(CSIDL_PROGRAM_FILES);
-}
-std::wstring DocumentsFolder() {
-    return SpecialFolder(CSIDL_PERSONAL);
-}
-std::wstring AppDataParentFolder() {
-    return CutAtLastBackslash(AppDataFolder());
-}
-std::wstring UserProfileFolder() {
-    return SpecialFolder(CSIDL_PROFILE);
-}
-std::wstring VideosFolder() {
-    return SpecialFolder(CSIDL_MYVIDEO);
-}
+// clang-format off
+std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
+std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
+std::wstring LocalSettingsFolder() { return CutAtLastBackslash(LocalAppDataFolder()); }
+std::wstring FavoritesFolder() { return SpecialFolder(CSIDL_FAVORITES); }
+std::wstring ProfileFolder() { return CutAtLastBackslash(FavoritesFolder()); }
+std::wstring WindowsFolder() { return SpecialFolder(CSIDL_WINDOWS); }
+std::wstring WindowsParentFolder() { return CutAtLastBackslash(WindowsFolder()); }
+std::wstring InternetCacheFolder() { return SpecialFolder(CSIDL_INTERNET_CACHE); }
+std::wstring CookiesFolder() { return SpecialFolder(CSIDL_COOKIES); }
+std::wstring AppDataFolder() { return SpecialFolder(CSIDL_APPDATA); }
+std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
+std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
+std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
+std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
+std::wstring AppDataParentFolder() { return CutAtLastBackslash(AppDataFolder()); }
+std::wstring UserProfileFolder() { return SpecialFolder(CSIDL_PROFILE); }
+std::wstring VideosFolder() { return SpecialFolder(CSIDL_MYVIDEO); }
+// clang-format on
 
 std::wstring WinDirFolder() {
     wchar_t path[MAX_PATH] = {};

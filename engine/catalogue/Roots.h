@@ -8,9 +8,7 @@ namespace scrub {
 
 // SHGetSpecialFolderPathW with a CSIDL_ identifier; empty on failure.
 std::wstring SpecialFolder(int csidl);
-template <int Csidl> std::wstring Special() {
-    return SpecialFolder(Csidl);
-}
+template <int Csidl> std::wstring Special() { return SpecialFolder(Csidl); }
 
 std::wstring RecentFolder();       // [Recent]
 std::wstring LocalAppDataFolder(); // [LocalAppData]
@@ -32,9 +30,10 @@ std::wstring CommonAppDataFolder(); // [CommonAppData]
 std::wstring ProgramFilesFolder();  // [ProgramFiles]
 std::wstring DocumentsFolder();     // [Documents]
 std::wstring TempPathFolder();      // the folder GetTempPath names for temporary files
-// [AppData] cut before its last backslash: the profile on XP, "AppData" on
-// Vista and later. Items that find "My Documents" below it also look in
-// [Documents], where the later Windows keeps the same folders.
+// [AppData] cut before its last backslash (the messengers' [Profile]): the
+// profile on XP, "AppData" on Vista and later. Items that find "My
+// Documents" below it also look in [Documents], where the later Windows
+// keeps the same folders.
 std::wstring AppDataParentFolder();
 std::wstring UserProfileFolder(); // [UserProfile]: the user's profile folder on every Windows
 std::wstring VideosFolder();      // [Videos]: "My Videos" on XP, "Videos" in the profile later

@@ -74,7 +74,8 @@ using namespace scrub;
 
 // Internet Explorer
 SCRUB_ITEM(Privacy_IETempInternetFiles, FolderAt(&InternetCacheFolder))
-SCRUB_ITEM(Privacy_IEHisOfVisitedsites, FolderAt(&LocalSettingsFolder, L"\\History"))
+SCRUB_ITEM(Privacy_IEHisOfVisitedsites, FolderAt(&LocalSettingsFolder, L"\\History"),
+           FolderAt(&HistoryFolder))
 SCRUB_ITEM(Privacy_IEFavorites, FolderAt(&FavoritesFolder))
 SCRUB_ITEM(Privacy_IECookies, FolderAt(&CookiesFolder))
 SCRUB_ITEM(Privacy_IEStartpageNSecondarytabs, NamedValue(HKCU, kIEMain, L"Start Page"),

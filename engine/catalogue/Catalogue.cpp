@@ -1,7 +1,10 @@
 #include "catalogue/Catalogue.h"
 
+#include "core/PathText.h"
 #include "files/FilePrimitives.h"
 #include "registry/RegistryPrimitives.h"
+
+#include <vector>
 
 namespace scrub {
 
@@ -39,14 +42,47 @@ void RunTarget(const Target& target) {
     }
 }
 
+namespace {
+
+// The folders an item has walked, each with the files it looked at there.
+struct WalkedFolder {
+    std::wstring path;
+    const wchar_t* only;
+    const wchar_t* keep;
+};
+
+bool AlreadyWalked(const std::vector<WalkedFolder>& walked, const std::wstring& path,
+                   const FileFilter& files) {
+    for (const WalkedFolder& folder : walked) {
+        if (folder.only == files.only && folder.keep == files.keep && EqualsNoCase(folder.path, path)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int RunItem(std::initializer_list<Target> targets) noexcept {
     return Guarded(1, [&] {
+        // An item names the place XP keeps a trace in and the place later
+        // Windows keeps it in; on XP both are often one folder, walked once.
+        std::vector<WalkedFolder> walked;
         for (const Target& target : targets) {
             // A stop request ends the item between its places too.
             if (theApp.stopRequested) {
                 return;
             }
-            RunTarget(target);
+            if (target.kind != Target::Kind::WalkFolder) {
+                RunTarget(target);
+                continue;
+            }
+            const std::wstring path = UnderRoot(target.folder(), target.path);
+            if (path.empty() || AlreadyWalked(walked, path, target.files)) {
+                continue;
+            }
+            walked.push_back({path, target.files.only, target.files.keep});
+            WalkFolder(path, target.files);
         }
     });
 }

@@ -45,24 +45,43 @@ std::wstring DocumentsDriveFolder() {
     return documents.substr(0, firstBackslash);
 }
 
+// [LimeWireProfile]: the profile, when LimeWire keeps its settings for this
+// user: folders as plainly named as "Shared" in the profile are LimeWire's
+// only then.
+std::wstring LimeWireProfileFolder() {
+    const DWORD settings = GetFileAttributesW(UnderRoot(AppDataFolder(), L"\\LimeWire").c_str());
+    if (settings == INVALID_FILE_ATTRIBUTES || !(settings & FILE_ATTRIBUTE_DIRECTORY)) {
+        return {};
+    }
+    return UserProfileFolder();
+}
+
 } // namespace
 
 // Morpheus ---------------------------------------------------------------------
 
 SCRUB_ITEM(Privacy_FISMorTempFolder, FolderAt(&MorpheusFolder, L"\\Temp"))
+// Morpheus shares from "Morpheus Shared" in the user's documents: on XP
+// beside "Application Data" in the profile, later in [Documents].
 SCRUB_ITEM(Privacy_FISMorCompDownLoadFol,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared\\Downloads"))
 SCRUB_ITEM(Privacy_FISMorParDownLoadFol,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Partials"))
-SCRUB_ITEM(Privacy_FISMorSharedFolder, FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Partials"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared\\Downloads\\Partials"))
+SCRUB_ITEM(Privacy_FISMorSharedFolder, FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared"))
 SCRUB_ITEM(Privacy_FISMorSearchInfor, KeyValues(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\SearchRecent"),
            KeyValues(HKEY_CURRENT_USER, L"Software\\Morpheus\\GUI\\BrowserRecent"))
 SCRUB_ITEM(Privacy_FISMorPlayLists,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Morpheus Playlists"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Morpheus Playlists"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared\\Morpheus Playlists"))
 SCRUB_ITEM(Privacy_FISMorPodcasts,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Podcasts"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Podcasts"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared\\Podcasts"))
 SCRUB_ITEM(Privacy_FISMorTorrents,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Torrents"))
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\Morpheus Shared\\Downloads\\Torrents"),
+           FolderAt(&DocumentsFolder, L"\\Morpheus Shared\\Downloads\\Torrents"))
 // Morpheus keeps its play history, cache and logs together in one folder.
 SCRUB_ITEM(Privacy_FISMorRecPlaVideo, FolderAt(&AppDataFolder, L"\\Morpheus"))
 SCRUB_ITEM_ALIAS(Privacy_FISMorRecPlaAudio, Privacy_FISMorRecPlaVideo);
@@ -87,7 +106,8 @@ SCRUB_ITEM(Privacy_FISKazFilters, KeyValues(HKEY_CURRENT_USER, L"Software\\Kazaa
 // Bit Torrent ------------------------------------------------------------------
 
 SCRUB_ITEM(Privacy_FISBTDownLoadFolder,
-           FolderAt(&DocumentsParentFolder, L"\\My Documents\\BitTorrent Downloads"))
+           FolderAt(&DocumentsParentFolder, L"\\My Documents\\BitTorrent Downloads"),
+           FolderAt(&DocumentsFolder, L"\\BitTorrent Downloads"))
 SCRUB_ITEM(Privacy_FISBTIncompleteFolder, FolderAt(&AppDataFolder, L"\\BitTorrent\\incomplete"))
 SCRUB_ITEM(Privacy_FISBTTorrents, FolderAt(&AppDataFolder, L"\\BitTorrent\\data\\resume"),
            FolderAt(&AppDataFolder, L"\\BitTorrent\\data\\torrents"))
@@ -117,12 +137,17 @@ SCRUB_ITEM(Privacy_FISAzuLogs, FolderAt(&AppDataFolder, L"\\Azureus\\logs"))
 
 // Limewire ---------------------------------------------------------------------
 
-SCRUB_ITEM(Privacy_FISLWSharedFolder, FolderAt(&AppDataParentFolder, L"\\Shared"))
-SCRUB_ITEM(Privacy_FISLWIncompleteFolder, FolderAt(&AppDataParentFolder, L"\\Incomplete"))
+// LimeWire keeps its folders in the profile, which on XP holds "Application
+// Data" too; later Windows has "AppData" there instead.
+SCRUB_ITEM(Privacy_FISLWSharedFolder, FolderAt(&AppDataParentFolder, L"\\Shared"),
+           FolderAt(&LimeWireProfileFolder, L"\\Shared"))
+SCRUB_ITEM(Privacy_FISLWIncompleteFolder, FolderAt(&AppDataParentFolder, L"\\Incomplete"),
+           FolderAt(&LimeWireProfileFolder, L"\\Incomplete"))
 // What LimeWire knows of shared files; its settings (limewire.props and
 // the other .props files) stay.
 SCRUB_ITEM(Privacy_FISLWInfabtSharFiles, FolderKeeping(&AppDataFolder, L"\\LimeWire", L"*.props"))
-SCRUB_ITEM(Privacy_FISLWChannels, FolderAt(&AppDataParentFolder, L"\\My Channels\\Bin"))
+SCRUB_ITEM(Privacy_FISLWChannels, FolderAt(&AppDataParentFolder, L"\\My Channels\\Bin"),
+           FolderAt(&LimeWireProfileFolder, L"\\My Channels\\Bin"))
 
 // Bit Comet and the peer networking cache ----------------------------------------
 

@@ -90,7 +90,8 @@ SCRUB_ENTRY_ITEM(Privacy_MSGRSkyChatandVoiceHis, SkypeAccounts, FileBelow(L"\\ch
 SCRUB_ENTRY_ITEM(Privacy_MSGRSkyFileTransferHis, SkypeAccounts, FileBelow(L"\\transfer256.dbb"));
 SCRUB_ENTRY_ITEM(Privacy_MSGRSkyVoiceMailHis, SkypeAccounts, FolderBelow(L"\\voicemail"));
 SCRUB_ITEM(Privacy_MSGRSkyReceivedFiles,
-           FolderAt(&AppDataParentFolder, L"\\My Documents\\My Skype Received Files"));
+           FolderAt(&AppDataParentFolder, L"\\My Documents\\My Skype Received Files"),
+           FolderAt(&DocumentsFolder, L"\\My Skype Received Files"));
 
 // Trillian
 SCRUB_ITEM(Privacy_MSGRTrilChatLogs, FolderAt(&TrillianFolder, L"\\users\\default\\logs"));

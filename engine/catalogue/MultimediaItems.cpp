@@ -184,4 +184,5 @@ SCRUB_ITEM(Privacy_MULQTFavorites, FolderAt(&QuickTimeUserFolder, L"\\Apple Comp
 // DivX Player
 SCRUB_ITEM(Privacy_MULDivxRecOpenFileList,
            KeyValues(HKEY_CURRENT_USER, L"Software\\DivXNetworks\\DivX Player\\RecentFiles"));
-SCRUB_ITEM(Privacy_MULDivxMoviesFolder, FolderAt(&DocumentsFolder, L"\\My Videos\\DivX Movies"));
+SCRUB_ITEM(Privacy_MULDivxMoviesFolder, FolderAt(&DocumentsFolder, L"\\My Videos\\DivX Movies"),
+           FolderAt(&VideosFolder, L"\\DivX Movies"));

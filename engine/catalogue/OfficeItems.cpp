@@ -1,13 +1,15 @@
 // The "MS Office" category: the most-recently-used lists that Office 97 to
-// 2003 keep under the current user's Office keys, and the folder of
+// 365 keep under the current user's Office keys, and the folder of
 // recent-folder shortcuts.
 #include "scrubcore/OfficeItems.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
+#include "core/Handles.h"
 #include "registry/RegistryPrimitives.h"
 
 #include <string>
+#include <vector>
 
 // The keys of one Office version ("11.0" is Office 2003, "10.0" XP, "9.0"
 // 2000, "8.0" 97), and its file dialogs' lists below "Common\Open Find".
@@ -316,3 +318,109 @@ SCRUB_ITEM(Privacy_OFFFrontPageAll,
            KeyValues(HKEY_CURRENT_USER,
                      L"Software\\Microsoft\\FrontPage\\Explorer\\FrontPage Explorer\\Recent Web List"),
            KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\FrontPage\\Explorer\\FindMRU"))
+
+// Office 2007 to 365 -----------------------------------------------------------
+
+namespace {
+
+// The registry versions from Office 2007 on, oldest first: "12.0" is Office
+// 2007, "14.0" 2010, "15.0" 2013, "16.0" 2016, 2019, 2021 and 365 alike.
+// Every version keeps each application's lists under the same names.
+const wchar_t* const kVersions2007To365[] = {L"12.0", L"14.0", L"15.0", L"16.0"};
+
+// The recent lists name their entries "Item 1", "Item 2" ... (2016 adds
+// "Item Metadata 1" ...); the user's "Max Display" beside them stays.
+constexpr wchar_t kListEntries[] = L"Item *";
+
+std::vector<std::wstring> SubkeyNames(const std::wstring& key) {
+    std::vector<std::wstring> names;
+    UniqueKey opened;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, opened.Put()) != ERROR_SUCCESS) {
+        return names;
+    }
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        if (RegEnumKeyExW(opened.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS) {
+            return names;
+        }
+        names.emplace_back(name, length);
+    }
+}
+
+// One version's lists of one application: the recent files and places of
+// the File menu, the same lists for each account the user signed in with
+// (below "User MRU"), and its file dialogs' lists below "Common\Open Find".
+void RecentListsOf(const std::wstring& office, const wchar_t* application, const wchar_t* dialogs) {
+    const std::wstring lists = office + L"\\" + application;
+    std::vector<std::wstring> keys = {lists + L"\\File MRU", lists + L"\\Place MRU"};
+    for (const std::wstring& account : SubkeyNames(lists + L"\\User MRU")) {
+        keys.push_back(lists + L"\\User MRU\\" + account + L"\\File MRU");
+        keys.push_back(lists + L"\\User MRU\\" + account + L"\\Place MRU");
+    }
+    for (const std::wstring& key : keys) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        WalkRegistryKey(HKEY_CURRENT_USER, key, kListEntries);
+    }
+    WalkRegistrySubkeys(HKEY_CURRENT_USER, office + L"\\Common\\Open Find\\" + dialogs);
+}
+
+// Every version's lists of the application, then what the application keeps
+// beside them (`more`, given the version's key).
+template <class More>
+void ListsOfEveryVersion(const wchar_t* application, const wchar_t* dialogs, More more) {
+    for (const wchar_t* version : kVersions2007To365) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        const std::wstring office = OFFICE_KEY("") + std::wstring(version);
+        RecentListsOf(office, application, dialogs);
+        if (!theApp.stopRequested) {
+            more(office);
+        }
+    }
+}
+
+void Nothing(const std::wstring&) {}
+
+void Word2007To365(unsigned char) {
+    ListsOfEveryVersion(L"Word", L"Microsoft Office Word", [](const std::wstring& office) {
+        // Where the user stopped reading each document ("Document 0" ...).
+        WalkRegistrySubkeys(HKEY_CURRENT_USER, office + L"\\Word\\Reading Locations");
+    });
+}
+void Excel2007To365(unsigned char) {
+    ListsOfEveryVersion(L"Excel", L"Microsoft Office Excel", Nothing);
+}
+void PowerPoint2007To365(unsigned char) {
+    ListsOfEveryVersion(L"PowerPoint", L"Microsoft Office PowerPoint", Nothing);
+}
+void Access2007To365(unsigned char) {
+    ListsOfEveryVersion(L"Access", L"Microsoft Office Access", [](const std::wstring& office) {
+        // Access 2007 still numbers its recent databases among its settings.
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Access\\Settings", L"MRU#;MRUFlags#");
+    });
+}
+void Publisher2007To365(unsigned char) {
+    ListsOfEveryVersion(L"Publisher", L"Microsoft Office Publisher", [](const std::wstring& office) {
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Publisher\\Recent File List");
+    });
+}
+void Visio2007To365(unsigned char) {
+    ListsOfEveryVersion(L"Visio", L"Microsoft Office Visio", [](const std::wstring& office) {
+        // Visio 2007 and 2010 keep their recent files among their settings.
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Visio\\Application", L"LastFile#");
+    });
+}
+
+} // namespace
+
+SCRUB_SPECIAL_ITEM(Privacy_OFFWord07to365, Word2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFExcel07to365, Excel2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFPowerPoint07to365, PowerPoint2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFAccess07to365, Access2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFPublisher07to365, Publisher2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFVisio07to365, Visio2007To365)

@@ -19,6 +19,7 @@ std::wstring SpecialFolder(int csidl) {
     return folder;
 }
 
+// clang-format off
 std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
 std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
 std::wstring LocalSettingsFolder() { return CutAtLastBackslash(LocalAppDataFolder()); }
@@ -34,6 +35,9 @@ std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA);
 std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
 std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
 std::wstring AppDataParentFolder() { return CutAtLastBackslash(AppDataFolder()); }
+std::wstring UserProfileFolder() { return SpecialFolder(CSIDL_PROFILE); }
+std::wstring VideosFolder() { return SpecialFolder(CSIDL_MYVIDEO); }
+// clang-format on
 
 std::wstring WinDirFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -55,6 +59,37 @@ std::wstring TempPathFolder() {
         folder.pop_back();
     }
     return folder;
+}
+
+namespace {
+
+bool IsTemporaryFolderName(const std::wstring& name) {
+    return EqualsNoCase(name, L"Temp") || EqualsNoCase(name, L"Tmp");
+}
+
+bool IsNumber(const std::wstring& name) {
+    return !name.empty() && name.find_first_not_of(L"0123456789") == std::wstring::npos;
+}
+
+} // namespace
+
+std::wstring UserTempFolder() {
+    const std::wstring reported = TempPathFolder();
+    if (reported.empty()) {
+        return {};
+    }
+    // "C:\Users\ANNSMI~1\AppData\Local\Temp" as the profile really spells
+    // it, so that a file is the same trace whichever item meets it.
+    wchar_t longPath[MAX_PATH] = {};
+    const DWORD length = GetLongPathNameW(reported.c_str(), longPath, MAX_PATH);
+    const std::wstring folder = length > 0 && length < MAX_PATH ? std::wstring(longPath, length) : reported;
+    const std::wstring name = LastComponent(folder);
+    // A remote session gets a numbered folder of its own inside the temporary folder.
+    if (IsTemporaryFolderName(name) ||
+        (IsNumber(name) && IsTemporaryFolderName(LastComponent(CutAtLastBackslash(folder))))) {
+        return folder;
+    }
+    return {};
 }
 
 } // namespace scrub

@@ -10,9 +10,13 @@ namespace scrub {
 std::wstring SpecialFolder(int csidl);
 template <int Csidl> std::wstring Special() { return SpecialFolder(Csidl); }
 
-std::wstring RecentFolder();        // [Recent]
-std::wstring LocalAppDataFolder();  // [LocalAppData]
-std::wstring LocalSettingsFolder(); // [LocalSettings]: [LocalAppData] cut before its last backslash
+std::wstring RecentFolder();       // [Recent]
+std::wstring LocalAppDataFolder(); // [LocalAppData]
+// [LocalSettings]: [LocalAppData] cut before its last backslash. Only on XP
+// is that "Local Settings"; on Vista and later it names "AppData", so every
+// item that looks below it also looks where the later Windows keeps the same
+// trace ([Temp], [History]).
+std::wstring LocalSettingsFolder();
 std::wstring FavoritesFolder();     // [Favorites]
 std::wstring ProfileFolder();       // [ProfileDir]: [Favorites] cut before its last backslash
 std::wstring WindowsFolder();       // [Windows]
@@ -26,7 +30,19 @@ std::wstring CommonAppDataFolder(); // [CommonAppData]
 std::wstring ProgramFilesFolder();  // [ProgramFiles]
 std::wstring DocumentsFolder();     // [Documents]
 std::wstring TempPathFolder();      // the folder GetTempPath names for temporary files
-std::wstring AppDataParentFolder(); // [AppData] cut before its last backslash (the messengers' [Profile])
+// [AppData] cut before its last backslash (the messengers' [Profile]): the
+// profile on XP, "AppData" on Vista and later. Items that find "My
+// Documents" below it also look in [Documents], where the later Windows
+// keeps the same folders.
+std::wstring AppDataParentFolder();
+std::wstring UserProfileFolder(); // [UserProfile]: the user's profile folder on every Windows
+std::wstring VideosFolder();      // [Videos]: "My Videos" on XP, "Videos" in the profile later
+// [Temp]: the user's temporary folder as the system reports it, long names
+// spelled out ([LocalAppData]\Temp on Vista and later, "Local Settings\Temp"
+// on XP). Empty unless the folder is named as a temporary folder ("Temp",
+// "Tmp", or a numbered session folder inside one): with TMP and TEMP unset
+// the system names the profile or the Windows folder instead.
+std::wstring UserTempFolder();
 
 // Installation folders found by the discovery lookups, empty when the
 // application is not installed or its entry names no absolute folder.

@@ -1,4 +1,4 @@
-// The Windows item category: where Windows itself keeps one kind of trace
+// The Windows item category: where Windows XP to 11 keep one kind of trace
 // per option. Most items are rows of places; the Recycle Bin, the paging-file
 // setting and the disk-error logs have small algorithms of their own below.
 #include "scrubcore/WindowsItems.h"
@@ -31,13 +31,19 @@ const HKEY HKLM = HKEY_LOCAL_MACHINE;
 
 } // namespace
 
-SCRUB_ITEM(Privacy_WindocHis, FolderAt(&RecentFolder), SubkeyValues(HKCU, EXPLORER L"\\RecentDocs"))
+// RecentDocs' own values are the list of all recent documents; its subkeys
+// hold one list per file type.
+SCRUB_ITEM(Privacy_WindocHis, FolderAt(&RecentFolder), KeyValues(HKCU, EXPLORER L"\\RecentDocs"),
+           SubkeyValues(HKCU, EXPLORER L"\\RecentDocs"))
 
 SCRUB_ITEM(Privacy_WNDFindSearHis, SubkeyValues(HKCU, L"Software\\Microsoft\\Search Assistant\\ACMru"),
            KeyValues(HKCU, EXPLORER L"\\Doc Find Spec MRU"),
            KeyValues(HKCU, SEARCH_BAR L"\\ContainingTextMRU"), KeyValues(HKCU, SEARCH_BAR L"\\FilesNamedMRU"))
 
-SCRUB_ITEM(Privacy_WNDTempFilesDir, FolderAt(&LocalSettingsFolder, L"\\Temp"))
+// XP's temporary folder in "Local Settings", the one Vista and later make in
+// [LocalAppData], and the one the system reports now (TEMP may name another).
+SCRUB_ITEM(Privacy_WNDTempFilesDir, FolderAt(&LocalSettingsFolder, L"\\Temp"),
+           FolderAt(&LocalAppDataFolder, L"\\Temp"), FolderAt(&UserTempFolder))
 
 SCRUB_ITEM(Privacy_WNDStartMenuClickHis, SubkeyValues(HKCU, EXPLORER L"\\UserAssist"))
 
@@ -79,6 +85,42 @@ SCRUB_ITEM(Privacy_WNDRecPrinterConnections, KeyValues(HKCU, EXPLORER L"\\PrnPor
 SCRUB_ITEM(Privacy_WNDLastRegKeyViewed, NamedValue(HKCU, APPLETS L"\\Regedit", L"LastKey"))
 
 SCRUB_ITEM(Privacy_WNDWordPadRecFilList, KeyValues(HKCU, APPLETS L"\\Wordpad\\Recent File List"))
+
+// --- Where Windows Vista to 11 keep their traces ---
+
+#define COMDLG EXPLORER L"\\ComDlg32"
+#define EXPLORER_CACHES L"\\Microsoft\\Windows\\Explorer"
+#define WER L"\\Microsoft\\Windows\\WER"
+
+// What was typed into Explorer's address bar and into its search box.
+SCRUB_ITEM(Privacy_WNDTypedPaths, KeyValues(HKCU, EXPLORER L"\\TypedPaths"))
+SCRUB_ITEM(Privacy_WNDSearchBoxHis, KeyValues(HKCU, EXPLORER L"\\WordWheelQuery"))
+
+// The open and save dialogs' lists since Vista: the files chosen, per file
+// type; the folder each program last used and the one it first showed; the
+// programs that used the dialogs.
+SCRUB_ITEM(Privacy_WNDOpenSavePidlHis, SubkeyValues(HKCU, COMDLG L"\\OpenSavePidlMRU"),
+           KeyValues(HKCU, COMDLG L"\\LastVisitedPidlMRU"),
+           KeyValues(HKCU, COMDLG L"\\LastVisitedPidlMRULegacy"), KeyValues(HKCU, COMDLG L"\\FirstFolder"),
+           KeyValues(HKCU, COMDLG L"\\CIDSizeMRU"))
+
+// Explorer keeps the pictures of files it showed, and icons, in caches
+// beside other files of its own; the caches it holds open while it runs
+// stay until the next scan.
+SCRUB_ITEM(Privacy_WNDThumbnailCache, FilesNamed(&LocalAppDataFolder, EXPLORER_CACHES, L"thumbcache_*.db"))
+SCRUB_ITEM(Privacy_WNDIconCache, FilesNamed(&LocalAppDataFolder, EXPLORER_CACHES, L"iconcache_*.db"),
+           FileAt(&LocalAppDataFolder, L"\\IconCache.db"))
+
+// Error reports sent (the archive) and waiting to be sent (the queue), the
+// user's and the machine's, and the dumps of programs that crashed.
+SCRUB_ITEM(Privacy_WNDErrorReports, FolderAt(&LocalAppDataFolder, WER L"\\ReportArchive"),
+           FolderAt(&LocalAppDataFolder, WER L"\\ReportQueue"),
+           FolderAt(&CommonAppDataFolder, WER L"\\ReportArchive"),
+           FolderAt(&CommonAppDataFolder, WER L"\\ReportQueue"))
+SCRUB_ITEM(Privacy_WNDAppCrashDumps, FolderAt(&LocalAppDataFolder, L"\\CrashDumps"))
+
+// Shaders DirectX compiled for the games and programs the user ran.
+SCRUB_ITEM(Privacy_WNDShaderCache, FolderAt(&LocalAppDataFolder, L"\\D3DSCache"))
 
 // An option with nothing to clean: it answers at once, stop request or not.
 SCRUBCORE_API int Privacy_WNDCDBurnStorageFolder(unsigned char) {

@@ -49,9 +49,9 @@ bool IsSystemFolder(const std::wstring& folder) {
             return true;
         }
     }
-    const std::wstring purposeFolders[] = {TempPathFolder(), LocalSettingsFolder(),
-                                           UnderRoot(LocalSettingsFolder(), L"\\Temp"),
-                                           UnderRoot(WinDirFolder(), L"\\temp")};
+    const std::wstring purposeFolders[] = {
+        TempPathFolder(), LocalSettingsFolder(), UnderRoot(LocalSettingsFolder(), L"\\Temp"),
+        UnderRoot(LocalAppDataFolder(), L"\\Temp"), UnderRoot(WinDirFolder(), L"\\temp")};
     for (const std::wstring& named : purposeFolders) {
         if (!named.empty() && EqualsNoCase(folder, named)) {
             return true;

@@ -1,5 +1,6 @@
 // Sample traces of an Office 97 to 2003 user: recent documents in Word,
-// Excel, PowerPoint and Access, a search, and Office's recent-folder links.
+// Excel, PowerPoint and Access, a search, and Office's recent-folder links;
+// and of the same user on Office 365, signed in with an account.
 #include "Demo.h"
 
 #include <shlobj.h>
@@ -29,6 +30,17 @@ void SeedOffice() {
     const std::wstring recent = SpecialFolder(CSIDL_APPDATA) + L"\\Microsoft\\Office\\Recent";
     SeedFile(recent + L"\\Budget.LNK", 1024);
     SeedFile(recent + L"\\Letters on server.LNK", 512);
+
+    const std::wstring office365 = kOffice + L"16.0";
+    SeedString(HKEY_CURRENT_USER, office365 + L"\\Word\\File MRU", L"Item 1",
+               L"[F00000000][T01D9A1B2C3D4E5F6][O00000000]*C:\\Users\\jsmith\\Documents\\CV.docx");
+    SeedDword(HKEY_CURRENT_USER, office365 + L"\\Word\\File MRU", L"Max Display", 50);
+    SeedString(HKEY_CURRENT_USER, office365 + L"\\Word\\Reading Locations\\Document 0", L"File Path",
+               L"C:\\Users\\jsmith\\Documents\\CV.docx");
+    SeedString(HKEY_CURRENT_USER, office365 + L"\\Excel\\User MRU\\ADAL_8F3A21\\File MRU", L"Item 1",
+               L"[F00000000][T01D9A1B2C3D4E5F7][O00000000]*https://files.example/budget.xlsx");
+    SeedString(HKEY_CURRENT_USER, office365 + L"\\PowerPoint\\Place MRU", L"Item 1",
+               L"[F00000000][T01D9A1B2C3D4E5F8][O00000000]*C:\\Users\\jsmith\\Documents\\Talks\\");
 }
 
 } // namespace
@@ -69,4 +81,10 @@ DEMO_CATEGORY(officeCategory,
                    {"Privacy_OFFInternetServerCache", L"Shared Resources Internet Server Cache"},
                    {"Privacy_OFFSearchHis", L"Shared Resources Search History"},
                    {"Privacy_OFFFrontPageAll", L"Shared Resources FrontPage All"},
+                   {"Privacy_OFFWord07to365", L"Office 2007-365 Word"},
+                   {"Privacy_OFFExcel07to365", L"Office 2007-365 Excel"},
+                   {"Privacy_OFFPowerPoint07to365", L"Office 2007-365 PowerPoint"},
+                   {"Privacy_OFFAccess07to365", L"Office 2007-365 Access"},
+                   {"Privacy_OFFPublisher07to365", L"Office 2007-365 Publisher"},
+                   {"Privacy_OFFVisio07to365", L"Office 2007-365 Visio"},
                }});

@@ -1,5 +1,6 @@
 // The Windows category of the demonstration: what a Windows XP user leaves
-// behind after a week of documents, searches, dialogs and a crash or two.
+// behind after a week of documents, searches, dialogs and a crash or two,
+// and what Windows 10 keeps of the same week in its own places.
 #include "Demo.h"
 
 #include <shellapi.h>
@@ -48,6 +49,16 @@ void SeedFileTraces() {
 
     const std::wstring profile = Parent(demo::SpecialFolder(CSIDL_FAVORITES));
     demo::SeedFile(profile + L"\\UserData\\0XM3ZSRW\\search[1].xml", 350);
+
+    const std::wstring local = demo::SpecialFolder(CSIDL_LOCAL_APPDATA);
+    demo::SeedFile(local + L"\\Temp\\~WRS0001.tmp", 8192);
+    demo::SeedFile(local + L"\\Temp\\7zS1A2B\\setup.exe", 120000);
+    demo::SeedFile(local + L"\\Microsoft\\Windows\\Explorer\\thumbcache_256.db", 1048576);
+    demo::SeedFile(local + L"\\Microsoft\\Windows\\Explorer\\iconcache_32.db", 262144);
+    demo::SeedFile(local + L"\\Microsoft\\Windows\\WER\\ReportArchive\\AppCrash_WINWORD.EXE_1a2b\\Report.wer",
+                   5400);
+    demo::SeedFile(local + L"\\CrashDumps\\WINWORD.EXE.4242.dmp", 65536);
+    demo::SeedFile(local + L"\\D3DSCache\\8d2a41b6c3f0e5a7\\game.idx", 32768);
 }
 
 void SeedRegistryTraces() {
@@ -86,6 +97,11 @@ void SeedRegistryTraces() {
     demo::SeedString(HKCU, kApplets + L"\\Regedit", L"LastKey", L"My Computer\\HKEY_CURRENT_USER\\Software");
     demo::SeedString(HKCU, kExplorer + L"\\Map Network Drive MRU", L"a", L"\\\\fileserver\\private");
     demo::SeedString(HKCU, kExplorer + L"\\PrnPortsMRU", L"a", L"\\\\printserver\\laser");
+
+    demo::SeedString(HKCU, kExplorer + L"\\TypedPaths", L"url1", L"C:\\Users\\jsmith\\Documents\\Taxes");
+    demo::SeedBinary(HKCU, kExplorer + L"\\WordWheelQuery", L"0", std::string("s\0a\0l\0a\0r\0y\0\0\0", 14));
+    demo::SeedBinary(HKCU, kExplorer + L"\\ComDlg32\\OpenSavePidlMRU\\docx", L"0", Blob("taxes 2023.docx"));
+    demo::SeedBinary(HKCU, kExplorer + L"\\ComDlg32\\LastVisitedPidlMRU", L"0", Blob("WINWORD.EXE"));
 }
 
 // A letter the user deleted from the desktop: it waits in the Recycle Bin.
@@ -136,4 +152,12 @@ DEMO_CATEGORY(windowsCategory, {0,
                                     {"Privacy_WNDRecPrinterConnections", L"Printer Connections"},
                                     {"Privacy_WNDLastRegKeyViewed", L"Last Registry Key Viewed"},
                                     {"Privacy_WNDWordPadRecFilList", L"WordPad Recent History"},
+                                    {"Privacy_WNDTypedPaths", L"Typed Paths"},
+                                    {"Privacy_WNDSearchBoxHis", L"Search Box History"},
+                                    {"Privacy_WNDOpenSavePidlHis", L"Open And Save Dialog Lists"},
+                                    {"Privacy_WNDThumbnailCache", L"Thumbnail Cache"},
+                                    {"Privacy_WNDIconCache", L"Icon Cache"},
+                                    {"Privacy_WNDErrorReports", L"Error Reports"},
+                                    {"Privacy_WNDAppCrashDumps", L"Crash Dumps"},
+                                    {"Privacy_WNDShaderCache", L"DirectX Shader Cache"},
                                 }});

@@ -54,7 +54,7 @@ TEST_F(OptionsInMainWindow, FirstRunWritesTheFactorySelectionOnceAndTheTreesShow
     Open();
     EXPECT_EQ(settings.Get(L"first"), L"0");
     const auto names = ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey);
-    EXPECT_EQ(names.size(), 261u); // the 260 items and "first"
+    EXPECT_EQ(names.size(), 275u); // the 274 items and "first"
     const auto zeros = std::count_if(names.begin(), names.end(), [&](const std::wstring& name) {
         return name != L"first" && settings.Get(name) == L"0";
     });

@@ -142,7 +142,7 @@ TEST_F(ProgramStart, FirstRunSelectsTheFactoryDefaultsAndNavigationShowsOnePageA
     ASSERT_TRUE(RunningProgram::StartAndShow(program));
     HWND main = program.MainWindow();
     EXPECT_EQ(settings.Get(L"first"), L"0");
-    EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey).size(), 261u); // 260 items and "first"
+    EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey).size(), 275u); // 274 items and "first"
     EXPECT_EQ(settings.Get(L"Firefox Saved Passwords"), L"0");
     EXPECT_EQ(settings.Get(L"Firefox Cookies"), L"1");
 

@@ -1,11 +1,15 @@
 // Internet Explorer's items and the index.dat pass, on a user's machine as
-// Internet Explorer 6 leaves it.
+// Internet Explorer 6 leaves it, with the history where XP keeps it and
+// where later Windows keep it.
 #include "BrowserTraces.h"
 #include "EngineRecorder.h"
+#include "ItemCalls.h"
 
 #include "scrubcore/BrowserItems.h"
 
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 #include <algorithm>
 #include <stdexcept>
@@ -29,10 +33,13 @@ TEST(InternetExplorerItems, FolderItemsReportEveryFileTheBrowserLeftThere) {
     traces.InternetExplorer();
     const UserFolders& f = Folders();
     const std::wstring setup = f.appData + L"\\Microsoft\\Internet Explorer";
+    TestFolder userHistory = TestFolder::At(SpecialFolderPath(CSIDL_PERSONAL) + L"\\History");
+    userHistory.File(L"family tree.txt", 100); // the user's own, never a trace
     const ItemCase cases[] = {
         {"Temp Internet Folder", &Privacy_IETempInternetFiles, traces.FilesUnder(f.internetCache)},
         // The history's folder settings are reported here like any file.
-        {"Visited Sites", &Privacy_IEHisOfVisitedsites, traces.FilesUnder(f.localSettings + L"\\History")},
+        {"Visited Sites", &Privacy_IEHisOfVisitedsites,
+         Concat(traces.FilesUnder(f.localSettings + L"\\History"), traces.FilesUnder(f.history))},
         {"Favorites", &Privacy_IEFavorites, traces.FilesUnder(f.favorites)},
         {"Cookies", &Privacy_IECookies, traces.FilesUnder(f.cookies)},
         // The Quick Launch shortcuts beside the logs stay.
@@ -130,20 +137,21 @@ TEST(IndexDatPass, ReportsTheHistoryDatabasesButNotTheFoldersLookAndLeavesThemIn
     EXPECT_EQ(1, Privacy_IEIndexDat(0));
 
     std::vector<std::wstring> expected = HistoryIndexes();
+    expected.push_back(Folders().history + L"\\History.IE5\\index.dat");
     expected.push_back(Folders().profile + L"\\UserData\\index.dat");
     expected.push_back(Folders().cookies + L"\\index.dat");
     EXPECT_EQ(Sorted(expected), Sorted(recorder.found));
     EXPECT_EQ(Folders().cookies + L"\\index.dat", recorder.found.back()) << "the cookie index comes last";
     EXPECT_TRUE(flagWhileReporting);
     EXPECT_FALSE(scrub::theApp.indexDatPass);
-    // Three databases of 16 KB, two of 8 KB; the cookie index is not measured.
-    EXPECT_EQ(5u, scrub::theApp.countedFiles);
-    EXPECT_EQ("64.000000", EngineRecorder::SizeText());
+    // Four databases of 16 KB, two of 8 KB; the cookie index is not measured.
+    EXPECT_EQ(6u, scrub::theApp.countedFiles);
+    EXPECT_EQ("80.000000", EngineRecorder::SizeText());
     EXPECT_EQ(contentBefore, ReadAll(ie5Index)) << "a report-only scan must not wipe a database";
 
     // Once the pass is over, an ordinary walk shows desktop.ini again.
     const ItemScan visited = ScanItem(&Privacy_IEHisOfVisitedsites);
-    EXPECT_EQ(4, std::count_if(visited.found.begin(), visited.found.end(), [](const std::wstring& p) {
+    EXPECT_EQ(5, std::count_if(visited.found.begin(), visited.found.end(), [](const std::wstring& p) {
                   return p.find(L"desktop.ini") != std::wstring::npos;
               }));
 }
@@ -155,7 +163,7 @@ TEST(IndexDatPass, TheCookieIndexIsReportedWhenPresentEvenWhileTheShellHoldsIt) 
     {
         const ItemScan scan = ScanItem(&Privacy_IEIndexDat);
         EXPECT_EQ(0, std::count(scan.found.begin(), scan.found.end(), cookieIndex)) << "no such file";
-        EXPECT_EQ(5u, scan.found.size());
+        EXPECT_EQ(6u, scan.found.size());
     }
     traces.CookieIndex();
     {
@@ -163,7 +171,7 @@ TEST(IndexDatPass, TheCookieIndexIsReportedWhenPresentEvenWhileTheShellHoldsIt) 
         ASSERT_TRUE(shell.Valid());
         const ItemScan scan = ScanItem(&Privacy_IEIndexDat);
         EXPECT_EQ(1, std::count(scan.found.begin(), scan.found.end(), cookieIndex));
-        EXPECT_EQ(6u, scan.found.size());
+        EXPECT_EQ(7u, scan.found.size());
     }
     // With Cookies ticked too, one count shows the index once.
     EngineRecorder recorder;

@@ -96,6 +96,33 @@ TEST(CatalogueRoots, DerivedRootsCutTheirBaseAtTheLastBackslash) {
     EXPECT_EQ(WindowsFolder().substr(0, WindowsFolder().rfind(L'\\')), WindowsParentFolder());
 }
 
+// On XP the place XP keeps a trace in and the place later Windows keep it
+// in are often one folder: an item naming both walks it once. The system's
+// temporary folder counts only when named as one (with TMP and TEMP unset
+// the system names the profile).
+TEST(CatalogueRunner, AFolderNamedTwiceIsWalkedOnceAndTheTempFolderMustBeNamedAsOne) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    testRoot = folder.Path();
+    folder.File(L"Temp\\a.tmp", 5);
+    RunItem({FolderAt(&TestRoot, L"\\Temp")});
+    const int onceWalked = recorder.pumps;
+    recorder.Clear();
+    RunItem({FolderAt(&TestRoot, L"\\Temp"), FolderAt(&TestRoot, L"\\TEMP")});
+    EXPECT_EQ(1u, recorder.found.size());
+    EXPECT_EQ(onceWalked, recorder.pumps);
+
+    EXPECT_TRUE(EqualsNoCase(TempPathFolder(), UserTempFolder()));
+    wchar_t saved[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"TMP", saved, MAX_PATH);
+    for (const std::wstring& tmp : {folder.Path(), folder.Path(L"Temp\\2")}) {
+        SetEnvironmentVariableW(L"TMP", tmp.c_str());
+        EXPECT_EQ(tmp == folder.Path() ? L"" : tmp, UserTempFolder())
+            << "a remote session has a numbered one";
+    }
+    SetEnvironmentVariableW(L"TMP", saved[0] ? saved : nullptr);
+}
+
 TEST(CatalogueRoots, NamePatternsSingleOutTracesAmongSettings) {
     EXPECT_TRUE(MatchesNamePattern(L"lastfile12", L"LastFile#"));
     EXPECT_FALSE(MatchesNamePattern(L"LastFile", L"LastFile#") || MatchesNamePattern(L"FileOpen", L"File#"));

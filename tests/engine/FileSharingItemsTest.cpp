@@ -323,6 +323,42 @@ TEST_F(FileSharingItems, LimeWireFoldersInTheProfile) {
               FoundBy(&Privacy_FISLWChannels));
 }
 
+// Windows 10 has "AppData" where XP has the profile: the clients' folders
+// are found in the documents and in the profile, and LimeWire's plainly
+// named profile folders only while LimeWire keeps its settings there.
+TEST_F(FileSharingItems, OnAWindows10ProfileTheDocumentsAndProfileFoldersAreFound) {
+    TestFolder morpheus = TestFolder::At(Documents() + L"\\Morpheus Shared");
+    TestFolder bitTorrent = TestFolder::At(Documents() + L"\\BitTorrent Downloads");
+    TestFolder shared = TestFolder::At(SpecialFolderPath(CSIDL_PROFILE) + L"\\Shared");
+    TestFolder incomplete = TestFolder::At(SpecialFolderPath(CSIDL_PROFILE) + L"\\Incomplete");
+    TestFolder channels = TestFolder::At(SpecialFolderPath(CSIDL_PROFILE) + L"\\My Channels");
+    const std::wstring track = shared.File(L"Track 1.mp3", 100);
+    const std::wstring song = morpheus.File(L"Downloads\\Song.mp3", 4096);
+    const std::wstring partial = morpheus.File(L"Downloads\\Partials\\Movie.avi.part", 2048);
+    const std::wstring torrent = morpheus.File(L"Downloads\\Torrents\\linux.torrent", 512);
+    const struct {
+        Item item;
+        std::vector<std::wstring> found;
+    } cases[] = {
+        {&Privacy_FISMorCompDownLoadFol, Sorted({song, partial, torrent})},
+        {&Privacy_FISMorParDownLoadFol, {partial}},
+        {&Privacy_FISMorTorrents, {torrent}},
+        {&Privacy_FISMorPlayLists, {morpheus.File(L"Morpheus Playlists\\Party.m3u", 100)}},
+        {&Privacy_FISMorPodcasts, {morpheus.File(L"Podcasts\\Episode 12.mp3", 1024)}},
+        {&Privacy_FISBTDownLoadFolder, {bitTorrent.File(L"album\\01 intro.ogg", 1024)}},
+        {&Privacy_FISLWIncompleteFolder, {incomplete.File(L"T-3000-Track 2.mp3", 100)}},
+        {&Privacy_FISLWChannels, {channels.File(L"Bin\\channel.bin", 100)}},
+        {&Privacy_FISLWSharedFolder, {track}},
+    };
+    EXPECT_TRUE(FoundBy(&Privacy_FISLWSharedFolder).empty()) << "a folder named Shared, and no LimeWire";
+    TestFolder settings = TestFolder::At(AppData() + L"\\LimeWire");
+    settings.File(L"limewire.props", 100);
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.found, FoundBy(c.item)) << c.found.front();
+    }
+    EXPECT_EQ(5u, FoundBy(&Privacy_FISMorSharedFolder).size()) << "the shared folder holds all five";
+}
+
 TEST_F(FileSharingItems, BitCometAndThePeerNetworkingCache) {
     TestFolder program = TestFolder::At(L"C:\\Program Files\\BitComet");
     program.File(L"BitComet.exe", 100);

@@ -310,6 +310,13 @@ TEST(MessengerItems, SkypeReceivedFilesLieInTheProfilesMyDocuments) {
     RemoveTree(profile + L"\\My Documents");
 }
 
+TEST(MessengerItems, SkypeReceivedFilesOnWindows10LieInTheDocuments) {
+    EngineRecorder recorder;
+    TestFolder received = TestFolder::At(SpecialFolderPath(CSIDL_PERSONAL) + L"\\My Skype Received Files");
+    const std::wstring slides = received.File(L"slides.ppt", 6000);
+    EXPECT_EQ(Texts{slides}, FoundBy(recorder, &Privacy_MSGRSkyReceivedFiles));
+}
+
 TEST(MessengerItems, MsnGoogleTalkAndGaimLogs) {
     EngineRecorder recorder;
     const std::wstring documents = SpecialFolderPath(CSIDL_PERSONAL);

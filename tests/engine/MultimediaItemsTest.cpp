@@ -267,6 +267,13 @@ TEST(MultimediaItems, PlayersRecentListsCachesAndMovies) {
               recorder.found);
 }
 
+TEST(MultimediaItems, DivXMoviesOnWindows10LieInTheVideosFolder) {
+    EngineRecorder recorder;
+    TestFolder videos = TestFolder::At(SpecialFolderPath(CSIDL_MYVIDEO) + L"\\DivX Movies");
+    const std::wstring movie = videos.File(L"trailer.divx", 2000);
+    EXPECT_EQ(Texts{movie}, FoundBy(recorder, &Privacy_MULDivxMoviesFolder));
+}
+
 TEST(MultimediaItems, QuickTimeFavoritesAreTheUsersSettingsWhileQuickTimeIsInstalled) {
     EngineRecorder recorder;
     TestRegistry registry;

@@ -1,5 +1,5 @@
 // The "MS Office" items against the registry and folders that Office 97 to
-// 2003 leave for a user who opened, saved and searched documents.
+// 365 leave for a user who opened, saved and searched documents.
 #include "DllExports.h"
 #include "EngineRecorder.h"
 #include "ItemCalls.h"
@@ -245,6 +245,45 @@ TEST_F(OfficeItems, EveryOffice2003OptionFindsItsApplicationsListAndNothingElse)
     ExpectEachOptionFindsOnlyItsOwn(traces);
 }
 
+// Office 2007, 2010, 2013 and 2016 to 365 side by side, a user signed in
+// with two accounts: each application's option finds every version's lists
+// and no other application's; the settings beside them (seeded as traces of
+// nobody) are not reported, and a scan removes nothing.
+TEST_F(OfficeItems, EachOffice2007To365OptionFindsItsApplicationsListsInEveryVersion) {
+    const std::pair<Item, std::wstring> applications[] = {{&Privacy_OFFWord07to365, L"Word"},
+                                                          {&Privacy_OFFExcel07to365, L"Excel"},
+                                                          {&Privacy_OFFPowerPoint07to365, L"PowerPoint"},
+                                                          {&Privacy_OFFAccess07to365, L"Access"},
+                                                          {&Privacy_OFFPublisher07to365, L"Publisher"},
+                                                          {&Privacy_OFFVisio07to365, L"Visio"}};
+    std::vector<Trace> traces;
+    for (const std::wstring version : {L"12.0", L"14.0", L"15.0", L"16.0"}) {
+        const std::wstring office = kOffice + version;
+        for (const auto& [item, application] : applications) {
+            const std::wstring lists = office + L"\\" + application;
+            for (const wchar_t* list : {L"\\File MRU", L"\\Place MRU", L"\\User MRU\\ADAL_8F3A21\\File MRU",
+                                        L"\\User MRU\\LiveId_2B7C90\\Place MRU"}) {
+                traces.push_back({item, lists + list, L"Item 1"});
+            }
+            traces.push_back({item, lists + L"\\File MRU", L"Item Metadata 1"});
+            traces.push_back(
+                {item, office + L"\\Common\\Open Find\\Microsoft Office " + application + L"\\Settings",
+                 L"Value"});
+            registry.Dword(kUser, lists + L"\\File MRU", L"Max Display", 25);
+        }
+        traces.push_back(
+            {&Privacy_OFFWord07to365, office + L"\\Word\\Reading Locations\\Document 0", L"File Path"});
+        traces.push_back({&Privacy_OFFAccess07to365, office + L"\\Access\\Settings", L"MRUFlags1"});
+        traces.push_back({&Privacy_OFFPublisher07to365, office + L"\\Publisher\\Recent File List", L"File1"});
+        traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Application", L"LastFile1"});
+        registry.String(kUser, office + L"\\Visio\\Application", L"MyShapesPath", L"C:\\Shapes");
+    }
+    ExpectEachOptionFindsOnlyItsOwn(traces);
+    for (const Trace& trace : traces) {
+        EXPECT_TRUE(ValueExists(kUser, trace.key, trace.value)) << "a scan removes nothing";
+    }
+}
+
 TEST_F(OfficeItems, SearchHistoryVisitsEveryVersionOldestFirst) {
     for (const wchar_t* version : {L"11.0", L"8.0", L"10.0", L"9.0"}) {
         registry.String(kUser, kOffice + version + L"\\Common\\Search\\Last Query", L"Text",
@@ -317,18 +356,24 @@ TEST(OfficeItemsDll, ExportsEveryOfficeItemWithABodyOfItsOwnThatHonoursTheStopRe
                                             "Privacy_OFFOfficeRecentFolders",
                                             "Privacy_OFFInternetServerCache",
                                             "Privacy_OFFSearchHis",
-                                            "Privacy_OFFFrontPageAll"};
-    ASSERT_EQ(31u, names.size());
+                                            "Privacy_OFFFrontPageAll",
+                                            "Privacy_OFFWord07to365",
+                                            "Privacy_OFFExcel07to365",
+                                            "Privacy_OFFPowerPoint07to365",
+                                            "Privacy_OFFAccess07to365",
+                                            "Privacy_OFFPublisher07to365",
+                                            "Privacy_OFFVisio07to365"};
+    ASSERT_EQ(37u, names.size());
     std::set<FARPROC> bodies;
     for (const char* name : names) {
         bodies.insert(ScrubcoreExport(name));
     }
-    EXPECT_EQ(31u, bodies.size());
+    EXPECT_EQ(37u, bodies.size());
     size_t office = 0;
     for (const auto& name : ScrubcoreExportNames()) {
         office += name.rfind("Privacy_OFF", 0) == 0;
     }
-    EXPECT_EQ(31u, office) << "no Office export beyond the options tree's";
+    EXPECT_EQ(37u, office) << "no Office export beyond the options tree's";
 
     TestRegistry registry;
     registry.String(kUser, kOffice + L"10.0\\Access\\Settings", L"MRU1", L"C:\\a.mdb");

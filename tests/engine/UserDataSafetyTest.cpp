@@ -80,6 +80,8 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     const std::wstring localAppData = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
     TestFolder documents = TestFolder::At(SpecialFolderPath(CSIDL_PERSONAL));
     TestFolder temp = TestFolder::At(ParentOf(localAppData) + L"\\Temp");
+    TestFolder windows10Temp = TestFolder::At(localAppData + L"\\Temp");
+    TestFolder explorer = TestFolder::At(localAppData + L"\\Microsoft\\Windows\\Explorer");
     TestFolder windowsTemp = TestFolder::At(SpecialFolderPath(CSIDL_WINDOWS) + L"\\temp");
     TestFolder outlook = TestFolder::At(localAppData + L"\\Microsoft\\Outlook");
     TestFolder opera = TestFolder::At(appData + L"\\Opera");
@@ -93,6 +95,9 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     const std::vector<std::wstring> usersData = {
         documents.File(L"letter.doc", 3000),
         documents.File(L"Downloads\\old mail.pst", 4000),
+        documents.File(L"Temp\\draft letter.docx", 2000),
+        documents.File(L"History\\family tree.txt", 500),
+        explorer.File(L"ExplorerStartupLog.etl", 300),
         outlook.File(L"Outlook.pst", 9000),
         outlook.File(L"Outlook.ost", 9000),
         opera.File(L"Opera\\profile\\sessions\\holiday research.win", 900),
@@ -103,6 +108,8 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         flash.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 80)};
     const std::vector<std::wstring> traces = {
         temp.File(L"~DF3A21.tmp", 100),
+        windows10Temp.File(L"~WRS0001.tmp", 100),
+        explorer.File(L"thumbcache_96.db", 100),
         windowsTemp.File(L"setup.log", 100),
         outlook.File(L"Outlook.rwz", 300),
         opera.File(L"Opera\\profile\\sessions\\autosave.win", 900),
@@ -125,8 +132,11 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     registry.String(HKEY_CURRENT_USER, pictures, L"LastFolder", L"C:\\Holiday");
     registry.Dword(HKEY_CURRENT_USER, acrobat, L"EULA", 1);
     registry.String(HKEY_CURRENT_USER, acrobat, L"File1", L"/C/tax return.pdf");
+    const std::wstring word = L"Software\\Microsoft\\Office\\16.0\\Word\\File MRU";
+    registry.Dword(HKEY_CURRENT_USER, word, L"Max Display", 25);
+    registry.String(HKEY_CURRENT_USER, word, L"Item 1", L"[F00000000][T01D9]*C:\\Users\\ann\\tax.docx");
     const std::vector<std::pair<std::wstring, std::wstring>> settings = {
-        {visio, L"MyShapesPath"}, {pictures, L"EditFolder"}, {acrobat, L"EULA"}};
+        {visio, L"MyShapesPath"}, {pictures, L"EditFolder"}, {acrobat, L"EULA"}, {word, L"Max Display"}};
 
     auto expectUsersDataIntact = [&](const char* after) {
         for (const std::wstring& file : usersData) {
@@ -150,4 +160,5 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, visio, L"LastFile1"));
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, pictures, L"LastFolder"));
     EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, acrobat, L"File1"));
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, word, L"Item 1"));
 }

@@ -1,5 +1,6 @@
 // The Windows items, each run against the folders and keys a Windows XP user
-// leaves behind, created where the platform says they live.
+// leaves behind, created where the platform says they live, and against
+// those of a Windows 10 user.
 #include "DllExports.h"
 #include "EngineRecorder.h"
 #include "TestFiles.h"
@@ -68,6 +69,14 @@ const Item kEveryItem[] = {
     Privacy_WNDRecPrinterConnections,
     Privacy_WNDLastRegKeyViewed,
     Privacy_WNDWordPadRecFilList,
+    Privacy_WNDTypedPaths,
+    Privacy_WNDSearchBoxHis,
+    Privacy_WNDOpenSavePidlHis,
+    Privacy_WNDThumbnailCache,
+    Privacy_WNDIconCache,
+    Privacy_WNDErrorReports,
+    Privacy_WNDAppCrashDumps,
+    Privacy_WNDShaderCache,
 };
 
 class WindowsItems : public ::testing::Test {
@@ -108,6 +117,11 @@ protected:
         registry.String(HKCU, kExplorer + L"\\Map Network Drive MRU", L"a", L"\\\\fileserver\\accounts");
         registry.String(HKCU, kApplets + L"\\Wordpad\\Recent File List", L"File1", L"C:\\letter.rtf");
         registry.String(HKCU, kApplets + L"\\Regedit", L"LastKey", L"My Computer\\HKEY_CURRENT_USER");
+        Folder(local + L"\\Temp").File(L"wct8F21.tmp", 512);
+        registry.String(HKCU, kExplorer + L"\\TypedPaths", L"url1", L"C:\\Users\\ann\\Documents");
+        registry.Binary(HKCU, kExplorer + L"\\ComDlg32\\OpenSavePidlMRU\\docx", L"0", "taxes.docx");
+        Folder(local + L"\\Microsoft\\Windows\\Explorer").File(L"thumbcache_256.db", 1024);
+        Folder(local + L"\\CrashDumps").File(L"WINWORD.EXE.4242.dmp", 4096);
         if (RecycleBinIsIsolated()) {
             ASSERT_TRUE(MoveToRecycleBin(Folder(drive + L"\\nimbrel-bin").File(L"old letter.txt", 3000)));
         }
@@ -123,6 +137,7 @@ protected:
     // XP keeps "Local Settings" above "Application Data" and the profile above "Favorites".
     const std::wstring localSettings = ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA));
     const std::wstring profile = ParentOf(SpecialFolderPath(CSIDL_FAVORITES));
+    const std::wstring local = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
 };
 
 } // namespace
@@ -138,13 +153,14 @@ TEST_F(WindowsItems, DocumentHistoryIsTheRecentFolderAndThePerTypeLists) {
 
     EXPECT_EQ(
         Sorted({budget, letter,
+                User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs=MRUListEx"),
                 User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs\\.doc=0"),
                 User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs\\.doc=MRUListEx"),
                 User(L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RecentDocs\\.xls=0")}),
         Sorted(Scan(Privacy_WindocHis)));
     EXPECT_EQ("1.000000", EngineRecorder::SizeText()); // 612 + 412 bytes
     EXPECT_EQ(2u, scrub::theApp.countedFiles);
-    EXPECT_EQ(3u, scrub::theApp.registryValues); // RecentDocs' own list is not a subkey's
+    EXPECT_EQ(4u, scrub::theApp.registryValues); // RecentDocs' own list of every type too
 }
 
 TEST_F(WindowsItems, SearchAndStartMenuHistoriesAreFoundInEverySubkeyInOrder) {
@@ -267,6 +283,57 @@ TEST_F(WindowsItems, TemporaryFoldersLogsAndDumpsAreEachItemsOwnPlace) {
     EXPECT_EQ(std::vector<std::wstring>{userData}, Scan(Privacy_WNDTempWindUpdateFol));
 }
 
+// Windows 10 keeps these where its shell folders and keys say: each item
+// finds its own traces there and no file of the user's beside them.
+TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) {
+    const std::wstring machine = SpecialFolderPath(CSIDL_COMMON_APPDATA);
+    const std::wstring dialogs = kExplorer + L"\\ComDlg32";
+    TestFolder& explorer = Folder(local + L"\\Microsoft\\Windows\\Explorer");
+    TestFolder& reports = Folder(local + L"\\Microsoft\\Windows\\WER");
+    TestFolder& machineReports = Folder(machine + L"\\Microsoft\\Windows\\WER");
+    TestFolder& temp = Folder(local + L"\\Temp");
+    wchar_t reported[MAX_PATH] = {}; // where TEMP leads (in this prefix, the profile's "Temp")
+    TestFolder& reportedTemp = Folder(ParentOf(std::wstring(reported, GetTempPathW(MAX_PATH, reported))));
+    const std::wstring documents = SpecialFolderPath(CSIDL_PERSONAL);
+    auto value = [&](const std::wstring& key, const std::wstring& name) {
+        registry.Binary(HKCU, key, name, "C:\\Users\\ann\\Documents\\taxes.docx");
+        return User(key + L"=" + name);
+    };
+    auto file = [&](TestFolder& folder, const std::wstring& name) { return folder.File(name, 2048); };
+    // Explorer's own log beside its caches, and the user's "Temp" and
+    // "History" folders among the documents: never reported.
+    file(explorer, L"ExplorerStartupLog.etl");
+    file(Folder(documents + L"\\Temp"), L"draft letter.docx");
+    file(Folder(documents + L"\\History"), L"family tree.txt");
+    const std::pair<Item, std::vector<std::wstring>> cases[] = {
+        {Privacy_WindocHis,
+         {value(kExplorer + L"\\RecentDocs", L"0"), value(kExplorer + L"\\RecentDocs", L"MRUListEx"),
+          value(kExplorer + L"\\RecentDocs\\.docx", L"0")}},
+        {Privacy_WNDTempFilesDir,
+         {file(temp, L"~DF3A21.tmp"), file(temp, L"7zS1A2B\\setup.exe"), file(reportedTemp, L"wct8F21.tmp")}},
+        {Privacy_WNDTypedPaths, {value(kExplorer + L"\\TypedPaths", L"url1")}},
+        {Privacy_WNDSearchBoxHis, {value(kExplorer + L"\\WordWheelQuery", L"0")}},
+        {Privacy_WNDOpenSavePidlHis,
+         {value(dialogs + L"\\OpenSavePidlMRU\\docx", L"0"), value(dialogs + L"\\LastVisitedPidlMRU", L"0"),
+          value(dialogs + L"\\LastVisitedPidlMRULegacy", L"0"), value(dialogs + L"\\FirstFolder", L"0"),
+          value(dialogs + L"\\CIDSizeMRU", L"0")}},
+        {Privacy_WNDThumbnailCache, {file(explorer, L"thumbcache_256.db")}},
+        {Privacy_WNDIconCache,
+         {file(explorer, L"iconcache_32.db"),
+          files.emplace_back(std::make_unique<SeededFile>(local + L"\\IconCache.db", 2048))->path}},
+        {Privacy_WNDErrorReports,
+         {file(reports, L"ReportArchive\\AppCrash_WINWORD.EXE_1a2b\\Report.wer"),
+          file(reports, L"ReportQueue\\AppHang_explorer.exe_3c4d\\Report.wer"),
+          file(machineReports, L"ReportArchive\\Kernel_141_5e6f\\Report.wer"),
+          file(machineReports, L"ReportQueue\\AppCrash_EXCEL.EXE_7a8b\\memory.hdmp")}},
+        {Privacy_WNDAppCrashDumps, {file(Folder(local + L"\\CrashDumps"), L"WINWORD.EXE.4242.dmp")}},
+        {Privacy_WNDShaderCache, {file(Folder(local + L"\\D3DSCache"), L"8d2a41b6c3f0e5a7\\game.idx")}},
+    };
+    for (const auto& [item, found] : cases) {
+        EXPECT_EQ(Sorted(found), Sorted(Scan(item))) << found.front();
+    }
+}
+
 TEST_F(WindowsItems, DownloadTempFolderIsTheOneBesideTheWindowsFolder) {
     const std::wstring cab = Folder(drive + L"\\msdownld.tmp").File(L"AS00F3.tmp\\flash.cab", 300);
     Folder(windows + L"msdownld.tmp").File(L"AS1.tmp\\a.cab", 10);
@@ -373,7 +440,7 @@ TEST_F(WindowsItems, AScanOfEveryItemChangesNoFileNoValueAndNoBinEntry) {
         EXPECT_EQ(1, item(0));
     }
 
-    EXPECT_GE(recorder.found.size(), 21u); // every seeded trace and the paging-file offer
+    EXPECT_GE(recorder.found.size(), 26u); // every seeded trace and the paging-file offer
     EXPECT_EQ(filesBefore, fileState());
     EXPECT_EQ(registryBefore, registryState());
     EXPECT_EQ(binBefore, RecycleBinCount());
@@ -405,6 +472,14 @@ TEST(ScrubcoreDll, ExportsEveryWindowsItemAndTheSharedDoNothingBody) {
         "Privacy_WNDRecPrinterConnections",
         "Privacy_WNDLastRegKeyViewed",
         "Privacy_WNDWordPadRecFilList",
+        "Privacy_WNDTypedPaths",
+        "Privacy_WNDSearchBoxHis",
+        "Privacy_WNDOpenSavePidlHis",
+        "Privacy_WNDThumbnailCache",
+        "Privacy_WNDIconCache",
+        "Privacy_WNDErrorReports",
+        "Privacy_WNDAppCrashDumps",
+        "Privacy_WNDShaderCache",
         "Privacy_MULACDSRFavorites",
         "Privacy_THPGDSDontSearTheseItemSettings",
     };

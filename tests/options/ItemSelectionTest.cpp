@@ -82,9 +82,10 @@ protected:
 
 TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
-    ASSERT_EQ(260u, items.size());
-    // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications.
-    const size_t perCategory[kCategoryCount] = {23, 38, 27, 31, 55, 41, 29, 16};
+    ASSERT_EQ(274u, items.size());
+    // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
+    // the 260 items of Windows XP's time, and after them 8 for Windows and 6 for Office.
+    const size_t perCategory[kCategoryCount] = {23 + 8, 38, 27, 31 + 6, 55, 41, 29, 16};
     for (int c = 0; c < kCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
     }
@@ -96,8 +97,26 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
             << "two items share the value " << testing::PrintToString(SelectionValueName(item));
     }
     EXPECT_EQ(L"Windows Windows Temp Folder", SelectionValueName(*ItemsOf(ItemCategory::Windows)[8]));
-    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[23]));
+    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[31]));
     EXPECT_EQ(L"Macromedia Flash Player History And Temp Files", SelectionValueName(items.back()));
+
+    // The items for Windows Vista to 11 and Office 2007 to 365 follow the
+    // items their category had before.
+    const wchar_t* windows[] = {
+        L"WordPad Recent History", L"Typed Paths", L"Search Box History", L"Open And Save Dialog Lists",
+        L"Thumbnail Cache",        L"Icon Cache",  L"Error Reports",      L"Crash Dumps",
+        L"DirectX Shader Cache"};
+    for (size_t i = 0; i < std::size(windows); ++i) {
+        EXPECT_EQ(L"Windows " + std::wstring(windows[i]), SelectionValueName(items[22 + i]));
+    }
+    const wchar_t* office[] = {L"Word", L"Excel", L"PowerPoint", L"Access", L"Publisher", L"Visio"};
+    EXPECT_EQ(L"Shared Resources FrontPage All", SelectionValueName(*ItemsOf(ItemCategory::MSOffice)[30]));
+    for (size_t i = 0; i < std::size(office); ++i) {
+        const SelectionItem& item = *ItemsOf(ItemCategory::MSOffice)[31 + i];
+        EXPECT_EQ(L"Office 2007-365 " + std::wstring(office[i]), SelectionValueName(item));
+        EXPECT_EQ(L"Currently Scanning: MS Office - Office 2007-365 " + std::wstring(office[i]),
+                  ActivityText(item));
+    }
 }
 
 TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
@@ -118,17 +137,17 @@ TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButFiftyOneItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
     ASSERT_EQ(51u, expectedOff.size());
     WriteDefaultSelection(kProduct);
-    EXPECT_EQ(260u, ValueCount());
+    EXPECT_EQ(274u, ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));
-    EXPECT_EQ(209u, Holding(L"1").size());
+    EXPECT_EQ(209u + 14u, Holding(L"1").size()) << "the caches, histories and lists of later versions are on";
     EXPECT_EQ(1u, Holding(L"1").count(L"Opera Saved Passwords"));
 }
 
 TEST_F(SelectionValues, UncheckAllTurnsEveryItemOff) {
     WriteDefaultSelection(kProduct);
     WriteNothingSelected(kProduct);
-    EXPECT_EQ(260u, ValueCount());
-    EXPECT_EQ(260u, Holding(L"0").size());
+    EXPECT_EQ(274u, ValueCount());
+    EXPECT_EQ(274u, Holding(L"0").size());
 }
 
 TEST_F(SelectionValues, AValueStoredWithOtherCapitalsSelectsItsItem) {

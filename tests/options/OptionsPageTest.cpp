@@ -88,9 +88,11 @@ TEST_F(OptionsPage, ShowsEightTabsWhoseTreesStartUncheckedOnAnEmptyStore) {
             leaves += tree.GetChild(node) ? 0 : 1;
         }
     }
-    EXPECT_EQ(260u, leaves);
-    EXPECT_EQ(23u, ChildrenOf(Tree(kWindows), Tree(kWindows).GetRoot()).size()) << "no application level";
+    EXPECT_EQ(274u, leaves);
+    EXPECT_EQ(31u, ChildrenOf(Tree(kWindows), Tree(kWindows).GetRoot()).size()) << "no application level";
     EXPECT_EQ(13u, ChildrenOf(Tree(kOffice), FindNode(Tree(kOffice), {L"MS Office", L"Office 2003"})).size());
+    EXPECT_EQ(6u,
+              ChildrenOf(Tree(kOffice), FindNode(Tree(kOffice), {L"MS Office", L"Office 2007-365"})).size());
     EXPECT_EQ(0, host->page.CurrentTab());
     EXPECT_TRUE(IsWindowVisible(host->page.Page(kWindows).Hwnd()));
     EXPECT_FALSE(IsWindowVisible(host->page.Page(kEmail).Hwnd()));
@@ -106,7 +108,7 @@ TEST_F(OptionsPage, ShowsEightTabsWhoseTreesStartUncheckedOnAnEmptyStore) {
 TEST_F(OptionsPage, SetDefaultStoresAndShowsTheFactorySelection) {
     Click(IDC_OPT_SET_DEFAULT);
     EXPECT_EQ(1, host->dashboardFlagsSet);
-    EXPECT_EQ(260u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
+    EXPECT_EQ(274u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
 
     EXPECT_TRUE(Checked(kBrowsers, {L"Internet Browsers", L"Internet Explorer", L"Start Page"}));
     EXPECT_TRUE(Checked(kBrowsers, {L"Internet Browsers", L"Opera", L"Saved Passwords"}));
@@ -130,7 +132,7 @@ TEST_F(OptionsPage, UncheckAllStoresAndShowsNothingSelected) {
     Click(IDC_OPT_SET_DEFAULT);
     Click(IDC_OPT_UNCHECK_ALL);
     const auto names = ValueNames(HKEY_LOCAL_MACHINE, kKey);
-    EXPECT_EQ(260u, names.size());
+    EXPECT_EQ(274u, names.size());
     EXPECT_TRUE(
         std::all_of(names.begin(), names.end(), [&](const auto& name) { return Stored(name) == L"0"; }));
     for (int tab = 0; tab < 8; ++tab) {
@@ -227,7 +229,7 @@ TEST_F(OptionsPage, StartScanAndClosingStoreTheShownTab) {
     ASSERT_TRUE(PumpUntil([&] { return Checked(kWindows, {L"Windows", L"Temp Folder"}); }));
     DestroyWindow(host->Hwnd()); // the program closes
     EXPECT_EQ(L"1", Stored(L"Windows Temp Folder"));
-    EXPECT_EQ(23u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
+    EXPECT_EQ(31u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
 }
 
 TEST_F(OptionsPage, APageThatGoesWithItsObjectStillStoresTheShownTab) {

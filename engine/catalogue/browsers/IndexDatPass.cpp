@@ -2,6 +2,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
+#include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "files/SameEntry.h"
@@ -43,13 +44,21 @@ void ReportCookieIndex() {
 
 void IndexDatPass() {
     IndexDatPassFlag passing;
-    const std::wstring history = UnderRoot(LocalSettingsFolder(), L"\\History");
-    for (int version = 5; version <= 7; ++version) {
-        if (theApp.stopRequested) {
-            return;
-        }
-        if (!history.empty()) {
-            WalkFolder(history + L"\\History.IE" + std::to_wstring(version));
+    // XP keeps the history in "Local Settings", later Windows in the History
+    // shell folder; on XP both name one folder.
+    const std::wstring xpHistory = UnderRoot(LocalSettingsFolder(), L"\\History");
+    std::wstring history = HistoryFolder();
+    if (EqualsNoCase(history, xpHistory)) {
+        history.clear();
+    }
+    for (const std::wstring& folder : {xpHistory, history}) {
+        for (int version = 5; version <= 7; ++version) {
+            if (theApp.stopRequested) {
+                return;
+            }
+            if (!folder.empty()) {
+                WalkFolder(folder + L"\\History.IE" + std::to_wstring(version));
+            }
         }
     }
     if (theApp.stopRequested) {

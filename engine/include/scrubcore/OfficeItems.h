@@ -45,3 +45,11 @@ SCRUBCORE_ITEM(Privacy_OFFOfficeRecentFolders);
 SCRUBCORE_ITEM(Privacy_OFFInternetServerCache);
 SCRUBCORE_ITEM(Privacy_OFFSearchHis);
 SCRUBCORE_ITEM(Privacy_OFFFrontPageAll);
+
+// Office 2007 to 365: each application's lists in every version from 2007 on
+SCRUBCORE_ITEM(Privacy_OFFWord07to365);
+SCRUBCORE_ITEM(Privacy_OFFExcel07to365);
+SCRUBCORE_ITEM(Privacy_OFFPowerPoint07to365);
+SCRUBCORE_ITEM(Privacy_OFFAccess07to365);
+SCRUBCORE_ITEM(Privacy_OFFPublisher07to365);
+SCRUBCORE_ITEM(Privacy_OFFVisio07to365);

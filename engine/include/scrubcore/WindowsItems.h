@@ -1,7 +1,9 @@
-// The Windows item category: where Windows itself keeps recent documents,
+// The Windows item category: where Windows XP to 11 keep recent documents,
 // search and run histories, dialog and applet MRU lists, temporary folders,
-// logs, the Recycle Bin and the page file. One export per option under the
-// options-tree root "Windows", in the options' order.
+// logs, the Recycle Bin and the page file, and where Vista and later keep
+// Explorer's typed paths, searches and caches, error reports and crash
+// dumps. One export per option under the options-tree root "Windows", in
+// the options' order.
 #pragma once
 
 #include "scrubcore/Scrubcore.h"
@@ -29,6 +31,14 @@ SCRUBCORE_ITEM(Privacy_WNDRecNetworkConnections); // Network Connections
 SCRUBCORE_ITEM(Privacy_WNDRecPrinterConnections); // Printer Connections
 SCRUBCORE_ITEM(Privacy_WNDLastRegKeyViewed);      // Last Registry Key Viewed
 SCRUBCORE_ITEM(Privacy_WNDWordPadRecFilList);     // WordPad Recent History
+SCRUBCORE_ITEM(Privacy_WNDTypedPaths);            // Typed Paths
+SCRUBCORE_ITEM(Privacy_WNDSearchBoxHis);          // Search Box History
+SCRUBCORE_ITEM(Privacy_WNDOpenSavePidlHis);       // Open And Save Dialog Lists
+SCRUBCORE_ITEM(Privacy_WNDThumbnailCache);        // Thumbnail Cache
+SCRUBCORE_ITEM(Privacy_WNDIconCache);             // Icon Cache
+SCRUBCORE_ITEM(Privacy_WNDErrorReports);          // Error Reports
+SCRUBCORE_ITEM(Privacy_WNDAppCrashDumps);         // Crash Dumps
+SCRUBCORE_ITEM(Privacy_WNDShaderCache);           // DirectX Shader Cache
 
 // The do-nothing body of the Burn Storage Folder item under two more names
 // (a multimedia and a third-party option that have nothing to clean).

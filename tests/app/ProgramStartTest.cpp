@@ -209,6 +209,7 @@ TEST_F(ProgramStart, ClosingKeepsCountersThatHoldFigures) {
 
 TEST_F(ProgramStart, ScansAndCleansAsANewUserDoes) {
     // A temporary file where the Temp Folder item looks, and only that item on.
+    EmptyTemporaryFolders();
     const std::wstring local = SpecialFolderPath(CSIDL_LOCAL_APPDATA);
     TestFolder temp = TestFolder::At(local.substr(0, local.rfind(L'\\')) + L"\\Temp");
     const std::wstring trace = temp.File(L"~WRS0001.tmp", 5120);

@@ -98,10 +98,12 @@ void MakeFolders(const std::wstring& path) {
 
 std::wstring MakeFileWithContent(const std::wstring& path, const std::string& bytes) {
     MakeFolders(ParentOf(path));
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     Check(file != INVALID_HANDLE_VALUE, "CreateFile", path);
     DWORD written = 0;
-    const BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const BOOL ok =
+        bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     Check(ok && written == bytes.size(), "WriteFile", path);
     return path;
@@ -176,11 +178,14 @@ uint64_t FileSize(const std::wstring& path) {
     return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+DWORD Attributes(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str());
+}
 
 std::string ReadAll(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return {};
     }
@@ -203,8 +208,8 @@ std::vector<std::wstring> Snapshot(const std::wstring& folder) {
 
 TestFolder::TestFolder(const std::wstring& parent) {
     static std::atomic<unsigned> counter{0};
-    path_ = parent + L"\\t" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(GetTickCount()) +
-            L"_" + std::to_wstring(++counter);
+    path_ = parent + L"\\t" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+            std::to_wstring(GetTickCount()) + L"_" + std::to_wstring(++counter);
     MakeFolders(path_);
 }
 
@@ -216,7 +221,8 @@ TestFolder TestFolder::At(const std::wstring& path) {
     return folder;
 }
 
-TestFolder::TestFolder(TestFolder&& other) noexcept : path_(std::move(other.path_)), removeSelf_(other.removeSelf_) {
+TestFolder::TestFolder(TestFolder&& other) noexcept
+    : path_(std::move(other.path_)), removeSelf_(other.removeSelf_) {
     other.path_.clear();
 }
 
@@ -245,7 +251,8 @@ std::wstring TestFolder::Folder(const std::wstring& relative) const {
 }
 
 HeldOpen::HeldOpen(const std::wstring& path, DWORD access, DWORD share)
-    : handle_(CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    : handle_(
+          CreateFileW(path.c_str(), access, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
 
 HeldOpen::~HeldOpen() {
     if (Valid()) {
@@ -259,6 +266,17 @@ std::wstring SpecialFolderPath(int csidl) {
         return {};
     }
     return path;
+}
+
+void EmptyTemporaryFolders() {
+    wchar_t systemTemp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, systemTemp);
+    for (const std::wstring& folder :
+         {SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Temp", std::wstring(systemTemp)}) {
+        if (FolderExists(folder)) {
+            EmptyFolder(folder);
+        }
+    }
 }
 
 } // namespace testing_support

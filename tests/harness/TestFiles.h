@@ -28,7 +28,8 @@ public:
     std::wstring Path(const std::wstring& relative) const { return path_ + L"\\" + relative; }
 
     // A file of `size` bytes (a repeating pattern) with the given attributes.
-    std::wstring File(const std::wstring& relative, uint64_t size = 0, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
+    std::wstring File(const std::wstring& relative, uint64_t size = 0,
+                      DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
     std::wstring FileWithContent(const std::wstring& relative, const std::string& bytes) const;
     std::wstring Folder(const std::wstring& relative) const;
 
@@ -69,6 +70,11 @@ public:
 private:
     HANDLE handle_;
 };
+
+// Empties the user's temporary folders (the local application data's Temp
+// and the one the system reports), where a Temp Folder scan also looks, so
+// that only a test's own traces are found there.
+void EmptyTemporaryFolders();
 
 // A special folder of the test prefix (CSIDL_...), without trailing backslash.
 std::wstring SpecialFolderPath(int csidl);

@@ -120,6 +120,7 @@ public:
 
     void SetUp() override {
         EmptyRecycleBin();
+        EmptyTemporaryFolders();
         nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
         nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
     }

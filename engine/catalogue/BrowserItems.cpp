@@ -1,11 +1,13 @@
 // The "Internet Browsers" category: where Internet Explorer, Netscape,
-// Opera, Firefox and the AOL browser keep their caches, histories, cookies,
-// typed addresses and saved passwords.
+// Opera, Firefox, the AOL browser and the browsers built on Chromium (Google
+// Chrome, Microsoft Edge, Brave, Vivaldi, Opera 15 and later) keep their
+// caches, histories, cookies, sessions, typed addresses and saved passwords.
 #include "scrubcore/BrowserItems.h"
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
 #include "catalogue/browsers/BrowserAlgorithms.h"
+#include "catalogue/browsers/ChromiumProfiles.h"
 #include "catalogue/browsers/MozillaProfiles.h"
 
 namespace scrub {
@@ -17,8 +19,6 @@ constexpr wchar_t kIEMain[] = L"Software\\Microsoft\\Internet Explorer\\Main";
 constexpr wchar_t kTypedUrls[] = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 
 const ProfilesFolder kNetscapeProfiles{&AppDataFolder, L"\\Netscape\\Navigator\\Profiles"};
-const ProfilesFolder kFirefoxProfiles{&AppDataFolder, L"\\Mozilla\\FireFox\\Profiles"};
-const ProfilesFolder kFirefoxCacheProfiles{&LocalAppDataFolder, L"\\Mozilla\\Firefox\\Profiles"};
 
 // The plain places of an item with an algorithm of its own; false when a
 // stop request ends the item.
@@ -113,18 +113,68 @@ SCRUB_ITEM(Privacy_OPCookies, FileAt(&AppDataFolder, L"\\Opera\\Opera\\profile\\
 SCRUB_ITEM(Privacy_OPCacheWandPassWord, FileAt(&AppDataFolder, L"\\Opera\\Opera\\profile\\wand.dat"))
 SCRUB_ITEM(Privacy_OPHisFilTransfer, FileAt(&AppDataFolder, L"\\Opera\\Opera\\profile\\download.dat"))
 
-// Firefox: in every profile folder (the cache lives under the local
-// application data)
+// Firefox: in every profile folder (the caches live under the local
+// application data). Each item takes what Firefox 1 and 2 wrote and what
+// today's versions write for the same trace; an SQLite database goes with
+// its write-ahead log and shared-memory file. Since Firefox 3 the history
+// lives in one database with the bookmarks (places.sqlite): no item ever
+// takes it, since the bookmarks would go with it.
 SCRUB_PROFILE_ITEM(Privacy_FFBrowHis, kFirefoxProfiles, FileInProfile(L"history.dat"))
-SCRUB_PROFILE_ITEM(Privacy_FFSavForHis, kFirefoxProfiles, FileInProfile(L"formhistory.dat"))
-SCRUB_PROFILE_ITEM(Privacy_FFCache, kFirefoxCacheProfiles, FolderInProfile(L"Cache"))
+SCRUB_PROFILE_ITEM(Privacy_FFSavForHis, kFirefoxProfiles, FileInProfile(L"formhistory.dat"),
+                   FileInProfile(L"formhistory.sqlite"), FileInProfile(L"formhistory.sqlite-wal"),
+                   FileInProfile(L"formhistory.sqlite-shm"))
+SCRUB_PROFILE_ITEM(Privacy_FFCache, kFirefoxLocalProfiles, FolderInProfile(L"Cache"),
+                   FolderInProfile(L"cache2"), FolderInProfile(L"thumbnails"),
+                   FolderInProfile(L"startupCache"))
 SCRUB_PROFILE_ITEM(Privacy_FFDownHis, kFirefoxProfiles, FileInProfile(L"downloads.rdf"))
-SCRUB_PROFILE_ITEM(Privacy_FFCookies, kFirefoxProfiles, FileInProfile(L"cookies.txt"))
-SCRUB_PROFILE_ITEM(Privacy_FFSavPasswords, kFirefoxProfiles, FileInProfile(L"signons.txt"))
-SCRUB_PROFILE_ITEM(Privacy_FFKeyDataMasPass, kFirefoxProfiles, FileInProfile(L"key3.db"))
+SCRUB_PROFILE_ITEM(Privacy_FFCookies, kFirefoxProfiles, FileInProfile(L"cookies.txt"),
+                   FileInProfile(L"cookies.sqlite"), FileInProfile(L"cookies.sqlite-wal"),
+                   FileInProfile(L"cookies.sqlite-shm"))
+// Firefox brings a removed logins.json back from its backup: both go.
+SCRUB_PROFILE_ITEM(Privacy_FFSavPasswords, kFirefoxProfiles, FileInProfile(L"signons.txt"),
+                   FileInProfile(L"signons.sqlite"), FileInProfile(L"logins.json"),
+                   FileInProfile(L"logins-backup.json"))
+SCRUB_PROFILE_ITEM(Privacy_FFKeyDataMasPass, kFirefoxProfiles, FileInProfile(L"key3.db"),
+                   FileInProfile(L"key4.db"))
+// The open windows and tabs Firefox saves to restore them, and its backups.
+SCRUB_PROFILE_ITEM(Privacy_FFSession, kFirefoxProfiles, FileInProfile(L"sessionstore.js"),
+                   FileInProfile(L"sessionstore.jsonlz4"), FolderInProfile(L"sessionstore-backups"))
 
 // AOL Browser: it shares Internet Explorer's typed addresses and cookies
 SCRUB_SPECIAL_ITEM(Privacy_AQAddBarHis, AolTypedUrls)
 SCRUB_SPECIAL_ITEM(Privacy_AQInternetCacheFol, AolInternetCache)
 SCRUB_ITEM(Privacy_AQHis, FolderAt(&HistoryFolder))
 SCRUB_ITEM_ALIAS(Privacy_AQCookies, Privacy_IECookies);
+
+// The browsers built on Chromium: every profile of each (the browsers and
+// what each item takes are in ChromiumProfiles.cpp)
+SCRUB_CHROMIUM_ITEM(Privacy_GCCache, kGoogleChrome, Cache)
+SCRUB_CHROMIUM_ITEM(Privacy_GCCookies, kGoogleChrome, CookiesAndSiteData)
+SCRUB_CHROMIUM_ITEM(Privacy_GCHistory, kGoogleChrome, History)
+SCRUB_CHROMIUM_ITEM(Privacy_GCSessions, kGoogleChrome, Sessions)
+SCRUB_CHROMIUM_ITEM(Privacy_GCFormData, kGoogleChrome, FormData)
+SCRUB_CHROMIUM_ITEM(Privacy_GCPasswords, kGoogleChrome, Passwords)
+SCRUB_CHROMIUM_ITEM(Privacy_MECache, kMicrosoftEdge, Cache)
+SCRUB_CHROMIUM_ITEM(Privacy_MECookies, kMicrosoftEdge, CookiesAndSiteData)
+SCRUB_CHROMIUM_ITEM(Privacy_MEHistory, kMicrosoftEdge, History)
+SCRUB_CHROMIUM_ITEM(Privacy_MESessions, kMicrosoftEdge, Sessions)
+SCRUB_CHROMIUM_ITEM(Privacy_MEFormData, kMicrosoftEdge, FormData)
+SCRUB_CHROMIUM_ITEM(Privacy_MEPasswords, kMicrosoftEdge, Passwords)
+SCRUB_CHROMIUM_ITEM(Privacy_BRCache, kBrave, Cache)
+SCRUB_CHROMIUM_ITEM(Privacy_BRCookies, kBrave, CookiesAndSiteData)
+SCRUB_CHROMIUM_ITEM(Privacy_BRHistory, kBrave, History)
+SCRUB_CHROMIUM_ITEM(Privacy_BRSessions, kBrave, Sessions)
+SCRUB_CHROMIUM_ITEM(Privacy_BRFormData, kBrave, FormData)
+SCRUB_CHROMIUM_ITEM(Privacy_BRPasswords, kBrave, Passwords)
+SCRUB_CHROMIUM_ITEM(Privacy_VICache, kVivaldi, Cache)
+SCRUB_CHROMIUM_ITEM(Privacy_VICookies, kVivaldi, CookiesAndSiteData)
+SCRUB_CHROMIUM_ITEM(Privacy_VIHistory, kVivaldi, History)
+SCRUB_CHROMIUM_ITEM(Privacy_VISessions, kVivaldi, Sessions)
+SCRUB_CHROMIUM_ITEM(Privacy_VIFormData, kVivaldi, FormData)
+SCRUB_CHROMIUM_ITEM(Privacy_VIPasswords, kVivaldi, Passwords)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNCache, kOpera, Cache)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNCookies, kOpera, CookiesAndSiteData)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNHistory, kOpera, History)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNSessions, kOpera, Sessions)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNFormData, kOpera, FormData)
+SCRUB_CHROMIUM_ITEM(Privacy_OPNPasswords, kOpera, Passwords)

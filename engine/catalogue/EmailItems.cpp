@@ -7,6 +7,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/EntryItems.h"
 #include "catalogue/Roots.h"
+#include "catalogue/browsers/MozillaProfiles.h"
 
 namespace scrub {
 namespace {
@@ -15,7 +16,11 @@ std::vector<std::wstring> OutlookExpressIdentities() {
     return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\Identities"));
 }
 std::vector<std::wstring> ThunderbirdProfiles() {
-    return EntriesOf(UnderRoot(AppDataFolder(), L"\\Thunderbird\\Profiles"));
+    return EntriesOf(UnderRoot(kThunderbirdProfiles.root(), kThunderbirdProfiles.suffix));
+}
+// Where Thunderbird keeps each profile's caches.
+std::vector<std::wstring> ThunderbirdLocalProfiles() {
+    return EntriesOf(UnderRoot(kThunderbirdLocalProfiles.root(), kThunderbirdLocalProfiles.suffix));
 }
 std::vector<std::wstring> IncrediMailIdentities() {
     return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\IM\\Identities"));
@@ -35,16 +40,23 @@ SCRUB_ENTRY_ITEM(Privacy_EMLOL6OutBoxMails, OutlookExpressIdentities,
                  FileBelow(L"\\Microsoft\\Outlook Express\\Outbox.dbx"));
 SCRUB_ITEM(Privacy_EMLOL6LastUserid, NamedValue(HKEY_CURRENT_USER, L"Identities", L"Last User ID"));
 
-// Thunderbird: each place is handed to the single-file handler, so a folder
-// of that name (News kept as a folder) yields nothing.
-SCRUB_ENTRY_ITEM(Privacy_EMLTBSavePasswords, ThunderbirdProfiles, FileBelow(L"\\signons.txt"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBKeyDatabaseMasPass, ThunderbirdProfiles, FileBelow(L"\\key3.db"));
+// Thunderbird: each mail place is handed to the single-file handler, so a
+// folder of that name (News kept as a folder) yields nothing; no mail folder
+// but these is ever taken. The passwords and keys as early and today's
+// versions keep them (a removed logins.json comes back from its backup).
+SCRUB_ENTRY_ITEM(Privacy_EMLTBSavePasswords, ThunderbirdProfiles, FileBelow(L"\\signons.txt"),
+                 FileBelow(L"\\signons.sqlite"), FileBelow(L"\\logins.json"),
+                 FileBelow(L"\\logins-backup.json"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBKeyDatabaseMasPass, ThunderbirdProfiles, FileBelow(L"\\key3.db"),
+                 FileBelow(L"\\key4.db"));
 SCRUB_ENTRY_ITEM(Privacy_EMLTBSentMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Sent"));
 SCRUB_ENTRY_ITEM(Privacy_EMLTBTrashMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Trash"));
 SCRUB_ENTRY_ITEM(Privacy_EMLTBDrafts, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Drafts"));
 SCRUB_ENTRY_ITEM(Privacy_EMLTBUnsentMails, ThunderbirdProfiles,
                  FileBelow(L"\\Mail\\Local Folders\\Unsent Messages"));
 SCRUB_ENTRY_ITEM(Privacy_EMLTBDownLoadNews, ThunderbirdProfiles, FileBelow(L"\\News"));
+SCRUB_ENTRY_ITEM(Privacy_EMLTBCache, ThunderbirdLocalProfiles, FolderBelow(L"\\cache2"),
+                 FolderBelow(L"\\startupCache"));
 
 // Eudora
 SCRUB_ITEM(Privacy_EMLEDTrashFolder, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Trash.toc"),

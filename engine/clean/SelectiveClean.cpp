@@ -84,6 +84,11 @@ bool CleanFile(const std::wstring& text) {
         if (!IsEntryItself(path)) {
             return false;
         }
+        // A running browser's databases are left whole rather than set to
+        // go at the next restart: it writes them until it closes.
+        if (!BrowserClosedFor(path)) {
+            return false;
+        }
         const double size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
                                                 data.nFileSizeLow);
         app.lastCleanedSize = size;

@@ -46,10 +46,13 @@ SCRUBCORE_API int Privacy_StopScan(unsigned char stop) {
 }
 
 SCRUBCORE_API int Privacy_Nooffiles(void) {
-    return static_cast<int>(static_cast<unsigned>(theApp.registryValues) + static_cast<unsigned>(theApp.countedFiles));
+    return static_cast<int>(static_cast<unsigned>(theApp.registryValues) +
+                            static_cast<unsigned>(theApp.countedFiles));
 }
 
-SCRUBCORE_API int Privacy_NoRegvalues(void) { return static_cast<int>(static_cast<unsigned>(theApp.registryValues)); }
+SCRUBCORE_API int Privacy_NoRegvalues(void) {
+    return static_cast<int>(static_cast<unsigned>(theApp.registryValues));
+}
 
 SCRUBCORE_API int Privacy_GetFilesSize(char* text) {
     if (text) {
@@ -63,5 +66,6 @@ SCRUBCORE_API int Privacy_ClearFilesSize(void) {
     theApp.totalKilobytes = 0;
     theApp.lastCleanedSize = 0;
     theApp.ForgetReportedTraces();
+    theApp.browsersAskedToClose.clear();
     return 1;
 }

@@ -6,6 +6,7 @@
 #include "scrubcore/Scrubcore.h"
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     // Traces a report-only scan has reported since the size total was last
     // cleared (upper-cased: files and registry names match without case).
     std::unordered_set<std::wstring> reportedTraces;
+    // The browsers a cleaning run has looked at before deleting their files,
+    // by name: true while one still ran after the user was asked to close it
+    // (its files stay). A new size count starts a new run.
+    std::unordered_map<std::wstring, bool> browsersAskedToClose;
 
     // Hands one found-item text to the host. The text lives in a BSTR that
     // exists for the duration of the call only.

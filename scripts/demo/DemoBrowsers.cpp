@@ -1,10 +1,14 @@
-// The "Internet browsers" category of the demonstration: a user who reads
-// the web with Internet Explorer 6 and tries Firefox, Netscape, Opera and
-// AOL 9.0 now and then.
+// The "Internet browsers" category of the demonstration: a user who read the
+// web with Internet Explorer 6 and tried Firefox, Netscape, Opera and AOL
+// 9.0 now and then, and today reads it with Google Chrome (two profiles),
+// Microsoft Edge, Brave, Vivaldi, Opera and a current Firefox.
 #include "Demo.h"
 
 #include <sddl.h>
 #include <shlobj.h>
+
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -139,12 +143,79 @@ void SeedAol() {
     demo::SeedFile(demo::SpecialFolder(CSIDL_HISTORY) + L"\\History.IE5\\index.dat", 16384);
 }
 
+// One profile of a browser built on Chromium, with the bookmarks, settings
+// and extensions that stay.
+void SeedChromiumProfile(const std::wstring& profile, const std::wstring& cache) {
+    demo::SeedFile(profile + L"\\Preferences", 24000);
+    demo::SeedFile(profile + L"\\Secure Preferences", 9000);
+    demo::SeedFile(profile + L"\\Bookmarks", 61440);
+    demo::SeedFile(profile + L"\\Extensions\\cjpalhdlnbpafiamejdnhcphjbkeiagm\\1.58.0_0\\manifest.json",
+                   2400);
+    demo::SeedFile(profile + L"\\Local Extension Settings\\cjpalhdlnbpafiamejdnhcphjbkeiagm\\000003.log",
+                   8000);
+    demo::SeedFile(profile + L"\\History", 2097152);
+    demo::SeedFile(profile + L"\\Visited Links", 131072);
+    demo::SeedFile(profile + L"\\Top Sites", 20480);
+    demo::SeedFile(profile + L"\\Shortcuts", 28672);
+    demo::SeedFile(profile + L"\\Network\\Cookies", 524288);
+    demo::SeedFile(profile + L"\\Network\\Cookies-journal", 0);
+    demo::SeedFile(profile + L"\\Local Storage\\leveldb\\000005.ldb", 40960);
+    demo::SeedFile(profile + L"\\IndexedDB\\https_mail.example_0.indexeddb.leveldb\\000003.log", 16384);
+    demo::SeedFile(profile + L"\\Sessions\\Session_13350000000000000", 30720);
+    demo::SeedFile(profile + L"\\Sessions\\Tabs_13350000000000000", 4096);
+    demo::SeedFile(profile + L"\\Web Data", 184320);
+    demo::SeedFile(profile + L"\\Login Data", 49152);
+    demo::SeedFile(cache + L"\\Cache\\Cache_Data\\data_1", 270336);
+    demo::SeedFile(cache + L"\\Cache\\Cache_Data\\f_000a1b", 61440);
+    demo::SeedFile(cache + L"\\Code Cache\\js\\index", 24);
+    demo::SeedFile(cache + L"\\GPUCache\\data_0", 8192);
+}
+
+void SeedTodaysBrowsers() {
+    const std::wstring local = demo::SpecialFolder(CSIDL_LOCAL_APPDATA);
+    const std::wstring roaming = demo::SpecialFolder(CSIDL_APPDATA);
+    for (const wchar_t* userData : {L"\\Google\\Chrome\\User Data", L"\\Microsoft\\Edge\\User Data",
+                                    L"\\BraveSoftware\\Brave-Browser\\User Data", L"\\Vivaldi\\User Data"}) {
+        demo::SeedFile(local + userData + L"\\Local State", 12000);
+        SeedChromiumProfile(local + userData + L"\\Default", local + userData + L"\\Default");
+    }
+    const std::wstring chrome = local + L"\\Google\\Chrome\\User Data\\Profile 1";
+    SeedChromiumProfile(chrome, chrome);
+    const std::wstring opera = L"\\Opera Software\\Opera Stable";
+    demo::SeedFile(roaming + opera + L"\\Local State", 9000);
+    SeedChromiumProfile(roaming + opera, local + opera);
+
+    // Firefox 3 and later: the history lives with the bookmarks and stays.
+    const std::wstring firefox = roaming + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
+    for (const auto& [name, size] : std::initializer_list<std::pair<const wchar_t*, size_t>>{
+             {L"places.sqlite", 5242880},
+             {L"favicons.sqlite", 1048576},
+             {L"prefs.js", 12000},
+             {L"cookies.sqlite", 524288},
+             {L"cookies.sqlite-wal", 98304},
+             {L"formhistory.sqlite", 262144},
+             {L"sessionstore.jsonlz4", 20480},
+             {L"sessionstore-backups\\recovery.jsonlz4", 22528},
+             {L"sessionstore-backups\\recovery.baklz4", 21504},
+             {L"logins.json", 3072},
+             {L"logins-backup.json", 3072},
+             {L"key4.db", 294912}}) {
+        demo::SeedFile(firefox + L"\\" + name, size);
+    }
+    const std::wstring firefoxLocal = local + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
+    demo::SeedFile(firefoxLocal + L"\\cache2\\entries\\0A1B2C3D4E5F60718293A4B5C6D7E8F901234567", 35840);
+    demo::SeedFile(firefoxLocal + L"\\cache2\\index", 4096);
+    demo::SeedFile(firefoxLocal + L"\\startupCache\\startupCache.8.little", 6291456);
+    demo::SeedFile(firefoxLocal + L"\\thumbnails\\3f8a1c0b9e2d4f6a7b5c8d9e0f1a2b3c.png", 9000);
+}
+
 void SeedBrowsers() {
     SeedInternetExplorer();
     SeedProtectedStore();
     SeedMozilla();
     SeedOpera();
     SeedAol();
+    SeedTodaysBrowsers();
 }
 
 } // namespace
@@ -192,4 +263,35 @@ DEMO_CATEGORY(browsersCategory,
                    {"Privacy_FFCookies", L"Firefox Cookies"},
                    {"Privacy_FFSavPasswords", L"Firefox Saved Passwords"},
                    {"Privacy_FFKeyDataMasPass", L"Firefox Key Passwords"},
+                   {"Privacy_FFSession", L"Firefox Session"},
+                   {"Privacy_GCCache", L"Google Chrome Cache"},
+                   {"Privacy_GCCookies", L"Google Chrome Cookies And Site Data"},
+                   {"Privacy_GCHistory", L"Google Chrome History"},
+                   {"Privacy_GCSessions", L"Google Chrome Sessions"},
+                   {"Privacy_GCFormData", L"Google Chrome Saved Form Data, Addresses And Cards"},
+                   {"Privacy_GCPasswords", L"Google Chrome Saved Passwords"},
+                   {"Privacy_MECache", L"Microsoft Edge Cache"},
+                   {"Privacy_MECookies", L"Microsoft Edge Cookies And Site Data"},
+                   {"Privacy_MEHistory", L"Microsoft Edge History"},
+                   {"Privacy_MESessions", L"Microsoft Edge Sessions"},
+                   {"Privacy_MEFormData", L"Microsoft Edge Saved Form Data, Addresses And Cards"},
+                   {"Privacy_MEPasswords", L"Microsoft Edge Saved Passwords"},
+                   {"Privacy_BRCache", L"Brave Cache"},
+                   {"Privacy_BRCookies", L"Brave Cookies And Site Data"},
+                   {"Privacy_BRHistory", L"Brave History"},
+                   {"Privacy_BRSessions", L"Brave Sessions"},
+                   {"Privacy_BRFormData", L"Brave Saved Form Data, Addresses And Cards"},
+                   {"Privacy_BRPasswords", L"Brave Saved Passwords"},
+                   {"Privacy_VICache", L"Vivaldi Cache"},
+                   {"Privacy_VICookies", L"Vivaldi Cookies And Site Data"},
+                   {"Privacy_VIHistory", L"Vivaldi History"},
+                   {"Privacy_VISessions", L"Vivaldi Sessions"},
+                   {"Privacy_VIFormData", L"Vivaldi Saved Form Data, Addresses And Cards"},
+                   {"Privacy_VIPasswords", L"Vivaldi Saved Passwords"},
+                   {"Privacy_OPNCache", L"Opera 15 and later Cache"},
+                   {"Privacy_OPNCookies", L"Opera 15 and later Cookies And Site Data"},
+                   {"Privacy_OPNHistory", L"Opera 15 and later History"},
+                   {"Privacy_OPNSessions", L"Opera 15 and later Sessions"},
+                   {"Privacy_OPNFormData", L"Opera 15 and later Saved Form Data, Addresses And Cards"},
+                   {"Privacy_OPNPasswords", L"Opera 15 and later Saved Passwords"},
                }});

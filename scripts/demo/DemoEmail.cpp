@@ -1,5 +1,6 @@
-// E-mail: Outlook Express with two identities, Thunderbird with two
-// profiles, Eudora, IncrediMail and PocoMail as their users leave them.
+// E-mail: Outlook Express with two identities, Thunderbird with two early
+// profiles and one of today's, Eudora, IncrediMail and PocoMail as their
+// users leave them.
 #include "Demo.h"
 
 #include <shlobj.h>
@@ -30,6 +31,15 @@ void SeedEmail() {
     }
     SeedFile(profiles + L"w7q2m5c8.work\\signons.txt", 800);
     SeedFile(profiles + L"w7q2m5c8.work\\News", 30000);
+    // Today's Thunderbird: passwords and keys, and its cache under the local
+    // application data; the mail folders stay.
+    for (const wchar_t* file : {L"logins.json", L"key4.db", L"Mail\\Local Folders\\Trash",
+                                L"ImapMail\\imap.example.org\\INBOX", L"prefs.js"}) {
+        SeedFile(profiles + L"r5t8y1u4.default-release\\" + file, 12000);
+    }
+    const std::wstring local = localAppData + L"\\Thunderbird\\Profiles\\r5t8y1u4.default-release\\";
+    SeedFile(local + L"cache2\\entries\\5E6F708192A3B4C5D6E7F8091A2B3C4D5E6F7081", 20480);
+    SeedFile(local + L"startupCache\\startupCache.8.little", 4194304);
 
     const std::wstring eudora = appData + L"\\Qualcomm\\Eudora\\";
     for (const wchar_t* file :
@@ -71,6 +81,7 @@ DEMO_CATEGORY(email, {6,
                           {"Privacy_EMLTBDrafts", L"Thunderbird Drafts"},
                           {"Privacy_EMLTBUnsentMails", L"Thunderbird Unsent Mails"},
                           {"Privacy_EMLTBDownLoadNews", L"Thunderbird Downloaded News"},
+                          {"Privacy_EMLTBCache", L"Thunderbird Cache"},
                           {"Privacy_EMLEDTrashFolder", L"Eudora Trash Folder"},
                           {"Privacy_EMLEDOutFolder", L"Eudora Out Folder"},
                           {"Privacy_EMLEDHisOfEmailaddUsed", L"Eudora History of Email Address"},

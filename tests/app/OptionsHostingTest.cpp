@@ -4,6 +4,7 @@
 #include "InProcessSupport.h"
 #include "ProgramUnderTest.h"
 
+#include "ItemSelection.h"
 #include "NimbrelControlDlg.h"
 #include "TestProcess.h"
 #include "TestRegistry.h"
@@ -54,11 +55,13 @@ TEST_F(OptionsInMainWindow, FirstRunWritesTheFactorySelectionOnceAndTheTreesShow
     Open();
     EXPECT_EQ(settings.Get(L"first"), L"0");
     const auto names = ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey);
-    EXPECT_EQ(names.size(), 275u); // the 274 items and "first"
+    const auto& items = nimbrel::SelectionItems();
+    EXPECT_EQ(names.size(), items.size() + 1); // the items and "first"
     const auto zeros = std::count_if(names.begin(), names.end(), [&](const std::wstring& name) {
         return name != L"first" && settings.Get(name) == L"0";
     });
-    EXPECT_EQ(zeros, 51);
+    EXPECT_EQ(zeros,
+              std::count_if(items.begin(), items.end(), [](const auto& item) { return !item.onByDefault; }));
     EXPECT_EQ(settings.Get(L"Internet Explorer Favorites"), L"0");
     EXPECT_EQ(settings.Get(L"Thunderbird Drafts"), L"0");
     EXPECT_EQ(settings.Get(L"Windows Paging File"), L"1");

@@ -1,5 +1,6 @@
 // The real program in a real window: start-up, the splash, navigation,
 // what is logged, closing, and a second start.
+#include "ItemSelection.h"
 #include "ProgramUnderTest.h"
 
 #include "TestProcess.h"
@@ -142,7 +143,8 @@ TEST_F(ProgramStart, FirstRunSelectsTheFactoryDefaultsAndNavigationShowsOnePageA
     ASSERT_TRUE(RunningProgram::StartAndShow(program));
     HWND main = program.MainWindow();
     EXPECT_EQ(settings.Get(L"first"), L"0");
-    EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey).size(), 275u); // 274 items and "first"
+    EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey).size(),
+              nimbrel::SelectionItems().size() + 1); // and "first"
     EXPECT_EQ(settings.Get(L"Firefox Saved Passwords"), L"0");
     EXPECT_EQ(settings.Get(L"Firefox Cookies"), L"1");
 

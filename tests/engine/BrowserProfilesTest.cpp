@@ -1,5 +1,6 @@
-// Netscape, Firefox, Opera and AOL: the profile folders each browser keeps
-// and the AOL caches found through the installed version.
+// Netscape, Firefox, Opera, AOL and the browsers built on Chromium: the
+// profile folders each browser keeps and the AOL caches found through the
+// installed version.
 #include "BrowserTraces.h"
 #include "EngineRecorder.h"
 
@@ -96,6 +97,58 @@ TEST(FirefoxItems, EachItemFindsItsTracesInEveryProfileAndTheCacheUnderLocalData
             {"Key Passwords", &Privacy_FFKeyDataMasPass, {main + L"\\key3.db", work + L"\\key3.db"}},
         },
         true);
+}
+
+TEST(FirefoxItems, TodaysFilesAreFoundInEveryProfileAndTheHistoryWithTheBookmarksNever) {
+    BrowserTraces traces;
+    traces.CurrentFirefox();
+    const std::wstring main = Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
+    const std::wstring work = Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\t1m3x8pn.work";
+    const std::wstring caches = Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles";
+    ExpectItems(traces,
+                {
+                    {"Saved Forms History", &Privacy_FFSavForHis, {main + L"\\formhistory.sqlite"}},
+                    {"Cache", &Privacy_FFCache, traces.FilesUnder(caches)},
+                    {"Cookies",
+                     &Privacy_FFCookies,
+                     {main + L"\\cookies.sqlite", main + L"\\cookies.sqlite-wal",
+                      main + L"\\cookies.sqlite-shm", work + L"\\cookies.sqlite"}},
+                    {"Saved Passwords",
+                     &Privacy_FFSavPasswords,
+                     {main + L"\\logins.json", main + L"\\logins-backup.json"}},
+                    {"Key Passwords", &Privacy_FFKeyDataMasPass, {main + L"\\key4.db", work + L"\\key4.db"}},
+                    {"Session", &Privacy_FFSession,
+                     Joined(Joined(traces.FilesUnder(main + L"\\sessionstore-backups"),
+                                   {main + L"\\sessionstore.jsonlz4"}),
+                            traces.FilesUnder(work + L"\\sessionstore-backups"))},
+                },
+                true);
+    // The history shares places.sqlite with the bookmarks: it is never found.
+    EXPECT_TRUE(ScanItem(&Privacy_FFBrowHis).found.empty());
+    EXPECT_TRUE(ScanItem(&Privacy_FFDownHis).found.empty());
+}
+
+// One table over the five browsers built on Chromium: each item finds
+// exactly its traces in every profile, and nothing a user keeps.
+TEST(ChromiumBrowsers, EachItemFindsItsTracesInEveryProfileAndNeverTheBookmarksOrSettings) {
+    for (const ChromiumCase& browser : ChromiumCases()) {
+        SCOPED_TRACE(browser.name);
+        BrowserTraces traces;
+        const BrowserTraces::ChromiumSeed seed = traces.Chromium(browser.userData, browser.cacheApart);
+        const char* labels[] = {"Cache", "Cookies", "History", "Sessions", "Form Data", "Passwords"};
+        std::vector<ItemCase> cases;
+        for (int i = 0; i < 6; ++i) {
+            cases.push_back({labels[i], browser.items[i], seed.items[i]});
+        }
+        ExpectItems(traces, cases);
+        EngineRecorder recorder;
+        for (auto item : browser.items) {
+            item(0);
+        }
+        for (const std::wstring& kept : seed.kept) {
+            EXPECT_FALSE(recorder.Found(kept)) << testing::PrintToString(kept);
+        }
+    }
 }
 
 TEST(FirefoxItems, AStopRequestInsideOneProfileLeavesTheNextAlone) {

@@ -1,6 +1,7 @@
 // All browser items together: the library's exports, a report-only scan
 // that must leave the user's machine exactly as it was, the stop request,
-// and the question to close a running browser before typed addresses go.
+// and the question to close a running browser before typed addresses or
+// its profiles' files go.
 #include "BrowserTraces.h"
 #include "DllExports.h"
 #include "EngineRecorder.h"
@@ -9,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
 #include <set>
 
 using namespace testing_support;
@@ -61,8 +64,20 @@ const BrowserItem kBrowserItems[] = {
     BROWSER_ITEM(Privacy_AQInternetCacheFol),
     BROWSER_ITEM(Privacy_AQHis),
     BROWSER_ITEM(Privacy_AQCookies),
+    BROWSER_ITEM(Privacy_FFSession),
 };
 #undef BROWSER_ITEM
+
+// The table above and the six items of each browser built on Chromium.
+std::vector<BrowserItem> EveryBrowserItem() {
+    std::vector<BrowserItem> items(std::begin(kBrowserItems), std::end(kBrowserItems));
+    for (const ChromiumCase& browser : ChromiumCases()) {
+        for (auto item : browser.items) {
+            items.push_back({browser.name, item});
+        }
+    }
+    return items;
+}
 
 // Every file below the folder: its size, attributes and a digest of its content.
 void FileState(const std::wstring& folder, const std::wstring& relative, std::vector<std::wstring>& out) {
@@ -138,8 +153,12 @@ std::vector<std::wstring> MachineState() {
          {f.internetCache, f.localSettings + L"\\History", f.history, f.cookies, f.favorites,
           f.profile + L"\\UserData", f.appData + L"\\Microsoft\\Internet Explorer",
           f.windows + L"\\Downloaded Program Files", f.appData + L"\\Netscape", f.appData + L"\\Mozilla",
-          f.localAppData + L"\\Mozilla", f.appData + L"\\Opera", f.commonAppData + L"\\AOL"}) {
+          f.localAppData + L"\\Mozilla", f.appData + L"\\Opera", f.commonAppData + L"\\AOL",
+          f.localAppData + L"\\Opera Software"}) {
         FileState(folder, folder, state);
+    }
+    for (const ChromiumCase& browser : ChromiumCases()) {
+        FileState(VendorFolder(browser.userData), VendorFolder(browser.userData), state);
     }
     KeyState(HKEY_CURRENT_USER, L"Software\\Microsoft\\Internet Explorer", state);
     KeyState(HKEY_CURRENT_USER, L"Software\\Microsoft\\Protected Storage System Provider", state);
@@ -165,15 +184,18 @@ public:
         started_ = CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                                   CREATE_SUSPENDED, nullptr, nullptr, &startup, &process_) != FALSE;
     }
-    ~SuspendedProgram() {
+    ~SuspendedProgram() { Stop(); }
+    bool Started() const { return started_; }
+    // The user closes the program.
+    void Stop() {
         if (started_) {
             TerminateProcess(process_.hProcess, 0);
             WaitForSingleObject(process_.hProcess, 10000);
             CloseHandle(process_.hThread);
             CloseHandle(process_.hProcess);
+            started_ = false;
         }
     }
-    bool Started() const { return started_; }
 
 private:
     std::wstring path_;
@@ -189,7 +211,12 @@ TEST(BrowserItemsLibrary, ExportsEveryBrowserItemUnderItsExactName) {
     for (const BrowserItem& item : kBrowserItems) {
         EXPECT_TRUE(names.count(item.name)) << item.name;
     }
-    EXPECT_EQ(38u, sizeof kBrowserItems / sizeof kBrowserItems[0]);
+    EXPECT_EQ(39u, sizeof kBrowserItems / sizeof kBrowserItems[0]);
+    for (const char* browser : {"GC", "ME", "BR", "VI", "OPN"}) {
+        for (const char* item : {"Cache", "Cookies", "History", "Sessions", "FormData", "Passwords"}) {
+            EXPECT_TRUE(names.count(std::string("Privacy_") + browser + item)) << browser << item;
+        }
+    }
     EXPECT_EQ(ScrubcoreExport("Privacy_IECookies"), ScrubcoreExport("Privacy_AQCookies"))
         << "one body, two names";
 }
@@ -203,6 +230,10 @@ TEST(BrowserScan, AReportOnlyScanOfEveryItemFindsTracesAndChangesNothing) {
     traces.Firefox();
     traces.Opera();
     traces.Aol9();
+    traces.CurrentFirefox();
+    for (const ChromiumCase& browser : ChromiumCases()) {
+        traces.Chromium(browser.userData, browser.cacheApart);
+    }
     const std::vector<std::wstring> before = MachineState();
     const std::vector<std::wstring> storeBefore = [&] {
         std::vector<std::wstring> lists;
@@ -213,7 +244,7 @@ TEST(BrowserScan, AReportOnlyScanOfEveryItemFindsTracesAndChangesNothing) {
     }();
 
     EngineRecorder recorder;
-    for (const BrowserItem& item : kBrowserItems) {
+    for (const BrowserItem& item : EveryBrowserItem()) {
         // Each item in a count of its own: within one count a trace that two
         // items share (AOL's cookies are Internet Explorer's) shows only
         // under the first.
@@ -245,7 +276,7 @@ TEST(BrowserScan, AStopRequestKeepsEveryItemFromStarting) {
     traces.Aol9();
     EngineRecorder recorder;
     Privacy_StopScan(1);
-    for (const BrowserItem& item : kBrowserItems) {
+    for (const BrowserItem& item : EveryBrowserItem()) {
         EXPECT_EQ(1, item.item(0)) << item.name;
     }
     EXPECT_TRUE(recorder.found.empty());
@@ -304,4 +335,57 @@ TEST(RunningBrowser, DeletingTypedAddressesAsksOnceToCloseTheBrowserAndNeverRepo
     Privacy_IEAddressbarHis(0);
     Privacy_AQAddBarHis(0);
     EXPECT_TRUE(recorder.messages.empty());
+}
+
+TEST(RunningBrowser, ACleaningRunAsksOnceToCloseEachRunningBrowserAndLeavesItsFilesWhileItRuns) {
+    struct Case {
+        std::wstring program, name, cache;
+    };
+    std::vector<Case> cases;
+    for (const ChromiumCase& c : ChromiumCases()) {
+        const std::wstring profile = c.cacheApart.empty() ? c.userData + L"\\Default" : c.cacheApart;
+        cases.push_back(
+            {c.program, std::wstring(c.name, c.name + strlen(c.name)), profile + L"\\Cache\\Cache_Data"});
+    }
+    cases.push_back(
+        {L"firefox.exe", L"Firefox",
+         Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles\\r5t8y1u4.default-release\\cache2"});
+    cases.push_back({L"thunderbird.exe", L"Thunderbird",
+                     Folders().localAppData + L"\\Thunderbird\\Profiles\\r5t8y1u4.default-release\\cache2"});
+    TestFolder programs, elsewhere;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.name));
+        TestFolder vendor = TestFolder::At(VendorFolder(c.cache));
+        const std::vector<std::wstring> files = {MakeFile(c.cache + L"\\data_0", 4096),
+                                                 MakeFile(c.cache + L"\\data_1", 4096)};
+        const std::wstring other = elsewhere.File(L"other.tmp", 100);
+        TestFolder copy(programs.Path());
+        SuspendedProgram browser(copy, c.program);
+        ASSERT_TRUE(browser.Started());
+
+        // The user leaves it open: its files stay, and nothing else does.
+        EngineRecorder recorder;
+        Privacy_ClearFilesSize();
+        EXPECT_EQ(0, Privacy_CleanSelitems(files[0].c_str()));
+        EXPECT_EQ(1, Privacy_CleanSelitems(other.c_str()));
+        EXPECT_EQ(0, Privacy_CleanSelitems(files[1].c_str()));
+        EXPECT_TRUE(FileExists(files[0]) && FileExists(files[1]));
+        ASSERT_EQ(1u, recorder.messages.size()) << "asked once per cleaning run";
+        EXPECT_EQ(L"Please close " + c.name +
+                      L" first, and click OK. While it runs, its traces are left as they are.",
+                  recorder.messages[0].text);
+        EXPECT_EQ(static_cast<UINT>(MB_OK | MB_ICONEXCLAMATION), recorder.messages[0].type);
+
+        // In the next run the user closes it when asked: its files go.
+        recorder.onMessage = [&] { browser.Stop(); };
+        Privacy_ClearFilesSize();
+        EXPECT_EQ(1, Privacy_CleanSelitems(files[0].c_str()));
+        EXPECT_EQ(1, Privacy_CleanSelitems(files[1].c_str()));
+        EXPECT_EQ(2u, recorder.messages.size());
+        // Closed, it is not asked about.
+        MakeFile(files[0], 100);
+        Privacy_ClearFilesSize();
+        EXPECT_EQ(1, Privacy_CleanSelitems(files[0].c_str()));
+        EXPECT_EQ(2u, recorder.messages.size());
+    }
 }

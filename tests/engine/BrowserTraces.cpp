@@ -1,6 +1,9 @@
 #include "BrowserTraces.h"
 
 #include "EngineRecorder.h"
+#include "TestProcess.h"
+
+#include "scrubcore/BrowserItems.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +76,15 @@ KeptValue::~KeptValue() {
         RegDeleteValueW(key, name_.c_str());
     }
     RegCloseKey(key);
+}
+
+std::wstring VendorFolder(const std::wstring& path) {
+    for (const std::wstring& root : {Folders().localAppData, Folders().appData}) {
+        if (path.compare(0, root.size() + 1, root + L"\\") == 0) {
+            return path.substr(0, path.find(L'\\', root.size() + 1));
+        }
+    }
+    return path;
 }
 
 BrowserTraces::BrowserTraces() = default;
@@ -286,6 +298,123 @@ void BrowserTraces::Opera() {
     File(profile + L"\\cache4\\opr00002.gif", 1024);
     File(profile + L"\\sessions\\autosave.win", 2048);
     File(profile + L"\\sessions\\autosave.win.bak", 2048);
+}
+
+BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData,
+                                                    const std::wstring& cacheApart) {
+    enum { Cache, Cookies, History, Sessions, FormData, Passwords };
+    ChromiumSeed seed;
+    Place(VendorFolder(userData));
+    if (!cacheApart.empty()) {
+        Place(VendorFolder(cacheApart));
+    }
+    auto trace = [&](int item, const std::wstring& path) { seed.items[item].push_back(File(path, 3000)); };
+    auto kept = [&](const std::wstring& path) { seed.kept.push_back(File(path, 2000)); };
+    auto profile = [&](const std::wstring& p, const std::wstring& cache) {
+        const std::wstring extension = L"nngceckbapebfimnlniiiahkandclblb";
+        for (const std::wstring& name : std::initializer_list<std::wstring>{
+                 L"Preferences", L"Secure Preferences", L"Bookmarks", L"Bookmarks.bak", L"Favicons",
+                 L"Extensions\\" + extension + L"\\2024.1.0_0\\manifest.json",
+                 L"Local Extension Settings\\" + extension + L"\\000003.log",
+                 L"IndexedDB\\chrome-extension_" + extension + L"_0.indexeddb.leveldb\\000003.log",
+                 L"databases\\chrome-extension_" + extension + L"_0\\1",
+                 L"Service Worker\\Database\\000003.log"}) {
+            kept(p + L"\\" + name);
+        }
+        for (const wchar_t* name :
+             {L"Cache\\Cache_Data\\f_00001a", L"Code Cache\\js\\index", L"GPUCache\\data_1"}) {
+            trace(Cache, cache + L"\\" + name);
+        }
+        trace(Cache, p + L"\\Service Worker\\CacheStorage\\9b1e\\index");
+        trace(Cookies, p + L"\\Local Storage\\leveldb\\000005.ldb");
+        trace(Cookies, p + L"\\IndexedDB\\https_mail.example.org_0.indexeddb.leveldb\\000003.log");
+        for (const wchar_t* name : {L"\\History", L"\\History-journal", L"\\Visited Links", L"\\Top Sites"}) {
+            trace(History, p + name);
+        }
+        trace(Passwords, p + L"\\Login Data");
+    };
+    // Opera: one profile, the user-data folder itself; the others two, in
+    // today's layout and in the one before 2021-2022.
+    const std::wstring home = cacheApart.empty() ? userData + L"\\Default" : userData;
+    profile(home, cacheApart.empty() ? home : cacheApart);
+    for (const wchar_t* name :
+         {L"\\Network\\Cookies", L"\\Network\\Cookies-journal", L"\\databases\\Databases.db"}) {
+        trace(Cookies, home + name);
+    }
+    trace(History, home + L"\\Shortcuts");
+    trace(History, home + L"\\Network Action Predictor");
+    trace(Sessions, home + L"\\Sessions\\Session_13350000000000000");
+    trace(Sessions, home + L"\\Sessions\\Tabs_13350000000000000");
+    trace(FormData, home + L"\\Web Data");
+    trace(FormData, home + L"\\Web Data-journal");
+    trace(Passwords, home + L"\\Login Data For Account");
+    kept(userData + L"\\Local State");
+    if (!cacheApart.empty()) {
+        return seed;
+    }
+    const std::wstring work = userData + L"\\Profile 1";
+    profile(work, work);
+    trace(Cookies, work + L"\\Cookies");
+    trace(Sessions, work + L"\\Current Session");
+    trace(Sessions, work + L"\\Last Tabs");
+    // A folder without the profile's settings is no profile, and a linked
+    // profile folder leads elsewhere.
+    kept(userData + L"\\Crashpad\\History");
+    outside_.emplace_back();
+    seed.kept.push_back(outside_.back().File(L"History", 100));
+    outside_.back().File(L"Preferences", 100);
+    EXPECT_TRUE(MakeUnixSymlink(outside_.back().Path(), userData + L"\\Profile 2"));
+    return seed;
+}
+
+const std::vector<ChromiumCase>& ChromiumCases() {
+    const std::wstring local = Folders().localAppData;
+    // clang-format off
+    static const std::vector<ChromiumCase> cases = {
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome\\User Data", L"",
+         {&Privacy_GCCache, &Privacy_GCCookies, &Privacy_GCHistory, &Privacy_GCSessions, &Privacy_GCFormData, &Privacy_GCPasswords}},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge\\User Data", L"",
+         {&Privacy_MECache, &Privacy_MECookies, &Privacy_MEHistory, &Privacy_MESessions, &Privacy_MEFormData, &Privacy_MEPasswords}},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser\\User Data", L"",
+         {&Privacy_BRCache, &Privacy_BRCookies, &Privacy_BRHistory, &Privacy_BRSessions, &Privacy_BRFormData, &Privacy_BRPasswords}},
+        {"Vivaldi", L"vivaldi.exe", local + L"\\Vivaldi\\User Data", L"",
+         {&Privacy_VICache, &Privacy_VICookies, &Privacy_VIHistory, &Privacy_VISessions, &Privacy_VIFormData, &Privacy_VIPasswords}},
+        {"Opera", L"opera.exe", Folders().appData + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable",
+         {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords}},
+    };
+    // clang-format on
+    return cases;
+}
+
+void BrowserTraces::CurrentFirefox() {
+    Place(Folders().appData + L"\\Mozilla");
+    Place(Folders().localAppData + L"\\Mozilla");
+    for (const wchar_t* name : {L"\\h4k9w2qz.default-release", L"\\t1m3x8pn.work"}) {
+        const std::wstring profile = Folders().appData + L"\\Mozilla\\Firefox\\Profiles" + name;
+        const std::wstring local = Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles" + name;
+        for (const wchar_t* file :
+             {L"\\places.sqlite", L"\\places.sqlite-wal", L"\\favicons.sqlite", L"\\prefs.js",
+              L"\\extensions.json", L"\\extensions\\uBlock0@raymondhill.net.xpi", L"\\cert9.db",
+              L"\\cookies.sqlite", L"\\key4.db", L"\\sessionstore-backups\\recovery.jsonlz4"}) {
+            File(profile + file, 4096);
+        }
+        File(local + L"\\cache2\\entries\\0A1B2C3D4E5F60718293A4B5C6D7E8F901234567", 35840);
+        File(local + L"\\startupCache\\startupCache.8.little", 65536);
+    }
+    const std::wstring main = Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
+    for (const wchar_t* file : {L"\\cookies.sqlite-wal", L"\\cookies.sqlite-shm", L"\\formhistory.sqlite",
+                                L"\\sessionstore.jsonlz4", L"\\sessionstore-backups\\recovery.baklz4",
+                                L"\\logins.json", L"\\logins-backup.json"}) {
+        File(main + file, 3000);
+    }
+    File(Folders().localAppData +
+             L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release\\thumbnails\\3f8a.png",
+         9000);
+    // A profile folder linked from elsewhere is never entered.
+    outside_.emplace_back();
+    outside_.back().File(L"cookies.sqlite", 100);
+    EXPECT_TRUE(
+        MakeUnixSymlink(outside_.back().Path(), Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\linked"));
 }
 
 void BrowserTraces::Aol9() {

@@ -67,6 +67,20 @@ public:
     void Firefox();
     // Opera 9's profile folder.
     void Opera();
+    // A browser built on Chromium as a user of Windows 10 leaves it: two
+    // profiles, each with its traces beside the bookmarks, settings,
+    // extensions and extension data that stay; the browser's "Local State";
+    // a folder that is no profile; a linked profile folder. Opera keeps its
+    // one profile as the user-data folder and its cache apart.
+    struct ChromiumSeed {
+        std::vector<std::wstring> items[6]; // found by each item, in item order
+        std::vector<std::wstring> kept;     // never found
+    };
+    ChromiumSeed Chromium(const std::wstring& userData, const std::wstring& cacheApart = L"");
+    // Firefox 115 and later with two profiles, and Firefox's folders of
+    // both application data folders.
+    void CurrentFirefox();
+
     // AOL 9.0 installed twice (the second time as "9.0 SE"), found through
     // the registry; or AOL 8.0 in Program Files.
     void Aol9();
@@ -91,10 +105,26 @@ public:
 
 private:
     testing_support::TestRegistry registry_;
+    std::vector<testing_support::TestFolder> outside_; // where linked profiles lead
     std::vector<std::unique_ptr<KeptValue>> kept_;
     std::vector<testing_support::TestFolder> places_;
     std::map<std::wstring, uint64_t> files_;
 };
+
+// The five browsers built on Chromium, as a user of Windows 10 finds them.
+struct ChromiumCase {
+    const char* name;
+    const wchar_t* program; // its process
+    std::wstring userData;
+    std::wstring cacheApart; // Opera: where it keeps its cache apart
+    // Cache, cookies and site data, history, sessions, form data, passwords.
+    std::vector<int (*)(unsigned char)> items;
+};
+const std::vector<ChromiumCase>& ChromiumCases();
+
+// The application's own folder below the application data folder that holds
+// the path ("...\\AppData\\Local\\Google" for Chrome's user data).
+std::wstring VendorFolder(const std::wstring& path);
 
 // "HKEY_CURRENT_USER||" + key + "=" + value.
 std::wstring UserValue(const std::wstring& key, const std::wstring& value);

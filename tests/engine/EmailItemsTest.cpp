@@ -33,13 +33,13 @@ const std::wstring kWorkIdentity = L"{7F0B2C94-5E13-4A8D-B6C2-9D8E7F6A5B41}";
 
 const std::wstring kPocoKey = L"Software\\Poco Systems Inc\\PocoMail 4";
 
-// Every e-mail export: the 29 the options tree offers, in its order, then
+// Every e-mail export: the 30 the options tree offers, in its order, then
 // the Outlook Express outbox and last identity and the Outlook 2003 items.
 // clang-format off
 const std::vector<const char*> kEmailItems = {
     "Privacy_EMLOL6DeletedMails", "Privacy_EMLOL6SentMails", "Privacy_EMLTBSavePasswords",
     "Privacy_EMLTBKeyDatabaseMasPass", "Privacy_EMLTBSentMails", "Privacy_EMLTBTrashMails",
-    "Privacy_EMLTBDrafts", "Privacy_EMLTBUnsentMails", "Privacy_EMLTBDownLoadNews",
+    "Privacy_EMLTBDrafts", "Privacy_EMLTBUnsentMails", "Privacy_EMLTBDownLoadNews", "Privacy_EMLTBCache",
     "Privacy_EMLEDTrashFolder", "Privacy_EMLEDOutFolder", "Privacy_EMLEDHisOfEmailaddUsed",
     "Privacy_EMLEDCacheData", "Privacy_EMLEDTemporaryData", "Privacy_EMLEDNicknamesofEmailadd",
     "Privacy_EMLEDLogs", "Privacy_EMLEDEmailAttachments", "Privacy_EMLIMHisOfEmailaddUsed",
@@ -97,13 +97,29 @@ TEST(EmailItems, ThunderbirdLooksInEveryProfileAndTakesOnlyFiles) {
     MakeFile(work + L"key3.db", 500);
     MakeFile(work + L"News", 500); // an older layout: the news store as one file
     MakeFile(profiles + L"\\stray.txt", 10);
+    // Today's Thunderbird: its passwords and keys, its caches under the
+    // local application data, and mail folders that stay.
+    const std::wstring today = profiles + L"\\r5t8y1u4.default-release\\";
+    for (const wchar_t* file : {L"logins.json", L"logins-backup.json", L"key4.db", L"prefs.js",
+                                L"global-messages-db.sqlite", L"ImapMail\\imap.example.org\\INBOX",
+                                L"ImapMail\\imap.example.org\\Trash", L"Mail\\Local Folders\\Trash"}) {
+        MakeFile(today + file, 2000);
+    }
+    TestFolder local = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Thunderbird");
+    const std::wstring caches = local.Path(L"Profiles\\r5t8y1u4.default-release\\");
+    const Texts cache = {
+        MakeFile(caches + L"cache2\\entries\\5E6F708192A3B4C5D6E7F8091A2B3C4D5E6F7081", 3000),
+        MakeFile(caches + L"startupCache\\startupCache.8.little", 4000)};
 
-    const auto passwords = FoundBy(recorder, &Privacy_EMLTBSavePasswords);
-    EXPECT_TRUE(InEitherAccountOrder(passwords, {home + L"signons.txt"}, {work + L"signons.txt"}));
-    EXPECT_TRUE(InEitherAccountOrder(FoundBy(recorder, &Privacy_EMLTBKeyDatabaseMasPass), {home + L"key3.db"},
-                                     {work + L"key3.db"}));
+    EXPECT_EQ(Sorted({home + L"signons.txt", work + L"signons.txt", today + L"logins.json",
+                      today + L"logins-backup.json"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLTBSavePasswords)));
+    EXPECT_EQ(Sorted({home + L"key3.db", work + L"key3.db", today + L"key4.db"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLTBKeyDatabaseMasPass)));
+    EXPECT_EQ(cache, Sorted(FoundBy(recorder, &Privacy_EMLTBCache)));
     EXPECT_EQ(Texts{home + L"Mail\\Local Folders\\Sent"}, FoundBy(recorder, &Privacy_EMLTBSentMails));
-    EXPECT_EQ(Texts{home + L"Mail\\Local Folders\\Trash"}, FoundBy(recorder, &Privacy_EMLTBTrashMails));
+    EXPECT_EQ(Sorted({home + L"Mail\\Local Folders\\Trash", today + L"Mail\\Local Folders\\Trash"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLTBTrashMails)));
     EXPECT_EQ(Texts{home + L"Mail\\Local Folders\\Drafts"}, FoundBy(recorder, &Privacy_EMLTBDrafts));
     EXPECT_EQ(Texts{home + L"Mail\\Local Folders\\Unsent Messages"},
               FoundBy(recorder, &Privacy_EMLTBUnsentMails));
@@ -321,10 +337,10 @@ TEST(ScrubcoreDll, ExportsEveryEmailItemEachWithItsOwnBody) {
         EXPECT_NE(nullptr, address) << name;
         bodies.insert(address);
     }
-    EXPECT_EQ(42u, bodies.size());
+    EXPECT_EQ(43u, bodies.size());
     size_t emailExports = 0;
     for (const auto& name : ScrubcoreExportNames()) {
         emailExports += name.rfind("Privacy_EML", 0) == 0;
     }
-    EXPECT_EQ(42u, emailExports);
+    EXPECT_EQ(43u, emailExports);
 }

@@ -29,6 +29,9 @@ int RecordPump() {
 int RecordMessage(const std::wstring& text, const std::wstring& caption, UINT type) {
     EngineRecorder* r = EngineRecorder::current;
     r->messages.push_back({text, caption, type});
+    if (r->onMessage) {
+        r->onMessage();
+    }
     return r->messageAnswer;
 }
 
@@ -46,6 +49,7 @@ EngineRecorder::EngineRecorder() {
     app.lastCleanedSize = 0;
     app.fixedDrives.clear();
     app.ForgetReportedTraces();
+    app.browsersAskedToClose.clear();
     app.messageBox = &RecordMessage;
     Scrubcore_SetScanCallBack(&RecordFound);
     Scrubcore_SetProcessMessage(&RecordPump);

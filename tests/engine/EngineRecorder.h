@@ -21,13 +21,14 @@ public:
     EngineRecorder(const EngineRecorder&) = delete;
     EngineRecorder& operator=(const EngineRecorder&) = delete;
 
-    std::vector<std::wstring> found;     // every scan-callback text, in order
-    std::vector<int> flags;              // the flag of every scan-callback call
-    int pumps = 0;                       // process-message calls
+    std::vector<std::wstring> found; // every scan-callback text, in order
+    std::vector<int> flags;          // the flag of every scan-callback call
+    int pumps = 0;                   // process-message calls
     std::vector<RecordedMessage> messages;
-    int messageAnswer = IDOK;            // what a message box "returns"
-    std::function<void()> onPump;        // runs inside the process-message callback
+    int messageAnswer = IDOK;     // what a message box "returns"
+    std::function<void()> onPump; // runs inside the process-message callback
     std::function<void(const std::wstring&)> onFound;
+    std::function<void()> onMessage; // runs while a message box "shows"
 
     size_t Count(const std::wstring& text) const;
     bool Found(const std::wstring& text) const { return Count(text) > 0; }

@@ -1,8 +1,8 @@
 // A profile as a user leaves it: the usual traces, and beside them the
-// user's own documents, mail stores, saved sessions, playlists and program
-// settings, with links to documents inside the temporary folders. Cleaning
-// in delete mode with the default selection and then with every item must
-// take the traces and nothing else.
+// user's own documents, mail stores, saved sessions, playlists, bookmarks
+// and program settings, with links to documents inside the temporary
+// folders. Cleaning in delete mode with the default selection and then with
+// every item must take the traces and nothing else.
 #include "DllExports.h"
 #include "EngineRecorder.h"
 #include "ItemCalls.h"
@@ -48,7 +48,9 @@ const char kNotSelectedByDefault[] =
     "Privacy_EMLEDOutFolder Privacy_EMLEDNicknamesofEmailadd Privacy_EMLEDEmailAttachments "
     "Privacy_EMLIMOutFolder Privacy_EMLIMSentFolder Privacy_EMLIMDraftFolder "
     "Privacy_EMLPMEmailAttachments Privacy_EMLPMOutFolder Privacy_EMLPMSentFolder "
-    "Privacy_EMLPMDraftFolder";
+    "Privacy_EMLPMDraftFolder Privacy_GCFormData Privacy_GCPasswords Privacy_MEFormData Privacy_MEPasswords "
+    "Privacy_BRFormData Privacy_BRPasswords Privacy_VIFormData Privacy_VIPasswords Privacy_OPNFormData "
+    "Privacy_OPNPasswords";
 
 bool Lists(const char* names, const std::string& name) {
     return (" " + std::string(names) + " ").find(" " + name + " ") != std::string::npos;
@@ -89,6 +91,9 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     TestFolder limeWire = TestFolder::At(appData + L"\\LimeWire");
     TestFolder flash = TestFolder::At(appData + L"\\Macromedia");
     TestFolder cookies = TestFolder::At(SpecialFolderPath(CSIDL_COOKIES));
+    TestFolder chrome = TestFolder::At(localAppData + L"\\Google");
+    TestFolder mozilla = TestFolder::At(appData + L"\\Mozilla");
+    TestFolder thunderbird = TestFolder::At(appData + L"\\Thunderbird");
     TestFolder winamp;
     registry.String(HKEY_CURRENT_USER, L"Software\\Winamp", L"", winamp.Path());
 
@@ -105,7 +110,12 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         winamp.File(L"Plugins\\ml\\plf1A2B.m3u8", 300),
         uTorrent.File(L"settings.dat", 700),
         limeWire.File(L"limewire.props", 600),
-        flash.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 80)};
+        flash.File(L"Flash Player\\macromedia.com\\support\\flashplayer\\sys\\settings.sol", 80),
+        chrome.File(L"Chrome\\User Data\\Local State", 400),
+        chrome.File(L"Chrome\\User Data\\Default\\Preferences", 400),
+        chrome.File(L"Chrome\\User Data\\Default\\Bookmarks", 400),
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\places.sqlite", 400),
+        thunderbird.File(L"Profiles\\r5t8y1u4.default-release\\ImapMail\\imap.example.org\\INBOX", 400)};
     const std::vector<std::wstring> traces = {
         temp.File(L"~DF3A21.tmp", 100),
         windows10Temp.File(L"~WRS0001.tmp", 100),
@@ -116,7 +126,9 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         winamp.File(L"Plugins\\ml\\views\\view_1.vdt", 24),
         uTorrent.File(L"resume.dat", 100),
         limeWire.File(L"fileurns.cache", 100),
-        flash.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70)};
+        flash.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70),
+        chrome.File(L"Chrome\\User Data\\Default\\History", 100),
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\cookies.sqlite", 100)};
     // Links to a document inside the temporary folders and as the cookie index.
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], temp.Path(L"letter.tmp")));
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], windowsTemp.Path(L"letter.tmp")));

@@ -20,7 +20,8 @@ using C = ItemCategory;
 constexpr bool on = true;
 // Off by default: mostly items whose traces are the user's own keepsakes
 // (downloads, shared folders, sent mail, drafts, image databases, contact
-// lists) and some saved passwords.
+// lists), saved passwords and the saved addresses and cards of today's
+// browsers.
 constexpr bool off = false;
 
 // One row per item; the scan run keeps this order. Columns: category, group
@@ -100,6 +101,37 @@ const std::vector<SelectionItem> kItems = {
     {C::InternetBrowsers, L"Firefox", L"Cookies", on, Privacy_FFCookies, L"Firefox Cookies", L" Cookies"},
     {C::InternetBrowsers, L"Firefox", L"Saved Passwords", off, Privacy_FFSavPasswords, L"Firefox Saved Passwords", L" Saved Passwords"},
     {C::InternetBrowsers, L"Firefox", L"Key Passwords", off, Privacy_FFKeyDataMasPass, L"Key Passwords"},
+    {C::InternetBrowsers, L"Firefox", L"Session", on, Privacy_FFSession, L"Session"},
+    {C::InternetBrowsers, L"Google Chrome", L"Cache", on, Privacy_GCCache, L"Cache"},
+    {C::InternetBrowsers, L"Google Chrome", L"Cookies And Site Data", on, Privacy_GCCookies, L"Cookies And Site Data"},
+    {C::InternetBrowsers, L"Google Chrome", L"History", on, Privacy_GCHistory, L"History"},
+    {C::InternetBrowsers, L"Google Chrome", L"Sessions", on, Privacy_GCSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Google Chrome", L"Saved Form Data, Addresses And Cards", off, Privacy_GCFormData, L"Saved Form Data, Addresses And Cards"},
+    {C::InternetBrowsers, L"Google Chrome", L"Saved Passwords", off, Privacy_GCPasswords, L"Saved Passwords"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Cache", on, Privacy_MECache, L"Cache"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Cookies And Site Data", on, Privacy_MECookies, L"Cookies And Site Data"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"History", on, Privacy_MEHistory, L"History"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Sessions", on, Privacy_MESessions, L"Sessions"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Saved Form Data, Addresses And Cards", off, Privacy_MEFormData, L"Saved Form Data, Addresses And Cards"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Saved Passwords", off, Privacy_MEPasswords, L"Saved Passwords"},
+    {C::InternetBrowsers, L"Brave", L"Cache", on, Privacy_BRCache, L"Cache"},
+    {C::InternetBrowsers, L"Brave", L"Cookies And Site Data", on, Privacy_BRCookies, L"Cookies And Site Data"},
+    {C::InternetBrowsers, L"Brave", L"History", on, Privacy_BRHistory, L"History"},
+    {C::InternetBrowsers, L"Brave", L"Sessions", on, Privacy_BRSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Brave", L"Saved Form Data, Addresses And Cards", off, Privacy_BRFormData, L"Saved Form Data, Addresses And Cards"},
+    {C::InternetBrowsers, L"Brave", L"Saved Passwords", off, Privacy_BRPasswords, L"Saved Passwords"},
+    {C::InternetBrowsers, L"Vivaldi", L"Cache", on, Privacy_VICache, L"Cache"},
+    {C::InternetBrowsers, L"Vivaldi", L"Cookies And Site Data", on, Privacy_VICookies, L"Cookies And Site Data"},
+    {C::InternetBrowsers, L"Vivaldi", L"History", on, Privacy_VIHistory, L"History"},
+    {C::InternetBrowsers, L"Vivaldi", L"Sessions", on, Privacy_VISessions, L"Sessions"},
+    {C::InternetBrowsers, L"Vivaldi", L"Saved Form Data, Addresses And Cards", off, Privacy_VIFormData, L"Saved Form Data, Addresses And Cards"},
+    {C::InternetBrowsers, L"Vivaldi", L"Saved Passwords", off, Privacy_VIPasswords, L"Saved Passwords"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Cache", on, Privacy_OPNCache, L"Cache"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Cookies And Site Data", on, Privacy_OPNCookies, L"Cookies And Site Data"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"History", on, Privacy_OPNHistory, L"History"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Sessions", on, Privacy_OPNSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Saved Form Data, Addresses And Cards", off, Privacy_OPNFormData, L"Saved Form Data, Addresses And Cards"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Saved Passwords", off, Privacy_OPNPasswords, L"Saved Passwords"},
 
     // Instant messengers
     {C::InstantMessengers, L"ICQ 2003 b", L"Cache And Cookies", on, Privacy_MSGRICQBCacheandCookies, L"Cache And Cookies"},
@@ -275,6 +307,7 @@ const std::vector<SelectionItem> kItems = {
     {C::Email, L"Thunderbird", L"Drafts", off, Privacy_EMLTBDrafts, L"Drafts"},
     {C::Email, L"Thunderbird", L"Unsent Mails", off, Privacy_EMLTBUnsentMails, L"Unsent Mails"},
     {C::Email, L"Thunderbird", L"Downloaded News", off, Privacy_EMLTBDownLoadNews, L"Downloaded News"},
+    {C::Email, L"Thunderbird", L"Cache", on, Privacy_EMLTBCache, L"Cache"},
     {C::Email, L"Eudora", L"Trash Folder", on, Privacy_EMLEDTrashFolder, L"Trash Folder"},
     {C::Email, L"Eudora", L"Out Folder", off, Privacy_EMLEDOutFolder, L"Out Folder"},
     {C::Email, L"Eudora", L"History of Email Address", on, Privacy_EMLEDHisOfEmailaddUsed, L"History of Email Address"},
@@ -325,6 +358,11 @@ const std::vector<ScanGroup> kGroups = {
     {C::InternetBrowsers, L"Opera", L"Opera", L"Currently Scanning: Internet Browsers - Opera"},
     {C::InternetBrowsers, L"AOL Browser", L"AOL Browser", L"Currently Scanning: Internet Browsers - AolBrowser "},
     {C::InternetBrowsers, L"Firefox", L"Firefox", L"Currently Scanning: Internet Browsers - Firefox"},
+    {C::InternetBrowsers, L"Google Chrome", L"Google Chrome", L"Currently Scanning: Internet Browsers - Google Chrome"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Microsoft Edge", L"Currently Scanning: Internet Browsers - Microsoft Edge"},
+    {C::InternetBrowsers, L"Brave", L"Brave", L"Currently Scanning: Internet Browsers - Brave"},
+    {C::InternetBrowsers, L"Vivaldi", L"Vivaldi", L"Currently Scanning: Internet Browsers - Vivaldi"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Opera 15 and later", L"Currently Scanning: Internet Browsers - Opera 15 and later"},
     {C::InstantMessengers, L"ICQ 2003 b", L"ICQ 2003b", L"Currently Scanning: Instant Message - ICQ 2003 b"},
     {C::InstantMessengers, L"ICQ 5.1", L"ICQ 5.1", L"Currently Scanning: Instant Message - ICQ 5.1"},
     {C::InstantMessengers, L"Yahoo", L"Yahoo", L"Currently Scanning: Instant Message - Yahoo"},

@@ -2,7 +2,7 @@
 // the settings store, named after the item's place in the option trees
 // ("Opera Cookies", "Windows Paging File"), "1" when the item is selected.
 //
-// The table lists the 274 items in the order the option trees show them and
+// The table lists the items in the order the option trees show them and
 // the scan runs them, category by category and application by application.
 // It is the one list of items: the options, the scan and the command line
 // all read it, so a row also says which engine export scans the item and
@@ -91,8 +91,8 @@ bool IsItemSelected(const std::wstring& product, const SelectionItem& item);
 // Whether a scan runs the item: only a stored 1 counts.
 bool IsItemScanned(const std::wstring& product, const SelectionItem& item);
 void SetItemSelected(const std::wstring& product, const SelectionItem& item, bool selected);
-// The factory selection: every item on except the 51 that reach into the
-// user's own files or passwords.
+// The factory selection: every item on except those that reach into the
+// user's own files, passwords or saved addresses and cards.
 void WriteDefaultSelection(const std::wstring& product);
 // Every item off.
 void WriteNothingSelected(const std::wstring& product);

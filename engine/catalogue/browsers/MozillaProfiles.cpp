@@ -1,11 +1,19 @@
 #include "catalogue/browsers/MozillaProfiles.h"
 
+#include "catalogue/Roots.h"
 #include "core/Handles.h"
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 
 namespace scrub {
+
+// The roaming folder keeps the spelling the first Firefox versions used; the
+// file system ignores letter case.
+const ProfilesFolder kFirefoxProfiles{&AppDataFolder, L"\\Mozilla\\FireFox\\Profiles"};
+const ProfilesFolder kFirefoxLocalProfiles{&LocalAppDataFolder, L"\\Mozilla\\Firefox\\Profiles"};
+const ProfilesFolder kThunderbirdProfiles{&AppDataFolder, L"\\Thunderbird\\Profiles"};
+const ProfilesFolder kThunderbirdLocalProfiles{&LocalAppDataFolder, L"\\Thunderbird\\Profiles"};
 
 std::vector<std::wstring> ProfileNames(const std::wstring& profilesFolder) {
     std::vector<std::wstring> names;
@@ -15,7 +23,8 @@ std::vector<std::wstring> ProfileNames(const std::wstring& profilesFolder) {
         return names;
     }
     do {
-        if (!IsDotEntry(entry.cFileName) && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!IsDotEntry(entry.cFileName) && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            !IsLinkedFolder(entry.dwFileAttributes)) {
             names.emplace_back(entry.cFileName);
         }
     } while (FindNextFileW(find.Get(), &entry));
@@ -32,18 +41,8 @@ int RunProfileItem(const ProfilesFolder& profiles, std::initializer_list<Profile
             return;
         }
         for (const std::wstring& profile : ProfileNames(folder)) {
-            const std::wstring profileFolder = JoinPath(folder, profile);
-            for (const ProfileTarget& target : targets) {
-                // A stop request ends the item between profiles and files too.
-                if (theApp.stopRequested) {
-                    return;
-                }
-                const std::wstring path = JoinPath(profileFolder, target.name);
-                if (target.walkFolder) {
-                    WalkFolder(path);
-                } else {
-                    HandleFile(path);
-                }
+            if (!RunInProfile(JoinPath(folder, profile), targets.begin(), targets.end())) {
+                return;
             }
         }
     });

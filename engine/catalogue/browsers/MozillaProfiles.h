@@ -1,8 +1,11 @@
-// Netscape and Firefox keep one folder per user profile below a "Profiles"
-// folder; their items name a file or folder inside every profile.
+// Netscape, Firefox and Thunderbird keep one folder per user profile below a
+// "Profiles" folder (Firefox and Thunderbird a second one under the local
+// application data for their caches); their items name a file or folder
+// inside every profile.
 #pragma once
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/browsers/ProfileTargets.h"
 
 #include <initializer_list>
 #include <string>
@@ -15,20 +18,15 @@ struct ProfilesFolder {
     const wchar_t* suffix; // e.g. L"\\Netscape\\Navigator\\Profiles"
 };
 
-struct ProfileTarget {
-    bool walkFolder;     // true: folder walk; false: single-file handler
-    const wchar_t* name; // inside the profile folder
-};
-
-inline ProfileTarget FileInProfile(const wchar_t* name) {
-    return {false, name};
-}
-inline ProfileTarget FolderInProfile(const wchar_t* name) {
-    return {true, name};
-}
+// Firefox's and Thunderbird's profiles (roaming), and their local parts.
+extern const ProfilesFolder kFirefoxProfiles;
+extern const ProfilesFolder kFirefoxLocalProfiles;
+extern const ProfilesFolder kThunderbirdProfiles;
+extern const ProfilesFolder kThunderbirdLocalProfiles;
 
 // The profile folders' names, in the order the file system lists them.
-// Files beside the profiles are no profiles.
+// Files beside the profiles are no profiles, and a linked folder leads
+// elsewhere: neither is listed.
 std::vector<std::wstring> ProfileNames(const std::wstring& profilesFolder);
 
 // The stop test, then the targets in order inside every profile.

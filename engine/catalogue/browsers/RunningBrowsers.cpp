@@ -1,10 +1,16 @@
 #include "catalogue/browsers/BrowserAlgorithms.h"
 
+#include "catalogue/Catalogue.h"
+#include "catalogue/Roots.h"
+#include "catalogue/browsers/ChromiumProfiles.h"
+#include "catalogue/browsers/MozillaProfiles.h"
 #include "core/Handles.h"
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
 
 #include <tlhelp32.h>
+
+#include <vector>
 
 namespace scrub {
 
@@ -36,6 +42,89 @@ void AskToCloseBrowser(std::initializer_list<const wchar_t*> executableNames) {
     }
     theApp.ShowMessage(L"Please close all Internet Explorer application first, and click OK",
                        MB_OK | MB_ICONEXCLAMATION);
+}
+
+namespace {
+
+// A place that holds a program's profiles: root + suffix.
+struct ProfilePlace {
+    FolderRoot root;
+    const wchar_t* suffix;
+};
+
+// A program that keeps its profiles open while it runs, and where they lie.
+struct ProfileProgram {
+    const wchar_t* name;
+    const wchar_t* executable;
+    std::vector<ProfilePlace> places;
+};
+
+std::vector<ProfileProgram> ProgramsKeepingProfilesOpen() {
+    std::vector<ProfileProgram> programs;
+    for (const ChromiumBrowser* browser : kChromiumBrowsers) {
+        ProfileProgram program{browser->name, browser->executable, {{browser->root, browser->userData}}};
+        if (browser->cacheRoot) {
+            program.places.push_back({browser->cacheRoot, browser->userData});
+        }
+        programs.push_back(std::move(program));
+    }
+    auto placeOf = [](const ProfilesFolder& profiles) {
+        return ProfilePlace{profiles.root, profiles.suffix};
+    };
+    programs.push_back(
+        {L"Firefox", L"firefox.exe", {placeOf(kFirefoxProfiles), placeOf(kFirefoxLocalProfiles)}});
+    programs.push_back({L"Thunderbird",
+                        L"thunderbird.exe",
+                        {placeOf(kThunderbirdProfiles), placeOf(kThunderbirdLocalProfiles)}});
+    return programs;
+}
+
+std::wstring Upper(std::wstring text) {
+    if (!text.empty()) {
+        CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    }
+    return text;
+}
+
+// Every file of a cleaning run is looked at: the place's own name must
+// appear in the path before its root is asked of the platform.
+bool IsBelow(const std::wstring& path, const std::wstring& upperPath, const ProfilePlace& place) {
+    if (upperPath.find(Upper(std::wstring(place.suffix) + L"\\")) == std::wstring::npos) {
+        return false;
+    }
+    const std::wstring folder = UnderRoot(place.root(), place.suffix);
+    return !folder.empty() && path.size() > folder.size() && path[folder.size()] == L'\\' &&
+           EqualsNoCase(path.substr(0, folder.size()), folder);
+}
+
+} // namespace
+
+bool BrowserClosedFor(const std::wstring& path) {
+    const std::wstring upperPath = Upper(path);
+    for (const ProfileProgram& program : ProgramsKeepingProfilesOpen()) {
+        bool holds = false;
+        for (const ProfilePlace& place : program.places) {
+            holds = holds || IsBelow(path, upperPath, place);
+        }
+        if (!holds) {
+            continue;
+        }
+        auto& stillRunning = theApp.browsersAskedToClose;
+        const auto asked = stillRunning.find(program.name);
+        if (asked != stillRunning.end()) {
+            return !asked->second;
+        }
+        bool running = IsProgramRunning({program.executable});
+        if (running) {
+            theApp.ShowMessage(std::wstring(L"Please close ") + program.name +
+                                   L" first, and click OK. While it runs, its traces are left as they are.",
+                               MB_OK | MB_ICONEXCLAMATION);
+            running = IsProgramRunning({program.executable});
+        }
+        stillRunning[program.name] = running;
+        return !running;
+    }
+    return true;
 }
 
 } // namespace scrub

@@ -1,6 +1,6 @@
 // The "Internet Browsers" cleaning items: Internet Explorer, Netscape,
-// Opera, Firefox and the AOL browser. Each takes the host's mode byte
-// (ignored) and returns 1.
+// Opera, Firefox, the AOL browser, and the browsers built on Chromium. Each
+// takes the host's mode byte (ignored) and returns 1.
 #pragma once
 
 #include "scrubcore/Scrubcore.h"
@@ -46,9 +46,43 @@ SCRUBCORE_ITEM(Privacy_FFDownHis);        // Downloads History
 SCRUBCORE_ITEM(Privacy_FFCookies);        // Cookies
 SCRUBCORE_ITEM(Privacy_FFSavPasswords);   // Saved Passwords
 SCRUBCORE_ITEM(Privacy_FFKeyDataMasPass); // Key Passwords
+SCRUBCORE_ITEM(Privacy_FFSession);        // Session
 
 // AOL Browser
 SCRUBCORE_ITEM(Privacy_AQAddBarHis);        // Address Bar History
 SCRUBCORE_ITEM(Privacy_AQInternetCacheFol); // Internet Cache Folder
 SCRUBCORE_ITEM(Privacy_AQHis);              // History
 SCRUBCORE_ITEM(Privacy_AQCookies);          // Cookies: the same function as Privacy_IECookies
+
+// The browsers built on Chromium, in every profile: Google Chrome (GC),
+// Microsoft Edge (ME), Brave (BR), Vivaldi (VI), Opera 15 and later (OPN)
+SCRUBCORE_ITEM(Privacy_GCCache);      // Cache
+SCRUBCORE_ITEM(Privacy_GCCookies);    // Cookies And Site Data
+SCRUBCORE_ITEM(Privacy_GCHistory);    // History
+SCRUBCORE_ITEM(Privacy_GCSessions);   // Sessions
+SCRUBCORE_ITEM(Privacy_GCFormData);   // Saved Form Data, Addresses And Cards
+SCRUBCORE_ITEM(Privacy_GCPasswords);  // Saved Passwords
+SCRUBCORE_ITEM(Privacy_MECache);      // Cache
+SCRUBCORE_ITEM(Privacy_MECookies);    // Cookies And Site Data
+SCRUBCORE_ITEM(Privacy_MEHistory);    // History
+SCRUBCORE_ITEM(Privacy_MESessions);   // Sessions
+SCRUBCORE_ITEM(Privacy_MEFormData);   // Saved Form Data, Addresses And Cards
+SCRUBCORE_ITEM(Privacy_MEPasswords);  // Saved Passwords
+SCRUBCORE_ITEM(Privacy_BRCache);      // Cache
+SCRUBCORE_ITEM(Privacy_BRCookies);    // Cookies And Site Data
+SCRUBCORE_ITEM(Privacy_BRHistory);    // History
+SCRUBCORE_ITEM(Privacy_BRSessions);   // Sessions
+SCRUBCORE_ITEM(Privacy_BRFormData);   // Saved Form Data, Addresses And Cards
+SCRUBCORE_ITEM(Privacy_BRPasswords);  // Saved Passwords
+SCRUBCORE_ITEM(Privacy_VICache);      // Cache
+SCRUBCORE_ITEM(Privacy_VICookies);    // Cookies And Site Data
+SCRUBCORE_ITEM(Privacy_VIHistory);    // History
+SCRUBCORE_ITEM(Privacy_VISessions);   // Sessions
+SCRUBCORE_ITEM(Privacy_VIFormData);   // Saved Form Data, Addresses And Cards
+SCRUBCORE_ITEM(Privacy_VIPasswords);  // Saved Passwords
+SCRUBCORE_ITEM(Privacy_OPNCache);     // Cache
+SCRUBCORE_ITEM(Privacy_OPNCookies);   // Cookies And Site Data
+SCRUBCORE_ITEM(Privacy_OPNHistory);   // History
+SCRUBCORE_ITEM(Privacy_OPNSessions);  // Sessions
+SCRUBCORE_ITEM(Privacy_OPNFormData);  // Saved Form Data, Addresses And Cards
+SCRUBCORE_ITEM(Privacy_OPNPasswords); // Saved Passwords

@@ -18,6 +18,7 @@ SCRUBCORE_ITEM(Privacy_EMLTBTrashMails);
 SCRUBCORE_ITEM(Privacy_EMLTBDrafts);
 SCRUBCORE_ITEM(Privacy_EMLTBUnsentMails);
 SCRUBCORE_ITEM(Privacy_EMLTBDownLoadNews);
+SCRUBCORE_ITEM(Privacy_EMLTBCache);
 // Eudora
 SCRUBCORE_ITEM(Privacy_EMLEDTrashFolder);
 SCRUBCORE_ITEM(Privacy_EMLEDOutFolder);

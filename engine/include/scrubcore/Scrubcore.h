@@ -47,8 +47,11 @@ SCRUBCORE_API int Privacy_StopScan(unsigned char stop);
 SCRUBCORE_API int Privacy_Nooffiles(void);
 SCRUBCORE_API int Privacy_NoRegvalues(void);
 SCRUBCORE_API int Privacy_GetFilesSize(char* text);
+// Starts a new size count; a cleaning run starts with one.
 SCRUBCORE_API int Privacy_ClearFilesSize(void);
 // Removes one found item: 1 when the trace is gone afterwards (removed, set
 // to go at the next restart, or no longer there), 0 when it is still there
-// or the text names nothing a scan reports.
+// or the text names nothing a scan reports. Before the first file of a
+// running browser's (or Thunderbird's) profiles goes in a cleaning run, the
+// user is asked once to close it; its files stay while it still runs.
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText);

@@ -1,0 +1,49 @@
+// The browsers built on Chromium (Google Chrome, Microsoft Edge, Brave,
+// Vivaldi, Opera since version 15) keep a user-data folder with one folder
+// per profile ("Default", "Profile 1", "Profile 2" ...) beside the browser's
+// own state ("Local State"); Opera keeps its one profile as the user-data
+// folder itself. Every browser lays out a profile the same way, so one walker
+// and one list of traces per item serve them all; each browser is one row.
+#pragma once
+
+#include "catalogue/Catalogue.h"
+
+#include <string>
+#include <vector>
+
+namespace scrub {
+
+struct ChromiumBrowser {
+    const wchar_t* name;       // as the user knows it
+    const wchar_t* executable; // the file name its processes run
+    FolderRoot root;
+    const wchar_t* userData; // the user-data folder below the root
+    bool oneProfile;         // the user-data folder is the profile (Opera)
+    // Where the browser keeps its cache apart from the profile, below the
+    // same suffix (Opera: the local application data); null: in the profile.
+    FolderRoot cacheRoot;
+};
+
+extern const ChromiumBrowser kGoogleChrome;
+extern const ChromiumBrowser kMicrosoftEdge;
+extern const ChromiumBrowser kBrave;
+extern const ChromiumBrowser kVivaldi;
+extern const ChromiumBrowser kOpera;
+inline const ChromiumBrowser* const kChromiumBrowsers[] = {&kGoogleChrome, &kMicrosoftEdge, &kBrave,
+                                                           &kVivaldi, &kOpera};
+
+enum class ChromiumItem { Cache, CookiesAndSiteData, History, Sessions, FormData, Passwords };
+
+// The browser's profile folders, in listing order. A folder is a profile
+// when it holds the profile's settings file; a linked folder is never one.
+std::vector<std::wstring> ChromiumProfiles(const ChromiumBrowser& browser);
+
+// The stop test, then the item's traces in every profile.
+int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept;
+
+} // namespace scrub
+
+#define SCRUB_CHROMIUM_ITEM(exportName, browser, item)                                                       \
+    SCRUBCORE_API int exportName(unsigned char) {                                                            \
+        return ::scrub::RunChromiumItem(browser, ::scrub::ChromiumItem::item);                               \
+    }

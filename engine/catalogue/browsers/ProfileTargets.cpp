@@ -1,0 +1,24 @@
+#include "catalogue/browsers/ProfileTargets.h"
+
+#include "core/PathText.h"
+#include "core/ScrubcoreApp.h"
+
+namespace scrub {
+
+bool RunInProfile(const std::wstring& profile, const ProfileTarget* first, const ProfileTarget* last) {
+    for (const ProfileTarget* target = first; target != last; ++target) {
+        // A stop request ends the item between profiles and files too.
+        if (theApp.stopRequested) {
+            return false;
+        }
+        const std::wstring path = JoinPath(profile, target->name);
+        if (target->walkFolder) {
+            WalkFolder(path, target->files);
+        } else {
+            HandleFile(path);
+        }
+    }
+    return !theApp.stopRequested;
+}
+
+} // namespace scrub

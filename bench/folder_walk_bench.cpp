@@ -7,6 +7,10 @@
 //   (a) a plain FindFirstFileW/FindNextFileW enumeration of the tree,
 //   (b) the same plus one open/close per file (the least a walk that skips
 //       files in use must do, on one thread),
+//   (t) the same with the engine's own open test in place of the plain open
+//       (the open plus the check that the file is the entry the walk met,
+//       not a link's target: the least a walk that never follows a link
+//       must do, on one thread),
 //   (c) the engine's report-only scan of the tree through its folder walk,
 //       with a scan callback that only counts, its open tests run by 1, 2
 //       and 4 threads (and by the machine's count, if that is another),
@@ -77,8 +81,10 @@ void BuildTree(unsigned files) {
                             nullptr));
 }
 
-// (a) and (b): a recursive enumeration, with or without the open test.
-void Enumerate(const std::wstring& folder, bool openEach, Counts& counts) {
+enum class OpenEach { No, PlainOpen, EnginesTest };
+
+// (a), (b) and (t): a recursive enumeration, with or without an open test.
+void Enumerate(const std::wstring& folder, OpenEach openEach, Counts& counts) {
     WIN32_FIND_DATAW found;
     HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) {
@@ -93,7 +99,10 @@ void Enumerate(const std::wstring& folder, bool openEach, Counts& counts) {
             Enumerate(child, openEach, counts);
             continue;
         }
-        if (openEach) {
+        if (openEach == OpenEach::EnginesTest && !scrub::PassesOpenTest(child)) {
+            continue;
+        }
+        if (openEach == OpenEach::PlainOpen) {
             HANDLE file = CreateFileW(child.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
             if (file == INVALID_HANDLE_VALUE) {
@@ -187,7 +196,7 @@ int wmain(int argc, wchar_t** argv) {
     const CpuTimes quietFrom = ReadCpuTimes();
     Sleep(2000);
     const CpuTimes roundsFrom = ReadCpuTimes();
-    std::vector<double> a, b;
+    std::vector<double> a, b, t;
     std::vector<std::vector<double>> c(threadCounts.size());
     Counts countsA, countsB;
     unsigned long long reported = 0;
@@ -195,12 +204,17 @@ int wmain(int argc, wchar_t** argv) {
     for (int round = 0; round < rounds + 1; ++round) {
         Counts plain, opened;
         auto start = std::chrono::steady_clock::now();
-        Enumerate(kRoot, false, plain);
+        Enumerate(kRoot, OpenEach::No, plain);
         const double ta = Seconds(start);
 
         start = std::chrono::steady_clock::now();
-        Enumerate(kRoot, true, opened);
+        Enumerate(kRoot, OpenEach::PlainOpen, opened);
         const double tb = Seconds(start);
+
+        Counts tested;
+        start = std::chrono::steady_clock::now();
+        Enumerate(kRoot, OpenEach::EnginesTest, tested);
+        const double tt = Seconds(start);
 
         std::vector<double> tc;
         for (const int threads : threadCounts) {
@@ -215,6 +229,7 @@ int wmain(int argc, wchar_t** argv) {
         }
         a.push_back(ta);
         b.push_back(tb);
+        t.push_back(tt);
         for (size_t i = 0; i < tc.size(); ++i) {
             c[i].push_back(tc[i]);
         }
@@ -238,7 +253,7 @@ int wmain(int argc, wchar_t** argv) {
     scrub::theApp.stopRequested = false;
     scrub::theApp.processMessage = &NoMessages;
 
-    const double ma = Median(a), mb = Median(b);
+    const double ma = Median(a), mb = Median(b), mt = Median(t);
     std::printf("files in tree: %llu (%.1f MB); engine reported %llu, size total %.0f KB\n", countsA.files,
                 countsA.bytes / 1048576.0, reported, kilobytes);
     std::printf("cores busy: %.0f%% in the 2 s before the rounds, %.0f%% during them (this run included)\n",
@@ -246,6 +261,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("median of %d rounds:\n", rounds);
     std::printf("  (a) enumeration only               %8.3f s\n", ma);
     std::printf("  (b) enumeration + open/close       %8.3f s\n", mb);
+    std::printf("  (t) enumeration + the engine's test %7.3f s   (t)/(b) = %.2f\n", mt, mt / mb);
     double mc = 0, mc1 = 0;
     for (size_t i = 0; i < threadCounts.size(); ++i) {
         const double m = Median(c[i]);
@@ -255,8 +271,8 @@ int wmain(int argc, wchar_t** argv) {
         if (threadCounts[i] == 1) {
             mc1 = m;
         }
-        std::printf("  (c) engine walk, %d thread%s testing %8.3f s   (c)/(b) = %.2f%s\n", threadCounts[i],
-                    threadCounts[i] == 1 ? " " : "s", m, m / mb,
+        std::printf("  (c) engine walk, %d thread%s testing %8.3f s   (c)/(b) = %.2f   (c)/(t) = %.2f%s\n",
+                    threadCounts[i], threadCounts[i] == 1 ? " " : "s", m, m / mb, m / mt,
                     threadCounts[i] == machineThreads ? "   <- the machine's count" : "");
     }
     std::printf("threads used by the walk on this machine: %d (the walking thread and %d from the pool)\n",

@@ -30,31 +30,32 @@ void TestsAhead::Add(WalkedFile file) {
 }
 
 bool TestsAhead::TakeFirst(WalkedFile& file) {
-    Slot& slot = SlotOf(taken_);
+    Slot& first = SlotOf(taken_);
     {
         WorkerPool::Lock lock(pool_);
-        while (slot.state != State::Done) {
-            if (slot.state == State::Queued) {
-                // Nobody has begun it (it is the next to begin): waiting
-                // would only leave this thread idle.
-                ++begun_;
-                slot.state = State::Running;
-                {
-                    WorkerPool::Lock::Unlocked unlocked(lock);
-                    RunTest(slot);
-                }
-                slot.state = State::Done;
-            } else {
+        while (first.state != State::Done) {
+            if (begun_ == added_) {
                 pool_.WaitForAFinish();
+                continue;
             }
+            // Rather than wait for the first file's test, this thread runs
+            // the next one not begun (the first file's own when nobody has
+            // begun it).
+            Slot& next = SlotOf(begun_++);
+            next.state = State::Running;
+            {
+                WorkerPool::Lock::Unlocked unlocked(lock);
+                RunTest(next);
+            }
+            next.state = State::Done;
         }
         ++taken_;
     }
-    file = std::move(slot.file);
-    if (slot.failure) {
-        std::rethrow_exception(std::exchange(slot.failure, nullptr));
+    file = std::move(first.file);
+    if (first.failure) {
+        std::rethrow_exception(std::exchange(first.failure, nullptr));
     }
-    return slot.passed;
+    return first.passed;
 }
 
 void TestsAhead::RunTest(Slot& slot) noexcept {

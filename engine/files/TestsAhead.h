@@ -1,5 +1,5 @@
 // The open tests of the next files of a report-only walk, run ahead of the
-// report by the pool's threads (and by the walking thread when it would
+// report by the pool's threads (and by the walking thread whenever it would
 // otherwise wait). The walk adds files in its order and takes them back,
 // each with its own test's verdict, in the same order; everything the host
 // sees happens on the walking thread.
@@ -48,9 +48,9 @@ public:
     // The first file asks the pool for threads (so a walk that finds no
     // file never does).
     void Add(WalkedFile file);
-    // The first file not yet taken, and whether its test passed. Runs the
-    // test here when no thread has begun it yet, else waits for it; rethrows
-    // what the test threw.
+    // The first file not yet taken, and whether its test passed (rethrows
+    // what its test threw). Until that test has ended, this thread runs the
+    // tests nobody has begun, the first file's own included.
     bool TakeFirst(WalkedFile& file);
 
 private:

@@ -165,6 +165,17 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// Every round's figure, to show how much the machine's load moved them.
+std::string EachRound(const std::vector<double>& values) {
+    std::string text;
+    for (const double value : values) {
+        char figure[32];
+        std::snprintf(figure, sizeof figure, " %.2f", value);
+        text += figure;
+    }
+    return text;
+}
+
 double WalkOnce(int threads) {
     scrub::theApp.walkPool.UseThreads(threads);
     // Each walk is a scan of its own: a new count, in which every file is
@@ -259,9 +270,10 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("cores busy: %.0f%% in the 2 s before the rounds, %.0f%% during them (this run included)\n",
                 BusyPercent(quietFrom, roundsFrom), BusyPercent(roundsFrom, roundsTo));
     std::printf("median of %d rounds:\n", rounds);
-    std::printf("  (a) enumeration only               %8.3f s\n", ma);
-    std::printf("  (b) enumeration + open/close       %8.3f s\n", mb);
-    std::printf("  (t) enumeration + the engine's test %7.3f s   (t)/(b) = %.2f\n", mt, mt / mb);
+    std::printf("  (a) enumeration only               %8.3f s   rounds:%s\n", ma, EachRound(a).c_str());
+    std::printf("  (b) enumeration + open/close       %8.3f s   rounds:%s\n", mb, EachRound(b).c_str());
+    std::printf("  (t) enumeration + the engine's test %7.3f s   rounds:%s   (t)/(b) = %.2f\n", mt,
+                EachRound(t).c_str(), mt / mb);
     double mc = 0, mc1 = 0;
     for (size_t i = 0; i < threadCounts.size(); ++i) {
         const double m = Median(c[i]);
@@ -271,9 +283,10 @@ int wmain(int argc, wchar_t** argv) {
         if (threadCounts[i] == 1) {
             mc1 = m;
         }
-        std::printf("  (c) engine walk, %d thread%s testing %8.3f s   (c)/(b) = %.2f   (c)/(t) = %.2f%s\n",
-                    threadCounts[i], threadCounts[i] == 1 ? " " : "s", m, m / mb, m / mt,
-                    threadCounts[i] == machineThreads ? "   <- the machine's count" : "");
+        std::printf("  (c) engine walk, %d thread%s testing %8.3f s   rounds:%s   (c)/(b) = %.2f   (c)/(t) = "
+                    "%.2f%s\n",
+                    threadCounts[i], threadCounts[i] == 1 ? " " : "s", m, EachRound(c[i]).c_str(), m / mb,
+                    m / mt, threadCounts[i] == machineThreads ? "   <- the machine's count" : "");
     }
     std::printf("threads used by the walk on this machine: %d (the walking thread and %d from the pool)\n",
                 machineThreads, machineThreads - 1);

@@ -17,7 +17,8 @@ int WorkerPool::MachineThreads() {
     static const int threads = [] {
         SYSTEM_INFO system;
         GetSystemInfo(&system);
-        return std::clamp(static_cast<int>(system.dwNumberOfProcessors), 1, kMaxThreads);
+        const int cores = static_cast<int>(system.dwNumberOfProcessors);
+        return cores <= 1 ? 1 : std::min(2 * cores, kMaxThreads);
     }();
     return threads;
 }

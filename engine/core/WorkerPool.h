@@ -30,7 +30,7 @@ protected:
 class WorkerPool {
 public:
     // At most this many threads test files at once.
-    static constexpr int kMaxThreads = 4;
+    static constexpr int kMaxThreads = 8;
     // A thread with nothing to do for this long ends.
     static constexpr DWORD kIdleMilliseconds = 1000;
 
@@ -39,8 +39,10 @@ public:
     WorkerPool& operator=(const WorkerPool&) = delete;
 
     // How many threads run a walk's tests at once, the calling thread
-    // included: one per core up to kMaxThreads, so one (the calling thread
-    // alone) on a machine with one core.
+    // included: two per core up to kMaxThreads (an open test spends most of
+    // its time waiting for the file system's answer, so one thread per core
+    // leaves the cores half idle), and one, the calling thread alone, on a
+    // machine with one core.
     static int MachineThreads();
     // The count in use: MachineThreads(), or what a test or the benchmark
     // chose with UseThreads (0 returns to the machine's count).

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 #include "TestProcess.h"
 
+#include "core/WorkerPool.h"
 #include "scrubcore/Scrubcore.h"
 
 #include <gtest/gtest.h>
@@ -106,10 +107,14 @@ TEST(ScrubcoreDll, AFreedLibraryGoesOnceItsWalkThreadsHaveEnded) {
         EXPECT_LE(101u, dllFound.size());
 
         FreeLibrary(library);
+        if (scrub::WorkerPool::MachineThreads() > 1) {
+            EXPECT_NE(nullptr, GetModuleHandleW(copy.c_str())) << "its idle thread holds it";
+        }
         int waited = 0;
         for (; GetModuleHandleW(copy.c_str()) && waited < 10000; waited += 20) {
             Sleep(20);
         }
         EXPECT_EQ(nullptr, GetModuleHandleW(copy.c_str())) << "still loaded after " << waited << " ms";
+        Sleep(2 * scrub::WorkerPool::kIdleMilliseconds); // a thread left in the unloaded code would crash
     }
 }

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
 #include <atomic>
 #include <memory>
 #include <stdexcept>
@@ -43,18 +41,6 @@ struct OpenTestWatch {
     }
     ~OpenTestWatch() { scrub::theApp.afterOpenTest = nullptr; }
 };
-
-int ThreadsOfThisProcess() {
-    int threads = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry = {};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        threads += entry.th32OwnerProcessID == GetCurrentProcessId();
-    }
-    CloseHandle(snapshot);
-    return threads;
-}
 
 } // namespace
 
@@ -439,22 +425,6 @@ TEST(FolderWalk, WhatAFilesTestThrowsReachesTheWalkAtThatFilesTurn) {
         EXPECT_THROW(scrub::WalkFolder(folder.Path()), std::runtime_error);
         EXPECT_EQ(std::vector<std::wstring>(order.begin(), order.begin() + 7), recorder.found);
     }
-}
-
-TEST(FolderWalk, ThePoolsThreadsEndByThemselvesWhenIdle) {
-    EngineRecorder recorder;
-    TestFolder folder;
-    for (int i = 0; i < 200; ++i) {
-        folder.File(L"f" + std::to_wstring(i) + L".tmp", 10);
-    }
-    Sleep(2 * scrub::WorkerPool::kIdleMilliseconds); // threads of earlier walks end
-    const int before = ThreadsOfThisProcess();
-    scrub::theApp.walkPool.UseThreads(4);
-    scrub::WalkFolder(folder.Path());
-    EXPECT_EQ(200u, recorder.found.size());
-    EXPECT_EQ(before + 3, ThreadsOfThisProcess());
-    Sleep(2 * scrub::WorkerPool::kIdleMilliseconds);
-    EXPECT_EQ(before, ThreadsOfThisProcess());
 }
 
 TEST(SingleFile, ZeroByteFilesAreReportedButNotCountedOrDeleted) {

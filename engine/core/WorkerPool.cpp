@@ -1,5 +1,7 @@
 #include "core/WorkerPool.h"
 
+#include "core/Handles.h"
+
 #include <algorithm>
 #include <memory>
 #include <new>
@@ -21,11 +23,6 @@ int WorkerPool::MachineThreads() {
         return cores <= 1 ? 1 : std::min(2 * cores, kMaxThreads);
     }();
     return threads;
-}
-
-int WorkerPool::Threads() {
-    Lock lock(*this);
-    return ThreadsLocked();
 }
 
 int WorkerPool::ThreadsLocked() const {
@@ -93,16 +90,17 @@ bool WorkerPool::StartThread() {
     }
     auto start = std::unique_ptr<Start>(new (std::nothrow) Start{this, module});
     // An open test needs little stack; a few threads should not reserve much.
-    HANDLE thread = start ? CreateThread(nullptr, 256 * 1024, &WorkerPool::ThreadMain, start.get(),
-                                         STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr)
-                          : nullptr;
+    // Nobody joins a pool thread (it ends by itself): its handle is closed
+    // at once.
+    const UniqueKernelHandle thread(start ? CreateThread(nullptr, 256 * 1024, &WorkerPool::ThreadMain,
+                                                         start.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
+                                                         nullptr)
+                                          : nullptr);
     if (!thread) {
         FreeLibrary(module);
         return false;
     }
     start.release(); // the thread owns it now
-    // Nobody joins a pool thread: it ends by itself.
-    CloseHandle(thread);
     return true;
 }
 

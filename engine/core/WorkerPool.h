@@ -44,9 +44,7 @@ public:
     // leaves the cores half idle), and one, the calling thread alone, on a
     // machine with one core.
     static int MachineThreads();
-    // The count in use: MachineThreads(), or what a test or the benchmark
-    // chose with UseThreads (0 returns to the machine's count).
-    int Threads();
+    // Tests and the benchmark choose another count (0: the machine's).
     void UseThreads(int threads);
 
     // Lends threads to `work` until Withdraw. False when the calling thread
@@ -88,6 +86,7 @@ public:
 private:
     struct Start;
     static DWORD WINAPI ThreadMain(void* start);
+    // The count in use: MachineThreads() unless one was chosen.
     int ThreadsLocked() const;
     bool StartThread();
     void Serve();

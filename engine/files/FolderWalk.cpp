@@ -135,7 +135,9 @@ void WalkWithTestsAhead(WalkOrder& order, TestsAhead& tests) {
             return;
         }
         app.Pump();
-        if (tests.TakeFirst(file)) {
+        // A host that turned delete mode on meanwhile gets nothing deleted
+        // on the strength of a test made ahead.
+        if (tests.TakeFirst(file) && (!app.deleteMode || PassesOpenTest(file.path))) {
             HandleTestedFile(file.path, file.attributes, true, file.size);
         }
     }

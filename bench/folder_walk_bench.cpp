@@ -6,12 +6,21 @@
 // sizes, then times, interleaved round by round:
 //   (a) a plain FindFirstFileW/FindNextFileW enumeration of the tree,
 //   (b) the same plus one open/close per file (the least a walk that skips
-//       files in use must do),
+//       files in use must do, on one thread),
+//   (t) the same with the engine's own open test in place of the plain open
+//       (the open plus the check that the file is the entry the walk met,
+//       not a link's target: the least a walk that never follows a link
+//       must do, on one thread),
 //   (c) the engine's report-only scan of the tree through its folder walk,
-//       with a scan callback that only counts.
-// and prints the medians and the ratios (c)/(a) and (c)/(b).
+//       with a scan callback that only counts, its open tests run by 1, 2
+//       and 4 threads (and by the machine's count, if that is another),
+// and prints the medians and the ratios (c)/(a) and (c)/(b). Then it stops
+// walks part-way and prints how long a stop takes to end one, and how busy
+// the machine's cores were before and during the rounds (other users' load
+// moves every figure).
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
+#include "files/TestsAhead.h"
 
 #include <windows.h>
 
@@ -72,8 +81,10 @@ void BuildTree(unsigned files) {
                             nullptr));
 }
 
-// (a) and (b): a recursive enumeration, with or without the open test.
-void Enumerate(const std::wstring& folder, bool openEach, Counts& counts) {
+enum class OpenEach { No, PlainOpen, EnginesTest };
+
+// (a), (b) and (t): a recursive enumeration, with or without an open test.
+void Enumerate(const std::wstring& folder, OpenEach openEach, Counts& counts) {
     WIN32_FIND_DATAW found;
     HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) {
@@ -88,7 +99,10 @@ void Enumerate(const std::wstring& folder, bool openEach, Counts& counts) {
             Enumerate(child, openEach, counts);
             continue;
         }
-        if (openEach) {
+        if (openEach == OpenEach::EnginesTest && !scrub::PassesOpenTest(child)) {
+            continue;
+        }
+        if (openEach == OpenEach::PlainOpen) {
             HANDLE file = CreateFileW(child.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
             if (file == INVALID_HANDLE_VALUE) {
@@ -111,6 +125,37 @@ int NoMessages() {
     return 0;
 }
 
+// The stop test: the pump that asks to stop, and when it asked.
+unsigned long long pumps = 0;
+unsigned long long stopAtPump = 0;
+std::chrono::steady_clock::time_point stopAskedAt;
+int StopAtSomePump() {
+    if (++pumps == stopAtPump) {
+        scrub::theApp.stopRequested = true;
+        stopAskedAt = std::chrono::steady_clock::now();
+    }
+    return 0;
+}
+
+// The machine's busy share of all cores between two readings.
+struct CpuTimes {
+    unsigned long long idle = 0, total = 0;
+};
+unsigned long long Ticks(const FILETIME& time) {
+    return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+CpuTimes ReadCpuTimes() {
+    FILETIME idle, kernel, user;
+    if (!GetSystemTimes(&idle, &kernel, &user)) {
+        return {};
+    }
+    return {Ticks(idle), Ticks(kernel) + Ticks(user)}; // kernel time includes idle time
+}
+double BusyPercent(const CpuTimes& from, const CpuTimes& to) {
+    const double total = static_cast<double>(to.total - from.total);
+    return total > 0 ? 100.0 * (1.0 - static_cast<double>(to.idle - from.idle) / total) : -1;
+}
+
 double Seconds(const std::chrono::steady_clock::time_point& start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -118,6 +163,29 @@ double Seconds(const std::chrono::steady_clock::time_point& start) {
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// Every round's figure, to show how much the machine's load moved them.
+std::string EachRound(const std::vector<double>& values) {
+    std::string text;
+    for (const double value : values) {
+        char figure[32];
+        std::snprintf(figure, sizeof figure, " %.2f", value);
+        text += figure;
+    }
+    return text;
+}
+
+double WalkOnce(int threads) {
+    scrub::theApp.walkPool.UseThreads(threads);
+    // Each walk is a scan of its own: a new count, in which every file is
+    // reported and measured again (as the host's per-category clear).
+    engineFound = 0;
+    scrub::theApp.totalKilobytes = 0;
+    scrub::theApp.ForgetReportedTraces();
+    const auto start = std::chrono::steady_clock::now();
+    scrub::WalkFolder(kRoot);
+    return Seconds(start);
 }
 
 } // namespace
@@ -130,44 +198,105 @@ int wmain(int argc, wchar_t** argv) {
     scrub::theApp.scanCallback = &CountFound;
     scrub::theApp.processMessage = &NoMessages;
     scrub::theApp.deleteMode = false;
+    const int machineThreads = scrub::WorkerPool::MachineThreads();
+    std::vector<int> threadCounts = {1, 2, 4};
+    if (std::find(threadCounts.begin(), threadCounts.end(), machineThreads) == threadCounts.end()) {
+        threadCounts.push_back(machineThreads);
+    }
 
-    std::vector<double> a, b, c;
+    const CpuTimes quietFrom = ReadCpuTimes();
+    Sleep(2000);
+    const CpuTimes roundsFrom = ReadCpuTimes();
+    std::vector<double> a, b, t;
+    std::vector<std::vector<double>> c(threadCounts.size());
     Counts countsA, countsB;
+    unsigned long long reported = 0;
+    double kilobytes = 0;
     for (int round = 0; round < rounds + 1; ++round) {
         Counts plain, opened;
         auto start = std::chrono::steady_clock::now();
-        Enumerate(kRoot, false, plain);
+        Enumerate(kRoot, OpenEach::No, plain);
         const double ta = Seconds(start);
 
         start = std::chrono::steady_clock::now();
-        Enumerate(kRoot, true, opened);
+        Enumerate(kRoot, OpenEach::PlainOpen, opened);
         const double tb = Seconds(start);
 
-        // Each round is a scan of its own: a new count, in which every file
-        // is reported and measured again (as the host's per-category clear).
-        engineFound = 0;
-        scrub::theApp.totalKilobytes = 0;
-        scrub::theApp.ForgetReportedTraces();
+        Counts tested;
         start = std::chrono::steady_clock::now();
-        scrub::WalkFolder(kRoot);
-        const double tc = Seconds(start);
+        Enumerate(kRoot, OpenEach::EnginesTest, tested);
+        const double tt = Seconds(start);
 
+        std::vector<double> tc;
+        for (const int threads : threadCounts) {
+            tc.push_back(WalkOnce(threads));
+            if (threads == machineThreads) {
+                reported = engineFound;
+                kilobytes = scrub::theApp.totalKilobytes;
+            }
+        }
         if (round == 0) {
             continue; // warms the file system's caches
         }
         a.push_back(ta);
         b.push_back(tb);
-        c.push_back(tc);
+        t.push_back(tt);
+        for (size_t i = 0; i < tc.size(); ++i) {
+            c[i].push_back(tc[i]);
+        }
         countsA = plain;
         countsB = opened;
     }
-    const double ma = Median(a), mb = Median(b), mc = Median(c);
+    const CpuTimes roundsTo = ReadCpuTimes();
+
+    // Stops at spread points of the tree, each from inside the pump as the
+    // scan page's Stop Scan does, with the machine's thread count.
+    scrub::theApp.walkPool.UseThreads(0);
+    scrub::theApp.processMessage = &StopAtSomePump;
+    std::vector<double> stops;
+    for (unsigned i = 1; i <= 9; ++i) {
+        pumps = 0;
+        stopAtPump = countsA.files * i / 10 + 1;
+        scrub::theApp.stopRequested = false;
+        scrub::WalkFolder(kRoot);
+        stops.push_back(Seconds(stopAskedAt) * 1000);
+    }
+    scrub::theApp.stopRequested = false;
+    scrub::theApp.processMessage = &NoMessages;
+
+    const double ma = Median(a), mb = Median(b), mt = Median(t);
     std::printf("files in tree: %llu (%.1f MB); engine reported %llu, size total %.0f KB\n", countsA.files,
-                countsA.bytes / 1048576.0, engineFound, scrub::theApp.totalKilobytes);
+                countsA.bytes / 1048576.0, reported, kilobytes);
+    std::printf("cores busy: %.0f%% in the 2 s before the rounds, %.0f%% during them (this run included)\n",
+                BusyPercent(quietFrom, roundsFrom), BusyPercent(roundsFrom, roundsTo));
     std::printf("median of %d rounds:\n", rounds);
-    std::printf("  (a) enumeration only           %8.3f s\n", ma);
-    std::printf("  (b) enumeration + open/close   %8.3f s\n", mb);
-    std::printf("  (c) engine folder walk (scan)  %8.3f s\n", mc);
-    std::printf("ratios: (c)/(a) = %.2f   (c)/(b) = %.2f   (target (c)/(b) <= 1.3)\n", mc / ma, mc / mb);
+    std::printf("  (a) enumeration only               %8.3f s   rounds:%s\n", ma, EachRound(a).c_str());
+    std::printf("  (b) enumeration + open/close       %8.3f s   rounds:%s\n", mb, EachRound(b).c_str());
+    std::printf("  (t) enumeration + the engine's test %7.3f s   rounds:%s   (t)/(b) = %.2f\n", mt,
+                EachRound(t).c_str(), mt / mb);
+    double mc = 0, mc1 = 0;
+    for (size_t i = 0; i < threadCounts.size(); ++i) {
+        const double m = Median(c[i]);
+        if (threadCounts[i] == machineThreads) {
+            mc = m;
+        }
+        if (threadCounts[i] == 1) {
+            mc1 = m;
+        }
+        std::printf("  (c) engine walk, %d thread%s testing %8.3f s   rounds:%s   (c)/(b) = %.2f   (c)/(t) = "
+                    "%.2f%s\n",
+                    threadCounts[i], threadCounts[i] == 1 ? " " : "s", m, EachRound(c[i]).c_str(), m / mb,
+                    m / mt, threadCounts[i] == machineThreads ? "   <- the machine's count" : "");
+    }
+    std::printf("threads used by the walk on this machine: %d (the walking thread and %d from the pool)\n",
+                machineThreads, machineThreads - 1);
+    std::printf("ratios: (c)/(a) = %.2f   (c)/(b) = %.2f   (target (c)/(b) <= 0.65)\n", mc / ma, mc / mb);
+    std::sort(stops.begin(), stops.end());
+    std::printf(
+        "stop: %zu files tested ahead at most (one thread tests them in %.1f ms); "
+        "a stop ended the walk %.2f ms after it was asked (median of %zu, longest %.2f ms; target <= 50)\n",
+        scrub::TestsAhead::kAhead,
+        mc1 / static_cast<double>(countsA.files) * 1000 * scrub::TestsAhead::kAhead, stops[stops.size() / 2],
+        stops.size(), stops.back());
     return 0;
 }

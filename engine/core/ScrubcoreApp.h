@@ -1,8 +1,11 @@
 // The engine's one run state, shared by every export for the life of the
-// process. The engine is single-threaded and not reentrant: the host calls
-// exports one after another on one thread and stops them cooperatively.
+// process. The engine is not reentrant: the host calls exports one after
+// another on one thread and stops them cooperatively. Only the open tests of
+// a report-only walk run on other threads (the walk pool's), and they touch
+// none of this state.
 #pragma once
 
+#include "core/WorkerPool.h"
 #include "scrubcore/Scrubcore.h"
 
 #include <string>
@@ -34,6 +37,11 @@ public:
     MessageBoxHook messageBox = nullptr;   // null: the platform's message box
     // Tests look at a file between the passes that overwrite it (pass 1...).
     void (*afterOverwritePass)(HANDLE file, int pass) = nullptr;
+    // Tests watch (slow down, or make fail) a file's open test, on whichever
+    // thread runs it.
+    void (*afterOpenTest)(const std::wstring& path, bool passed) = nullptr;
+    // The threads that test a report-only walk's next files while it reports.
+    WorkerPool walkPool;
     // Traces a report-only scan has reported since the size total was last
     // cleared (upper-cased: files and registry names match without case).
     std::unordered_set<std::wstring> reportedTraces;

@@ -37,10 +37,17 @@ bool DeleteTrace(const std::wstring& path, DWORD attributes) {
     return false;
 }
 
-void HandleMeasuredFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
-    if (IsMailStore(path) || !OpensAsFound(path)) {
-        return;
+} // namespace
+
+bool PassesOpenTest(const std::wstring& path) {
+    const bool passed = !IsMailStore(path) && OpensAsFound(path);
+    if (const auto hook = theApp.afterOpenTest) {
+        hook(path, passed);
     }
+    return passed;
+}
+
+void HandleTestedFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
     CScrubcoreApp& app = theApp;
     if (!app.FirstMeetingOfTrace(path)) {
         return;
@@ -64,26 +71,23 @@ void HandleMeasuredFile(const std::wstring& path, DWORD attributes, bool sizeKno
     }
 }
 
-} // namespace
-
 void HandleFile(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         // Gone or unreadable: the open test would fail as well.
-        HandleMeasuredFile(path, INVALID_FILE_ATTRIBUTES, false, 0);
+        if (PassesOpenTest(path)) {
+            HandleTestedFile(path, INVALID_FILE_ATTRIBUTES, false, 0);
+        }
         return;
     }
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         return; // folders are never reported
     }
-    const unsigned long long size = (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    HandleMeasuredFile(path, data.dwFileAttributes, true, size);
-}
-
-void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found) {
     const unsigned long long size =
-        (static_cast<unsigned long long>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-    HandleMeasuredFile(path, found.dwFileAttributes, true, size);
+        (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    if (PassesOpenTest(path)) {
+        HandleTestedFile(path, data.dwFileAttributes, true, size);
+    }
 }
 
 bool CanOpenFile(const std::wstring& path) {

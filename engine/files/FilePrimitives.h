@@ -27,9 +27,17 @@ void WalkFolder(const std::wstring& folder, const FileFilter& filter = {});
 // Reports one file if it can be opened as the walk opens it, adds its size,
 // counts it when it is not empty and in delete mode deletes it.
 void HandleFile(const std::wstring& path);
-// The same for a file the folder walk met: its size and attributes come
-// from the enumeration instead of a second query.
-void HandleFoundFile(const std::wstring& path, const WIN32_FIND_DATAW& found);
+
+// The open test that decides whether a file may be reported: not a mail
+// store, opens for reading with write sharing only (no other program reads
+// it or holds it without read sharing), and is the entry the walk met, not
+// what a link leads to. Touches no run state: a walk runs it on any thread.
+bool PassesOpenTest(const std::wstring& path);
+// The rest of the single-file handler, for a file whose test passed, on the
+// walking thread: reports it once per count, adds its size (from the
+// enumeration when a walk met it), counts it when it is not empty and in
+// delete mode deletes it.
+void HandleTestedFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size);
 
 // Whether the file opens for reading with write sharing only.
 bool CanOpenFile(const std::wstring& path);

@@ -4,6 +4,7 @@
 #include "core/NamePattern.h"
 #include "core/PathText.h"
 #include "core/ScrubcoreApp.h"
+#include "files/TestsAhead.h"
 
 #include <vector>
 
@@ -34,58 +35,124 @@ struct OpenFolder {
     WIN32_FIND_DATAW entry; // the entry to look at next
 };
 
+// The files of a walk in the order the walk handles them: depth first, a
+// subfolder completely before the next entry of its parent. Reads the
+// folders and nothing else: it changes no file and calls no callback.
+class WalkOrder {
+public:
+    WalkOrder(const std::wstring& folder, const FileFilter& filter) : folder_(folder), filter_(filter) {
+        stack_.emplace_back();
+        stack_.back().path = folder;
+        stack_.back().find = FindFirst(folder, stack_.back().entry);
+        if (!stack_.back().find) {
+            stack_.clear();
+        }
+    }
+
+    // The next file; false at the end, or once the host has asked to stop.
+    // `indexDat` tells an index.dat database that is not a link.
+    bool Next(WalkedFile& file, bool& indexDat) {
+        while (!stack_.empty()) {
+            if (theApp.stopRequested) {
+                return false;
+            }
+            OpenFolder& top = stack_.back();
+            const WIN32_FIND_DATAW entry = top.entry;
+            const bool more = FindNextFileW(top.find.Get(), &top.entry) != FALSE;
+            const std::wstring parent = top.path; // top may move when a child is pushed
+            if (!more) {
+                stack_.pop_back();
+            }
+            if (IsDotEntry(entry.cFileName) || PassedOverInIndexDatPass(entry.cFileName)) {
+                continue;
+            }
+            std::wstring child = JoinPath(parent, entry.cFileName);
+            if (IsProtectedPath(child)) {
+                continue;
+            }
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (IsLinkedFolder(entry.dwFileAttributes)) {
+                    continue;
+                }
+                OpenFolder sub;
+                sub.find = FindFirst(child, sub.entry);
+                if (sub.find) {
+                    sub.path = std::move(child);
+                    stack_.push_back(std::move(sub));
+                }
+                continue;
+            }
+            if ((filter_.only || filter_.keep) && !LetThrough(filter_, folder_, child)) {
+                continue;
+            }
+            file.path = std::move(child);
+            file.attributes = entry.dwFileAttributes;
+            file.size = (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
+            indexDat = EqualsNoCase(entry.cFileName, L"index.dat") &&
+                       !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    const std::wstring& folder_;
+    const FileFilter& filter_;
+    std::vector<OpenFolder> stack_;
+};
+
+// Each file tested, and in delete mode wiped and deleted, as it is handled:
+// a cleaning run does one thing at a time, in the walk's order.
+void WalkOneFileAtATime(WalkOrder& order) {
+    CScrubcoreApp& app = theApp;
+    WalkedFile file;
+    bool indexDat = false;
+    while (order.Next(file, indexDat)) {
+        // A report-only scan must leave the index databases as they are.
+        if (app.deleteMode && indexDat) {
+            WipeIndexDat(file.path);
+        }
+        app.Pump();
+        if (PassesOpenTest(file.path)) {
+            HandleTestedFile(file.path, file.attributes, true, file.size);
+        }
+    }
+}
+
+// A report-only scan: the next files' open tests run ahead on the pool's
+// threads while this thread pumps, reports and counts, file by file in the
+// walk's order, as the walk above does. A stop request ends the walk before
+// the next file; the tests not begun are dropped.
+void WalkWithTestsAhead(WalkOrder& order, TestsAhead& tests) {
+    CScrubcoreApp& app = theApp;
+    WalkedFile file;
+    bool indexDat = false;
+    for (;;) {
+        while (!tests.Full() && order.Next(file, indexDat)) {
+            tests.Add(std::move(file));
+        }
+        if (tests.Empty() || app.stopRequested) {
+            return;
+        }
+        app.Pump();
+        // A host that turned delete mode on meanwhile gets nothing deleted
+        // on the strength of a test made ahead.
+        if (tests.TakeFirst(file) && (!app.deleteMode || PassesOpenTest(file.path))) {
+            HandleTestedFile(file.path, file.attributes, true, file.size);
+        }
+    }
+}
+
 } // namespace
 
 void WalkFolder(const std::wstring& folder, const FileFilter& filter) {
-    CScrubcoreApp& app = theApp;
-    std::vector<OpenFolder> stack;
-    stack.emplace_back();
-    stack.back().path = folder;
-    stack.back().find = FindFirst(folder, stack.back().entry);
-    if (!stack.back().find) {
+    WalkOrder order(folder, filter);
+    if (theApp.deleteMode) {
+        WalkOneFileAtATime(order);
         return;
     }
-    while (!stack.empty()) {
-        if (app.stopRequested) {
-            return;
-        }
-        OpenFolder& top = stack.back();
-        const WIN32_FIND_DATAW entry = top.entry;
-        const bool more = FindNextFileW(top.find.Get(), &top.entry) != FALSE;
-        const std::wstring parent = top.path; // top may move when a child is pushed
-        if (!more) {
-            stack.pop_back();
-        }
-        if (IsDotEntry(entry.cFileName) || PassedOverInIndexDatPass(entry.cFileName)) {
-            continue;
-        }
-        std::wstring child = JoinPath(parent, entry.cFileName);
-        if (IsProtectedPath(child)) {
-            continue;
-        }
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (IsLinkedFolder(entry.dwFileAttributes)) {
-                continue;
-            }
-            OpenFolder sub;
-            sub.find = FindFirst(child, sub.entry);
-            if (sub.find) {
-                sub.path = std::move(child);
-                stack.push_back(std::move(sub));
-            }
-            continue;
-        }
-        if ((filter.only || filter.keep) && !LetThrough(filter, folder, child)) {
-            continue;
-        }
-        // A report-only scan must leave the index databases as they are.
-        if (app.deleteMode && EqualsNoCase(entry.cFileName, L"index.dat") &&
-            !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-            WipeIndexDat(child);
-        }
-        app.Pump();
-        HandleFoundFile(child, entry);
-    }
+    TestsAhead tests(theApp.walkPool, &PassesOpenTest);
+    WalkWithTestsAhead(order, tests);
 }
 
 namespace {

@@ -61,6 +61,8 @@ EngineRecorder::~EngineRecorder() {
     app.scanCallback = nullptr;
     app.processMessage = nullptr;
     app.messageBox = nullptr;
+    app.afterOpenTest = nullptr;
+    app.walkPool.UseThreads(0);
     app.deleteMode = false;
     app.stopRequested = false;
     app.indexDatPass = false;

@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
+#include <stdexcept>
+
 using namespace testing_support;
 
 namespace {
@@ -15,6 +19,28 @@ namespace {
 std::wstring LongPath(const std::wstring& path) {
     return L"\\\\?\\" + path;
 }
+
+// Watches the open tests of a walk on whichever thread runs them: counts
+// them, can make each take a while, and makes one file's test throw.
+struct OpenTestWatch {
+    static inline std::atomic<int> finished{0};
+    static inline DWORD slowMs = 0;
+    static inline std::wstring failing;
+
+    explicit OpenTestWatch(DWORD ms = 0, const std::wstring& throwFor = L"") {
+        finished = 0;
+        slowMs = ms;
+        failing = throwFor;
+        scrub::theApp.afterOpenTest = [](const std::wstring& path, bool) {
+            Sleep(slowMs);
+            if (path == failing) {
+                throw std::runtime_error("open test failed");
+            }
+            ++finished;
+        };
+    }
+    ~OpenTestWatch() { scrub::theApp.afterOpenTest = nullptr; }
+};
 
 } // namespace
 
@@ -275,6 +301,130 @@ TEST(FolderWalk, ADeepTreeIsWalkedWithoutRecursion) {
     ASSERT_EQ(2u, recorder.found.size());
     EXPECT_EQ(path + L"\\bottom.txt", Sorted(recorder.found)[0]);
     EXPECT_TRUE(FolderExists(LongPath(folder.Path()) + L"\\d")) << "the deepest folder still holds its file";
+}
+
+// The next files' open tests run on other threads while the walk reports:
+// whatever the thread count, the host sees the same texts, sizes, counts and
+// pumps in the same order, and files others hold open are left out.
+TEST(FolderWalk, TestsAheadChangeNothingTheHostSeesWhateverTheThreadCount) {
+    TestFolder folder;
+    for (int i = 0; i < 10000; ++i) {
+        folder.File(L"d" + std::to_wstring(i % 7) + (i % 3 ? L"\\" : L"\\deeper\\") + L"f" +
+                        std::to_wstring(i) + L".tmp",
+                    i % 50);
+    }
+    HeldOpen reader(folder.Path(L"d1\\f1.tmp"), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    HeldOpen owner(folder.Path(L"d3\\deeper\\f3.tmp"), GENERIC_WRITE, 0);
+    ASSERT_TRUE(reader.Valid() && owner.Valid());
+
+    std::vector<std::wstring> oneThread;
+    for (const int threads : {1, 2, 4}) {
+        SCOPED_TRACE(threads);
+        EngineRecorder recorder;
+        scrub::theApp.walkPool.UseThreads(threads);
+        scrub::WalkFolder(folder.Path());
+
+        ASSERT_EQ(9998u, recorder.found.size());
+        EXPECT_FALSE(recorder.Found(folder.Path(L"d1\\f1.tmp")) ||
+                     recorder.Found(folder.Path(L"d3\\deeper\\f3.tmp")));
+        EXPECT_EQ(10000, recorder.pumps);
+        EXPECT_EQ(9798u, scrub::theApp.countedFiles); // less the 200 empty ones
+        EXPECT_EQ("239.253906", EngineRecorder::SizeText());
+        if (threads == 1) {
+            oneThread = recorder.found;
+        }
+        EXPECT_TRUE(recorder.found == oneThread) << "the order of a one-thread walk";
+    }
+}
+
+// A file is reported when its own test passed, whatever happens to it
+// between the test and the report.
+TEST(FolderWalk, AFileChangedAfterItsTestIsHandledAsItsTestSaid) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    std::vector<std::wstring> files;
+    for (int i = 0; i < 10; ++i) {
+        files.push_back(folder.File(L"f" + std::to_wstring(i) + L".tmp", 1024));
+    }
+    auto freed = std::make_unique<HeldOpen>(files[0], GENERIC_WRITE, 0);
+    std::unique_ptr<HeldOpen> locked;
+    std::wstring lockedLater, deletedLater;
+    scrub::theApp.walkPool.UseThreads(2);
+    OpenTestWatch watch;
+    recorder.onFound = [&](const std::wstring& first) {
+        if (recorder.found.size() > 1) {
+            return;
+        }
+        for (int waited = 0; OpenTestWatch::finished < 10 && waited < 10000; waited += 10) {
+            Sleep(10); // the other thread tests every file ahead
+        }
+        freed.reset();
+        lockedLater = files[first == files[1] ? 2 : 1];
+        deletedLater = files[first == files[9] ? 8 : 9];
+        locked = std::make_unique<HeldOpen>(lockedLater, GENERIC_WRITE, 0);
+        ASSERT_TRUE(DeleteFileW(deletedLater.c_str()));
+    };
+
+    scrub::WalkFolder(folder.Path());
+
+    EXPECT_EQ(10, OpenTestWatch::finished.load());
+    EXPECT_EQ(9u, recorder.found.size());
+    EXPECT_FALSE(recorder.Found(files[0])) << "its test failed: it was held then";
+    EXPECT_TRUE(recorder.Found(lockedLater) && recorder.Found(deletedLater));
+    EXPECT_EQ("9.000000", EngineRecorder::SizeText());
+}
+
+TEST(FolderWalk, AStopBetweenTheTestsAheadLeavesNoTestRunning) {
+    for (const int threads : {2, 4}) {
+        SCOPED_TRACE(threads);
+        EngineRecorder recorder;
+        TestFolder folder;
+        std::vector<std::wstring> files;
+        for (int i = 0; i < 50; ++i) {
+            files.push_back(folder.File(L"f" + std::to_wstring(i) + L".tmp", 10));
+        }
+        scrub::theApp.walkPool.UseThreads(threads);
+        OpenTestWatch watch(5);
+        recorder.onFound = [&](const std::wstring&) {
+            if (recorder.found.size() == 3) {
+                Privacy_StopScan(1);
+            }
+        };
+
+        scrub::WalkFolder(folder.Path());
+
+        EXPECT_EQ(3u, recorder.found.size());
+        EXPECT_EQ(3, recorder.pumps);
+        const int tested = OpenTestWatch::finished;
+        EXPECT_LT(tested, 50) << "the tests not begun are dropped";
+        Sleep(100);
+        EXPECT_EQ(tested, OpenTestWatch::finished.load()) << "no test went on after the walk";
+        for (const auto& file : files) {
+            EXPECT_TRUE(DeleteFileW(file.c_str())) << "no test holds a file open";
+        }
+    }
+}
+
+TEST(FolderWalk, WhatAFilesTestThrowsReachesTheWalkAtThatFilesTurn) {
+    TestFolder folder;
+    for (int i = 0; i < 20; ++i) {
+        folder.File(L"sub\\f" + std::to_wstring(i) + L".tmp", 10);
+    }
+    std::vector<std::wstring> order;
+    {
+        EngineRecorder recorder;
+        scrub::WalkFolder(folder.Path());
+        order = recorder.found;
+    }
+    ASSERT_EQ(20u, order.size());
+    for (const int threads : {1, 2, 4}) {
+        SCOPED_TRACE(threads);
+        EngineRecorder recorder;
+        scrub::theApp.walkPool.UseThreads(threads);
+        OpenTestWatch watch(0, order[7]);
+        EXPECT_THROW(scrub::WalkFolder(folder.Path()), std::runtime_error);
+        EXPECT_EQ(std::vector<std::wstring>(order.begin(), order.begin() + 7), recorder.found);
+    }
 }
 
 TEST(SingleFile, ZeroByteFilesAreReportedButNotCountedOrDeleted) {

@@ -96,4 +96,8 @@ void TellParentOfWheel(HWND window) {
     SetWindowSubclass(window, WheelWatch, 0, 0);
 }
 
+void StopTellingParentOfWheel(HWND window) {
+    RemoveWindowSubclass(window, WheelWatch, 0);
+}
+
 } // namespace nimbrel

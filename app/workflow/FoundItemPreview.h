@@ -28,5 +28,9 @@ std::wstring PreviewPictureFor(const std::wstring& foundItemText);
 // The window's parent hears of the mouse wheel turned over it (a tree
 // keeps the wheel to itself while it has the focus).
 void TellParentOfWheel(HWND window);
+// The window keeps its wheel to itself again. A subclassed window pays for
+// every message it gets (thousands while a scan fills the tree), so the
+// wheel is watched only while a picture shows.
+void StopTellingParentOfWheel(HWND window);
 
 } // namespace nimbrel

@@ -44,7 +44,6 @@ BOOL CScanPrgDlg::OnInitDialog() {
     // Check boxes are added once the tree exists (as on the option trees).
     const auto style = GetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE);
     SetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE, style | TVS_CHECKBOXES);
-    TellParentOfWheel(tree_.Hwnd());
     SetUpLayout();
     run_.RegisterWithEngine();
     return FALSE;
@@ -249,8 +248,8 @@ void CScanPrgDlg::OnSelectionChanged() {
     host_.HidePreviewPanel();
     tree_.Redraw();
     const std::wstring picture = PreviewPictureFor(tree_.GetItemText(selected));
-    if (!picture.empty()) {
-        host_.ShowPreviewImage(picture);
+    if (!picture.empty() && host_.ShowPreviewImage(picture)) {
+        TellParentOfWheel(tree_.Hwnd()); // the wheel hides the picture
     }
 }
 
@@ -281,6 +280,7 @@ bool CScanPrgDlg::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result
     case WM_MOUSEWHEEL:
         // The picture of a found item would stay while the tree scrolls away.
         host_.HidePreviewPanel();
+        StopTellingParentOfWheel(tree_.Hwnd());
         tree_.Redraw();
         return false;
     case WM_DESTROY:

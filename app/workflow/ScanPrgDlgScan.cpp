@@ -3,6 +3,7 @@
 // way a run ends. The run itself (ScanRun.cpp) knows no window.
 #include "ScanPrgDlg.h"
 
+#include "FoundItemPreview.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
 #include "ShellSeams.h"
@@ -75,6 +76,7 @@ void CScanPrgDlg::RunScan() {
     summaryValue2_.SetText(L"");
     host_.EnableNavigation(false);
     tree_.Enable(false);
+    StopTellingParentOfWheel(tree_.Hwnd());
     tree_.DeleteAllItems();
     HideButtonsAndSummaries();
     host_.ShowScanPageInPlaceOfDashboard();

@@ -23,6 +23,7 @@
 #include "files/TestsAhead.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <chrono>
@@ -40,15 +41,6 @@ struct Counts {
     unsigned long long bytes = 0;
 };
 
-void MakeFolders(const std::wstring& path) {
-    const auto pos = path.rfind(L'\\');
-    if (pos != std::wstring::npos && pos > 2 &&
-        GetFileAttributesW(path.substr(0, pos).c_str()) == INVALID_FILE_ATTRIBUTES) {
-        MakeFolders(path.substr(0, pos));
-    }
-    CreateDirectoryW(path.c_str(), nullptr);
-}
-
 // 10 top folders, 10 subfolders each (a third of the files two levels
 // deeper still); sizes from 0 bytes to 8 KB.
 void BuildTree(unsigned files) {
@@ -62,7 +54,7 @@ void BuildTree(unsigned files) {
         const std::wstring folder = kRoot + L"\\d" + std::to_wstring(i % 10) + L"\\s" +
                                     std::to_wstring((i / 10) % 10) + (i % 3 == 0 ? L"\\deep\\er" : L"");
         if (i < 300) {
-            MakeFolders(folder);
+            SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
         }
         const std::wstring path = folder + L"\\file" + std::to_wstring(i) + L".tmp";
         HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

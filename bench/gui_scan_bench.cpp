@@ -45,15 +45,6 @@ std::wstring TempFolder() {
     return folder.substr(0, folder.rfind(L'\\')) + L"\\Temp";
 }
 
-void MakeFolders(const std::wstring& path) {
-    const auto pos = path.rfind(L'\\');
-    if (pos != std::wstring::npos && pos > 2 &&
-        GetFileAttributesW(path.substr(0, pos).c_str()) == INVALID_FILE_ATTRIBUTES) {
-        MakeFolders(path.substr(0, pos));
-    }
-    CreateDirectoryW(path.c_str(), nullptr);
-}
-
 // 10 folders of 10 subfolders, a third of the files two levels deeper.
 void BuildTree(const std::wstring& root, unsigned files) {
     // The mark lies beside the temporary folder, where no item looks.
@@ -69,7 +60,7 @@ void BuildTree(const std::wstring& root, unsigned files) {
         const std::wstring folder = root + L"\\d" + std::to_wstring(i % 10) + L"\\s" +
                                     std::to_wstring((i / 10) % 10) + (i % 3 == 0 ? L"\\deep\\er" : L"");
         if (i < 300) {
-            MakeFolders(folder);
+            SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr);
         }
         HANDLE file = CreateFileW((folder + L"\\file" + std::to_wstring(i) + L".tmp").c_str(), GENERIC_WRITE,
                                   0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -111,7 +111,9 @@ bool CleanFile(const std::wstring& text) {
     // A file already gone adds nothing; the folder it left may still go.
     const std::wstring folder = CutAtLastBackslash(path);
     RemoveFolderIfLeftEmpty(folder);
-    if (Contains(folder, L"Local Settings\\Temp")) {
+    // Installers leave trees of empty folders in the temporary folder
+    // (XP's under Local Settings, Vista's on under AppData\Local).
+    if (Contains(folder, L"Local Settings\\Temp") || Contains(folder, L"AppData\\Local\\Temp")) {
         RemoveEmptySubfolders(folder);
     }
     return gone;

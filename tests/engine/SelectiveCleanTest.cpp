@@ -209,6 +209,10 @@ TEST_F(SelectiveClean, EmptiedTempFoldersAreTidiedButSystemFoldersStay) {
     Clean(installer);
     EXPECT_FALSE(FolderExists(temp + L"\\_ISTMP1.DIR"));
     EXPECT_TRUE(FileExists(temp + L"\\in use\\lock.tmp"));
+    // Windows 10's temporary folder is tidied the same way.
+    profile.Folder(L"AppData\\Local\\Temp\\{5E2A}\\empty");
+    Clean(profile.File(L"AppData\\Local\\Temp\\~DF3A23.tmp", 100));
+    EXPECT_FALSE(FolderExists(profile.Path(L"AppData\\Local\\Temp\\{5E2A}")));
     // The same folder named in other letter case is not tidied.
     profile.Folder(L"Local Settings\\Temp\\left alone");
     Clean(profile.File(L"local settings\\temp\\x.tmp", 10));

@@ -160,6 +160,7 @@ void SeedChromiumProfile(const std::wstring& profile, const std::wstring& cache)
     demo::SeedFile(profile + L"\\Network\\Cookies", 524288);
     demo::SeedFile(profile + L"\\Network\\Cookies-journal", 0);
     demo::SeedFile(profile + L"\\Local Storage\\leveldb\\000005.ldb", 40960);
+    demo::SeedFile(profile + L"\\Session Storage\\000003.log", 8192);
     demo::SeedFile(profile + L"\\IndexedDB\\https_mail.example_0.indexeddb.leveldb\\000003.log", 16384);
     demo::SeedFile(profile + L"\\Sessions\\Session_13350000000000000", 30720);
     demo::SeedFile(profile + L"\\Sessions\\Tabs_13350000000000000", 4096);

@@ -327,6 +327,7 @@ BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData
         }
         trace(Cache, p + L"\\Service Worker\\CacheStorage\\9b1e\\index");
         trace(Cookies, p + L"\\Local Storage\\leveldb\\000005.ldb");
+        trace(Cookies, p + L"\\Session Storage\\000003.log");
         trace(Cookies, p + L"\\IndexedDB\\https_mail.example.org_0.indexeddb.leveldb\\000003.log");
         for (const wchar_t* name : {L"\\History", L"\\History-journal", L"\\Visited Links", L"\\Top Sites"}) {
             trace(History, p + name);

@@ -39,6 +39,7 @@ const std::vector<ProfileTarget> kCookiesAndSiteData = {
     FileInProfile(L"Network\\Cookies"),
     FileInProfile(L"Network\\Cookies-journal"),
     FolderInProfileKeeping(L"Local Storage", kExtensionData),
+    FolderInProfile(L"Session Storage"), // what pages kept for the life of a tab, restored with the session
     FolderInProfileKeeping(L"IndexedDB", kExtensionData),
     FolderInProfileKeeping(L"databases", kExtensionData)};
 const std::vector<ProfileTarget> kHistory = {FileInProfile(L"History"),

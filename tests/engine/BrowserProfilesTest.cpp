@@ -128,11 +128,12 @@ TEST(FirefoxItems, TodaysFilesAreFoundInEveryProfileAndTheHistoryWithTheBookmark
     EXPECT_TRUE(ScanItem(&Privacy_FFDownHis).found.empty());
 }
 
-// One table over the five browsers built on Chromium: each item finds
-// exactly its traces in every profile, and nothing a user keeps.
+// One table over the five browsers built on Chromium and their channels:
+// each item finds exactly its traces in every profile, and nothing a user
+// keeps.
 TEST(ChromiumBrowsers, EachItemFindsItsTracesInEveryProfileAndNeverTheBookmarksOrSettings) {
     for (const ChromiumCase& browser : ChromiumCases()) {
-        SCOPED_TRACE(browser.name);
+        SCOPED_TRACE(testing::PrintToString(browser.userData));
         BrowserTraces traces;
         const BrowserTraces::ChromiumSeed seed = traces.Chromium(browser.userData, browser.cacheApart);
         const char* labels[] = {"Cache", "Cookies", "History", "Sessions", "Form Data", "Passwords"};

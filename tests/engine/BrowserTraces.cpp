@@ -382,6 +382,15 @@ const std::vector<ChromiumCase>& ChromiumCases() {
          {&Privacy_VICache, &Privacy_VICookies, &Privacy_VIHistory, &Privacy_VISessions, &Privacy_VIFormData, &Privacy_VIPasswords}},
         {"Opera", L"opera.exe", Folders().appData + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable",
          {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords}},
+        // Test channels: the same program and items, user-data folders of their own.
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome SxS\\User Data", L"",
+         {&Privacy_GCCache, &Privacy_GCCookies, &Privacy_GCHistory, &Privacy_GCSessions, &Privacy_GCFormData, &Privacy_GCPasswords}},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge Beta\\User Data", L"",
+         {&Privacy_MECache, &Privacy_MECookies, &Privacy_MEHistory, &Privacy_MESessions, &Privacy_MEFormData, &Privacy_MEPasswords}},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data", L"",
+         {&Privacy_BRCache, &Privacy_BRCookies, &Privacy_BRHistory, &Privacy_BRSessions, &Privacy_BRFormData, &Privacy_BRPasswords}},
+        {"Opera", L"opera.exe", Folders().appData + L"\\Opera Software\\Opera GX Stable", local + L"\\Opera Software\\Opera GX Stable",
+         {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords}},
     };
     // clang-format on
     return cases;

@@ -11,13 +11,17 @@
 
 namespace scrub {
 
-// Columns: name, process, root, user-data folder, one profile only, cache apart.
+// Columns: name, process, root, user-data folders, one profile only, cache apart.
 // clang-format off
-const ChromiumBrowser kGoogleChrome{L"Google Chrome", L"chrome.exe", &LocalAppDataFolder, L"\\Google\\Chrome\\User Data", false, nullptr};
-const ChromiumBrowser kMicrosoftEdge{L"Microsoft Edge", L"msedge.exe", &LocalAppDataFolder, L"\\Microsoft\\Edge\\User Data", false, nullptr};
-const ChromiumBrowser kBrave{L"Brave", L"brave.exe", &LocalAppDataFolder, L"\\BraveSoftware\\Brave-Browser\\User Data", false, nullptr};
-const ChromiumBrowser kVivaldi{L"Vivaldi", L"vivaldi.exe", &LocalAppDataFolder, L"\\Vivaldi\\User Data", false, nullptr};
-const ChromiumBrowser kOpera{L"Opera", L"opera.exe", &AppDataFolder, L"\\Opera Software\\Opera Stable", true, &LocalAppDataFolder};
+const ChromiumBrowser kGoogleChrome{L"Google Chrome", L"chrome.exe", &LocalAppDataFolder,
+    {L"\\Google\\Chrome\\User Data", L"\\Google\\Chrome Beta\\User Data", L"\\Google\\Chrome Dev\\User Data", L"\\Google\\Chrome SxS\\User Data"}, false, nullptr};
+const ChromiumBrowser kMicrosoftEdge{L"Microsoft Edge", L"msedge.exe", &LocalAppDataFolder,
+    {L"\\Microsoft\\Edge\\User Data", L"\\Microsoft\\Edge Beta\\User Data", L"\\Microsoft\\Edge Dev\\User Data", L"\\Microsoft\\Edge SxS\\User Data"}, false, nullptr};
+const ChromiumBrowser kBrave{L"Brave", L"brave.exe", &LocalAppDataFolder,
+    {L"\\BraveSoftware\\Brave-Browser\\User Data", L"\\BraveSoftware\\Brave-Browser-Beta\\User Data", L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data"}, false, nullptr};
+const ChromiumBrowser kVivaldi{L"Vivaldi", L"vivaldi.exe", &LocalAppDataFolder, {L"\\Vivaldi\\User Data"}, false, nullptr};
+const ChromiumBrowser kOpera{L"Opera", L"opera.exe", &AppDataFolder,
+    {L"\\Opera Software\\Opera Stable", L"\\Opera Software\\Opera GX Stable"}, true, &LocalAppDataFolder};
 // clang-format on
 
 namespace {
@@ -98,11 +102,9 @@ bool RunInProfile(const std::wstring& profile, const std::vector<ProfileTarget>&
     return scrub::RunInProfile(profile, targets.data(), targets.data() + targets.size());
 }
 
-} // namespace
-
-std::vector<std::wstring> ChromiumProfiles(const ChromiumBrowser& browser) {
+// The profile folders of one user-data folder, in listing order.
+std::vector<std::wstring> ProfilesIn(const ChromiumBrowser& browser, const std::wstring& userData) {
     std::vector<std::wstring> profiles;
-    const std::wstring userData = UnderRoot(browser.root(), browser.userData);
     if (userData.empty() || !IsPlainFolder(userData)) {
         return profiles;
     }
@@ -130,24 +132,32 @@ std::vector<std::wstring> ChromiumProfiles(const ChromiumBrowser& browser) {
     return profiles;
 }
 
+} // namespace
+
 int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept {
     return Guarded(1, [&] {
         if (theApp.stopRequested) {
             return;
         }
         const std::vector<ProfileTarget>& traces = TracesOf(item);
-        const std::wstring userData = UnderRoot(browser.root(), browser.userData);
-        // The same profile's cache kept apart: the profile's place below the
-        // user-data folder, under the other root.
-        const std::wstring cacheData = item == ChromiumItem::Cache && browser.cacheRoot
-                                           ? UnderRoot(browser.cacheRoot(), browser.userData)
-                                           : std::wstring();
-        for (const std::wstring& profile : ChromiumProfiles(browser)) {
-            if (!RunInProfile(profile, traces)) {
-                return;
+        for (const wchar_t* suffix : browser.userData) {
+            if (!suffix) {
+                continue;
             }
-            if (!cacheData.empty() && !RunInProfile(cacheData + profile.substr(userData.size()), traces)) {
-                return;
+            const std::wstring userData = UnderRoot(browser.root(), suffix);
+            // The same profile's cache kept apart: the profile's place below
+            // the user-data folder, under the other root.
+            const std::wstring cacheData = item == ChromiumItem::Cache && browser.cacheRoot
+                                               ? UnderRoot(browser.cacheRoot(), suffix)
+                                               : std::wstring();
+            for (const std::wstring& profile : ProfilesIn(browser, userData)) {
+                if (!RunInProfile(profile, traces)) {
+                    return;
+                }
+                if (!cacheData.empty() &&
+                    !RunInProfile(cacheData + profile.substr(userData.size()), traces)) {
+                    return;
+                }
             }
         }
     });

@@ -3,11 +3,14 @@
 // per profile ("Default", "Profile 1", "Profile 2" ...) beside the browser's
 // own state ("Local State"); Opera keeps its one profile as the user-data
 // folder itself. Every browser lays out a profile the same way, so one walker
-// and one list of traces per item serve them all; each browser is one row.
+// and one list of traces per item serve them all; each browser is one row,
+// its test channels (Beta, Dev, Canary, Opera GX) included: they run the
+// same program file and keep user-data folders of their own beside it.
 #pragma once
 
 #include "catalogue/Catalogue.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,8 +20,10 @@ struct ChromiumBrowser {
     const wchar_t* name;       // as the user knows it
     const wchar_t* executable; // the file name its processes run
     FolderRoot root;
-    const wchar_t* userData; // the user-data folder below the root
-    bool oneProfile;         // the user-data folder is the profile (Opera)
+    // The user-data folders below the root: the released browser's first,
+    // then its channels'; the unused places are null.
+    std::array<const wchar_t*, 4> userData;
+    bool oneProfile; // the user-data folder is the profile (Opera)
     // Where the browser keeps its cache apart from the profile, below the
     // same suffix (Opera: the local application data); null: in the profile.
     FolderRoot cacheRoot;
@@ -34,11 +39,9 @@ inline const ChromiumBrowser* const kChromiumBrowsers[] = {&kGoogleChrome, &kMic
 
 enum class ChromiumItem { Cache, CookiesAndSiteData, History, Sessions, FormData, Passwords };
 
-// The browser's profile folders, in listing order. A folder is a profile
-// when it holds the profile's settings file; a linked folder is never one.
-std::vector<std::wstring> ChromiumProfiles(const ChromiumBrowser& browser);
-
-// The stop test, then the item's traces in every profile.
+// The stop test, then the item's traces in every profile of every channel.
+// A folder is a profile when it holds the profile's settings file; a linked
+// folder is never one.
 int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept;
 
 } // namespace scrub

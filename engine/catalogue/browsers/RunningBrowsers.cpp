@@ -62,9 +62,15 @@ struct ProfileProgram {
 std::vector<ProfileProgram> ProgramsKeepingProfilesOpen() {
     std::vector<ProfileProgram> programs;
     for (const ChromiumBrowser* browser : kChromiumBrowsers) {
-        ProfileProgram program{browser->name, browser->executable, {{browser->root, browser->userData}}};
-        if (browser->cacheRoot) {
-            program.places.push_back({browser->cacheRoot, browser->userData});
+        ProfileProgram program{browser->name, browser->executable, {}};
+        for (const wchar_t* userData : browser->userData) {
+            if (!userData) {
+                continue;
+            }
+            program.places.push_back({browser->root, userData});
+            if (browser->cacheRoot) {
+                program.places.push_back({browser->cacheRoot, userData});
+            }
         }
         programs.push_back(std::move(program));
     }

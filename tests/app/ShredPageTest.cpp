@@ -19,6 +19,33 @@ using namespace testing_support;
 
 namespace {
 
+// A window of the test's own that notes a message posted to it.
+class Listener {
+public:
+    Listener() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (message == WM_APP) {
+                answered = true;
+            }
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        };
+        windowClass.lpszClassName = L"ShredPageTestListener";
+        RegisterClassW(&windowClass);
+        hwnd_ = CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                nullptr, nullptr);
+    }
+    ~Listener() { DestroyWindow(hwnd_); }
+    void Post() {
+        answered = false;
+        PostMessageW(hwnd_, WM_APP, 0, 0);
+    }
+    static inline bool answered = false;
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
 std::wstring Upper(std::wstring text) {
     std::transform(text.begin(), text.end(), text.begin(), ::towupper);
     return text;
@@ -152,10 +179,32 @@ TEST_F(ShredPage, NothingIsShreddedWhileAFileIsBusyOrALinkAndWhatCouldNotBeShred
     EXPECT_FALSE(FileExists(inUse) || FileExists(photo));
     EXPECT_EQ(FileSize(readOnly), 100u);
 
+    // A large file takes a while: meanwhile the window answers its
+    // messages and shows the progress, and nothing in it can be clicked.
     elsewhere.reset();
+    Add({folder.File(L"e film.avi", 3 << 20)});
+    std::vector<std::wstring> progress;
+    Listener listener;
+    Page().Shredder().SetPassHook([&](HANDLE, int pass) {
+        EXPECT_FALSE(IsWindowEnabled(window.Hwnd()));
+        progress.push_back(nimbrel::CWindow(Page().Item(IDC_SHRED_WARNING)).Text());
+        if (pass > 1) {
+            EXPECT_TRUE(Listener::answered) << "messages wait until the shredding ends";
+        }
+        if (progress.size() == 2) {
+            SaveSettledScreenshot(L"shred-progress");
+        }
+        listener.Post();
+    });
     PostMouseClick(Page().Item(IDC_SHRED_SAFE_LABEL));
     Pump();
     Click(IDC_SHRED_FILES);
+    ASSERT_EQ(progress.size(), 6u);
+    EXPECT_EQ(progress[2], L"Shredding file 1 of 2: pass 3 of 3, 100% written. Please wait...");
+    EXPECT_EQ(progress[5], L"Shredding file 2 of 2: pass 3 of 3, 100% written. Please wait...");
+    EXPECT_EQ(nimbrel::CWindow(Page().Item(IDC_SHRED_WARNING)).Text(),
+              L"Warning: File(s) once deleted cannot be recovered.");
+    EXPECT_TRUE(IsWindowEnabled(window.Hwnd()));
     EXPECT_EQ(LastMessage(), L"All the selected files have been successfully shredded.");
     EXPECT_EQ(LastMessageType(), static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
     EXPECT_TRUE(Page().ListedFiles().empty());

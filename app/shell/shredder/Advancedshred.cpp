@@ -30,6 +30,10 @@ constexpr wchar_t kHint[] =
     L"Use\"Add File To List\" and \"Remove File From List\" buttons to select file(s) to be shredded. Once "
     L"you "
     L"are sure of your selection, choose a shred level and click on SHRED FILES button to perform shredding.";
+constexpr wchar_t kWarning[] = L"Warning: File(s) once deleted cannot be recovered.";
+// How often the progress line changes and the window's messages are
+// answered while a file is overwritten.
+constexpr ULONGLONG kProgressIntervalMs = 100;
 constexpr wchar_t kConfirm[] =
     L"File(s) selected in the list will get permanently shred. Files once shredded can not be recovered. Are "
     L"you sure you would like to perform shredding?";
@@ -95,7 +99,7 @@ void CAdvancedshred::SetUpLabels() {
     }
     warning_.SubclassDlgItem(IDC_SHRED_WARNING, Hwnd());
     SetLook(warning_, L"arial", 10, kRed);
-    warning_.SetText(L"Warning: File(s) once deleted cannot be recovered.");
+    warning_.SetText(kWarning);
 }
 
 void CAdvancedshred::SetUpLayout() {
@@ -260,19 +264,18 @@ void CAdvancedshred::ShredFiles() {
         ShowMessage(Hwnd(), L"Please select Shred Level", MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    SetInt(product_, L"shrct", list_.Count());
-
-    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    std::vector<std::wstring> failed;
-    for (int i = list_.Count() - 1; i >= 0; --i) {
-        const std::wstring path = list_.GetText(i);
-        if (shredder_.Shred(path, passes)) {
-            list_.DeleteString(i);
-        } else {
-            failed.insert(failed.begin(), path);
-        }
+    // An update must not end the program with a file half overwritten.
+    if (!theApp.runs.BeginRun()) {
+        WriteLog(L"Shredding not started: an update is being installed");
+        return;
     }
-    SetCursor(previous);
+    SetInt(product_, L"shrct", list_.Count());
+    const std::vector<std::wstring> failed = ShredListedFiles(passes);
+    theApp.runs.EndRun();
+    if (quitWhileShredding_) {
+        PostQuitMessage(quitCode_); // the program was asked to end meanwhile
+        return;
+    }
     FitListWidth();
     if (failed.empty()) {
         ShowMessage(Hwnd(), L"All the selected files have been successfully shredded.",
@@ -284,6 +287,62 @@ void CAdvancedshred::ShredFiles() {
                 L"The following file(s) could not be shredded and are still in the list:\n" + Joined(failed) +
                     L".\nPlease close them in every program and try again.",
                 MB_OK | MB_ICONEXCLAMATION);
+}
+
+std::vector<std::wstring> CAdvancedshred::ShredListedFiles(int passes) {
+    // Nothing in the window may be clicked until the list is done (another
+    // page, the list, Close); it is still painted and shows the progress.
+    const HWND window = GetAncestor(Hwnd(), GA_ROOT);
+    const HWND focus = GetFocus();
+    EnableWindow(window, FALSE);
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    quitWhileShredding_ = false;
+    progressShownAt_ = 0;
+    std::vector<std::wstring> failed;
+    const int files = list_.Count();
+    for (int i = files - 1; i >= 0; --i) {
+        const std::wstring path = list_.GetText(i);
+        const int file = files - i;
+        const bool shredded =
+            shredder_.Shred(path, passes, [&](int pass, int passCount, uint64_t written, uint64_t size) {
+                ShowProgress(file, files, pass, passCount, written, size);
+            });
+        if (shredded) {
+            list_.DeleteString(i);
+        } else {
+            failed.insert(failed.begin(), path);
+        }
+    }
+    warning_.SetText(kWarning);
+    SetCursor(previous);
+    EnableWindow(window, TRUE);
+    SetFocus(focus);
+    return failed;
+}
+
+void CAdvancedshred::ShowProgress(int file, int files, int pass, int passes, uint64_t written,
+                                  uint64_t size) {
+    const ULONGLONG now = GetTickCount64();
+    // The end of a pass is always answered: even a small file's passes let
+    // the window paint.
+    if (now - progressShownAt_ < kProgressIntervalMs && written < size) {
+        return;
+    }
+    progressShownAt_ = now;
+    const int percent = size == 0 ? 100 : static_cast<int>(written * 100 / size);
+    warning_.SetText(L"Shredding file " + std::to_wstring(file) + L" of " + std::to_wstring(files) +
+                     L": pass " + std::to_wstring(pass) + L" of " + std::to_wstring(passes) + L", " +
+                     std::to_wstring(percent) + L"% written. Please wait...");
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quitWhileShredding_ = true;
+            quitCode_ = static_cast<int>(message.wParam);
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
 }
 
 // Long paths can be scrolled into view.

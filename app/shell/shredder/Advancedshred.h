@@ -46,6 +46,10 @@ private:
         std::vector<std::wstring> busy, links;
     };
     Refusals CheckListedFiles() const;
+    // Shreds every listed file, last first; returns those that stayed.
+    std::vector<std::wstring> ShredListedFiles(int passes);
+    // The window is repainted and its messages are answered meanwhile.
+    void ShowProgress(int file, int files, int pass, int passes, uint64_t written, uint64_t size);
     void FitListWidth();
 
     std::wstring product_;
@@ -55,6 +59,9 @@ private:
     std::array<CLabel, 3> levelLabels_;
     UniqueFont shredButtonFont_;
     CControlPos layout_;
+    ULONGLONG progressShownAt_ = 0;
+    bool quitWhileShredding_ = false;
+    int quitCode_ = 0;
 };
 
 } // namespace nimbrel

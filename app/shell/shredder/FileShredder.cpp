@@ -186,7 +186,8 @@ const unsigned char* CPatternSource::Next(ShredPattern pattern, size_t bytes) {
     return block_.data();
 }
 
-bool OverwritePass(HANDLE file, uint64_t size, ShredPattern pattern, CPatternSource& source) {
+bool OverwritePass(HANDLE file, uint64_t size, ShredPattern pattern, CPatternSource& source,
+                   const std::function<void(uint64_t written)>& afterBlock) {
     const LARGE_INTEGER start{};
     if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) {
         return false;
@@ -198,6 +199,9 @@ bool OverwritePass(HANDLE file, uint64_t size, ShredPattern pattern, CPatternSou
             return false;
         }
         left -= chunk;
+        if (afterBlock) {
+            afterBlock(size - left);
+        }
     }
     // The next pass must not merely replace this one in the cache.
     return FlushFileBuffers(file) != FALSE;
@@ -207,19 +211,26 @@ ShredRefusal CFileShredder::Check(const std::wstring& path) const {
     return OpenShredTarget(path, FILE_SHARE_DELETE).refusal;
 }
 
-bool CFileShredder::Shred(const std::wstring& path, int passes) {
+bool CFileShredder::Shred(const std::wstring& path, int passes, const Progress& progress) {
     // Nobody else may open the file until it is gone.
     ShredTarget target = OpenShredTarget(path, 0);
     if (target.refusal != ShredRefusal::None) {
         return false;
     }
+    const std::vector<ShredPattern> patterns = PassPatterns(passes);
+    const int passCount = static_cast<int>(patterns.size());
     int pass = 0;
-    for (ShredPattern pattern : PassPatterns(passes)) {
-        if (!OverwritePass(target.file.Get(), target.size, pattern, patterns_)) {
+    for (ShredPattern pattern : patterns) {
+        ++pass;
+        std::function<void(uint64_t)> afterBlock;
+        if (progress) {
+            afterBlock = [&](uint64_t written) { progress(pass, passCount, written, target.size); };
+        }
+        if (!OverwritePass(target.file.Get(), target.size, pattern, patterns_, afterBlock)) {
             return false;
         }
         if (passHook_) {
-            passHook_(target.file.Get(), ++pass);
+            passHook_(target.file.Get(), pass);
         }
     }
     // The folder forgets the name before the file goes. A name that is

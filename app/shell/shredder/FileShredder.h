@@ -61,7 +61,9 @@ private:
 
 // One pass: the file's first `size` bytes overwritten with the pattern from
 // its start, then flushed to the disk. False when any write fell short.
-bool OverwritePass(HANDLE file, uint64_t size, ShredPattern pattern, CPatternSource& source);
+// `afterBlock`, when given, hears how many bytes are written after each block.
+bool OverwritePass(HANDLE file, uint64_t size, ShredPattern pattern, CPatternSource& source,
+                   const std::function<void(uint64_t written)>& afterBlock = nullptr);
 
 class CFileShredder {
 public:
@@ -69,13 +71,16 @@ public:
     // (for reading too) and the pass number from 1.
     using PassHook = std::function<void(HANDLE file, int pass)>;
     void SetPassHook(PassHook hook) { passHook_ = std::move(hook); }
+    // Hears of each block a pass writes (a large file takes minutes): the
+    // pass from 1 of `passes`, and the bytes written of the file's `size`.
+    using Progress = std::function<void(int pass, int passes, uint64_t written, uint64_t size)>;
 
     // The lock test: can the file be shredded now? It is opened as the
     // shred opens it and closed again.
     ShredRefusal Check(const std::wstring& path) const;
     // Overwrites the file `passes` times, renames and deletes it. True only
     // when every pass was written and the file is gone.
-    bool Shred(const std::wstring& path, int passes);
+    bool Shred(const std::wstring& path, int passes, const Progress& progress = nullptr);
 
 private:
     PassHook passHook_;

@@ -11,6 +11,22 @@ CSingleInstanceLock::CSingleInstanceLock(const std::wstring& name)
     }
 }
 
+namespace {
+
+std::wstring WindowlessRunMarkName(const std::wstring& name) {
+    return name + L" run without a window";
+}
+
+} // namespace
+
+CWindowlessRunMark::CWindowlessRunMark(const std::wstring& name)
+    : mark_(CreateEventW(nullptr, TRUE, FALSE, WindowlessRunMarkName(name).c_str())) {}
+
+bool IsWindowlessRunUnderWay(const std::wstring& name) {
+    scrub::UniqueKernelHandle mark(OpenEventW(SYNCHRONIZE, FALSE, WindowlessRunMarkName(name).c_str()));
+    return static_cast<bool>(mark);
+}
+
 HWND FindRunningMainWindow(const std::wstring& title) {
     return FindWindowW(kMainWindowClass, title.c_str());
 }

@@ -25,6 +25,19 @@ private:
     bool alreadyRunning_ = false;
 };
 
+// Marks a run without a window (the command line) for as long as it lives,
+// so that the user who starts the window meanwhile learns why it does not
+// come.
+class CWindowlessRunMark {
+public:
+    explicit CWindowlessRunMark(const std::wstring& name);
+
+private:
+    scrub::UniqueKernelHandle mark_;
+};
+// Whether a run without a window holds the lock of that name.
+bool IsWindowlessRunUnderWay(const std::wstring& name);
+
 // The running instance's main window (null when there is none yet).
 HWND FindRunningMainWindow(const std::wstring& title);
 // Shows the running instance's main window in front of the others,

@@ -10,6 +10,7 @@
 #include "NimbrelControlApp.h"
 #include "ScanFigures.h"
 #include "SettingsStore.h"
+#include "SingleInstance.h"
 #include "TestFiles.h"
 #include "TestProcess.h"
 #include "TestRegistry.h"
@@ -299,6 +300,27 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
         EXPECT_EQ(settings.Get(L"fwnd"), L"(absent)") << "no scan";
         PostMessageW(window.MainWindow(), WM_CLOSE, 0, 0);
         EXPECT_TRUE(window.WaitForExit(10000));
+    }
+    {
+        // The window started while a command-line run holds the lock says
+        // why it does not come.
+        const nimbrel::CSingleInstanceLock lock(nimbrel::kProductTitle);
+        const nimbrel::CWindowlessRunMark mark(nimbrel::kProductTitle);
+        RunningProgram window(install.Program());
+        HWND box = nullptr;
+        EXPECT_TRUE(WaitFor([&] {
+            const auto found = TopLevelWindows(window.Id(), L"Nimbrel");
+            box = found.empty() ? nullptr : found.front();
+            return box && GetDlgItem(box, 0xFFFF);
+        }));
+        wchar_t text[512] = {};
+        GetDlgItemTextW(box, 0xFFFF, text, 512);
+        EXPECT_EQ(std::wstring(text), L"Nimbrel is scanning and cleaning from the command line (a scheduled "
+                                      L"clean, perhaps). Please start it again when that run has ended.");
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        DWORD code = 1;
+        EXPECT_TRUE(window.WaitForExit(10000, &code));
+        EXPECT_EQ(code, 0u);
     }
     const std::wstring unwritable = files.Path(L"missing folder\\r.txt");
     for (const auto& [arguments, error] :

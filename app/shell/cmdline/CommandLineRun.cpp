@@ -113,6 +113,7 @@ int RunCommandLine(const CommandRequest& request, CCommandOutput& output) {
                           L"ended, then try again.\r\n");
         return kExitError;
     }
+    const CWindowlessRunMark mark(kProductTitle);
     WriteLog(std::wstring(L"NMB is ready to start ") + kFullVersionText);
     WriteLog(std::wstring(L"Command line ") + ActionName(request.action));
     WriteDefaultSelectionOnFirstRun();

@@ -2,11 +2,20 @@
 
 #include "NimbrelControlApp.h"
 #include "NimbrelControlDlg.h"
+#include "ShellSeams.h"
 #include "SingleInstance.h"
 
 #include <commctrl.h>
 
 namespace nimbrel {
+
+namespace {
+
+constexpr wchar_t kCommandLineRunningText[] =
+    L"Nimbrel is scanning and cleaning from the command line (a scheduled clean, perhaps). Please start it "
+    L"again when that run has ended.";
+
+} // namespace
 
 int RunProgram() {
     INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
@@ -14,7 +23,13 @@ int RunProgram() {
 
     CSingleInstanceLock lock(kProductTitle);
     if (lock.AlreadyRunning()) {
-        // The user asked for the program: show the one that runs.
+        // The user asked for the program: show the one that runs, or say
+        // why none will show (a second start while the first is still
+        // starting ends silently: the first shows itself when ready).
+        if (!FindRunningMainWindow(kProductTitle) && IsWindowlessRunUnderWay(kProductTitle)) {
+            ShowMessage(nullptr, kCommandLineRunningText, MB_OK | MB_ICONINFORMATION);
+            return 0;
+        }
         BringRunningInstanceForward(kProductTitle);
         return 0;
     }

@@ -370,27 +370,25 @@ BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData
 
 const std::vector<ChromiumCase>& ChromiumCases() {
     const std::wstring local = Folders().localAppData;
+    const std::wstring roaming = Folders().appData;
+    using Items = std::vector<int (*)(unsigned char)>;
     // clang-format off
+    const Items chrome = {&Privacy_GCCache, &Privacy_GCCookies, &Privacy_GCHistory, &Privacy_GCSessions, &Privacy_GCFormData, &Privacy_GCPasswords};
+    const Items edge = {&Privacy_MECache, &Privacy_MECookies, &Privacy_MEHistory, &Privacy_MESessions, &Privacy_MEFormData, &Privacy_MEPasswords};
+    const Items brave = {&Privacy_BRCache, &Privacy_BRCookies, &Privacy_BRHistory, &Privacy_BRSessions, &Privacy_BRFormData, &Privacy_BRPasswords};
+    const Items vivaldi = {&Privacy_VICache, &Privacy_VICookies, &Privacy_VIHistory, &Privacy_VISessions, &Privacy_VIFormData, &Privacy_VIPasswords};
+    const Items opera = {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords};
     static const std::vector<ChromiumCase> cases = {
-        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome\\User Data", L"",
-         {&Privacy_GCCache, &Privacy_GCCookies, &Privacy_GCHistory, &Privacy_GCSessions, &Privacy_GCFormData, &Privacy_GCPasswords}},
-        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge\\User Data", L"",
-         {&Privacy_MECache, &Privacy_MECookies, &Privacy_MEHistory, &Privacy_MESessions, &Privacy_MEFormData, &Privacy_MEPasswords}},
-        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser\\User Data", L"",
-         {&Privacy_BRCache, &Privacy_BRCookies, &Privacy_BRHistory, &Privacy_BRSessions, &Privacy_BRFormData, &Privacy_BRPasswords}},
-        {"Vivaldi", L"vivaldi.exe", local + L"\\Vivaldi\\User Data", L"",
-         {&Privacy_VICache, &Privacy_VICookies, &Privacy_VIHistory, &Privacy_VISessions, &Privacy_VIFormData, &Privacy_VIPasswords}},
-        {"Opera", L"opera.exe", Folders().appData + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable",
-         {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords}},
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome\\User Data", L"", chrome},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge\\User Data", L"", edge},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser\\User Data", L"", brave},
+        {"Vivaldi", L"vivaldi.exe", local + L"\\Vivaldi\\User Data", L"", vivaldi},
+        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable", opera},
         // Test channels: the same program and items, user-data folders of their own.
-        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome SxS\\User Data", L"",
-         {&Privacy_GCCache, &Privacy_GCCookies, &Privacy_GCHistory, &Privacy_GCSessions, &Privacy_GCFormData, &Privacy_GCPasswords}},
-        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge Beta\\User Data", L"",
-         {&Privacy_MECache, &Privacy_MECookies, &Privacy_MEHistory, &Privacy_MESessions, &Privacy_MEFormData, &Privacy_MEPasswords}},
-        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data", L"",
-         {&Privacy_BRCache, &Privacy_BRCookies, &Privacy_BRHistory, &Privacy_BRSessions, &Privacy_BRFormData, &Privacy_BRPasswords}},
-        {"Opera", L"opera.exe", Folders().appData + L"\\Opera Software\\Opera GX Stable", local + L"\\Opera Software\\Opera GX Stable",
-         {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords}},
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome SxS\\User Data", L"", chrome},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge Beta\\User Data", L"", edge},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data", L"", brave},
+        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera GX Stable", local + L"\\Opera Software\\Opera GX Stable", opera},
     };
     // clang-format on
     return cases;

@@ -32,9 +32,12 @@ const HKEY HKLM = HKEY_LOCAL_MACHINE;
 } // namespace
 
 // RecentDocs' own values are the list of all recent documents; its subkeys
-// hold one list per file type.
-SCRUB_ITEM(Privacy_WindocHis, FolderAt(&RecentFolder), KeyValues(HKCU, EXPLORER L"\\RecentDocs"),
-           SubkeyValues(HKCU, EXPLORER L"\\RecentDocs"))
+// hold one list per file type. Windows 7 on keeps the programs' jump lists
+// below Recent: one file per program holds the recent documents and the ones
+// the user pinned alike, so they stay.
+SCRUB_ITEM(Privacy_WindocHis,
+           FolderKeeping(&RecentFolder, L"", L"AutomaticDestinations\\*;CustomDestinations\\*"),
+           KeyValues(HKCU, EXPLORER L"\\RecentDocs"), SubkeyValues(HKCU, EXPLORER L"\\RecentDocs"))
 
 SCRUB_ITEM(Privacy_WNDFindSearHis, SubkeyValues(HKCU, L"Software\\Microsoft\\Search Assistant\\ACMru"),
            KeyValues(HKCU, EXPLORER L"\\Doc Find Spec MRU"),

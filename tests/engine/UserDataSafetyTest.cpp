@@ -94,6 +94,7 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     TestFolder chrome = TestFolder::At(localAppData + L"\\Google");
     TestFolder mozilla = TestFolder::At(appData + L"\\Mozilla");
     TestFolder thunderbird = TestFolder::At(appData + L"\\Thunderbird");
+    TestFolder recent = TestFolder::At(SpecialFolderPath(CSIDL_RECENT));
     TestFolder winamp;
     registry.String(HKEY_CURRENT_USER, L"Software\\Winamp", L"", winamp.Path());
 
@@ -103,6 +104,7 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         documents.File(L"Temp\\draft letter.docx", 2000),
         documents.File(L"History\\family tree.txt", 500),
         explorer.File(L"ExplorerStartupLog.etl", 300),
+        recent.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000),
         outlook.File(L"Outlook.pst", 9000),
         outlook.File(L"Outlook.ost", 9000),
         opera.File(L"Opera\\profile\\sessions\\holiday research.win", 900),
@@ -120,6 +122,7 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         temp.File(L"~DF3A21.tmp", 100),
         windows10Temp.File(L"~WRS0001.tmp", 100),
         explorer.File(L"thumbcache_96.db", 100),
+        recent.File(L"letter.doc.lnk", 600),
         windowsTemp.File(L"setup.log", 100),
         outlook.File(L"Outlook.rwz", 300),
         opera.File(L"Opera\\profile\\sessions\\autosave.win", 900),

@@ -146,6 +146,10 @@ TEST_F(WindowsItems, DocumentHistoryIsTheRecentFolderAndThePerTypeLists) {
     TestFolder& folder = Folder(recent);
     const std::wstring letter = folder.File(L"letter to the bank.doc.lnk", 612);
     const std::wstring budget = folder.File(L"budget 2006.xls.lnk", 412);
+    // Windows 7 on: each program's jump list, the documents the user pinned
+    // to it among the recent ones. They stay.
+    folder.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000);
+    folder.File(L"CustomDestinations\\7e4dca80246863e3.customDestinations-ms", 9000);
     registry.Binary(HKCU, kExplorer + L"\\RecentDocs", L"MRUListEx", std::string("\1\0\0\0", 4));
     registry.Binary(HKCU, kExplorer + L"\\RecentDocs\\.doc", L"0", "letter to the bank.doc");
     registry.Binary(HKCU, kExplorer + L"\\RecentDocs\\.doc", L"MRUListEx", std::string("\0\0\0\0", 4));

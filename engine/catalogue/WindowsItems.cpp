@@ -125,6 +125,11 @@ SCRUB_ITEM(Privacy_WNDAppCrashDumps, FolderAt(&LocalAppDataFolder, L"\\CrashDump
 // Shaders DirectX compiled for the games and programs the user ran.
 SCRUB_ITEM(Privacy_WNDShaderCache, FolderAt(&LocalAppDataFolder, L"\\D3DSCache"))
 
+// The programs' jump lists (Windows 7 on), Explorer's Quick Access among
+// them: the recent documents they show, and with them what the user pinned.
+SCRUB_ITEM(Privacy_WNDJumpLists, FolderAt(&RecentFolder, L"\\AutomaticDestinations"),
+           FolderAt(&RecentFolder, L"\\CustomDestinations"))
+
 // An option with nothing to clean: it answers at once, stop request or not.
 SCRUBCORE_API int Privacy_WNDCDBurnStorageFolder(unsigned char) {
     return 1;

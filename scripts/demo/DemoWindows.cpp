@@ -59,6 +59,7 @@ void SeedFileTraces() {
                    5400);
     demo::SeedFile(local + L"\\CrashDumps\\WINWORD.EXE.4242.dmp", 65536);
     demo::SeedFile(local + L"\\D3DSCache\\8d2a41b6c3f0e5a7\\game.idx", 32768);
+    demo::SeedFile(recent + L"\\AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms", 24576);
 }
 
 void SeedRegistryTraces() {
@@ -160,4 +161,5 @@ DEMO_CATEGORY(windowsCategory, {0,
                                     {"Privacy_WNDErrorReports", L"Error Reports"},
                                     {"Privacy_WNDAppCrashDumps", L"Crash Dumps"},
                                     {"Privacy_WNDShaderCache", L"DirectX Shader Cache"},
+                                    {"Privacy_WNDJumpLists", L"Jump Lists"},
                                 }});

@@ -50,7 +50,7 @@ const char kNotSelectedByDefault[] =
     "Privacy_EMLPMEmailAttachments Privacy_EMLPMOutFolder Privacy_EMLPMSentFolder "
     "Privacy_EMLPMDraftFolder Privacy_GCFormData Privacy_GCPasswords Privacy_MEFormData Privacy_MEPasswords "
     "Privacy_BRFormData Privacy_BRPasswords Privacy_VIFormData Privacy_VIPasswords Privacy_OPNFormData "
-    "Privacy_OPNPasswords";
+    "Privacy_OPNPasswords Privacy_WNDJumpLists";
 
 bool Lists(const char* names, const std::string& name) {
     return (" " + std::string(names) + " ").find(" " + name + " ") != std::string::npos;
@@ -104,7 +104,6 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         documents.File(L"Temp\\draft letter.docx", 2000),
         documents.File(L"History\\family tree.txt", 500),
         explorer.File(L"ExplorerStartupLog.etl", 300),
-        recent.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000),
         outlook.File(L"Outlook.pst", 9000),
         outlook.File(L"Outlook.ost", 9000),
         opera.File(L"Opera\\profile\\sessions\\holiday research.win", 900),
@@ -162,10 +161,16 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         }
         EXPECT_EQ(3000u, FileSize(usersData[0])) << after;
     };
+    // A jump list holds what the user pinned: only its own item, never on
+    // by default, takes it.
+    const std::wstring jumpList =
+        recent.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000);
     ASSERT_TRUE(CleanWith(false));
     expectUsersDataIntact("the default selection");
+    EXPECT_TRUE(FileExists(jumpList));
     ASSERT_TRUE(CleanWith(true));
     expectUsersDataIntact("every item");
+    EXPECT_FALSE(FileExists(jumpList));
     for (const std::wstring& file : traces) {
         EXPECT_FALSE(FileExists(file)) << std::string(file.begin(), file.end());
     }

@@ -77,6 +77,7 @@ const Item kEveryItem[] = {
     Privacy_WNDErrorReports,
     Privacy_WNDAppCrashDumps,
     Privacy_WNDShaderCache,
+    Privacy_WNDJumpLists,
 };
 
 class WindowsItems : public ::testing::Test {
@@ -296,6 +297,7 @@ TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) 
     TestFolder& reports = Folder(local + L"\\Microsoft\\Windows\\WER");
     TestFolder& machineReports = Folder(machine + L"\\Microsoft\\Windows\\WER");
     TestFolder& temp = Folder(local + L"\\Temp");
+    TestFolder& jumpLists = Folder(recent);
     wchar_t reported[MAX_PATH] = {}; // where TEMP leads (in this prefix, the profile's "Temp")
     TestFolder& reportedTemp = Folder(ParentOf(std::wstring(reported, GetTempPathW(MAX_PATH, reported))));
     const std::wstring documents = SpecialFolderPath(CSIDL_PERSONAL);
@@ -332,6 +334,9 @@ TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) 
           file(machineReports, L"ReportQueue\\AppCrash_EXCEL.EXE_7a8b\\memory.hdmp")}},
         {Privacy_WNDAppCrashDumps, {file(Folder(local + L"\\CrashDumps"), L"WINWORD.EXE.4242.dmp")}},
         {Privacy_WNDShaderCache, {file(Folder(local + L"\\D3DSCache"), L"8d2a41b6c3f0e5a7\\game.idx")}},
+        {Privacy_WNDJumpLists,
+         {file(jumpLists, L"AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms"),
+          file(jumpLists, L"CustomDestinations\\7e4dca80246863e3.customDestinations-ms")}},
     };
     for (const auto& [item, found] : cases) {
         EXPECT_EQ(Sorted(found), Sorted(Scan(item))) << found.front();
@@ -484,6 +489,7 @@ TEST(ScrubcoreDll, ExportsEveryWindowsItemAndTheSharedDoNothingBody) {
         "Privacy_WNDErrorReports",
         "Privacy_WNDAppCrashDumps",
         "Privacy_WNDShaderCache",
+        "Privacy_WNDJumpLists",
         "Privacy_MULACDSRFavorites",
         "Privacy_THPGDSDontSearTheseItemSettings",
     };

@@ -26,8 +26,10 @@ const std::wstring kKey = L"SOFTWARE\\NimbrelTests Selection";
 // What a fresh installation leaves off: downloads, shared folders, sent and
 // unsent mail, image databases, contact lists, saved passwords, the key
 // databases that keep saved passwords readable, and the saved addresses and
-// cards of today's browsers.
+// cards of today's browsers, and the jump lists (they hold what the user
+// pinned).
 const wchar_t kOffByDefault[] =
+    L"Windows Jump Lists|"
     L"Internet Explorer Saved Passwords|Internet Explorer Favorites|AOL Browser Address Bar History|"
     L"AOL Browser History|AOL Browser Cookies|Firefox Saved Passwords|Firefox Key Passwords|"
     L"ICQ 2003 b Received Files|"
@@ -92,7 +94,7 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
     // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
     // the 260 items of Windows XP's time, and after them those of later Windows, Office and browsers.
-    const size_t perCategory[kCategoryCount] = {23 + 8, 38 + 31, 27, 31 + 6, 55, 41, 29 + 1, 16};
+    const size_t perCategory[kCategoryCount] = {23 + 9, 38 + 31, 27, 31 + 6, 55, 41, 29 + 1, 16};
     ASSERT_EQ(std::accumulate(std::begin(perCategory), std::end(perCategory), size_t{0}), items.size());
     for (int c = 0; c < kCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
@@ -105,7 +107,7 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
             << "two items share the value " << testing::PrintToString(SelectionValueName(item));
     }
     EXPECT_EQ(L"Windows Windows Temp Folder", SelectionValueName(*ItemsOf(ItemCategory::Windows)[8]));
-    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[31]));
+    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[32]));
     EXPECT_EQ(L"Macromedia Flash Player History And Temp Files", SelectionValueName(items.back()));
 
     // The items for Windows Vista to 11 and Office 2007 to 365 follow the
@@ -113,7 +115,7 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const wchar_t* windows[] = {
         L"WordPad Recent History", L"Typed Paths", L"Search Box History", L"Open And Save Dialog Lists",
         L"Thumbnail Cache",        L"Icon Cache",  L"Error Reports",      L"Crash Dumps",
-        L"DirectX Shader Cache"};
+        L"DirectX Shader Cache",   L"Jump Lists"};
     for (size_t i = 0; i < std::size(windows); ++i) {
         EXPECT_EQ(L"Windows " + std::wstring(windows[i]), SelectionValueName(items[22 + i]));
     }
@@ -143,7 +145,7 @@ TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
 
 TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButTheListedItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
-    ASSERT_EQ(61u, expectedOff.size());
+    ASSERT_EQ(62u, expectedOff.size());
     WriteDefaultSelection(kProduct);
     EXPECT_EQ(SelectionItems().size(), ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));

@@ -62,6 +62,7 @@ const std::vector<SelectionItem> kItems = {
     {C::Windows, L"Windows", L"Error Reports", on, Privacy_WNDErrorReports, L" Error Reports"},
     {C::Windows, L"Windows", L"Crash Dumps", on, Privacy_WNDAppCrashDumps, L" Crash Dumps"},
     {C::Windows, L"Windows", L"DirectX Shader Cache", on, Privacy_WNDShaderCache, L" DirectX Shader Cache"},
+    {C::Windows, L"Windows", L"Jump Lists", off, Privacy_WNDJumpLists, L" Jump Lists"},
     // Internet browsers
     {C::InternetBrowsers, L"Internet Explorer", L"Temp Internet Folder", on, Privacy_IETempInternetFiles, L"Temp Internet Folder"},
     {C::InternetBrowsers, L"Internet Explorer", L"Visited Sites", on, Privacy_IEHisOfVisitedsites, L"Visited Sites"},

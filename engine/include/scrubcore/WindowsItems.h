@@ -39,6 +39,7 @@ SCRUBCORE_ITEM(Privacy_WNDIconCache);             // Icon Cache
 SCRUBCORE_ITEM(Privacy_WNDErrorReports);          // Error Reports
 SCRUBCORE_ITEM(Privacy_WNDAppCrashDumps);         // Crash Dumps
 SCRUBCORE_ITEM(Privacy_WNDShaderCache);           // DirectX Shader Cache
+SCRUBCORE_ITEM(Privacy_WNDJumpLists);             // Jump Lists
 
 // The do-nothing body of the Burn Storage Folder item under two more names
 // (a multimedia and a third-party option that have nothing to clean).

@@ -23,7 +23,7 @@ int CategoryIndexOf(const std::wstring& nodeText) {
 } // namespace
 
 CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<CategoryChoice>& choices,
-                                 std::vector<CResultslist>& records, const std::function<void()>& between) {
+                                 std::vector<CResultslist>& records, const std::function<bool()>& between) {
     CleaningOutcome outcome;
     WriteLog(L"Cleaning started");
     // A scan the user stopped leaves the engine's stop request set; it must
@@ -33,21 +33,28 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
     for (int category = 0; category < kCategoryCount; ++category) {
         SetString(product, FigureValueName(static_cast<ItemCategory>(category), Figure::FilesCleaned), L"");
     }
+    bool stopped = false;
     for (const CategoryChoice& choice : choices) {
+        if (stopped) {
+            outcome.notReached += static_cast<long long>(choice.foundItems.size());
+            continue;
+        }
         // The engine's size total only grows while cleaning: what a category
         // recovered is how much it grew meanwhile.
         const double sizeAtStart = EngineKilobytes();
         long long removed = 0;
-        for (const std::wstring& text : choice.foundItems) {
+        for (size_t i = 0; i < choice.foundItems.size(); ++i) {
+            if (stopped) {
+                outcome.notReached += static_cast<long long>(choice.foundItems.size() - i);
+                break;
+            }
             outcome.anyHandedOver = true;
-            if (Privacy_CleanSelitems(text.c_str()) != 0) {
+            if (Privacy_CleanSelitems(choice.foundItems[i].c_str()) != 0) {
                 ++removed;
             } else {
-                outcome.stayed.push_back(text);
+                outcome.stayed.push_back(choice.foundItems[i]);
             }
-            if (between) {
-                between();
-            }
+            stopped = between && !between();
         }
         const int index = CategoryIndexOf(choice.categoryText);
         if (index >= 0 && static_cast<size_t>(index) < records.size()) {
@@ -56,9 +63,13 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
             record.cleanedSize = EngineKilobytes() - sizeAtStart;
         }
     }
+    if (stopped) {
+        WriteLog(L"Cleaning stopped");
+    }
     if (outcome.anyHandedOver) {
-        outcome.totals =
-            WriteCleaningFigures(product, records, static_cast<long long>(outcome.stayed.size()));
+        // What stayed and what the run did not reach are both left uncleaned.
+        outcome.totals = WriteCleaningFigures(
+            product, records, static_cast<long long>(outcome.stayed.size()) + outcome.notReached);
     }
     return outcome;
 }

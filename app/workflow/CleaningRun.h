@@ -17,12 +17,14 @@ struct CleaningOutcome {
     bool anyHandedOver = false; // nothing is written when nothing was chosen
     CleaningTotals totals;
     std::vector<std::wstring> stayed; // chosen traces the engine could not remove
+    long long notReached = 0;         // chosen traces left as they were when the run was stopped
 };
 
 // `records` are the scan's, one per category in category order; a category
 // without a choice keeps its record. `between` runs after every item (the
-// window's messages).
+// window's messages); when it returns false the run stops there, and what
+// was cleaned so far is counted and written.
 CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<CategoryChoice>& choices,
-                                 std::vector<CResultslist>& records, const std::function<void()>& between);
+                                 std::vector<CResultslist>& records, const std::function<bool()>& between);
 
 } // namespace nimbrel

@@ -59,8 +59,11 @@ void CScanPrgDlg::OnClean() {
 }
 
 void CScanPrgDlg::CleanChosenItems() {
-    const CleaningOutcome outcome = nimbrel::CleanChosenItems(
-        product_, ChosenFoundItems(tree_), categoryResults_, [this] { ProcessMessages(); });
+    const CleaningOutcome outcome =
+        nimbrel::CleanChosenItems(product_, ChosenFoundItems(tree_), categoryResults_, [this] {
+            ProcessMessages();
+            return true;
+        });
     session_.cleanedAny = outcome.anyHandedOver;
     if (!outcome.anyHandedOver) {
         return;

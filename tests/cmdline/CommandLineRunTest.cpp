@@ -67,6 +67,55 @@ std::map<std::string, std::vector<std::string>> FoundByHeading(const std::string
     return found;
 }
 
+// A console of the test's own stands for the user's command prompt; the
+// program, started without handles, attaches to it.
+class TestConsole {
+public:
+    TestConsole() {
+        FreeConsole();
+        created_ = AllocConsole() != FALSE;
+        screen_ = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    ~TestConsole() {
+        CloseHandle(screen_);
+        FreeConsole();
+    }
+    bool Created() const { return created_; }
+    // A row of the screen without its trailing blanks.
+    std::wstring Row(SHORT row) const {
+        CONSOLE_SCREEN_BUFFER_INFO screen{};
+        GetConsoleScreenBufferInfo(screen_, &screen);
+        std::wstring text(static_cast<size_t>(screen.dwSize.X), L' ');
+        DWORD read = 0;
+        ReadConsoleOutputCharacterW(screen_, text.data(), screen.dwSize.X, COORD{0, row}, &read);
+        text.erase(text.find_last_not_of(L' ') + 1);
+        return text;
+    }
+    SHORT CursorRow() const {
+        CONSOLE_SCREEN_BUFFER_INFO screen{};
+        GetConsoleScreenBufferInfo(screen_, &screen);
+        return screen.dwCursorPosition.Y;
+    }
+    // Starts the program in this console; its process handle.
+    HANDLE Start(const std::wstring& program, const std::wstring& arguments) const {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::wstring line = L"\"" + program + L"\" " + arguments;
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process)) {
+            return nullptr;
+        }
+        CloseHandle(process.hThread);
+        return process.hProcess;
+    }
+
+private:
+    bool created_ = false;
+    HANDLE screen_ = INVALID_HANDLE_VALUE;
+};
+
 struct CommandResult {
     DWORD exitCode = 99; // 99: still running after a minute, ended by the test
     std::string output;
@@ -245,33 +294,49 @@ TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingI
 TEST_F(CommandLine, TheConsoleItWasStartedFromShowsEveryCharacter) {
     temp.File(kStrangeName, 2210);
     Select({L"Windows Temp Folder"});
-    // A console of this test's own stands for the user's command prompt; the
-    // program, given no handles, attaches to it.
-    FreeConsole();
-    ASSERT_TRUE(AllocConsole());
-    HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring line = L"\"" + install.Program() + L"\" /preview";
-    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    CONSOLE_SCREEN_BUFFER_INFO screen{};
-    GetConsoleScreenBufferInfo(console, &screen);
-    std::vector<std::wstring> rows(2, std::wstring(static_cast<size_t>(screen.dwSize.X), L' '));
-    DWORD read = 0;
-    for (SHORT row = 0; row < 2; ++row) {
-        ReadConsoleOutputCharacterW(console, rows[row].data(), screen.dwSize.X, COORD{0, row}, &read);
-        rows[row].erase(rows[row].find_last_not_of(L' ') + 1);
-    }
-    CloseHandle(console);
-    FreeConsole();
-    EXPECT_EQ(rows, (std::vector<std::wstring>{L"Windows", L"        " + temp.Path() + L"\\" + kStrangeName}))
+    const TestConsole console;
+    ASSERT_TRUE(console.Created());
+    HANDLE process = console.Start(install.Program(), L"/preview");
+    ASSERT_TRUE(process);
+    EXPECT_EQ(WaitForSingleObject(process, 60000), WAIT_OBJECT_0);
+    CloseHandle(process);
+    EXPECT_EQ(console.Row(0) + L"|" + console.Row(1),
+              L"Windows|        " + temp.Path() + L"\\" + kStrangeName)
         << "as UTF-16; the TAB shown as blanks";
+}
+
+TEST_F(CommandLine, CtrlCStopsTheRunWhereItIsAndSaysSo) {
+    for (int i = 0; i < 3000; ++i) {
+        temp.File(L"trace " + std::to_wstring(i) + L".tmp", 100);
+    }
+    Select({L"Windows Temp Folder"});
+    const TestConsole console;
+    ASSERT_TRUE(console.Created());
+    HANDLE process = console.Start(install.Program(), L"/clean");
+    ASSERT_TRUE(process);
+    // The key reaches every program of the console: this one ignores it
+    // (not before the start, or the program would inherit that).
+    SetConsoleCtrlHandler(nullptr, TRUE);
+    // The user presses Ctrl+C once the first found items show.
+    EXPECT_TRUE(WaitFor([&] { return !console.Row(1).empty(); }));
+    EXPECT_EQ(WaitForSingleObject(process, 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "still running";
+    EXPECT_TRUE(GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0)) << GetLastError();
+    EXPECT_EQ(WaitForSingleObject(process, 60000), WAIT_OBJECT_0);
+    DWORD code = 99;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    SetConsoleCtrlHandler(nullptr, FALSE);
+    EXPECT_EQ(code, 2u);
+    const SHORT last = console.CursorRow();
+    EXPECT_EQ(console.Row(last - 1),
+              L"Stopped (Ctrl+C) before the run ended: what was not reached is left as it is.");
+    // Stopped while scanning (or, on a slow machine, early in the cleaning):
+    // what the run did not reach is still there, and the figures are written.
+    EXPECT_GT(Snapshot(temp.Path()).size(), 2000u);
+    EXPECT_NE(settings.Get(L"fwnd"), L"(absent)");
+    const auto log = LogOfLastRun();
+    EXPECT_TRUE(std::find(log.begin(), log.end(), L"Scanning stopped by user") != log.end() ||
+                std::find(log.begin(), log.end(), L"Cleaning stopped") != log.end());
 }
 
 TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {

@@ -1,10 +1,13 @@
 // The figures a scan and a cleaning run leave for the results report, and
 // the report's table read back from them, on a settings key of the test's
 // own.
+#include "CleaningRun.h"
 #include "ReportFigures.h"
 #include "ScanFigures.h"
 
+#include "ItemSelection.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "TestRegistry.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +76,24 @@ TEST_F(Figures, ACleaningRunWritesEachCategoryAndWhatWasLeft) {
     Set(L"ttf", L"9");
     WriteCleaningFigures(kProduct, records, 0);
     EXPECT_EQ(Get(L"showerrs"), L"0");
+
+    // A run stopped after its first item (Ctrl+C on the command line): the
+    // rest stay as they are and count as not cleaned.
+    testing_support::TestFolder folder;
+    const std::vector<std::wstring> files = {folder.File(L"a.tmp", 2048), folder.File(L"b.tmp", 2048),
+                                             folder.File(L"c.tmp", 2048)};
+    Set(L"ttf", L"3");
+    std::vector<CResultslist> scanned(8);
+    const CleaningOutcome outcome =
+        CleanChosenItems(kProduct,
+                         {{LabelsOf(ItemCategory::Windows).scanNode, {files[0], files[1]}},
+                          {LabelsOf(ItemCategory::Multimedia).scanNode, {files[2]}}},
+                         scanned, [] { return false; });
+    EXPECT_EQ(outcome.notReached, 2);
+    EXPECT_TRUE(outcome.stayed.empty());
+    EXPECT_FALSE(testing_support::FileExists(files[0]));
+    EXPECT_TRUE(testing_support::FileExists(files[1]) && testing_support::FileExists(files[2]));
+    EXPECT_EQ(Get(L"fiwnd") + L" " + Get(L"ttc") + L" " + Get(L"showerrs"), L"1 1 2");
 }
 
 TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {

@@ -3,6 +3,7 @@
 #include "ClosingFigures.h"
 #include "CommandLineScan.h"
 #include "CommandLineText.h"
+#include "ConsoleBreak.h"
 #include "MessageBoxAnswerer.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
@@ -62,12 +63,18 @@ int ScanAndClean(bool clean, CCommandOutput& output) {
     }
     CActivityLog::KeptOpen keepLogOpen(theApp.log);
     CMessageBoxAnswerer answerer(output);
+    const CConsoleBreak breakKey;
     CPrintingScanObserver observer(output);
     CScanRun run(kProductTitle, observer);
+    observer.SetBetweenEntries([&] {
+        if (breakKey.Requested()) {
+            run.Stop();
+        }
+    });
     // The window's "When erasing" choice is not stored: every start begins
     // with the same one.
     run.Run(OverwritePassesFor(kInitialErasingChoice));
-    WriteLog(L"SCanning Completed");
+    WriteLog(run.WasStopped() ? L"Scanning stopped by user" : L"SCanning Completed");
     if (!run.AnySelected()) {
         output.PrintError(
             L"No item is selected. Choose the items to scan on the Options page of Nimbrel.\r\n");
@@ -75,15 +82,25 @@ int ScanAndClean(bool clean, CCommandOutput& output) {
     }
     ScanSession session;
     session.scanStarted = true;
-    if (run.FoundCount() == 0) {
+    bool stopped = run.WasStopped();
+    if (run.FoundCount() == 0 && !stopped) {
         output.Print(L"Nothing found in the selected items.\r\n");
-    } else if (clean) {
-        const CleaningOutcome outcome = CleanChosenItems(
-            kProductTitle, observer.FoundItems(), observer.Records(), [&output] { output.FlushIfDue(); });
+    } else if (clean && !stopped) {
+        const CleaningOutcome outcome =
+            CleanChosenItems(kProductTitle, observer.FoundItems(), observer.Records(), [&] {
+                output.FlushIfDue();
+                return !breakKey.Requested();
+            });
         session.cleanedAny = outcome.anyHandedOver;
         output.Print(L"\r\n" + CleaningText(outcome));
+        stopped = outcome.notReached > 0;
     }
     output.Print(L"\r\n" + SummaryText(LoadReportFigures(kProductTitle, session), clean));
+    if (stopped) {
+        output.PrintError(
+            L"Stopped (Ctrl+C) before the run ended: what was not reached is left as it is.\r\n");
+        return kExitError;
+    }
     return run.FoundCount() > 0 ? kExitFound : kExitNothingFound;
 }
 

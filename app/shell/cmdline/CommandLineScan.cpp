@@ -25,6 +25,13 @@ void CPrintingScanObserver::FoundItem(const std::wstring& text, unsigned long lo
     }
 }
 
+void CPrintingScanObserver::ProcessMessages() {
+    output_.FlushIfDue();
+    if (between_) {
+        between_();
+    }
+}
+
 void CPrintingScanObserver::CategoryEnded(ItemCategory, const CResultslist& record) {
     records_.push_back(record);
     output_.FlushIfDue();

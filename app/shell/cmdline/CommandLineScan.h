@@ -7,6 +7,7 @@
 #include "FoundTreeRules.h"
 #include "ScanRun.h"
 
+#include <functional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -16,6 +17,8 @@ namespace nimbrel {
 class CPrintingScanObserver : public IScanObserver {
 public:
     explicit CPrintingScanObserver(CCommandOutput& output) : output_(output) {}
+    // Runs whenever the engine lets the host look at its messages.
+    void SetBetweenEntries(std::function<void()> between) { between_ = std::move(between); }
 
     // Every found item, once, under the category that found it first; only
     // categories that found something, as in the window's tree.
@@ -30,10 +33,11 @@ public:
     void FoundItem(const std::wstring& text, unsigned long long count) override;
     void ItemEnded(const SelectionItem&) override {}
     void CategoryEnded(ItemCategory category, const CResultslist& record) override;
-    void ProcessMessages() override { output_.FlushIfDue(); }
+    void ProcessMessages() override;
 
 private:
     CCommandOutput& output_;
+    std::function<void()> between_;
     ItemCategory category_ = ItemCategory::Windows;
     bool categoryHasFound_ = false;
     std::vector<CategoryChoice> found_;

@@ -92,6 +92,14 @@ void CLabel::SetTransparent(bool transparent) {
     }
 }
 
+void CLabel::SetTextStyle(const std::wstring& face, double points, COLORREF color, bool bold) {
+    SetFontName(face);
+    SetFontSize(points);
+    SetFontBold(bold);
+    SetTextColor(color);
+    SetTransparent(true);
+}
+
 void CLabel::SetLook(Look look, COLORREF second) {
     look_ = look;
     secondColor_ = second;

@@ -29,6 +29,8 @@ public:
     // Raised: the text again in `second`, one pixel down-right; sunken: one
     // pixel up-left.
     void SetLook(Look look, COLORREF second = RGB(255, 255, 255));
+    // The pages' usual text: a face, size and colour over the parent.
+    void SetTextStyle(const std::wstring& face, double points, COLORREF color, bool bold = false);
     // Sends kControlHoverMessage to the parent as the mouse enters and leaves.
     void SetHoverNotify(bool notify) { hoverNotify_ = notify; }
 

@@ -23,14 +23,6 @@ constexpr UINT kRedrawDelayMs = 30;
 constexpr int kSummaryIds[] = {IDC_SUMMARY1_TEXT, IDC_SUMMARY1_VALUE, IDC_SUMMARY2_TEXT, IDC_SUMMARY2_VALUE};
 constexpr int kButtonIds[] = {IDC_SCAN_NOW, IDC_STOP_SCAN, IDC_CLEAN, IDC_SCAN_BACK};
 
-void SetLook(CLabel& label, double points, COLORREF color, bool bold = false) {
-    label.SetFontName(L"arial");
-    label.SetFontSize(points);
-    label.SetFontBold(bold);
-    label.SetTextColor(color);
-    label.SetTransparent(true);
-}
-
 } // namespace
 
 CScanPrgDlg::CScanPrgDlg(IWorkflowHost& host, ScanSession& session, std::wstring product)
@@ -75,18 +67,18 @@ void CScanPrgDlg::SetUpLabels() {
                    IDC_SUMMARY1_VALUE, IDC_SUMMARY2_TEXT, IDC_SUMMARY2_VALUE}) {
         LabelOf(id).SubclassDlgItem(id, Hwnd());
     }
-    SetLook(title_, 15, kNavy);
+    title_.SetTextStyle(L"arial", 15, kNavy);
     title_.SetText(L"Scan && Clean");
-    SetLook(count_, 10, kNavy);
+    count_.SetTextStyle(L"arial", 10, kNavy);
     count_.SetText(L"0 item(s) found");
-    SetLook(activity_, 10, kNavy);
+    activity_.SetTextStyle(L"arial", 10, kNavy);
     activity_.SetText(L"Currently Scanning :");
-    SetLook(path_, 10, kNavy);
+    path_.SetTextStyle(L"arial", 10, kNavy);
     path_.SetText(L"");
-    SetLook(summaryText1_, 9, kBlack);
-    SetLook(summaryText2_, 9, kBlack);
-    SetLook(summaryValue1_, 9, kRed, true);
-    SetLook(summaryValue2_, 9, kRed, true);
+    summaryText1_.SetTextStyle(L"arial", 9, kBlack);
+    summaryText2_.SetTextStyle(L"arial", 9, kBlack);
+    summaryValue1_.SetTextStyle(L"arial", 9, kRed, true);
+    summaryValue2_.SetTextStyle(L"arial", 9, kRed, true);
 }
 
 void CScanPrgDlg::SetUpLayout() {

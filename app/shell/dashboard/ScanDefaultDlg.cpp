@@ -54,10 +54,7 @@ BOOL CScanDefaultDlg::OnInitDialog() {
     WriteLog(L"Scaning init");
     LayoutAtFixedDpi();
     heading_.SubclassDlgItem(IDC_DASH_HEADING, Hwnd());
-    heading_.SetFontName(L"Arial");
-    heading_.SetFontSize(15);
-    heading_.SetTextColor(kNavy);
-    heading_.SetTransparent(true);
+    heading_.SetTextStyle(L"Arial", 15, kNavy);
     heading_.SetText(L"Erase Evidence");
     for (int i = 0; i < kCategoryCount; ++i) {
         const DashboardCategory& category = kCategories[i];

@@ -38,13 +38,6 @@ constexpr wchar_t kConfirm[] =
     L"File(s) selected in the list will get permanently shred. Files once shredded can not be recovered. Are "
     L"you sure you would like to perform shredding?";
 
-void SetLook(CLabel& label, const wchar_t* face, double points, COLORREF color) {
-    label.SetFontName(face);
-    label.SetFontSize(points);
-    label.SetTextColor(color);
-    label.SetTransparent(true);
-}
-
 std::wstring Joined(const std::vector<std::wstring>& paths) {
     std::wstring text;
     for (const std::wstring& path : paths) {
@@ -82,23 +75,23 @@ BOOL CAdvancedshred::OnInitDialog() {
 
 void CAdvancedshred::SetUpLabels() {
     title_.SubclassDlgItem(IDC_SHRED_TITLE, Hwnd());
-    SetLook(title_, L"Arial", 15, kNavy);
+    title_.SetTextStyle(L"Arial", 15, kNavy);
     title_.SetText(L"Advanced Shred");
     hint_.SubclassDlgItem(IDC_SHRED_HINT, Hwnd());
-    SetLook(hint_, L"arial", 10, kNavy);
+    hint_.SetTextStyle(L"arial", 10, kNavy);
     hint_.SetText(kHint);
     levelHeading_.SubclassDlgItem(IDC_SHRED_LEVEL_HEADING, Hwnd());
-    SetLook(levelHeading_, L"Arial", 9, kNavy);
+    levelHeading_.SetTextStyle(L"Arial", 9, kNavy);
     // The heading sits on the group box's line: it hides the line behind it.
     levelHeading_.SetBkColor(CPageDialog::kPageColor);
     levelHeading_.SetText(L"Shred levels");
     for (size_t i = 0; i < levelLabels_.size(); ++i) {
         levelLabels_[i].SubclassDlgItem(kLevels[i].label, Hwnd());
-        SetLook(levelLabels_[i], L"Arial", 9, RGB(0, 0, 0));
+        levelLabels_[i].SetTextStyle(L"Arial", 9, RGB(0, 0, 0));
         levelLabels_[i].SetText(kLevels[i].text);
     }
     warning_.SubclassDlgItem(IDC_SHRED_WARNING, Hwnd());
-    SetLook(warning_, L"arial", 10, kRed);
+    warning_.SetTextStyle(L"arial", 10, kRed);
     warning_.SetText(kWarning);
 }
 

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <string>
+#include <optional>
 #include <vector>
 
 namespace nimbrel {
@@ -116,7 +117,7 @@ private:
     std::wstring lastFoundText_;
     ULONGLONG labelsShownAt_ = 0;
     ULONGLONG pumpedAt_ = 0;
-    bool quitDuringRun_ = false;
+    std::optional<int> quitDuringRun_; // a WM_QUIT's exit code, posted again when the run ends
 };
 
 } // namespace nimbrel

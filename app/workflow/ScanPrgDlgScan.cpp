@@ -4,6 +4,7 @@
 #include "ScanPrgDlg.h"
 
 #include "FoundItemPreview.h"
+#include "MessagePump.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
 #include "ShellSeams.h"
@@ -35,20 +36,11 @@ void CScanPrgDlg::ProcessMessages() {
 
 void CScanPrgDlg::PumpMessages() {
     // Keyboard navigation of the window first, as its own loop would.
-    const HWND window = GetAncestor(Hwnd(), GA_ROOT);
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // The program is asked to end: the scan stops, and the request
-            // goes on once the run is over.
-            quitDuringRun_ = true;
-            run_.Stop();
-            break;
-        }
-        if (!IsDialogMessageW(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+    if (const auto quitCode = DispatchWaitingMessages(GetAncestor(Hwnd(), GA_ROOT))) {
+        // The program is asked to end: the scan stops, and the request goes
+        // on once the run is over.
+        quitDuringRun_ = quitCode;
+        run_.Stop();
     }
 }
 
@@ -95,8 +87,8 @@ void CScanPrgDlg::RunScan() {
     EndScan(minimise);
     theApp.runs.EndRun();
     if (quitDuringRun_) {
-        quitDuringRun_ = false;
-        PostQuitMessage(0);
+        PostQuitMessage(*quitDuringRun_);
+        quitDuringRun_.reset();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "Advancedshred.h"
 
 #include "Fonts.h"
+#include "MessagePump.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
 #include "ShellSeams.h"
@@ -266,7 +267,7 @@ void CAdvancedshred::ShredFiles() {
     const std::vector<std::wstring> failed = ShredListedFiles(passes);
     theApp.runs.EndRun();
     if (quitWhileShredding_) {
-        PostQuitMessage(quitCode_); // the program was asked to end meanwhile
+        PostQuitMessage(*quitWhileShredding_); // the program was asked to end meanwhile
         return;
     }
     FitListWidth();
@@ -289,7 +290,7 @@ std::vector<std::wstring> CAdvancedshred::ShredListedFiles(int passes) {
     const HWND focus = GetFocus();
     EnableWindow(window, FALSE);
     HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    quitWhileShredding_ = false;
+    quitWhileShredding_.reset();
     progressShownAt_ = 0;
     std::vector<std::wstring> failed;
     const int files = list_.Count();
@@ -326,15 +327,8 @@ void CAdvancedshred::ShowProgress(int file, int files, int pass, int passes, uin
     warning_.SetText(L"Shredding file " + std::to_wstring(file) + L" of " + std::to_wstring(files) +
                      L": pass " + std::to_wstring(pass) + L" of " + std::to_wstring(passes) + L", " +
                      std::to_wstring(percent) + L"% written. Please wait...");
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quitWhileShredding_ = true;
-            quitCode_ = static_cast<int>(message.wParam);
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    if (const auto quitCode = DispatchWaitingMessages()) {
+        quitWhileShredding_ = quitCode;
     }
 }
 

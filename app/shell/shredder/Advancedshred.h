@@ -12,6 +12,7 @@
 #include "ListBox.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,8 +61,7 @@ private:
     UniqueFont shredButtonFont_;
     CControlPos layout_;
     ULONGLONG progressShownAt_ = 0;
-    bool quitWhileShredding_ = false;
-    int quitCode_ = 0;
+    std::optional<int> quitWhileShredding_; // a WM_QUIT's exit code, posted again afterwards
 };
 
 } // namespace nimbrel

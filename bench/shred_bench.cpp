@@ -42,7 +42,7 @@ double Median(std::vector<double> values) {
 double PlainWrite(uint64_t size) {
     static const std::vector<unsigned char> block(nimbrel::CPatternSource::kBlockBytes, 'x');
     const auto start = Clock::now();
-    scrub::UniqueFile file(
+    win32::UniqueFile file(
         CreateFileW(kFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         std::printf("cannot create %ls\n", kFile.c_str());

@@ -6,7 +6,7 @@
 #include "support/FileReplace.h"
 #include "support/Paths.h"
 #include "support/UpdriftApp.h"
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 #include "updrift/UpdatePage.h"
 #include "updrift/Updrift.h"
 

@@ -3,7 +3,7 @@
 // to a virtual handler. Runs modal (DoModal) or modeless (Create).
 #pragma once
 
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 #include <windows.h>
 
@@ -82,7 +82,7 @@ private:
     HINSTANCE module_;
     HWND hwnd_ = nullptr;
     bool modal_ = false;
-    UniqueFont layoutFont_;
+    win32::UniqueFont layoutFont_;
 };
 
 } // namespace nimbrel

@@ -14,7 +14,7 @@ int Scale(int units, int base, int divisor) {
     return static_cast<int>(units * base / static_cast<double>(divisor) + 0.5);
 }
 
-UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
+win32::UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
     LOGFONTW font{};
     font.lfHeight = FontHeightForPoints(info.pointSize, dpi);
     if (IsDialogFace(info.face)) {
@@ -24,7 +24,7 @@ UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
     font.lfItalic = info.italic ? TRUE : FALSE;
     font.lfCharSet = info.charset;
     wcsncpy(font.lfFaceName, info.face.c_str(), LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
+    return win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
 // The dialog's children in creation order, which is the template's order.
@@ -44,12 +44,12 @@ RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
     return RECT{left, top, left + Scale(cx, units.cx, 4), top + Scale(cy, units.cy, 8)};
 }
 
-UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE module) {
+win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE module) {
     const auto info = LoadDialogTemplate(module ? module : GetModuleHandleW(nullptr), templateId);
     if (!dialog || !info) {
-        return UniqueFont();
+        return win32::UniqueFont();
     }
-    UniqueFont font;
+    win32::UniqueFont font;
     DialogBaseUnits units;
     if (info->hasFont) {
         font = CreateTemplateFont(*info, dpi);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Fonts.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 #include <windows.h>
 
@@ -21,6 +21,7 @@ RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units);
 // another face is placed by that face's measured units. The returned font must
 // live as long as the dialog. Nothing happens (a null font) when the
 // template cannot be read.
-UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi = 96.0, HINSTANCE module = nullptr);
+win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi = 96.0,
+                                   HINSTANCE module = nullptr);
 
 } // namespace nimbrel

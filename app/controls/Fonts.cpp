@@ -15,13 +15,13 @@ constexpr DialogBaseUnits kNominalUnits{6, 13};
 // layout then rather lets it run a little wider.
 constexpr int kSmallestFittedHeight = kNominalHeight * 3 / 4;
 
-UniqueFont CreateRegularFont(const std::wstring& face, int height, BYTE charset) {
+win32::UniqueFont CreateRegularFont(const std::wstring& face, int height, BYTE charset) {
     LOGFONTW font{};
     font.lfHeight = height;
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = charset;
     wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
+    return win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
 int ScaleHeight(int height, int numerator, int denominator) {
@@ -35,8 +35,8 @@ int FontHeightForPoints(double points, double dpi) {
 }
 
 DialogBaseUnits MeasureDialogBaseUnits(HFONT font) {
-    CWindowDC screen(nullptr);
-    CSelectObject select(screen.Get(), font);
+    win32::CWindowDC screen(nullptr);
+    win32::CSelectObject select(screen.Get(), font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(screen.Get(), &metrics);
     // The average width of the letters, rounded, as the dialog manager takes it.
@@ -61,7 +61,7 @@ int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset) {
     // fits keeps its size.
     int fitting = kNominalHeight;
     for (; fitting > kSmallestFittedHeight; --fitting) {
-        const UniqueFont font = CreateRegularFont(face, -fitting, charset);
+        const win32::UniqueFont font = CreateRegularFont(face, -fitting, charset);
         const DialogBaseUnits units = MeasureDialogBaseUnits(font.Get());
         if (units.cx <= kNominalUnits.cx && units.cy <= kNominalUnits.cy) {
             break;
@@ -70,7 +70,7 @@ int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset) {
     return fitting == kNominalHeight ? height : ScaleHeight(height, fitting, kNominalHeight);
 }
 
-UniqueFont CreateFontAt96Dpi(const FontSpec& spec) {
+win32::UniqueFont CreateFontAt96Dpi(const FontSpec& spec) {
     LOGFONTW font{};
     if (spec.pixelHeight != 0) {
         font.lfHeight = spec.pixelHeight;
@@ -89,7 +89,7 @@ UniqueFont CreateFontAt96Dpi(const FontSpec& spec) {
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
     wcsncpy(font.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&font));
+    return win32::UniqueFont(CreateFontIndirectW(&font));
 }
 
 } // namespace nimbrel

@@ -5,7 +5,7 @@
 // layout was drawn for is made smaller until its text takes no more room.
 #pragma once
 
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 #include <string>
 
@@ -47,6 +47,6 @@ DialogBaseUnits NominalDialogBaseUnits(int height);
 // below three quarters); a face that fits keeps `height` exactly.
 int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset = DEFAULT_CHARSET);
 
-UniqueFont CreateFontAt96Dpi(const FontSpec& spec);
+win32::UniqueFont CreateFontAt96Dpi(const FontSpec& spec);
 
 } // namespace nimbrel

@@ -51,7 +51,7 @@ void CHyperLinkButton::SetTransparent(bool transparent) {
 }
 
 void CHyperLinkButton::SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent) {
-    icon_ = LoadBitmapResource(module, bitmap);
+    icon_ = win32::LoadBitmapResource(module, bitmap);
     iconTransparent_ = transparent;
     Changed();
 }
@@ -67,23 +67,23 @@ void CHyperLinkButton::Draw(const DRAWITEMSTRUCT& item) const {
     const RECT& area = item.rcItem;
     CMemDC surface(item.hDC, area);
     if (background_) {
-        UniqueBrush brush(CreateSolidBrush(*background_));
+        win32::UniqueBrush brush(CreateSolidBrush(*background_));
         FillRect(surface, &area, brush.Get());
     } else {
         PaintParentBackground(hwnd_, surface);
     }
     RECT textArea = area;
     if (icon_) {
-        const SIZE size = BitmapSize(icon_.Get());
-        UniqueMemoryDC source(CreateCompatibleDC(surface));
-        CSelectObject select(source.Get(), icon_.Get());
+        const SIZE size = win32::BitmapSize(icon_.Get());
+        win32::UniqueMemoryDC source(CreateCompatibleDC(surface));
+        win32::CSelectObject select(source.Get(), icon_.Get());
         const int top = area.top + (area.bottom - area.top - size.cy) / 2;
         TransparentBlt(surface, area.left, top, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
                        iconTransparent_);
         textArea.left += size.cx + kIconGap;
     }
     const LinkLook& look = hover_.IsHovering() ? hoverLook_ : normal_;
-    CSelectObject select(surface, look.font.Get());
+    win32::CSelectObject select(surface, look.font.Get());
     SetBkMode(surface, TRANSPARENT);
     SetTextColor(surface, look.color);
     const std::wstring text = Text();

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Fonts.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "HoverTracker.h"
 #include "SubclassedControl.h"
 
@@ -36,7 +36,7 @@ private:
     struct LinkLook {
         COLORREF color;
         FontSpec spec;
-        UniqueFont font;
+        win32::UniqueFont font;
     };
     void Draw(const DRAWITEMSTRUCT& item) const;
     void Changed() const;
@@ -44,7 +44,7 @@ private:
     LinkLook normal_;
     LinkLook hoverLook_;
     std::optional<COLORREF> background_; // none: transparent
-    UniqueBitmap icon_;
+    win32::UniqueBitmap icon_;
     COLORREF iconTransparent_ = RGB(255, 0, 255);
     CHoverTracker hover_;
 };

@@ -144,8 +144,8 @@ HFONT CLabel::DrawingFont() const {
 }
 
 int CLabel::TextWidth(const std::wstring& text) const {
-    CWindowDC screen(hwnd_);
-    CSelectObject select(screen.Get(), DrawingFont());
+    win32::CWindowDC screen(hwnd_);
+    win32::CSelectObject select(screen.Get(), DrawingFont());
     SIZE extent{};
     GetTextExtentPoint32W(screen.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return extent.cx;
@@ -155,12 +155,12 @@ void CLabel::Paint(HDC target) const {
     const RECT client = ClientRect();
     CMemDC surface(target, client);
     if (background_) {
-        UniqueBrush brush(CreateSolidBrush(*background_));
+        win32::UniqueBrush brush(CreateSolidBrush(*background_));
         FillRect(surface, &client, brush.Get());
     } else {
         PaintParentBackground(hwnd_, surface);
     }
-    CSelectObject select(surface, DrawingFont());
+    win32::CSelectObject select(surface, DrawingFont());
     SetBkMode(surface, TRANSPARENT);
 
     const std::wstring text = Text();

@@ -53,7 +53,7 @@ private:
 
     FontSpec font_;
     bool ownFont_ = false; // false: the font the dialog gave the control
-    UniqueFont fontHandle_;
+    win32::UniqueFont fontHandle_;
     COLORREF textColor_ = GetSysColor(COLOR_WINDOWTEXT);
     std::optional<COLORREF> background_; // none: transparent
     Look look_ = Look::Flat;

@@ -8,8 +8,8 @@ CMemDC::CMemDC(HDC target, const RECT& area) : target_(target), area_(area) {
     if (width <= 0 || height <= 0) {
         return;
     }
-    UniqueMemoryDC surface(CreateCompatibleDC(target));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
+    win32::UniqueMemoryDC surface(CreateCompatibleDC(target));
+    win32::UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
     if (!surface || !bitmap) {
         return;
     }

@@ -3,7 +3,7 @@
 // when it goes, so that nothing flickers.
 #pragma once
 
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 namespace nimbrel {
 
@@ -23,8 +23,8 @@ public:
 private:
     HDC target_;
     RECT area_;
-    UniqueMemoryDC surface_;
-    UniqueBitmap bitmap_;
+    win32::UniqueMemoryDC surface_;
+    win32::UniqueBitmap bitmap_;
     HGDIOBJ previousBitmap_ = nullptr;
 };
 

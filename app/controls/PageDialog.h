@@ -3,7 +3,7 @@
 #pragma once
 
 #include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 namespace nimbrel {
 
@@ -19,7 +19,7 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
 
 private:
-    UniqueBrush background_;
+    win32::UniqueBrush background_;
 };
 
 } // namespace nimbrel

@@ -1,10 +1,10 @@
 #include "PictureCtrl.h"
 
-#include "ComApartment.h"
-#include "ComPtr.h"
+#include "win32/ComApartment.h"
+#include "win32/ComPtr.h"
 #include "MemDC.h"
 #include "ParentBackground.h"
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -18,10 +18,10 @@ namespace {
 // The picture's size as its header tells it, without decoding a pixel;
 // zero when the bytes are no picture the system knows.
 uint64_t PixelCount(IStream* stream) {
-    CComApartment apartment;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICBitmapDecoder> decoder;
-    ComPtr<IWICBitmapFrameDecode> frame;
+    win32::CComApartment apartment;
+    win32::ComPtr<IWICImagingFactory> factory;
+    win32::ComPtr<IWICBitmapDecoder> decoder;
+    win32::ComPtr<IWICBitmapFrameDecode> frame;
     UINT width = 0;
     UINT height = 0;
     const LARGE_INTEGER start{};
@@ -65,7 +65,7 @@ bool CPictureCtrl::LoadFromFile(const std::wstring& path, uint64_t maxBytes) {
         return false;
     };
     // The file may be in use by the program that made it.
-    scrub::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                        nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) {
         return fail(GetLastError());

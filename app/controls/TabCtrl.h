@@ -2,21 +2,12 @@
 #pragma once
 
 #include "Window.h"
-#include "core/Handles.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 namespace nimbrel {
-
-struct ImageListTraits {
-    using Handle = HIMAGELIST;
-    static HIMAGELIST Invalid() { return nullptr; }
-    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
-};
-// A tab strip or tree does not own the image list it shows: its page does.
-using UniqueImageList = scrub::UniqueHandle<ImageListTraits>;
 
 class CTabCtrl : public CWindow {
 public:

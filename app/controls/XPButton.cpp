@@ -8,12 +8,12 @@ namespace nimbrel {
 namespace {
 
 void DrawStretched(HDC target, const RECT& area, HBITMAP image) {
-    const SIZE size = BitmapSize(image);
-    UniqueMemoryDC source(CreateCompatibleDC(target));
+    const SIZE size = win32::BitmapSize(image);
+    win32::UniqueMemoryDC source(CreateCompatibleDC(target));
     if (!source || size.cx == 0 || size.cy == 0) {
         return;
     }
-    CSelectObject select(source.Get(), image);
+    win32::CSelectObject select(source.Get(), image);
     SetStretchBltMode(target, COLORONCOLOR);
     StretchBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, source.Get(), 0,
                0, size.cx, size.cy, SRCCOPY);
@@ -22,11 +22,12 @@ void DrawStretched(HDC target, const RECT& area, HBITMAP image) {
 } // namespace
 
 void CXPButton::SetImages(HINSTANCE module, UINT normal, UINT hover, UINT pressed) {
-    SetImages(LoadBitmapResource(module, normal), LoadBitmapResource(module, hover),
-              LoadBitmapResource(module, pressed));
+    SetImages(win32::LoadBitmapResource(module, normal), win32::LoadBitmapResource(module, hover),
+              win32::LoadBitmapResource(module, pressed));
 }
 
-void CXPButton::SetImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed) {
+void CXPButton::SetImages(win32::UniqueBitmap normal, win32::UniqueBitmap hover,
+                          win32::UniqueBitmap pressed) {
     normal_ = std::move(normal);
     hoverImage_ = std::move(hover);
     pressed_ = std::move(pressed);
@@ -36,7 +37,7 @@ void CXPButton::SetImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap 
 }
 
 void CXPButton::SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent) {
-    icon_ = LoadBitmapResource(module, bitmap);
+    icon_ = win32::LoadBitmapResource(module, bitmap);
     iconTransparent_ = transparent;
     if (hwnd_) {
         Invalidate(false);
@@ -76,7 +77,7 @@ CXPButton::Face CXPButton::FaceFor(UINT itemState) const {
 void CXPButton::Draw(const DRAWITEMSTRUCT& item) const {
     CMemDC surface(item.hDC, item.rcItem);
     if (background_) {
-        UniqueBrush brush(CreateSolidBrush(*background_));
+        win32::UniqueBrush brush(CreateSolidBrush(*background_));
         FillRect(surface, &item.rcItem, brush.Get());
     }
     const Face face = FaceFor(item.itemState);
@@ -85,9 +86,9 @@ void CXPButton::Draw(const DRAWITEMSTRUCT& item) const {
                                           : normal_.Get();
     DrawStretched(surface, item.rcItem, image);
     if (icon_) {
-        const SIZE size = BitmapSize(icon_.Get());
-        UniqueMemoryDC source(CreateCompatibleDC(surface));
-        CSelectObject select(source.Get(), icon_.Get());
+        const SIZE size = win32::BitmapSize(icon_.Get());
+        win32::UniqueMemoryDC source(CreateCompatibleDC(surface));
+        win32::CSelectObject select(source.Get(), icon_.Get());
         const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size.cy) / 2;
         TransparentBlt(surface, item.rcItem.left + 12, top, size.cx, size.cy, source.Get(), 0, 0, size.cx,
                        size.cy, iconTransparent_);

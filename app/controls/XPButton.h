@@ -3,7 +3,7 @@
 // icon on its left.
 #pragma once
 
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "HoverTracker.h"
 #include "SubclassedControl.h"
 
@@ -15,7 +15,7 @@ class CXPButton : public CSubclassedControl {
 public:
     // Bitmap resources of `module` (null: the program). Redraws.
     void SetImages(HINSTANCE module, UINT normal, UINT hover, UINT pressed);
-    void SetImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed);
+    void SetImages(win32::UniqueBitmap normal, win32::UniqueBitmap hover, win32::UniqueBitmap pressed);
     // A bitmap drawn at x 12, vertically centred; `transparent` pixels let
     // the button image show through.
     void SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent);
@@ -37,10 +37,10 @@ private:
     void Draw(const DRAWITEMSTRUCT& item) const;
     bool IsDefaultButton() const;
 
-    UniqueBitmap normal_;
-    UniqueBitmap hoverImage_;
-    UniqueBitmap pressed_;
-    UniqueBitmap icon_;
+    win32::UniqueBitmap normal_;
+    win32::UniqueBitmap hoverImage_;
+    win32::UniqueBitmap pressed_;
+    win32::UniqueBitmap icon_;
     COLORREF iconTransparent_ = RGB(255, 0, 255);
     std::optional<COLORREF> background_;
     CHoverTracker hover_;

@@ -1,6 +1,7 @@
 #include "ActivityLog.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -19,14 +20,7 @@ std::string EncodeLogLine(const std::wstring& stamp, const std::wstring& message
         }
         withCrLf += c;
     }
-    const int n = WideCharToMultiByte(CP_ACP, 0, withCrLf.data(), static_cast<int>(withCrLf.size()), nullptr,
-                                      0, nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) {
-        WideCharToMultiByte(CP_ACP, 0, withCrLf.data(), static_cast<int>(withCrLf.size()), bytes.data(), n,
-                            nullptr, nullptr);
-    }
-    return bytes;
+    return win32::AnsiFromUtf16(withCrLf);
 }
 
 void CActivityLog::WriteLog(const std::wstring& message) {
@@ -44,9 +38,9 @@ void CActivityLog::WriteLog(const std::wstring& message) {
     }
 }
 
-scrub::UniqueFile CActivityLog::OpenForAppending() const {
+win32::UniqueFile CActivityLog::OpenForAppending() const {
     // Others may read the log while the program runs, but never write to it.
-    return scrub::UniqueFile(CreateFileW(fileName_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
+    return win32::UniqueFile(CreateFileW(fileName_.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
                                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -68,7 +62,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 bool CActivityLog::AppendLine(const std::string& bytes) {
     if (open_.keepers == 0) {
-        const scrub::UniqueFile file = OpenForAppending();
+        const win32::UniqueFile file = OpenForAppending();
         return file && WriteAll(file.Get(), bytes);
     }
     if (!open_.file) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "LogTime.h"
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <string>
 
@@ -40,7 +40,7 @@ public:
 private:
     bool AppendLine(const std::string& bytes);
     bool WritePending();
-    scrub::UniqueFile OpenForAppending() const;
+    win32::UniqueFile OpenForAppending() const;
 
     std::wstring programFolder_;
     LocalClock clock_;
@@ -54,7 +54,7 @@ private:
             pending.clear();
             return *this;
         }
-        scrub::UniqueFile file;
+        win32::UniqueFile file;
         int keepers = 0;
         std::string pending; // lines not written yet
         unsigned long long writtenAt = 0;

@@ -3,7 +3,7 @@
 #include "ShellSeams.h"
 #include "ZipWriter.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -25,7 +25,7 @@ LogArchiveResult ArchiveLogs(const std::wstring& programFolder, LocalClock clock
 
     const std::wstring logFolder = programFolder + L"\\LOGS\\";
     WIN32_FIND_DATAW entry{};
-    scrub::UniqueFind find(FindFirstFileW((logFolder + L"*.log").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((logFolder + L"*.log").c_str(), &entry));
     if (find) {
         do {
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsDotEntry(entry.cFileName)) {

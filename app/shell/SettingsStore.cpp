@@ -1,6 +1,6 @@
 #include "SettingsStore.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -29,7 +29,7 @@ bool IsText(DWORD type) {
 // terminator or with an odd byte count ends at its last whole character; a
 // value that is not text reads as absent.
 std::wstring ReadText(const std::wstring& product, const std::wstring& name, size_t bufferChars) {
-    scrub::UniqueKey key;
+    win32::UniqueKey key;
     // Reading creates the key, so that writes succeed after the first read.
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, KeyPath(product).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_READ, nullptr, key.Put(), nullptr) != ERROR_SUCCESS) {
@@ -61,7 +61,7 @@ std::wstring ReadText(const std::wstring& product, const std::wstring& name, siz
 }
 
 void WriteText(const std::wstring& product, const std::wstring& name, const std::wstring& text) {
-    scrub::UniqueKey key;
+    win32::UniqueKey key;
     // Writing never creates the key: until the installation or a first read
     // made it, writes are dropped.
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, KeyPath(product).c_str(), 0, KEY_SET_VALUE, key.Put()) !=

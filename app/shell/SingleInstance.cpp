@@ -23,7 +23,7 @@ CWindowlessRunMark::CWindowlessRunMark(const std::wstring& name)
     : mark_(CreateEventW(nullptr, TRUE, FALSE, WindowlessRunMarkName(name).c_str())) {}
 
 bool IsWindowlessRunUnderWay(const std::wstring& name) {
-    scrub::UniqueKernelHandle mark(OpenEventW(SYNCHRONIZE, FALSE, WindowlessRunMarkName(name).c_str()));
+    win32::UniqueKernelHandle mark(OpenEventW(SYNCHRONIZE, FALSE, WindowlessRunMarkName(name).c_str()));
     return static_cast<bool>(mark);
 }
 

@@ -2,7 +2,7 @@
 // long as it runs, and the way a second start hands over to the first.
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -21,7 +21,7 @@ public:
     bool AlreadyRunning() const { return alreadyRunning_; }
 
 private:
-    scrub::UniqueKernelHandle mutex_;
+    win32::UniqueKernelHandle mutex_;
     bool alreadyRunning_ = false;
 };
 
@@ -33,7 +33,7 @@ public:
     explicit CWindowlessRunMark(const std::wstring& name);
 
 private:
-    scrub::UniqueKernelHandle mark_;
+    win32::UniqueKernelHandle mark_;
 };
 // Whether a run without a window holds the lock of that name.
 bool IsWindowlessRunUnderWay(const std::wstring& name);

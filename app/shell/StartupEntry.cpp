@@ -1,7 +1,7 @@
 #include "StartupEntry.h"
 
 #include "NimbrelControlApp.h"
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@ std::wstring StartupCommand(const std::wstring& programFolder) {
 }
 
 void RegisterStartupEntry(const std::wstring& programFolder) {
-    scrub::UniqueKey key;
+    win32::UniqueKey key;
     if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(),
                         nullptr) != ERROR_SUCCESS) {
         return;
@@ -25,7 +25,7 @@ void RegisterStartupEntry(const std::wstring& programFolder) {
 }
 
 void RemoveStartupEntry() {
-    scrub::UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
         return;
     }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "RunGate.h"
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <updrift/Updrift.h>
 
@@ -71,7 +71,7 @@ private:
     CheckForUpdatesFunction check_ = nullptr;
     std::wstring address_;
     std::atomic<bool> running_{false};
-    scrub::UniqueKernelHandle thread_;
+    win32::UniqueKernelHandle thread_;
 };
 
 } // namespace nimbrel

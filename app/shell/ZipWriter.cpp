@@ -1,6 +1,7 @@
 #include "ZipWriter.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -37,17 +38,6 @@ bool IsAscii(const std::wstring& text) {
     return true;
 }
 
-std::string Utf8(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr,
-                            nullptr);
-    }
-    return bytes;
-}
-
 // Bit 11 of the general purpose flags: the name is UTF-8, which lets a
 // name outside ASCII reach any unzip tool intact.
 constexpr uLong kUtf8NameFlag = 1u << 11;
@@ -76,7 +66,7 @@ CZipWriter::AddResult CZipWriter::AddFile(const std::wstring& sourcePath, const 
         return AddResult::ArchiveFailed;
     }
     // The source may be open in another program (a log being written).
-    scrub::UniqueFile source(CreateFileW(sourcePath.c_str(), GENERIC_READ,
+    win32::UniqueFile source(CreateFileW(sourcePath.c_str(), GENERIC_READ,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                          OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!source) {
@@ -98,7 +88,7 @@ CZipWriter::AddResult CZipWriter::AddFile(const std::wstring& sourcePath, const 
 
     const bool ascii = IsAscii(nameInArchive);
     const std::string name =
-        ascii ? std::string(nameInArchive.begin(), nameInArchive.end()) : Utf8(nameInArchive);
+        ascii ? std::string(nameInArchive.begin(), nameInArchive.end()) : win32::Utf8FromUtf16(nameInArchive);
     const bool store = IsAlreadyCompressed(nameInArchive);
     zipFile archive = static_cast<zipFile>(archive_);
     if (zipOpenNewFileInZip4_64(archive, name.c_str(), &entry, nullptr, 0, nullptr, 0, nullptr,

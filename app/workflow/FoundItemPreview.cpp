@@ -1,7 +1,7 @@
 #include "FoundItemPreview.h"
 
-#include "ComApartment.h"
-#include "ComPtr.h"
+#include "win32/ComApartment.h"
+#include "win32/ComPtr.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -58,9 +58,9 @@ std::wstring ShortcutTarget(const std::wstring& shortcut) {
     if (shortcut.size() >= MAX_PATH) {
         return L"";
     }
-    CComApartment apartment;
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
+    win32::CComApartment apartment;
+    win32::ComPtr<IShellLinkW> link;
+    win32::ComPtr<IPersistFile> file;
     wchar_t target[MAX_PATH] = {};
     // Resolving may neither ask the user, nor search the disk or the
     // network for a moved target, nor write what it found into the user's

@@ -6,7 +6,7 @@
 
 #include "ControlPos.h"
 #include "PageDialog.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "HyperLinkButton.h"
 #include "Label.h"
 #include "ListView.h"
@@ -45,7 +45,7 @@ private:
     CLabel summary_;
     CHyperLinkButton reset_;
     CListView table_;
-    UniqueFont tableFont_;
+    win32::UniqueFont tableFont_;
     CControlPos layout_;
 };
 

@@ -8,7 +8,7 @@
 
 #include "ControlPos.h"
 #include "PageDialog.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "Label.h"
 #include "ReportFigures.h"
 #include "ScanFigures.h"

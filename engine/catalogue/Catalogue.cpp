@@ -1,6 +1,7 @@
 #include "catalogue/Catalogue.h"
 
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 #include "registry/RegistryPrimitives.h"
 
@@ -54,7 +55,8 @@ struct WalkedFolder {
 bool AlreadyWalked(const std::vector<WalkedFolder>& walked, const std::wstring& path,
                    const FileFilter& files) {
     for (const WalkedFolder& folder : walked) {
-        if (folder.only == files.only && folder.keep == files.keep && EqualsNoCase(folder.path, path)) {
+        if (folder.only == files.only && folder.keep == files.keep &&
+            win32::EqualsNoCase(folder.path, path)) {
             return true;
         }
     }

@@ -1,8 +1,9 @@
 #include "catalogue/EntryItems.h"
 
 #include "core/ExportGuard.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 
@@ -14,7 +15,7 @@ std::vector<std::wstring> EntriesOf(const std::wstring& folder) {
         return entries;
     }
     WIN32_FIND_DATAW found;
-    UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &found));
+    win32::UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &found));
     if (!find) {
         return entries;
     }
@@ -22,7 +23,7 @@ std::vector<std::wstring> EntriesOf(const std::wstring& folder) {
         // A linked account folder would lead the item away from the
         // application's own folder, which a walk never does.
         if (!IsDotEntry(found.cFileName) && !IsLinkedFolder(found.dwFileAttributes)) {
-            entries.push_back(JoinPath(folder, found.cFileName));
+            entries.push_back(win32::JoinPath(folder, found.cFileName));
         }
     } while (FindNextFileW(find.Get(), &found));
     return entries;

@@ -4,7 +4,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "discovery/Discovery.h"
 #include "registry/RegistryText.h"
 
@@ -30,7 +31,7 @@ std::wstring BitCometFolder() {
 // [DocumentsParent]: the folder that holds the documents folder; BitTorrent
 // puts its "My Documents\BitTorrent Downloads" there.
 std::wstring DocumentsParentFolder() {
-    return CutAtLastBackslash(DocumentsFolder());
+    return win32::CutAtLastBackslash(DocumentsFolder());
 }
 
 // [DocDrive]: the drive of the documents folder ("D:" for

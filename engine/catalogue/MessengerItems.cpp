@@ -7,8 +7,9 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/EntryItems.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 
 namespace scrub {
@@ -21,7 +22,7 @@ std::vector<std::wstring> SkypeAccounts() {
 
 bool HasContactListExtension(const wchar_t* name) {
     const std::wstring text(name);
-    return text.size() >= 3 && EqualsNoCase(text.substr(text.size() - 3), L".fb");
+    return text.size() >= 3 && win32::EqualsNoCase(text.substr(text.size() - 3), L".fb");
 }
 
 // The contact lists lying directly in the ICQ Lite folder. The name test
@@ -32,7 +33,7 @@ void IcqLiteContactLists(unsigned char) {
         return;
     }
     WIN32_FIND_DATAW found;
-    UniqueFind find(FindFirstFileW((folder + L"\\*.fb").c_str(), &found));
+    win32::UniqueFind find(FindFirstFileW((folder + L"\\*.fb").c_str(), &found));
     if (!find) {
         return;
     }
@@ -42,7 +43,7 @@ void IcqLiteContactLists(unsigned char) {
         }
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             HasContactListExtension(found.cFileName)) {
-            HandleFile(JoinPath(folder, found.cFileName));
+            HandleFile(win32::JoinPath(folder, found.cFileName));
         }
     } while (FindNextFileW(find.Get(), &found));
 }

@@ -5,7 +5,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
+#include "win32/Handles.h"
 #include "registry/RegistryPrimitives.h"
 
 #include <string>
@@ -334,7 +334,7 @@ constexpr wchar_t kListEntries[] = L"Item *";
 
 std::vector<std::wstring> SubkeyNames(const std::wstring& key) {
     std::vector<std::wstring> names;
-    UniqueKey opened;
+    win32::UniqueKey opened;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, opened.Put()) != ERROR_SUCCESS) {
         return names;
     }

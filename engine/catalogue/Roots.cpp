@@ -1,6 +1,7 @@
 #include "catalogue/Roots.h"
 
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -22,11 +23,11 @@ std::wstring SpecialFolder(int csidl) {
 // clang-format off
 std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
 std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
-std::wstring LocalSettingsFolder() { return CutAtLastBackslash(LocalAppDataFolder()); }
+std::wstring LocalSettingsFolder() { return win32::CutAtLastBackslash(LocalAppDataFolder()); }
 std::wstring FavoritesFolder() { return SpecialFolder(CSIDL_FAVORITES); }
-std::wstring ProfileFolder() { return CutAtLastBackslash(FavoritesFolder()); }
+std::wstring ProfileFolder() { return win32::CutAtLastBackslash(FavoritesFolder()); }
 std::wstring WindowsFolder() { return SpecialFolder(CSIDL_WINDOWS); }
-std::wstring WindowsParentFolder() { return CutAtLastBackslash(WindowsFolder()); }
+std::wstring WindowsParentFolder() { return win32::CutAtLastBackslash(WindowsFolder()); }
 std::wstring InternetCacheFolder() { return SpecialFolder(CSIDL_INTERNET_CACHE); }
 std::wstring CookiesFolder() { return SpecialFolder(CSIDL_COOKIES); }
 std::wstring AppDataFolder() { return SpecialFolder(CSIDL_APPDATA); }
@@ -34,7 +35,7 @@ std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
 std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
 std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
 std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
-std::wstring AppDataParentFolder() { return CutAtLastBackslash(AppDataFolder()); }
+std::wstring AppDataParentFolder() { return win32::CutAtLastBackslash(AppDataFolder()); }
 std::wstring UserProfileFolder() { return SpecialFolder(CSIDL_PROFILE); }
 std::wstring VideosFolder() { return SpecialFolder(CSIDL_MYVIDEO); }
 // clang-format on
@@ -64,7 +65,7 @@ std::wstring TempPathFolder() {
 namespace {
 
 bool IsTemporaryFolderName(const std::wstring& name) {
-    return EqualsNoCase(name, L"Temp") || EqualsNoCase(name, L"Tmp");
+    return win32::EqualsNoCase(name, L"Temp") || win32::EqualsNoCase(name, L"Tmp");
 }
 
 bool IsNumber(const std::wstring& name) {
@@ -83,10 +84,10 @@ std::wstring UserTempFolder() {
     wchar_t longPath[MAX_PATH] = {};
     const DWORD length = GetLongPathNameW(reported.c_str(), longPath, MAX_PATH);
     const std::wstring folder = length > 0 && length < MAX_PATH ? std::wstring(longPath, length) : reported;
-    const std::wstring name = LastComponent(folder);
+    const std::wstring name = win32::LastComponent(folder);
     // A remote session gets a numbered folder of its own inside the temporary folder.
     if (IsTemporaryFolderName(name) ||
-        (IsNumber(name) && IsTemporaryFolderName(LastComponent(CutAtLastBackslash(folder))))) {
+        (IsNumber(name) && IsTemporaryFolderName(win32::LastComponent(win32::CutAtLastBackslash(folder))))) {
         return folder;
     }
     return {};

@@ -4,8 +4,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 #include "registry/RegistryPrimitives.h"
 
@@ -46,7 +47,7 @@ void WalkGoogleDesktopUserFolders(const wchar_t* suffix) {
         return;
     }
     WIN32_FIND_DATAW entry;
-    UniqueFind find(FindFirstFileW((base + L"\\*").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((base + L"\\*").c_str(), &entry));
     if (!find) {
         return;
     }
@@ -58,7 +59,7 @@ void WalkGoogleDesktopUserFolders(const wchar_t* suffix) {
             IsLinkedFolder(entry.dwFileAttributes)) {
             continue;
         }
-        WalkFolder(JoinPath(base, entry.cFileName) + suffix);
+        WalkFolder(win32::JoinPath(base, entry.cFileName) + suffix);
     } while (FindNextFileW(find.Get(), &entry));
 }
 

@@ -5,8 +5,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 #include "files/RecycleBin.h"
 #include "registry/RegistryPrimitives.h"
@@ -143,7 +144,7 @@ namespace {
 // setting that makes Windows clear the page file at every shutdown. The
 // offer stands on every scan, whatever the setting holds now.
 void OfferPagingFileSetting(unsigned char) {
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(HKLM, MEMORY_MANAGEMENT, 0, KEY_READ, key.Put()) != ERROR_SUCCESS) {
         return;
     }

@@ -1,6 +1,7 @@
 #include "clean/CleanablePath.h"
 
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 
 #include <windows.h>
@@ -68,7 +69,7 @@ std::wstring CleanablePath(const std::wstring& text) {
         return {};
     }
     // A device name anywhere ("C:\x\NUL") comes back as "\\.\NUL".
-    const std::wstring path = FullPathOf(text);
+    const std::wstring path = win32::FullPathOf(text);
     if (path.empty() || IsDeviceOrRawPath(path)) {
         return {};
     }

@@ -6,8 +6,9 @@
 #include "clean/CleanablePath.h"
 #include "clean/SystemFolders.h"
 #include "core/ExportGuard.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "files/RecycleBin.h"
@@ -31,13 +32,13 @@ TraceKind KindOf(const std::wstring& text) {
     if (HasFilePathForm(text)) {
         return TraceKind::File; // on a drive, or on a share (redirected folders)
     }
-    if (Contains(text, L"||")) {
+    if (win32::Contains(text, L"||")) {
         return TraceKind::RegistryValue; // under a root outside the table: nothing is done
     }
     // A bin entry is a bare name (and cleaned only when the bin holds it).
     // Any other path is relative: it would name whatever the current folder
     // holds, so it is no trace of ours.
-    return text.empty() || Contains(text, L"\\") ? TraceKind::Unknown : TraceKind::RecycleBinEntry;
+    return text.empty() || win32::Contains(text, L"\\") ? TraceKind::Unknown : TraceKind::RecycleBinEntry;
 }
 
 // --- Files ---
@@ -109,11 +110,12 @@ bool CleanFile(const std::wstring& text) {
         }
     }
     // A file already gone adds nothing; the folder it left may still go.
-    const std::wstring folder = CutAtLastBackslash(path);
+    const std::wstring folder = win32::CutAtLastBackslash(path);
     RemoveFolderIfLeftEmpty(folder);
     // Installers leave trees of empty folders in the temporary folder
     // (XP's under Local Settings, Vista's on under AppData\Local).
-    if (Contains(folder, L"Local Settings\\Temp") || Contains(folder, L"AppData\\Local\\Temp")) {
+    if (win32::Contains(folder, L"Local Settings\\Temp") ||
+        win32::Contains(folder, L"AppData\\Local\\Temp")) {
         RemoveEmptySubfolders(folder);
     }
     return gone;
@@ -124,7 +126,7 @@ bool CleanFile(const std::wstring& text) {
 // Cleaning the paging-file offer switches the setting on: Windows then
 // clears its page file at every shutdown.
 bool SetClearPageFileAtShutdown(HKEY root, const std::wstring& subkey) {
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_SET_VALUE, key.Put()) != ERROR_SUCCESS) {
         return false;
     }
@@ -152,7 +154,7 @@ bool CleanRegistryValue(const std::wstring& text) {
     if (!root) {
         return false;
     }
-    if (EqualsNoCase(parts.valueName, L"ClearPageFileAtShutdown")) {
+    if (win32::EqualsNoCase(parts.valueName, L"ClearPageFileAtShutdown")) {
         return SetClearPageFileAtShutdown(root, parts.subkey);
     }
     if (root == HKEY_CURRENT_USER && IsInCurrentUserStore(parts.subkey)) {
@@ -160,14 +162,14 @@ bool CleanRegistryValue(const std::wstring& text) {
         // Its keys belong to the system's store and stay, emptied or not.
         bool gone = false;
         WithCurrentUserStoreOpen(false, [&] {
-            UniqueKey key;
+            win32::UniqueKey key;
             const LSTATUS opened = RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_SET_VALUE, key.Put());
             gone = opened == ERROR_SUCCESS ? ValueGone(RegDeleteValueW(key.Get(), parts.valueName.c_str()))
                                            : opened == ERROR_FILE_NOT_FOUND;
         });
         return gone;
     }
-    UniqueKey key;
+    win32::UniqueKey key;
     const LSTATUS opened =
         RegOpenKeyExW(root, parts.subkey.c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, key.Put());
     if (opened != ERROR_SUCCESS) {

@@ -2,8 +2,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "files/FilePrimitives.h"
 
 #include <shlobj.h>
@@ -19,7 +20,7 @@ bool IsDriveOrRoot(const std::wstring& folder) {
 
 bool IsEmptyFolder(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
-    UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &entry));
     if (!find) {
         return false;
     }
@@ -45,7 +46,7 @@ bool IsSystemFolder(const std::wstring& folder) {
         CSIDL_COMMON_APPDATA,   CSIDL_COMMON_DOCUMENTS, CSIDL_WINDOWS,   CSIDL_SYSTEM,    CSIDL_PROGRAM_FILES,
     };
     for (int csidl : shellFolders) {
-        if (EqualsNoCase(folder, SpecialFolder(csidl))) {
+        if (win32::EqualsNoCase(folder, SpecialFolder(csidl))) {
             return true;
         }
     }
@@ -53,7 +54,7 @@ bool IsSystemFolder(const std::wstring& folder) {
         TempPathFolder(), LocalSettingsFolder(), UnderRoot(LocalSettingsFolder(), L"\\Temp"),
         UnderRoot(LocalAppDataFolder(), L"\\Temp"), UnderRoot(WinDirFolder(), L"\\temp")};
     for (const std::wstring& named : purposeFolders) {
-        if (!named.empty() && EqualsNoCase(folder, named)) {
+        if (!named.empty() && win32::EqualsNoCase(folder, named)) {
             return true;
         }
     }

@@ -1,6 +1,6 @@
 #include "core/WorkerPool.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <algorithm>
 #include <memory>
@@ -92,10 +92,10 @@ bool WorkerPool::StartThread() {
     // An open test needs little stack; a few threads should not reserve much.
     // Nobody joins a pool thread (it ends by itself): its handle is closed
     // at once.
-    const UniqueKernelHandle thread(start ? CreateThread(nullptr, 256 * 1024, &WorkerPool::ThreadMain,
-                                                         start.get(), STACK_SIZE_PARAM_IS_A_RESERVATION,
-                                                         nullptr)
-                                          : nullptr);
+    const win32::UniqueKernelHandle thread(start ? CreateThread(nullptr, 256 * 1024, &WorkerPool::ThreadMain,
+                                                                start.get(),
+                                                                STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr)
+                                                 : nullptr);
     if (!thread) {
         FreeLibrary(module);
         return false;

@@ -1,7 +1,8 @@
 #include "files/FilePrimitives.h"
 
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/SameEntry.h"
 
@@ -13,8 +14,8 @@ namespace {
 // alone. The same open shows whether the file is the entry the walk met: a
 // link is opened as itself, and a file reached through a link is no trace.
 bool OpensAsFound(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     return file.Valid() && IsEntryAt(file.Get(), path);
 }
 
@@ -91,8 +92,8 @@ void HandleFile(const std::wstring& path) {
 }
 
 bool CanOpenFile(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.Valid();
 }
 
@@ -101,7 +102,7 @@ bool IsMailStore(const std::wstring& path) {
         return false;
     }
     const std::wstring extension = path.substr(path.size() - 4);
-    return EqualsNoCase(extension, L".pst") || EqualsNoCase(extension, L".ost");
+    return win32::EqualsNoCase(extension, L".pst") || win32::EqualsNoCase(extension, L".ost");
 }
 
 } // namespace scrub

@@ -1,8 +1,9 @@
 #include "files/FilePrimitives.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 #include "core/NamePattern.h"
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/TestsAhead.h"
 
@@ -11,10 +12,10 @@
 namespace scrub {
 namespace {
 
-UniqueFind FindFirst(const std::wstring& folder, WIN32_FIND_DATAW& found) {
+win32::UniqueFind FindFirst(const std::wstring& folder, WIN32_FIND_DATAW& found) {
     const std::wstring pattern = folder + L"\\*";
-    return UniqueFind(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    return win32::UniqueFind(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                              nullptr, FIND_FIRST_EX_LARGE_FETCH));
 }
 
 bool PassedOverInIndexDatPass(const wchar_t* name) {
@@ -31,7 +32,7 @@ bool LetThrough(const FileFilter& filter, const std::wstring& folder, const std:
 // recursion keeps a very deep tree from exhausting the thread's stack.
 struct OpenFolder {
     std::wstring path;
-    UniqueFind find;
+    win32::UniqueFind find;
     WIN32_FIND_DATAW entry; // the entry to look at next
 };
 
@@ -66,7 +67,7 @@ public:
             if (IsDotEntry(entry.cFileName) || PassedOverInIndexDatPass(entry.cFileName)) {
                 continue;
             }
-            std::wstring child = JoinPath(parent, entry.cFileName);
+            std::wstring child = win32::JoinPath(parent, entry.cFileName);
             if (IsProtectedPath(child)) {
                 continue;
             }
@@ -88,7 +89,7 @@ public:
             file.path = std::move(child);
             file.attributes = entry.dwFileAttributes;
             file.size = (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
-            indexDat = EqualsNoCase(entry.cFileName, L"index.dat") &&
+            indexDat = win32::EqualsNoCase(entry.cFileName, L"index.dat") &&
                        !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
             return true;
         }
@@ -161,7 +162,7 @@ namespace {
 std::vector<std::wstring> RemovableSubfolders(const std::wstring& folder) {
     std::vector<std::wstring> subfolders;
     WIN32_FIND_DATAW entry;
-    UniqueFind find = FindFirst(folder, entry);
+    win32::UniqueFind find = FindFirst(folder, entry);
     if (!find) {
         return subfolders;
     }
@@ -172,7 +173,7 @@ std::vector<std::wstring> RemovableSubfolders(const std::wstring& folder) {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || IsLinkedFolder(entry.dwFileAttributes)) {
             continue;
         }
-        std::wstring child = JoinPath(folder, entry.cFileName);
+        std::wstring child = win32::JoinPath(folder, entry.cFileName);
         if (!IsProtectedPath(child)) {
             subfolders.push_back(std::move(child));
         }

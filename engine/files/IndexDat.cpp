@@ -1,6 +1,6 @@
 #include "files/FilePrimitives.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 #include "files/SameEntry.h"
 
 namespace scrub {
@@ -11,9 +11,9 @@ void WipeIndexDat(const std::wstring& path) {
     // Only the database itself: never what a link points to (a link Wine
     // shows as a plain file included), and never a file that other names
     // share (their data would be zeroed too).
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_WRITE | FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file || !IsEntryAt(file.Get(), path)) {
         return;
     }

@@ -1,6 +1,6 @@
 // Overwriting a chosen file before it is deleted, as the user asked under
 // "When erasing": what was in it must not be readable from the disk after.
-#include "core/Handles.h"
+#include "win32/Handles.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "files/SameEntry.h"
@@ -55,8 +55,8 @@ bool OverwriteFile(const std::wstring& path, int passes) {
     }
     // Alone, and the entry itself: a file in use is not overwritten under
     // its program, and a link never leads the passes to another file.
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file || !IsEntryAt(file.Get(), path)) {
         return false;
     }

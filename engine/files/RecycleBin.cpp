@@ -1,6 +1,7 @@
 #include "files/RecycleBin.h"
 
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 #include <objbase.h>
@@ -63,9 +64,9 @@ std::wstring TextOf(STRRET& text, PCUITEMID_CHILD entry) {
         return owned ? std::wstring(owned.get()) : std::wstring();
     }
     case STRRET_CSTR:
-        return Utf16FromAnsi(text.cStr);
+        return win32::Utf16FromAnsi(text.cStr);
     case STRRET_OFFSET:
-        return Utf16FromAnsi(reinterpret_cast<const char*>(entry) + text.uOffset);
+        return win32::Utf16FromAnsi(reinterpret_cast<const char*>(entry) + text.uOffset);
     default:
         return {};
     }
@@ -147,7 +148,7 @@ std::vector<RecycleBinEntry> RecycleBinEntries(bool withSizes) {
 
 bool RecycleBinHolds(const std::wstring& name) {
     for (const RecycleBinEntry& entry : RecycleBinEntries(false)) {
-        if (EqualsNoCase(entry.name, name)) {
+        if (win32::EqualsNoCase(entry.name, name)) {
             return true;
         }
     }

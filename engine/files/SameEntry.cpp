@@ -1,7 +1,8 @@
 #include "files/SameEntry.h"
 
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <vector>
 
@@ -81,32 +82,33 @@ bool SameOnMappedDrive(const std::wstring& finalPath, const std::wstring& path) 
     }
     const std::wstring belowDrive = path.substr(2);
     return finalPath.size() > belowDrive.size() &&
-           EqualsNoCase(finalPath.substr(finalPath.size() - belowDrive.size()), belowDrive);
+           win32::EqualsNoCase(finalPath.substr(finalPath.size() - belowDrive.size()), belowDrive);
 }
 
 } // namespace
 
 bool IsEntryAt(HANDLE file, const std::wstring& path) {
-    const std::wstring finalPath = WithoutLongPathPrefix(FinalPathOf(file));
+    const std::wstring finalPath = win32::WithoutLongPathPrefix(FinalPathOf(file));
     if (finalPath.empty()) {
         if (GetLastError() != ERROR_MORE_DATA) {
             return false;
         }
         const std::wstring onVolume = PathOnVolumeOf(file);
-        return !onVolume.empty() && EqualsNoCase(onVolume, BelowRoot(WithoutLongPathPrefix(path)));
+        return !onVolume.empty() &&
+               win32::EqualsNoCase(onVolume, BelowRoot(win32::WithoutLongPathPrefix(path)));
     }
-    if (EqualsNoCase(finalPath, WithoutLongPathPrefix(path))) {
+    if (win32::EqualsNoCase(finalPath, win32::WithoutLongPathPrefix(path))) {
         return true; // the usual case: one call, no further look-up
     }
-    const std::wstring spelled = WithoutLongPathPrefix(Spelled(path));
-    return EqualsNoCase(finalPath, spelled) || SameOnMappedDrive(finalPath, spelled);
+    const std::wstring spelled = win32::WithoutLongPathPrefix(Spelled(path));
+    return win32::EqualsNoCase(finalPath, spelled) || SameOnMappedDrive(finalPath, spelled);
 }
 
 bool IsEntryItself(const std::wstring& path) {
     // Attribute access alone: no program's sharing stands in its way.
-    UniqueFile file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     return file.Valid() && IsEntryAt(file.Get(), path);
 }
 

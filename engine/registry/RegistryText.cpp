@@ -1,6 +1,6 @@
 #include "registry/RegistryText.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <vector>
 
@@ -11,29 +11,30 @@ namespace {
 // Programs of the 32-bit generation keep their machine-wide keys in the
 // registry's 32-bit view on a 64-bit system: a key missing from this
 // program's own view is looked for there too.
-UniqueKey OpenInEitherView(HKEY root, const std::wstring& key) {
-    UniqueKey opened;
+win32::UniqueKey OpenInEitherView(HKEY root, const std::wstring& key) {
+    win32::UniqueKey opened;
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE, opened.Put()) == ERROR_SUCCESS) {
         return opened;
     }
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, opened.Put()) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_QUERY_VALUE | KEY_WOW64_32KEY, opened.Put()) ==
+        ERROR_SUCCESS) {
         return opened;
     }
-    return UniqueKey();
+    return win32::UniqueKey();
 }
 
 } // namespace
 
 std::wstring ReadRegistryText(HKEY root, const std::wstring& key, const std::wstring& valueName) {
-    UniqueKey opened = OpenInEitherView(root, key);
+    win32::UniqueKey opened = OpenInEitherView(root, key);
     if (!opened) {
         return {};
     }
     wchar_t buffer[kLookupTextMax + 1] = {};
     DWORD size = sizeof buffer;
     DWORD type = REG_NONE;
-    if (RegQueryValueExW(opened.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size) !=
-        ERROR_SUCCESS) {
+    if (RegQueryValueExW(opened.Get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer),
+                         &size) != ERROR_SUCCESS) {
         return {}; // missing, unreadable, or too long for the buffer
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {

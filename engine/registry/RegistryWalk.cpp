@@ -1,6 +1,6 @@
 #include "registry/RegistryPrimitives.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 #include "core/NamePattern.h"
 #include "core/ScrubcoreApp.h"
 
@@ -11,7 +11,9 @@ namespace {
 
 // A report-only scan opens keys for reading only: a user who may only read a
 // key is still told what it holds, and nothing can be changed by accident.
-REGSAM WalkAccess() { return theApp.deleteMode ? (KEY_READ | KEY_SET_VALUE) : KEY_READ; }
+REGSAM WalkAccess() {
+    return theApp.deleteMode ? (KEY_READ | KEY_SET_VALUE) : KEY_READ;
+}
 
 // Value names are read with the wide-character call, so names outside the
 // ANSI code page are found and reported as they are.
@@ -24,7 +26,8 @@ bool ReadValueName(HKEY key, DWORD index, std::wstring& name) {
         }
         std::vector<wchar_t> buffer(longest + 1);
         DWORD length = static_cast<DWORD>(buffer.size());
-        const LONG status = RegEnumValueW(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        const LONG status =
+            RegEnumValueW(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
         if (status == ERROR_SUCCESS) {
             name.assign(buffer.data(), length);
             return true;
@@ -44,7 +47,7 @@ std::wstring JoinKey(const std::wstring& key, const std::wstring& name) {
 
 void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyNames) {
     CScrubcoreApp& app = theApp;
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, WalkAccess(), key.Put()) != ERROR_SUCCESS) {
         return;
     }
@@ -95,7 +98,7 @@ LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key) {
     if (app.stopRequested) {
         return ERROR_SUCCESS;
     }
-    UniqueKey opened;
+    win32::UniqueKey opened;
     LONG status = RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.Put());
     if (status != ERROR_SUCCESS) {
         return status;
@@ -121,7 +124,7 @@ LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key) {
 
 void HandleRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& valueName) {
     CScrubcoreApp& app = theApp;
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, WalkAccess(), key.Put()) != ERROR_SUCCESS) {
         return;
     }

@@ -1,7 +1,8 @@
 #include "registry/RegistryPrimitives.h"
 
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <vector>
 
@@ -37,7 +38,7 @@ bool ValueHasData(const std::wstring& rootName, const std::wstring& subkeyAndVal
     if (!root) {
         return false;
     }
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root, subkey.c_str(), 0, KEY_QUERY_VALUE, key.Put()) != ERROR_SUCCESS) {
         return false;
     }
@@ -70,7 +71,7 @@ bool ValueHasData(const std::wstring& rootName, const std::wstring& subkeyAndVal
         if (status != ERROR_SUCCESS) {
             return false;
         }
-        if (EqualsNoCase(std::wstring(name.data(), nameLength), wanted)) {
+        if (win32::EqualsNoCase(std::wstring(name.data(), nameLength), wanted)) {
             return DataIsTrace(type, data.data(), dataSize);
         }
     }

@@ -3,6 +3,7 @@
 // 9.0 now and then, and today reads it with Google Chrome (two profiles),
 // Microsoft Edge, Brave, Vivaldi, Opera and a current Firefox.
 #include "Demo.h"
+#include "win32/Handles.h"
 
 #include <sddl.h>
 #include <shlobj.h>
@@ -55,20 +56,19 @@ void SeedInternetExplorer() {
 }
 
 std::wstring CurrentUserSid() {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
+    win32::UniqueKernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
         return {};
     }
     BYTE buffer[256];
     DWORD size = sizeof buffer;
     std::wstring text;
     LPWSTR sid = nullptr;
-    if (GetTokenInformation(token, TokenUser, buffer, size, &size) &&
+    if (GetTokenInformation(token.Get(), TokenUser, buffer, size, &size) &&
         ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid, &sid)) {
+        const win32::UniqueLocalMemory owned(sid);
         text = sid;
-        LocalFree(sid);
     }
-    CloseHandle(token);
     return text;
 }
 
@@ -78,12 +78,11 @@ void LockToSystem(const std::wstring& key) {
                                                               &descriptor, nullptr)) {
         return;
     }
-    HKEY opened;
-    if (RegOpenKeyExW(HKCU, key.c_str(), 0, WRITE_DAC, &opened) == ERROR_SUCCESS) {
-        RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor);
-        RegCloseKey(opened);
+    const win32::UniqueLocalMemory owned(descriptor);
+    win32::UniqueKey opened;
+    if (RegOpenKeyExW(HKCU, key.c_str(), 0, WRITE_DAC, opened.Put()) == ERROR_SUCCESS) {
+        RegSetKeySecurity(opened.Get(), DACL_SECURITY_INFORMATION, descriptor);
     }
-    LocalFree(descriptor);
 }
 
 // Saved form entries, which Windows lets only the system read.

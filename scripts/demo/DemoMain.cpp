@@ -5,6 +5,7 @@
 //   clean  scans, hands every found item to Privacy_CleanSelitems, and scans
 //          again to show what is left
 #include "Demo.h"
+#include "win32/Text.h"
 
 #include <cstdio>
 #include <map>
@@ -31,13 +32,13 @@ int CollectFound(BSTR text, int) {
     return 0;
 }
 
-int NoMessages() { return 0; }
+int NoMessages() {
+    return 0;
+}
 
 void Print(const std::wstring& text) {
     // The console shows UTF-8; found texts may hold any character.
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    const std::string out = win32::Utf8FromUtf16(text);
     std::fputs(out.c_str(), stdout);
     std::fputc('\n', stdout);
 }
@@ -98,8 +99,9 @@ std::vector<Found> Scan(const Engine& engine, bool print) {
         }
     }
     if (print) {
-        std::printf("\nFound items: %lld   files and values counted: %d (registry values: %d)   size: %.2f KB\n",
-                    totalFound, files(), values(), totalKilobytes);
+        std::printf(
+            "\nFound items: %lld   files and values counted: %d (registry values: %d)   size: %.2f KB\n",
+            totalFound, files(), values(), totalKilobytes);
     }
     currentFound = nullptr;
     return results;

@@ -1,4 +1,5 @@
 #include "Demo.h"
+#include "win32/Handles.h"
 
 #include <shlobj.h>
 
@@ -27,17 +28,16 @@ void SeedFolder(const std::wstring& path) {
 
 void SeedFile(const std::wstring& path, size_t size) {
     SeedFolder(path.substr(0, path.rfind(L'\\')));
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const win32::UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return;
     }
     std::string bytes(size, 'x');
     DWORD written = 0;
     if (size) {
-        WriteFile(file, bytes.data(), static_cast<DWORD>(size), &written, nullptr);
+        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(size), &written, nullptr);
     }
-    CloseHandle(file);
 }
 
 void SeedPicture(const std::wstring& path, int width, int height) {
@@ -79,27 +79,25 @@ void SeedPicture(const std::wstring& path, int width, int height) {
         }
         bytes += line;
     }
-    HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const win32::UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         return;
     }
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 namespace {
 
 void SetValue(HKEY root, const std::wstring& key, const std::wstring& name, DWORD type, const void* data,
               DWORD size) {
-    HKEY opened;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+    win32::UniqueKey opened;
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, opened.Put(), nullptr) !=
         ERROR_SUCCESS) {
         return;
     }
-    RegSetValueExW(opened, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(opened);
+    RegSetValueExW(opened.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
 }
 
 } // namespace

@@ -11,6 +11,8 @@
 #include "RemoteTree.h"
 #include "ScreenCapture.h"
 #include "resource.h"
+#include "win32/Handles.h"
+#include "win32/Text.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -31,9 +33,7 @@ constexpr wchar_t kMainWindowClass[] = L"NimbrelMainWindow";
 constexpr wchar_t kDialogClass[] = L"#32770";
 
 void Say(const std::wstring& text) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), n, nullptr, nullptr);
+    const std::string out = win32::Utf8FromUtf16(text);
     std::printf("tour: %s\n", out.c_str());
     std::fflush(stdout);
 }
@@ -355,12 +355,12 @@ bool VisitShredPage(Tour& tour, HWND main, int& number) {
     wchar_t documents[MAX_PATH] = {};
     SHGetSpecialFolderPathW(nullptr, documents, CSIDL_PERSONAL, TRUE);
     const std::wstring statement = std::wstring(documents) + L"\\old bank statement.txt";
-    HANDLE file = CreateFileW(statement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
+    const win32::UniqueFile file(
+        CreateFileW(statement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    if (file) {
         const char text[] = "Account 12-3456-7890, balance 1,024.00\r\n";
         DWORD written = 0;
-        WriteFile(file, text, sizeof text - 1, &written, nullptr);
-        CloseHandle(file);
+        WriteFile(file.Get(), text, sizeof text - 1, &written, nullptr);
     }
     PostMessageW(FindChild(main, IDC_SHRED_BUTTON), BM_CLICK, 0, 0);
     if (!WaitUntil([&] { return IsPageShown(main, IDD_ADVANCEDSHRED); }, 5000)) {
@@ -407,15 +407,14 @@ bool VisitShredPage(Tour& tour, HWND main, int& number) {
 }
 
 void StayOffline() {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+    win32::UniqueKey key;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, key.Put(),
                         nullptr) != ERROR_SUCCESS) {
         return;
     }
     const std::wstring server = kOfflineUpdateServer;
-    RegSetValueExW(key, L"updateserver", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
+    RegSetValueExW(key.Get(), L"updateserver", 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
                    static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
 }
 
 struct ProcessHandles {

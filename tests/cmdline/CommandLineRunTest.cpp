@@ -14,6 +14,7 @@
 #include "TestFiles.h"
 #include "TestProcess.h"
 #include "TestRegistry.h"
+#include "win32/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@
 
 using namespace app_tests;
 using namespace testing_support;
-using nimbrel::ToUtf8;
+using win32::Utf8FromUtf16;
 
 namespace {
 
@@ -217,11 +218,11 @@ TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingI
     const CommandResult preview = Run(L"/preview");
     EXPECT_EQ(preview.exitCode, 1u) << "found";
     EXPECT_EQ(preview.errors, "");
-    const std::string tmp = ToUtf8(temp.Path()) + "\\";
-    const std::string mru = "HKEY_CURRENT_USER||" + ToUtf8(kRunMru);
-    std::vector<std::string> windows{"HKEY_LOCAL_MACHINE||" + ToUtf8(kPagingKey) + "=ClearPageFileAtShutdown",
-                                     mru + "=MRUList", mru + "=a", tmp + "~DF3A21.tmp",
-                                     tmp + ToUtf8(kStrangeName)};
+    const std::string tmp = Utf8FromUtf16(temp.Path()) + "\\";
+    const std::string mru = "HKEY_CURRENT_USER||" + Utf8FromUtf16(kRunMru);
+    std::vector<std::string> windows{
+        "HKEY_LOCAL_MACHINE||" + Utf8FromUtf16(kPagingKey) + "=ClearPageFileAtShutdown", mru + "=MRUList",
+        mru + "=a", tmp + "~DF3A21.tmp", tmp + Utf8FromUtf16(kStrangeName)};
     if (bin) {
         windows.insert(windows.end(), {"old letter.doc", "photo.jpg"});
     }
@@ -230,7 +231,8 @@ TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingI
               (std::map<std::string, std::vector<std::string>>{{"Windows", windows}}))
         << "exactly as the engine reports them; Word found nothing: no heading";
     const std::string found = std::to_string(windows.size());
-    const std::string kb = ToUtf8(nimbrel::KilobytesText((16384 + 2210 + (bin ? 8000 : 0)) / 1024.0)) + " KB";
+    const std::string kb =
+        Utf8FromUtf16(nimbrel::KilobytesText((16384 + 2210 + (bin ? 8000 : 0)) / 1024.0)) + " KB";
     for (const std::string& line : std::vector<std::string>{
              "\r\n\r\nItem name                  File(s) found  Space found\r\n",
              "\r\nWindows Logs                           " + found + "     " + kb + "\r\n",
@@ -349,7 +351,8 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
     ASSERT_EQ(lines.size(), nimbrel::SelectionItems().size());
     for (size_t i = 0; i < lines.size(); ++i) {
         const nimbrel::SelectionItem& item = nimbrel::SelectionItems()[i];
-        EXPECT_EQ(lines[i], (item.onByDefault ? "1\t" : "0\t") + ToUtf8(nimbrel::SelectionValueName(item)));
+        EXPECT_EQ(lines[i],
+                  (item.onByDefault ? "1\t" : "0\t") + Utf8FromUtf16(nimbrel::SelectionValueName(item)));
     }
     EXPECT_EQ(lines[2], "1\tWindows Temp Folder");
     EXPECT_EQ(settings.Get(L"first") + settings.Get(L"Internet Explorer Favorites"), L"00");
@@ -391,7 +394,7 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
     for (const auto& [arguments, error] :
          std::map<std::wstring, std::string>{{L"/purge", "Unknown option: /purge"},
                                              {L"/clean /report \"" + unwritable + L"\"",
-                                              "Cannot write the report file " + ToUtf8(unwritable)}}) {
+                                              "Cannot write the report file " + Utf8FromUtf16(unwritable)}}) {
         const CommandResult result = Run(arguments);
         EXPECT_EQ(result.exitCode, 2u) << error;
         EXPECT_EQ(Lines(result.errors).front(), error);

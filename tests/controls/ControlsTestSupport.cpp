@@ -6,12 +6,12 @@
 
 namespace controls_tests {
 
-nimbrel::UniqueBitmap SolidBitmap(COLORREF color, int width, int height) {
-    nimbrel::CWindowDC screen(nullptr);
-    nimbrel::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    nimbrel::UniqueMemoryDC dc(CreateCompatibleDC(screen.Get()));
-    nimbrel::CSelectObject select(dc.Get(), bitmap.Get());
-    nimbrel::UniqueBrush brush(CreateSolidBrush(color));
+win32::UniqueBitmap SolidBitmap(COLORREF color, int width, int height) {
+    win32::CWindowDC screen(nullptr);
+    win32::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    win32::UniqueMemoryDC dc(CreateCompatibleDC(screen.Get()));
+    win32::CSelectObject select(dc.Get(), bitmap.Get());
+    win32::UniqueBrush brush(CreateSolidBrush(color));
     const RECT all{0, 0, width, height};
     FillRect(dc.Get(), &all, brush.Get());
     return bitmap;
@@ -23,7 +23,7 @@ Pixels::Pixels(HWND window) {
     width_ = client.right;
     height_ = client.bottom;
     pixels_.assign(static_cast<size_t>(width_) * height_, 0);
-    nimbrel::CWindowDC source(window);
+    win32::CWindowDC source(window);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width_;
@@ -31,13 +31,13 @@ Pixels::Pixels(HWND window) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    nimbrel::UniqueBitmap copy(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    nimbrel::UniqueMemoryDC dc(CreateCompatibleDC(source.Get()));
+    win32::UniqueBitmap copy(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win32::UniqueMemoryDC dc(CreateCompatibleDC(source.Get()));
     if (!copy || !dc) {
         return;
     }
     {
-        nimbrel::CSelectObject select(dc.Get(), copy.Get());
+        win32::CSelectObject select(dc.Get(), copy.Get());
         BitBlt(dc.Get(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
     }
     const auto* row = static_cast<const DWORD*>(bits);

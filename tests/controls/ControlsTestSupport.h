@@ -1,7 +1,7 @@
 // Windows, pixels and the mouse for the controls tests.
 #pragma once
 
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "TestProcess.h"
 
 #include <windows.h>
@@ -14,7 +14,7 @@ namespace controls_tests {
 using testing_support::Pump;
 
 // A bitmap of one colour.
-nimbrel::UniqueBitmap SolidBitmap(COLORREF color, int width = 16, int height = 16);
+win32::UniqueBitmap SolidBitmap(COLORREF color, int width = 16, int height = 16);
 
 // The client area of a window as it is on screen now, row by row.
 class Pixels {

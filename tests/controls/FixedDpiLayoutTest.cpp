@@ -39,7 +39,7 @@ std::string Places(HWND dialog) {
 }
 
 int ScreenDpi() {
-    nimbrel::CWindowDC screen(nullptr);
+    win32::CWindowDC screen(nullptr);
     return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 

@@ -94,11 +94,11 @@ protected:
     bool OnEraseBackground(HDC dc) override {
         RECT client{};
         GetClientRect(Hwnd(), &client);
-        nimbrel::UniqueBrush page(CreateSolidBrush(kPage));
+        win32::UniqueBrush page(CreateSolidBrush(kPage));
         FillRect(dc, &client, page.Get());
         RECT column = client;
         column.right = 170;
-        nimbrel::UniqueBrush frame(CreateSolidBrush(kFrame));
+        win32::UniqueBrush frame(CreateSolidBrush(kFrame));
         FillRect(dc, &column, frame.Get());
         return true;
     }

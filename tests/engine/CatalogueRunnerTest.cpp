@@ -6,7 +6,8 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
 #include "core/NamePattern.h"
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +19,12 @@ using namespace scrub;
 namespace {
 
 std::wstring testRoot;
-std::wstring TestRoot() { return testRoot; }
-std::wstring EmptyRoot() { return {}; }
+std::wstring TestRoot() {
+    return testRoot;
+}
+std::wstring EmptyRoot() {
+    return {};
+}
 
 } // namespace
 
@@ -35,9 +40,9 @@ TEST(CatalogueRunner, RunsTargetsInOrderUnderTheirRoots) {
     EXPECT_EQ(1, RunItem({FileAt(&TestRoot, L"\\app.log"), FolderAt(&TestRoot, L"\\cache"),
                           KeyValues(HKEY_CURRENT_USER, L"Software\\NimbrelTests\\Runner")}));
 
-    EXPECT_EQ((std::vector<std::wstring>{log, cached,
-                                         L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Runner=url1"}),
-              recorder.found);
+    EXPECT_EQ(
+        (std::vector<std::wstring>{log, cached, L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Runner=url1"}),
+        recorder.found);
     TestRegistry::DeleteTree(HKEY_CURRENT_USER, L"Software\\NimbrelTests");
 }
 
@@ -112,7 +117,7 @@ TEST(CatalogueRunner, AFolderNamedTwiceIsWalkedOnceAndTheTempFolderMustBeNamedAs
     EXPECT_EQ(1u, recorder.found.size());
     EXPECT_EQ(onceWalked, recorder.pumps);
 
-    EXPECT_TRUE(EqualsNoCase(TempPathFolder(), UserTempFolder()));
+    EXPECT_TRUE(win32::EqualsNoCase(TempPathFolder(), UserTempFolder()));
     wchar_t saved[MAX_PATH] = {};
     GetEnvironmentVariableW(L"TMP", saved, MAX_PATH);
     for (const std::wstring& tmp : {folder.Path(), folder.Path(L"Temp\\2")}) {
@@ -132,6 +137,6 @@ TEST(CatalogueRoots, NamePatternsSingleOutTracesAmongSettings) {
     EXPECT_TRUE(MatchesFilePattern(L"sys\\settings.sol", L"sys\\settings.sol"));
     EXPECT_FALSE(MatchesFilePattern(L"sys\\#site\\settings.sol", L"sys\\settings.sol"));
     EXPECT_TRUE(MatchesFilePattern(L"sys\\#site\\settings.sol", L"settings.sol"));
-    EXPECT_EQ(L"\\\\server\\share\\x", WithoutLongPathPrefix(L"\\\\?\\UNC\\server\\share\\x"));
-    EXPECT_EQ(L"C:\\x", WithoutLongPathPrefix(L"\\\\?\\C:\\x"));
+    EXPECT_EQ(L"\\\\server\\share\\x", win32::WithoutLongPathPrefix(L"\\\\?\\UNC\\server\\share\\x"));
+    EXPECT_EQ(L"C:\\x", win32::WithoutLongPathPrefix(L"\\\\?\\C:\\x"));
 }

@@ -83,10 +83,10 @@ BOOL HostWindow::OnInitDialog() {
 bool HostWindow::OnEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(Hwnd(), &client);
-    nimbrel::UniqueBrush green(CreateSolidBrush(RGB(61, 164, 75)));
+    win32::UniqueBrush green(CreateSolidBrush(RGB(61, 164, 75)));
     FillRect(dc, &client, green.Get());
     client.top = 104;
-    nimbrel::UniqueBrush navy(CreateSolidBrush(RGB(22, 52, 112)));
+    win32::UniqueBrush navy(CreateSolidBrush(RGB(22, 52, 112)));
     FillRect(dc, &client, navy.Get());
     return true;
 }

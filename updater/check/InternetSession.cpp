@@ -1,6 +1,7 @@
 #include "check/InternetSession.h"
 
 #include "support/Text.h"
+#include "win32/Text.h"
 
 #include <algorithm>
 #include <vector>
@@ -35,11 +36,11 @@ long long AnnouncedLength(HINTERNET request) {
 } // namespace
 
 bool IsWebAddress(const std::wstring& url) {
-    if (StartsWithNoCase(url, L"https://")) {
+    if (win32::StartsWithNoCase(url, L"https://")) {
         return url.size() > 8;
     }
     constexpr size_t kAuthorityStart = 7; // after "http://"
-    if (!StartsWithNoCase(url, L"http://")) {
+    if (!win32::StartsWithNoCase(url, L"http://")) {
         return false;
     }
     // The authority: the host and a port. A user part ("name:pass@host")
@@ -67,7 +68,7 @@ bool IsWebAddress(const std::wstring& url) {
     }
     const std::wstring host = authority.substr(0, hostEnd);
     for (const wchar_t* loopback : {L"127.0.0.1", L"localhost", L"[::1]"}) {
-        if (EqualsNoCase(host, loopback)) {
+        if (win32::EqualsNoCase(host, loopback)) {
             return true;
         }
     }
@@ -79,15 +80,16 @@ bool CInternetSession::Open() {
     return session_.Valid();
 }
 
-UniqueInternet CInternetSession::OpenAddress(const std::wstring& url, DWORD flags, const wchar_t* headers) {
+win32::UniqueInternet CInternetSession::OpenAddress(const std::wstring& url, DWORD flags,
+                                                    const wchar_t* headers) {
     if (!session_ || !IsWebAddress(url)) {
-        return UniqueInternet();
+        return win32::UniqueInternet();
     }
     // The user is never asked anything on the updater's behalf (no
     // credential or certificate dialogs): a check runs unattended.
-    UniqueInternet request(InternetOpenUrlW(session_.Get(), url.c_str(), headers,
-                                            headers ? static_cast<DWORD>(-1) : 0, flags | INTERNET_FLAG_NO_UI,
-                                            0));
+    win32::UniqueInternet request(InternetOpenUrlW(session_.Get(), url.c_str(), headers,
+                                                   headers ? static_cast<DWORD>(-1) : 0,
+                                                   flags | INTERNET_FLAG_NO_UI, 0));
     if (request && !AnsweredWithSuccess(request.Get())) {
         request.Reset();
     }
@@ -119,7 +121,7 @@ bool CInternetSession::ReadAll(HINTERNET request, Sink&& sink, unsigned long lon
 
 bool CInternetSession::FetchPage(const std::wstring& url, std::string& body, size_t limit) {
     // Always the server's current page, never a cached copy.
-    UniqueInternet request =
+    win32::UniqueInternet request =
         OpenAddress(url, INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_RELOAD, L"Accept: */*\r\n");
     if (!request) {
         return false;
@@ -139,7 +141,7 @@ bool CInternetSession::FetchPage(const std::wstring& url, std::string& body, siz
 }
 
 bool CInternetSession::Download(const std::wstring& url, HANDLE file, unsigned long long& bytes) {
-    UniqueInternet request = OpenAddress(
+    win32::UniqueInternet request = OpenAddress(
         url, INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, nullptr);
     if (!request) {
         return false;

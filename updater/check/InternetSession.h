@@ -2,7 +2,7 @@
 // files of the accepted updates all come through it.
 #pragma once
 
-#include "support/UpdriftHandles.h"
+#include "win32/InternetHandles.h"
 
 #include <string>
 
@@ -30,10 +30,10 @@ public:
     bool Download(const std::wstring& url, HANDLE file, unsigned long long& bytes);
 
 private:
-    UniqueInternet OpenAddress(const std::wstring& url, DWORD flags, const wchar_t* headers);
+    win32::UniqueInternet OpenAddress(const std::wstring& url, DWORD flags, const wchar_t* headers);
     template <class Sink> bool ReadAll(HINTERNET request, Sink&& sink, unsigned long long& bytes);
 
-    UniqueInternet session_;
+    win32::UniqueInternet session_;
 };
 
 } // namespace updrift

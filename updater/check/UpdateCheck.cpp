@@ -9,6 +9,7 @@
 #include "support/Text.h"
 #include "support/UpdateLog.h"
 #include "trust/StagedFile.h"
+#include "win32/Text.h"
 
 #include <utility>
 
@@ -71,7 +72,7 @@ bool CUpdateCheck::FetchPage(const std::wstring& url, std::wstring& page) {
         Refused(url, L"its signature does not match it or was made by no trusted key");
         return false;
     }
-    page = Utf16FromCodePage(body, CP_ACP);
+    page = win32::Utf16FromCodePage(body, CP_ACP);
     return true;
 }
 
@@ -171,7 +172,7 @@ bool CUpdateCheck::DownloadFile(const std::vector<std::wstring>& fields, std::ws
     // A name nobody can predict, created exclusively: nothing that is in
     // the staging folder already is ever overwritten or installed.
     std::wstring path;
-    UniqueFile file;
+    win32::UniqueFile file;
     for (int attempt = 0; attempt < kDownloadNameAttempts && !file; ++attempt) {
         downloadName = RandomName(kDownloadNameLength);
         path = JoinPath(stagingFolder_, downloadName);

@@ -3,7 +3,8 @@
 #include "check/UpdateInfo.h"
 #include "support/Paths.h"
 #include "support/Text.h"
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
+#include "win32/Text.h"
 
 namespace updrift {
 
@@ -30,8 +31,8 @@ bool WriteInstallList(const std::wstring& path, const InstallListContent& conten
         text += line;
         text += L"\r\n";
     }
-    const std::string bytes = Utf8FromUtf16(text);
-    UniqueFile file(
+    const std::string bytes = win32::Utf8FromUtf16(text);
+    win32::UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
@@ -47,8 +48,8 @@ bool WriteInstallList(const std::wstring& path, const InstallListContent& conten
 }
 
 std::optional<InstallListContent> ReadInstallList(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestList) {
         return std::nullopt;
@@ -60,7 +61,7 @@ std::optional<InstallListContent> ReadInstallList(const std::wstring& path) {
          read != bytes.size())) {
         return std::nullopt;
     }
-    std::vector<std::wstring> lines = SplitLines(Utf16FromCodePage(bytes, CP_UTF8));
+    std::vector<std::wstring> lines = SplitLines(win32::Utf16FromCodePage(bytes, CP_UTF8));
     InstallListContent content;
     size_t next = 0;
     if (next < lines.size()) {

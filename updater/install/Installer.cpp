@@ -38,7 +38,7 @@ bool UnpackArchive(const std::wstring& archive, const std::wstring& programFolde
 struct VerifiedItem {
     InstallItem item;
     std::wstring download;
-    UniqueFile held;
+    win32::UniqueFile held;
 };
 
 // The list's installable lines, each download checked against the signature
@@ -54,7 +54,7 @@ bool VerifyAll(const InstallListContent& list, const InstallPlaces& places,
             continue;
         }
         const std::wstring download = JoinPath(places.stagingFolder, item->download);
-        UniqueFile held =
+        win32::UniqueFile held =
             OpenVerifiedFile(download, ReadSignatureFile(SignaturePathOf(download)), signatures);
         if (!held) {
             LogUpdateEvent(places.programFolder,

@@ -1,11 +1,11 @@
 #include "install/ProgramLock.h"
 
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 
 namespace updrift {
 
 bool WaitForProgramToEnd(DWORD timeoutMs) {
-    UniqueKernelHandle lock(OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kProgramLockName));
+    win32::UniqueKernelHandle lock(OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kProgramLockName));
     if (!lock) {
         return true; // no program holds it: nothing to wait for
     }

@@ -3,7 +3,7 @@
 #include "support/FileReplace.h"
 #include "support/Paths.h"
 #include "support/RandomName.h"
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 
 #include <sddl.h>
 
@@ -17,16 +17,9 @@ constexpr size_t kRandomPartLength = 10;
 constexpr size_t kPrefixLength = sizeof kStagingPrefix / sizeof(wchar_t) - 1;
 constexpr int kCreateAttempts = 16;
 
-struct LocalMemoryTraits {
-    using Handle = void*;
-    static void* Invalid() { return nullptr; }
-    static void Close(void* p) { LocalFree(p); }
-};
-using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
-
 // The installing account: its SID as text, and whether it runs elevated.
 bool InstallingAccount(std::wstring& userSid, bool& elevated) {
-    UniqueKernelHandle token;
+    win32::UniqueKernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
         return false;
     }
@@ -38,7 +31,7 @@ bool InstallingAccount(std::wstring& userSid, bool& elevated) {
         !ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid, &text)) {
         return false;
     }
-    UniqueLocalMemory owned(text);
+    win32::UniqueLocalMemory owned(text);
     userSid = text;
     TOKEN_ELEVATION elevation{};
     elevated = GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof elevation, &size) &&
@@ -60,7 +53,7 @@ std::wstring StagingAccessList(const std::wstring& userSid, bool elevated) {
 
 void RemoveStagingFolders(const std::wstring& programFolder) {
     WIN32_FIND_DATAW found{};
-    UniqueFind find(
+    win32::UniqueFind find(
         FindFirstFileW(JoinPath(programFolder, std::wstring(kStagingPrefix) + L"*").c_str(), &found));
     if (!find) {
         return;
@@ -87,7 +80,7 @@ std::wstring CreateStagingFolder(const std::wstring& programFolder) {
                                                               SDDL_REVISION_1, &descriptor, nullptr)) {
         return {};
     }
-    UniqueLocalMemory owned(descriptor);
+    win32::UniqueLocalMemory owned(descriptor);
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
     for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
         // Created, never reused: a folder of that name that exists already
@@ -112,7 +105,7 @@ bool IsStagingFolderName(const std::wstring& name) {
 
 void RemoveStagingFolder(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
-    UniqueFind find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &found));
+    win32::UniqueFind find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &found));
     if (find) {
         do {
             const std::wstring path = JoinPath(folder, found.cFileName);

@@ -92,17 +92,17 @@ bool CreateParentFolders(const std::wstring& filePath) {
     return parent.empty() || CreateFolderTree(parent);
 }
 
-UniqueFile CreateSiblingFile(const std::wstring& destination, std::wstring& path) {
+win32::UniqueFile CreateSiblingFile(const std::wstring& destination, std::wstring& path) {
     for (int attempt = 0; attempt < kSiblingAttempts; ++attempt) {
         path = SiblingName(destination);
-        UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES, 0,
-                                    nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE | FILE_WRITE_ATTRIBUTES,
+                                           0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
     }
     path.clear();
-    return UniqueFile();
+    return win32::UniqueFile();
 }
 
 bool MoveOver(const std::wstring& from, const std::wstring& to) {
@@ -147,7 +147,7 @@ bool PutCopyInPlace(const std::wstring& source, const std::wstring& destination)
 
 void RemoveSetAsideCopies(const std::wstring& folder) {
     WIN32_FIND_DATAW found{};
-    UniqueFind find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &found));
+    win32::UniqueFind find(FindFirstFileW(JoinPath(folder, L"*").c_str(), &found));
     if (!find) {
         return;
     }

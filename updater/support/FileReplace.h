@@ -3,7 +3,7 @@
 // the destination and then moved over it in one step.
 #pragma once
 
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ bool CreateParentFolders(const std::wstring& filePath);
 
 // A new, empty file next to `destination` under a name nobody can predict,
 // created exclusively and open for writing. `path` receives its name.
-UniqueFile CreateSiblingFile(const std::wstring& destination, std::wstring& path);
+win32::UniqueFile CreateSiblingFile(const std::wstring& destination, std::wstring& path);
 
 // Moves `from` over `to`, replacing it. A destination that is in use but may
 // be renamed (a running program, a loaded library such as Updrift.dll during

@@ -1,6 +1,8 @@
 #include "support/Paths.h"
 
 #include "support/Text.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <vector>
 
@@ -36,27 +38,10 @@ std::wstring LastComponent(const std::wstring& path) {
                                                    : path.substr(start + 1, end - start - 1);
 }
 
-std::wstring FullPath(const std::wstring& path) {
-    if (path.empty()) {
-        return {};
-    }
-    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) {
-        return {};
-    }
-    std::vector<wchar_t> buffer(needed + 1);
-    const DWORD written =
-        GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (written == 0 || written >= buffer.size()) {
-        return {};
-    }
-    return std::wstring(buffer.data(), written);
-}
-
 bool SameFolder(const std::wstring& a, const std::wstring& b) {
-    const std::wstring fullA = WithTrailingBackslash(FullPath(a));
-    const std::wstring fullB = WithTrailingBackslash(FullPath(b));
-    return !fullA.empty() && EqualsNoCase(fullA, fullB);
+    const std::wstring fullA = WithTrailingBackslash(win32::FullPathOf(a));
+    const std::wstring fullB = WithTrailingBackslash(win32::FullPathOf(b));
+    return !fullA.empty() && win32::EqualsNoCase(fullA, fullB);
 }
 
 namespace {
@@ -68,11 +53,12 @@ bool IsDeviceName(const std::wstring& part) {
         base.pop_back();
     }
     for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
-        if (EqualsNoCase(base, device)) {
+        if (win32::EqualsNoCase(base, device)) {
             return true;
         }
     }
-    return base.size() == 4 && (StartsWithNoCase(base, L"COM") || StartsWithNoCase(base, L"LPT")) &&
+    return base.size() == 4 &&
+           (win32::StartsWithNoCase(base, L"COM") || win32::StartsWithNoCase(base, L"LPT")) &&
            base[3] >= L'1' && base[3] <= L'9';
 }
 

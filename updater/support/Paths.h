@@ -15,8 +15,6 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 std::wstring FolderOf(const std::wstring& path);
 // The last name of a path, trailing backslashes left out.
 std::wstring LastComponent(const std::wstring& path);
-// The full form of a path (GetFullPathNameW), or "" when it has none.
-std::wstring FullPath(const std::wstring& path);
 // Whether two folders name the same place, whatever their case and
 // trailing backslash.
 bool SameFolder(const std::wstring& a, const std::wstring& b);

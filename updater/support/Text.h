@@ -1,4 +1,5 @@
-// Text helpers shared by the update check and the installer.
+// Text helpers shared by the update check and the installer (the encodings
+// and name comparisons are win32/Text.h).
 #pragma once
 
 #include <string>
@@ -17,12 +18,5 @@ long long ParseDecimal(const std::wstring& text);
 
 // At most `limit` characters of the text.
 std::wstring Bounded(const std::wstring& text, size_t limit);
-
-std::wstring Utf16FromCodePage(const std::string& bytes, unsigned codePage);
-std::string Utf8FromUtf16(const std::wstring& text);
-
-// Ordinal comparisons ignoring case, as the file system compares names.
-bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
-bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix);
 
 } // namespace updrift

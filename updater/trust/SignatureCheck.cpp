@@ -21,8 +21,8 @@ bool Succeeded(NTSTATUS status) {
 // The SHA-256 digest of whatever `feed` hands to its sink, or "" when the
 // digest could not be made or the feed failed.
 template <class Feed> std::string Digest(Feed&& feed) {
-    UniqueCryptoProvider provider;
-    UniqueCryptoHash hash;
+    win32::UniqueCryptoProvider provider;
+    win32::UniqueCryptoHash hash;
     if (!Succeeded(BCryptOpenAlgorithmProvider(provider.Put(), BCRYPT_SHA256_ALGORITHM, nullptr, 0)) ||
         !Succeeded(BCryptCreateHash(provider.Get(), hash.Put(), nullptr, 0, nullptr, 0, 0))) {
         return {};
@@ -56,7 +56,7 @@ CSignatureCheck::CSignatureCheck(const std::vector<std::string>& keyPoints) {
         header->dwMagic = BCRYPT_ECDSA_PUBLIC_P256_MAGIC;
         header->cbKey = kPointSize / 2;
         std::copy(point.begin(), point.end(), blob.begin() + sizeof(BCRYPT_ECCKEY_BLOB));
-        UniqueCryptoKey key;
+        win32::UniqueCryptoKey key;
         if (Succeeded(BCryptImportKeyPair(ecdsa_.Get(), nullptr, BCRYPT_ECCPUBLIC_BLOB, key.Put(),
                                           blob.data(), static_cast<ULONG>(blob.size()), 0))) {
             keys_.push_back(std::move(key));
@@ -105,7 +105,7 @@ bool CSignatureCheck::VerifyDigest(std::string digest, std::string signature) co
     if (digest.size() != kDigestSize || signature.size() != kPointSize) {
         return false;
     }
-    for (const UniqueCryptoKey& key : keys_) {
+    for (const win32::UniqueCryptoKey& key : keys_) {
         if (BCryptVerifySignature(key.Get(), nullptr, reinterpret_cast<PUCHAR>(digest.data()), kDigestSize,
                                   reinterpret_cast<PUCHAR>(signature.data()), kPointSize, 0) == 0) {
             return true;

@@ -5,7 +5,7 @@
 // cryptography does the work. A signature counts when any trusted key made it.
 #pragma once
 
-#include "support/UpdriftHandles.h"
+#include "win32/CryptoHandles.h"
 
 #include <string>
 #include <vector>
@@ -30,8 +30,8 @@ public:
 private:
     bool VerifyDigest(std::string digest, std::string signature) const;
 
-    UniqueCryptoProvider ecdsa_;
-    std::vector<UniqueCryptoKey> keys_;
+    win32::UniqueCryptoProvider ecdsa_;
+    std::vector<win32::UniqueCryptoKey> keys_;
 };
 
 } // namespace updrift

@@ -2,15 +2,15 @@
 
 namespace updrift {
 
-UniqueFile OpenVerifiedFile(const std::wstring& path, const std::string& signature,
-                            const CSignatureCheck& check) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+win32::UniqueFile OpenVerifiedFile(const std::wstring& path, const std::string& signature,
+                                   const CSignatureCheck& check) {
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info{};
     if (!file || !GetFileInformationByHandle(file.Get(), &info) ||
         (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ||
         !check.VerifyFile(file.Get(), signature)) {
-        return UniqueFile();
+        return win32::UniqueFile();
     }
     return file;
 }
@@ -20,7 +20,7 @@ std::wstring SignaturePathOf(const std::wstring& path) {
 }
 
 bool WriteNewFile(const std::wstring& path, const std::string& bytes) {
-    UniqueFile file(
+    win32::UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
@@ -36,8 +36,8 @@ bool WriteNewFile(const std::wstring& path, const std::string& bytes) {
 }
 
 std::string ReadSignatureFile(const std::wstring& path) {
-    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!file || !GetFileSizeEx(file.Get(), &size) ||
         size.QuadPart > static_cast<LONGLONG>(kLargestSignatureFile)) {

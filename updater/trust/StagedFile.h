@@ -2,7 +2,7 @@
 // arrived there, and checked again, held, right before they are installed.
 #pragma once
 
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 #include "trust/SignatureCheck.h"
 
 #include <string>
@@ -14,8 +14,8 @@ namespace updrift {
 // signature. What is then copied or unpacked from it is what was checked.
 // An invalid handle when it cannot be opened, is no plain file, or the
 // signature does not hold.
-UniqueFile OpenVerifiedFile(const std::wstring& path, const std::string& signature,
-                            const CSignatureCheck& check);
+win32::UniqueFile OpenVerifiedFile(const std::wstring& path, const std::string& signature,
+                                   const CSignatureCheck& check);
 
 // "<path>.sig", where a staged download keeps the signature it came with.
 std::wstring SignaturePathOf(const std::wstring& path);

@@ -1,6 +1,6 @@
 #include "trust/TrustedKeys.h"
 
-#include "support/UpdriftHandles.h"
+#include "win32/Handles.h"
 #include "trust/VendorKeys.h"
 #include "updrift/UpdatePage.h"
 
@@ -53,7 +53,7 @@ std::string DecodeKeyText(const std::wstring& spread) {
 }
 
 void AddAdministratorsKeys(std::vector<std::string>& points) {
-    UniqueKey key;
+    win32::UniqueKey key;
     const std::wstring path = std::wstring(kSettingsKey) + L"\\" + kTrustedKeysSubkey;
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.Put()) != ERROR_SUCCESS) {
         return;

@@ -3,6 +3,8 @@
 #include "support/FileReplace.h"
 #include "support/Paths.h"
 #include "support/Text.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 
 #include <unzip.h>
 // After unzip.h, which brings the declarations it builds on.
@@ -43,8 +45,8 @@ bool SetEntryTime(const std::wstring& path, unsigned long dosDate) {
         !LocalFileTimeToFileTime(&local, &utc)) {
         return false;
     }
-    UniqueFile file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && SetFileTime(file.Get(), &utc, nullptr, &utc);
 }
 
@@ -52,7 +54,7 @@ bool SetEntryTime(const std::wstring& path, unsigned long dosDate) {
 
 bool CUnzipper::OpenArchive(const std::wstring& path) {
     Close();
-    const std::wstring full = FullPath(path);
+    const std::wstring full = win32::FullPathOf(path);
     if (full.empty()) {
         return false;
     }
@@ -101,7 +103,7 @@ bool CUnzipper::GetEntryInfo(UnzipEntryInfo& info) {
         return false;
     }
     const std::string bytes(name.data(), stored.size_filename);
-    info.name = Utf16FromCodePage(bytes, (stored.flag & kUtf8NameFlag) ? CP_UTF8 : CP_ACP);
+    info.name = win32::Utf16FromCodePage(bytes, (stored.flag & kUtf8NameFlag) ? CP_UTF8 : CP_ACP);
     for (wchar_t& c : info.name) {
         if (c == L'/') {
             c = L'\\';
@@ -146,7 +148,7 @@ bool CUnzipper::UnpackEntry(const std::wstring& folder, bool keepPaths) {
 
 bool CUnzipper::WriteCurrentEntry(const std::wstring& target, unsigned long dosDate) {
     std::wstring sibling;
-    UniqueFile file = CreateSiblingFile(target, sibling);
+    win32::UniqueFile file = CreateSiblingFile(target, sibling);
     if (!file) {
         return false;
     }

@@ -1,5 +1,7 @@
 #include "CommandOutput.h"
 
+#include "win32/Text.h"
+
 #include <algorithm>
 
 namespace nimbrel {
@@ -25,18 +27,6 @@ void WriteBytes(HANDLE handle, const std::string& bytes) {
 }
 
 } // namespace
-
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    return bytes;
-}
 
 CCommandOutput::Target CCommandOutput::Inherited(DWORD standardHandle) {
     Target target;
@@ -131,7 +121,7 @@ void CCommandOutput::Flush() {
 void CCommandOutput::Write(const Target& target, const std::wstring& text) {
     switch (target.kind) {
     case Target::Kind::Bytes:
-        WriteBytes(target.handle, ToUtf8(text));
+        WriteBytes(target.handle, win32::Utf8FromUtf16(text));
         break;
     case Target::Kind::Console:
         for (size_t done = 0; done < text.size();) {
@@ -155,7 +145,7 @@ void CCommandOutput::Write(const Target& target, const std::wstring& text) {
 
 void CCommandOutput::WriteToReport(const std::wstring& text) {
     if (report_) {
-        WriteBytes(report_.Get(), ToUtf8(text));
+        WriteBytes(report_.Get(), win32::Utf8FromUtf16(text));
     }
 }
 

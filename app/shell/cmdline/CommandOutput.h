@@ -7,7 +7,7 @@
 // UTF-8 behind a byte-order mark, so that editors know its encoding.
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -47,13 +47,10 @@ private:
 
     Target out_;
     Target error_;
-    scrub::UniqueFile console_; // the parent's console, when attached
-    scrub::UniqueFile report_;
+    win32::UniqueFile console_; // the parent's console, when attached
+    win32::UniqueFile report_;
     std::wstring pending_;
     ULONGLONG writtenAt_ = 0;
 };
-
-// UTF-8 bytes of the text (a lone surrogate becomes U+FFFD).
-std::string ToUtf8(const std::wstring& text);
 
 } // namespace nimbrel

@@ -7,7 +7,7 @@
 
 #include "ControlPos.h"
 #include "PageDialog.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "ItemSelection.h"
 #include "Label.h"
 #include "XPButton.h"

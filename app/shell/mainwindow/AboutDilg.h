@@ -36,7 +36,7 @@ private:
     CHyperLinkButton website_;
     CHyperLinkButton supportPage_;
     CHyperLinkButton supportEmail_;
-    UniqueBrush white_;
+    win32::UniqueBrush white_;
     HICON icon_ = nullptr; // a shared resource icon: never destroyed
 };
 

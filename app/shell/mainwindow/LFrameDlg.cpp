@@ -34,7 +34,7 @@ CLFrameDlg::CLFrameDlg(INavigationHost& host) : CDialogBase(IDD_LFRAME), host_(h
 BOOL CLFrameDlg::OnInitDialog() {
     WriteLog(L"Left frame Init");
     LayoutAtFixedDpi();
-    background_ = LoadBitmapResource(Module(), IDB_LEFT_FRAME);
+    background_ = win32::LoadBitmapResource(Module(), IDB_LEFT_FRAME);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const NavButton& nav = kNavButtons[i];
         buttons_[i].SubclassDlgItem(nav.id, Hwnd());
@@ -91,10 +91,10 @@ bool CLFrameDlg::OnEraseBackground(HDC dc) {
     GetClientRect(Hwnd(), &client);
     FillColour(dc, client, kFrameBlue);
     // The column's picture, stretched when the window is maximised.
-    const SIZE size = BitmapSize(background_.Get());
-    UniqueMemoryDC source(CreateCompatibleDC(dc));
+    const SIZE size = win32::BitmapSize(background_.Get());
+    win32::UniqueMemoryDC source(CreateCompatibleDC(dc));
     if (background_ && source && size.cx > 0) {
-        CSelectObject select(source.Get(), background_.Get());
+        win32::CSelectObject select(source.Get(), background_.Get());
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, size.cx, size.cy, SRCCOPY);
     }

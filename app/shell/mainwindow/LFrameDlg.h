@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "XPButton.h"
 
 #include <array>
@@ -53,7 +53,7 @@ private:
     INavigationHost& host_;
     NavPage currentPage_ = NavPage::Options;
     std::array<CXPButton, 4> buttons_;
-    UniqueBitmap background_;
+    win32::UniqueBitmap background_;
 };
 
 } // namespace nimbrel

@@ -66,7 +66,7 @@ BOOL CNimbrelControlDlg::OnInitDialog() {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, L"&About Nimbrel...");
     }
-    banner_ = LoadBitmapResource(Module(), IDB_BANNER);
+    banner_ = win32::LoadBitmapResource(Module(), IDB_BANNER);
 
     versionLabel_.SubclassDlgItem(IDC_VERSION_LABEL, Hwnd());
     versionLabel_.SetFontName(L"Arial");
@@ -312,12 +312,12 @@ bool CNimbrelControlDlg::OnEraseBackground(HDC dc) {
     RECT body = client;
     body.top = kHeaderHeight;
     FillColour(dc, body, kBodyNavy);
-    const SIZE size = BitmapSize(banner_.Get());
-    UniqueMemoryDC source(CreateCompatibleDC(dc));
+    const SIZE size = win32::BitmapSize(banner_.Get());
+    win32::UniqueMemoryDC source(CreateCompatibleDC(dc));
     if (!banner_ || !source || size.cx == 0) {
         return true;
     }
-    CSelectObject select(source.Get(), banner_.Get());
+    win32::CSelectObject select(source.Get(), banner_.Get());
     BitBlt(dc, 0, 0, size.cx, size.cy, source.Get(), 0, 0, SRCCOPY);
     // A wider (maximised) window continues the banner's last column.
     if (client.right > size.cx) {

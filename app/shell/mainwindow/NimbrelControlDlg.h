@@ -7,7 +7,7 @@
 #include "Advancedshred.h"
 #include "ControlPos.h"
 #include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "LFrameDlg.h"
 #include "Label.h"
 #include "OptionsDlg.h"
@@ -119,7 +119,7 @@ private:
     CXPButton aboutButton_;
     CLabel versionLabel_;
     CControlPos layout_;
-    UniqueBitmap banner_;
+    win32::UniqueBitmap banner_;
     HICON bigIcon_ = nullptr; // shared resource icons: never destroyed
     HICON smallIcon_ = nullptr;
 };

@@ -9,7 +9,7 @@ CSplashScrDlg::CSplashScrDlg(UINT milliseconds) : CDialogBase(IDD_SPLASH), milli
 
 BOOL CSplashScrDlg::OnInitDialog() {
     LayoutAtFixedDpi();
-    picture_ = LoadBitmapResource(Module(), IDB_SPLASH);
+    picture_ = win32::LoadBitmapResource(Module(), IDB_SPLASH);
     // Laid out anew, the window is centred on the screen again.
     RECT frame{};
     GetWindowRect(Hwnd(), &frame);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
 namespace nimbrel {
 
@@ -25,7 +25,7 @@ protected:
 
 private:
     UINT milliseconds_;
-    UniqueBitmap picture_;
+    win32::UniqueBitmap picture_;
 };
 
 } // namespace nimbrel

@@ -9,6 +9,7 @@
 #include "scrubcore/OfficeItems.h"
 #include "scrubcore/ThirdPartyItems.h"
 #include "scrubcore/WindowsItems.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -425,11 +426,6 @@ const CategoryLabels kLabels[kCategoryCount] = {
 };
 // clang-format on
 
-bool SameNameIgnoringCase(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
 } // namespace
 
 CategoryLabels LabelsOf(ItemCategory category) {
@@ -482,7 +478,7 @@ std::wstring SelectionValueName(const SelectionItem& item) {
 
 const SelectionItem* FindSelectionItem(const std::wstring& valueName) {
     for (const SelectionItem& item : kItems) {
-        if (SameNameIgnoringCase(SelectionValueName(item), valueName)) {
+        if (win32::EqualsNoCase(SelectionValueName(item), valueName)) {
             return &item;
         }
     }

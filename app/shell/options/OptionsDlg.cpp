@@ -104,7 +104,8 @@ void COptionsDlg::SetUpTabs() {
     tabs_ = CTabCtrl(Item(IDC_OPT_TABS));
     tabImages_.Reset(
         ImageList_Create(kTabImageSize, kTabImageSize, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
-    if (const UniqueBitmap strip = LoadBitmapResource(Module(), IDB_TAB_IMAGES); strip && tabImages_) {
+    if (const win32::UniqueBitmap strip = win32::LoadBitmapResource(Module(), IDB_TAB_IMAGES);
+        strip && tabImages_) {
         ImageList_AddMasked(tabImages_.Get(), strip.Get(), kTabImageMask);
         tabs_.SetImageList(tabImages_.Get());
     }

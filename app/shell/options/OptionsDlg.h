@@ -83,7 +83,7 @@ private:
     CHyperLinkButton setDefault_;
     CHyperLinkButton viewResults_;
     CTabCtrl tabs_;
-    UniqueImageList tabImages_;
+    win32::UniqueImageList tabImages_;
     CComboBox erasing_;
     CControlPos layout_;
 };

@@ -37,7 +37,7 @@ bool CStatisticsDlg::OnEraseBackground(HDC dc) {
     RECT client{};
     GetClientRect(Hwnd(), &client);
     FillRect(dc, &client, background_.Get());
-    UniqueBrush frame(CreateSolidBrush(kFrameColor));
+    win32::UniqueBrush frame(CreateSolidBrush(kFrameColor));
     FrameRect(dc, &client, frame.Get());
     return true;
 }

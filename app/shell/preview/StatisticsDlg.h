@@ -4,7 +4,7 @@
 #pragma once
 
 #include "DialogBase.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "GdiplusSession.h"
 #include "PictureCtrl.h"
 
@@ -32,7 +32,7 @@ private:
     // Started with the panel, ended after its picture has gone.
     CGdiplusSession imaging_;
     CPictureCtrl picture_;
-    UniqueBrush background_;
+    win32::UniqueBrush background_;
 };
 
 } // namespace nimbrel

@@ -6,6 +6,7 @@
 #include "SettingsStore.h"
 #include "ShellSeams.h"
 #include "resource.h"
+#include "win32/Text.h"
 
 namespace nimbrel {
 
@@ -45,11 +46,6 @@ std::wstring Joined(const std::vector<std::wstring>& paths) {
         text += (text.empty() ? L"" : L", ") + path;
     }
     return text;
-}
-
-bool SamePath(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
 }
 
 } // namespace
@@ -172,7 +168,7 @@ void CAdvancedshred::AddFile() {
         return;
     }
     for (const std::wstring& listed : ListedFiles()) {
-        if (SamePath(listed, chosen)) {
+        if (win32::EqualsNoCase(listed, chosen)) {
             ShowMessage(Hwnd(), chosen + L" file has already been added to the list",
                         MB_OK | MB_ICONEXCLAMATION);
             return;
@@ -334,8 +330,8 @@ void CAdvancedshred::ShowProgress(int file, int files, int pass, int passes, uin
 
 // Long paths can be scrolled into view.
 void CAdvancedshred::FitListWidth() {
-    CWindowDC dc(list_.Hwnd());
-    CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(list_.Send(WM_GETFONT)));
+    win32::CWindowDC dc(list_.Hwnd());
+    win32::CSelectObject font(dc.Get(), reinterpret_cast<HFONT>(list_.Send(WM_GETFONT)));
     int widest = 0;
     for (const std::wstring& path : ListedFiles()) {
         SIZE size{};

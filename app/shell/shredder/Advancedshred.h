@@ -7,7 +7,7 @@
 #include "ControlPos.h"
 #include "PageDialog.h"
 #include "FileShredder.h"
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 #include "Label.h"
 #include "ListBox.h"
 
@@ -58,7 +58,7 @@ private:
     CListBox list_;
     CLabel title_, hint_, levelHeading_, warning_;
     std::array<CLabel, 3> levelLabels_;
-    UniqueFont shredButtonFont_;
+    win32::UniqueFont shredButtonFont_;
     CControlPos layout_;
     ULONGLONG progressShownAt_ = 0;
     std::optional<int> quitWhileShredding_; // a WM_QUIT's exit code, posted again afterwards

@@ -1,5 +1,7 @@
 #include "FileShredder.h"
 
+#include "win32/Text.h"
+
 #include <bcrypt.h>
 
 #include <algorithm>
@@ -14,11 +16,6 @@ constexpr size_t kBlockBytes = CPatternSource::kBlockBytes;
 void SystemRandom(void* bytes, size_t size) {
     BCryptGenRandom(nullptr, static_cast<PUCHAR>(bytes), static_cast<ULONG>(size),
                     BCRYPT_USE_SYSTEM_PREFERRED_RNG);
-}
-
-bool SameText(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
 }
 
 // The full long form of a path as the user may have written it (short
@@ -140,7 +137,7 @@ ShredTarget OpenShredTarget(const std::wstring& path, DWORD share) {
     // too; a path that leads elsewhere (a link the system follows, a
     // folder link on the way) would overwrite a file the user never picked.
     if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || info.nNumberOfLinks > 1 ||
-        !SameText(FinalPath(target.file.Get()), FullLongPath(path))) {
+        !win32::EqualsNoCase(FinalPath(target.file.Get()), FullLongPath(path))) {
         target.file.Reset();
         target.refusal = ShredRefusal::Link;
         return target;

@@ -4,7 +4,7 @@
 // involved, so the page and the benchmark share it.
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -35,7 +35,7 @@ enum class ShredRefusal {
 // A listed file opened as shredding writes it: the file itself (a link is
 // opened as the link, never followed), for reading, writing and deleting.
 struct ShredTarget {
-    scrub::UniqueFile file;
+    win32::UniqueFile file;
     ShredRefusal refusal = ShredRefusal::Busy;
     uint64_t size = 0;
 };

@@ -2,8 +2,9 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "registry/RegistryText.h"
@@ -24,7 +25,7 @@ std::wstring LastRegisteredAppPath() {
 // Every file directly in the folder (subfolders are not entered).
 void HandleFilesIn(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
-    UniqueFind find(FindFirstFileW((folder + L"\\*.*").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((folder + L"\\*.*").c_str(), &entry));
     if (!find) {
         return;
     }
@@ -36,7 +37,7 @@ void HandleFilesIn(const std::wstring& folder) {
             continue;
         }
         theApp.Pump();
-        HandleFile(JoinPath(folder, entry.cFileName));
+        HandleFile(win32::JoinPath(folder, entry.cFileName));
     } while (FindNextFileW(find.Get(), &entry));
 }
 
@@ -48,13 +49,13 @@ void Aol9Cache(const std::wstring& commonAppData) {
     std::vector<std::wstring> installations;
     WIN32_FIND_DATAW entry;
     {
-        UniqueFind find(FindFirstFileW((commonAppData + L"\\Aol\\*").c_str(), &entry));
+        win32::UniqueFind find(FindFirstFileW((commonAppData + L"\\Aol\\*").c_str(), &entry));
         if (!find) {
             return;
         }
         do {
             if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                Contains(entry.cFileName, kAol9Folder)) {
+                win32::Contains(entry.cFileName, kAol9Folder)) {
                 installations.emplace_back(entry.cFileName);
             }
         } while (FindNextFileW(find.Get(), &entry));
@@ -84,12 +85,12 @@ void Aol8Cache(const std::wstring& programFiles) {
 
 void AolCacheFolders() {
     const std::wstring installedAt = LastRegisteredAppPath();
-    if (Contains(installedAt, L"9.0")) {
+    if (win32::Contains(installedAt, L"9.0")) {
         const std::wstring commonAppData = CommonAppDataFolder();
         if (!commonAppData.empty()) {
             Aol9Cache(commonAppData);
         }
-    } else if (Contains(installedAt, L"8.0")) {
+    } else if (win32::Contains(installedAt, L"8.0")) {
         const std::wstring programFiles = ProgramFilesFolder();
         if (!programFiles.empty()) {
             Aol8Cache(programFiles);

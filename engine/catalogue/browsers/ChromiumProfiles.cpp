@@ -2,8 +2,9 @@
 
 #include "catalogue/Roots.h"
 #include "catalogue/browsers/ProfileTargets.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 
@@ -94,7 +95,7 @@ bool IsPlainFolder(const std::wstring& path) {
 // folders beside the profiles (crash reports, shader caches, dictionaries)
 // have none.
 bool IsProfile(const std::wstring& folder) {
-    const DWORD attributes = GetFileAttributesW(JoinPath(folder, L"Preferences").c_str());
+    const DWORD attributes = GetFileAttributesW(win32::JoinPath(folder, L"Preferences").c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -115,7 +116,7 @@ std::vector<std::wstring> ProfilesIn(const ChromiumBrowser& browser, const std::
         return profiles;
     }
     WIN32_FIND_DATAW entry;
-    UniqueFind find(FindFirstFileW((userData + L"\\*").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((userData + L"\\*").c_str(), &entry));
     if (!find) {
         return profiles;
     }
@@ -124,7 +125,7 @@ std::vector<std::wstring> ProfilesIn(const ChromiumBrowser& browser, const std::
             IsLinkedFolder(entry.dwFileAttributes)) {
             continue;
         }
-        std::wstring folder = JoinPath(userData, entry.cFileName);
+        std::wstring folder = win32::JoinPath(userData, entry.cFileName);
         if (IsProfile(folder)) {
             profiles.push_back(std::move(folder));
         }

@@ -2,7 +2,8 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Roots.h"
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "files/SameEntry.h"
@@ -48,7 +49,7 @@ void IndexDatPass() {
     // shell folder; on XP both name one folder.
     const std::wstring xpHistory = UnderRoot(LocalSettingsFolder(), L"\\History");
     std::wstring history = HistoryFolder();
-    if (EqualsNoCase(history, xpHistory)) {
+    if (win32::EqualsNoCase(history, xpHistory)) {
         history.clear();
     }
     for (const std::wstring& folder : {xpHistory, history}) {

@@ -1,8 +1,9 @@
 #include "catalogue/browsers/MozillaProfiles.h"
 
 #include "catalogue/Roots.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 
@@ -18,7 +19,7 @@ const ProfilesFolder kThunderbirdLocalProfiles{&LocalAppDataFolder, L"\\Thunderb
 std::vector<std::wstring> ProfileNames(const std::wstring& profilesFolder) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW entry;
-    UniqueFind find(FindFirstFileW((profilesFolder + L"\\*").c_str(), &entry));
+    win32::UniqueFind find(FindFirstFileW((profilesFolder + L"\\*").c_str(), &entry));
     if (!find) {
         return names;
     }
@@ -41,7 +42,7 @@ int RunProfileItem(const ProfilesFolder& profiles, std::initializer_list<Profile
             return;
         }
         for (const std::wstring& profile : ProfileNames(folder)) {
-            if (!RunInProfile(JoinPath(folder, profile), targets.begin(), targets.end())) {
+            if (!RunInProfile(win32::JoinPath(folder, profile), targets.begin(), targets.end())) {
                 return;
             }
         }

@@ -1,6 +1,7 @@
 #include "catalogue/browsers/ProfileTargets.h"
 
-#include "core/PathText.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 
 namespace scrub {
@@ -11,7 +12,7 @@ bool RunInProfile(const std::wstring& profile, const ProfileTarget* first, const
         if (theApp.stopRequested) {
             return false;
         }
-        const std::wstring path = JoinPath(profile, target->name);
+        const std::wstring path = win32::JoinPath(profile, target->name);
         if (target->walkFolder) {
             WalkFolder(path, target->files);
         } else {

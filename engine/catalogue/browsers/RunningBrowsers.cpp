@@ -4,8 +4,9 @@
 #include "catalogue/Roots.h"
 #include "catalogue/browsers/ChromiumProfiles.h"
 #include "catalogue/browsers/MozillaProfiles.h"
-#include "core/Handles.h"
-#include "core/PathText.h"
+#include "win32/Handles.h"
+#include "win32/PathText.h"
+#include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 
 #include <tlhelp32.h>
@@ -16,7 +17,7 @@ namespace scrub {
 
 bool IsProgramRunning(std::initializer_list<const wchar_t*> executableNames) {
     // A failed snapshot is INVALID_HANDLE_VALUE, as a failed file open is.
-    UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    win32::UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) {
         return false;
     }
@@ -24,9 +25,9 @@ bool IsProgramRunning(std::initializer_list<const wchar_t*> executableNames) {
     process.dwSize = sizeof process;
     for (BOOL more = Process32FirstW(snapshot.Get(), &process); more;
          more = Process32NextW(snapshot.Get(), &process)) {
-        const std::wstring running = LastComponent(process.szExeFile);
+        const std::wstring running = win32::LastComponent(process.szExeFile);
         for (const wchar_t* name : executableNames) {
-            if (EqualsNoCase(running, name)) {
+            if (win32::EqualsNoCase(running, name)) {
                 return true;
             }
         }
@@ -100,7 +101,7 @@ bool IsBelow(const std::wstring& path, const std::wstring& upperPath, const Prof
     }
     const std::wstring folder = UnderRoot(place.root(), place.suffix);
     return !folder.empty() && path.size() > folder.size() && path[folder.size()] == L'\\' &&
-           EqualsNoCase(path.substr(0, folder.size()), folder);
+           win32::EqualsNoCase(path.substr(0, folder.size()), folder);
 }
 
 } // namespace

@@ -66,7 +66,7 @@ bool TemporaryKeyAccess::Open(const std::wstring& path) {
     if (!ready_) {
         return false;
     }
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root_, path.c_str(), 0, READ_CONTROL | WRITE_DAC, key.Put()) != ERROR_SUCCESS) {
         return false;
     }
@@ -89,7 +89,7 @@ void TemporaryKeyAccess::OpenTree(const std::wstring& path, bool stoppable) {
     if ((stoppable && theApp.stopRequested) || !Open(path)) {
         return;
     }
-    UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExW(root_, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.Put()) != ERROR_SUCCESS) {
         return;
     }

@@ -4,7 +4,7 @@
 // and on every way out: a stop request, an error or an exception.
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
@@ -35,7 +35,7 @@ public:
 
 private:
     struct ChangedKey {
-        UniqueKey key; // held with the rights to put the old list back
+        win32::UniqueKey key; // held with the rights to put the old list back
         std::vector<BYTE> savedDescriptor;
     };
     HKEY root_;

@@ -1,6 +1,6 @@
 #include "catalogue/browsers/UserIdentity.h"
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 namespace scrub {
 namespace {
@@ -38,7 +38,7 @@ std::wstring SidToText(PSID sid) {
 }
 
 std::vector<BYTE> CurrentUserSid() {
-    UniqueKernelHandle token;
+    win32::UniqueKernelHandle token;
     if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Put())) {
         return {};
     }

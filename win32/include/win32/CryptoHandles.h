@@ -1,25 +1,11 @@
-// Owners for the handles the updater opens, on the engine's handle template:
-// every path out of a function closes what it opened.
+// Owners for the signature checks' algorithm, key and hash handles (bcrypt).
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <bcrypt.h>
-#include <wininet.h>
 
-namespace updrift {
-
-using scrub::UniqueFile;
-using scrub::UniqueFind;
-using scrub::UniqueHandle;
-using scrub::UniqueKernelHandle;
-using scrub::UniqueKey;
-
-struct InternetTraits {
-    using Handle = HINTERNET;
-    static HINTERNET Invalid() { return nullptr; }
-    static void Close(HINTERNET h) { InternetCloseHandle(h); }
-};
+namespace win32 {
 
 struct CryptoProviderTraits {
     using Handle = BCRYPT_ALG_HANDLE;
@@ -39,9 +25,8 @@ struct CryptoHashTraits {
     static void Close(BCRYPT_HASH_HANDLE h) { BCryptDestroyHash(h); }
 };
 
-using UniqueInternet = UniqueHandle<InternetTraits>;
 using UniqueCryptoProvider = UniqueHandle<CryptoProviderTraits>;
 using UniqueCryptoKey = UniqueHandle<CryptoKeyTraits>;
 using UniqueCryptoHash = UniqueHandle<CryptoHashTraits>;
 
-} // namespace updrift
+} // namespace win32

@@ -1,8 +1,8 @@
-#include "core/PathText.h"
+#include "win32/PathText.h"
 
 #include <windows.h>
 
-namespace scrub {
+namespace win32 {
 
 std::wstring JoinPath(const std::wstring& parent, const std::wstring& name) {
     std::wstring path;
@@ -23,7 +23,9 @@ std::wstring LastComponent(const std::wstring& path) {
     return pos == std::wstring::npos ? path : path.substr(pos + 1);
 }
 
-bool Contains(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
+bool Contains(const std::wstring& text, const wchar_t* part) {
+    return text.find(part) != std::wstring::npos;
+}
 
 std::wstring WithoutLongPathPrefix(const std::wstring& path) {
     if (path.compare(0, 8, L"\\\\?\\UNC\\") == 0) {
@@ -52,20 +54,4 @@ std::wstring FullPathOf(const std::wstring& path) {
     return full;
 }
 
-bool EqualsNoCase(const std::wstring& a, const std::wstring& b) {
-    return a.size() == b.size() &&
-           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
-std::wstring Utf16FromAnsi(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
-}
-
-} // namespace scrub
+} // namespace win32

@@ -1,6 +1,6 @@
-#include "GdiHandles.h"
+#include "win32/GdiHandles.h"
 
-namespace nimbrel {
+namespace win32 {
 
 UniqueBitmap LoadBitmapResource(HINSTANCE module, UINT id) {
     return UniqueBitmap(static_cast<HBITMAP>(LoadImageW(module ? module : GetModuleHandleW(nullptr),
@@ -15,4 +15,4 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return SIZE{info.bmWidth, info.bmHeight};
 }
 
-} // namespace nimbrel
+} // namespace win32

@@ -1,12 +1,14 @@
-// Owners for the GDI objects and device contexts the controls create, so
-// that every paint path gives back what it took.
+// Owners for the GDI objects, device contexts and image lists the windows
+// create, so that every paint path gives back what it took.
 #pragma once
 
-#include "core/Handles.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 
-namespace nimbrel {
+#include <commctrl.h>
+
+namespace win32 {
 
 template <class T> struct GdiObjectTraits {
     using Handle = T;
@@ -20,10 +22,18 @@ struct MemoryDCTraits {
     static void Close(HDC h) { DeleteDC(h); }
 };
 
-using UniqueFont = scrub::UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBitmap = scrub::UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueBrush = scrub::UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueMemoryDC = scrub::UniqueHandle<MemoryDCTraits>;
+struct ImageListTraits {
+    using Handle = HIMAGELIST;
+    static HIMAGELIST Invalid() { return nullptr; }
+    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+};
+
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniqueMemoryDC = UniqueHandle<MemoryDCTraits>;
+// A tab strip or tree does not own the image list it shows: its page does.
+using UniqueImageList = UniqueHandle<ImageListTraits>;
 
 // The device context of a window, released when it goes.
 class CWindowDC {
@@ -64,4 +74,4 @@ private:
 UniqueBitmap LoadBitmapResource(HINSTANCE module, UINT id);
 SIZE BitmapSize(HBITMAP bitmap);
 
-} // namespace nimbrel
+} // namespace win32

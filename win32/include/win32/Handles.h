@@ -1,12 +1,12 @@
-// Owners for the platform handles the engine opens: whatever path leaves a
-// function (a stop request included) closes what it opened.
+// Owners for the platform handles every binary opens: whatever path leaves
+// a function (a stop request included) closes what it opened.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-namespace scrub {
+namespace win32 {
 
 template <class Traits> class UniqueHandle {
 public:
@@ -70,9 +70,25 @@ struct KernelObjectTraits {
     static void Close(HANDLE h) { CloseHandle(h); }
 };
 
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static HMODULE Invalid() { return nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
+
+// Memory the platform hands out with LocalAlloc (security descriptors,
+// SIDs in text, argument vectors).
+struct LocalMemoryTraits {
+    using Handle = void*;
+    static void* Invalid() { return nullptr; }
+    static void Close(void* p) { LocalFree(p); }
+};
+
 using UniqueKey = UniqueHandle<RegKeyTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelObjectTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
 
-} // namespace scrub
+} // namespace win32

@@ -5,7 +5,7 @@
 
 #include <objbase.h>
 
-namespace nimbrel {
+namespace win32 {
 
 class CComApartment {
 public:
@@ -25,4 +25,4 @@ private:
     HRESULT result_;
 };
 
-} // namespace nimbrel
+} // namespace win32

@@ -1,7 +1,7 @@
 // An owner for a COM interface pointer: released on every way out.
 #pragma once
 
-namespace nimbrel {
+namespace win32 {
 
 template <class T> struct ComPtr {
     ComPtr() = default;
@@ -17,4 +17,4 @@ template <class T> struct ComPtr {
     T* p = nullptr; // filled by the creating call through &p
 };
 
-} // namespace nimbrel
+} // namespace win32

@@ -1,9 +1,9 @@
-// Text helpers for paths and found-item texts.
+// Text helpers for paths: joining, cutting and the platform's full form.
 #pragma once
 
 #include <string>
 
-namespace scrub {
+namespace win32 {
 
 // parent + "\" + name.
 std::wstring JoinPath(const std::wstring& parent, const std::wstring& name);
@@ -18,8 +18,5 @@ std::wstring WithoutLongPathPrefix(const std::wstring& path);
 // The absolute path GetFullPathNameW makes of the text ("." and ".."
 // resolved, "/" read as "\"); empty when it cannot.
 std::wstring FullPathOf(const std::wstring& path);
-// Ordinal comparison ignoring case, as the file system and registry compare names.
-bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
-std::wstring Utf16FromAnsi(const std::string& text);
 
-} // namespace scrub
+} // namespace win32

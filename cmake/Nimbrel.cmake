@@ -35,14 +35,36 @@ function(nimbrel_test)
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
 endfunction()
 
-# A DLL deliverable made of an object library (which its tests link too, to
-# reach the internals), and `api`: what the program links against, the
-# folder's public headers under include/ and the import library.
-function(nimbrel_dll name objects resource api)
-  add_library(${name} SHARED $<TARGET_OBJECTS:${objects}> ${resource})
+# A DLL deliverable made of every source below the current folder:
+#   nimbrel_dll(<name> RESOURCE <rc> DEFINE <macro> LIBS <libraries...>)
+# makes the object library <name>_objects (the DLL is made of it; its own
+# folders are a private include path), the DLL, and two ways to use it:
+#   <name>_api        what the program links: include/ and the import library
+#   <name>_internals  for the library's own tests and benchmarks: its objects
+#                     with its private folders, to reach the internals
+# (lower-case names: scrubcore_api, updrift_internals...).
+function(nimbrel_dll name)
+  cmake_parse_arguments(D "" "RESOURCE;DEFINE" "LIBS" ${ARGN})
+  string(TOLOWER ${name} lower)
+  set(objects ${lower}_objects)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${objects} OBJECT ${sources})
+  nimbrel_target(${objects})
+  target_include_directories(${objects} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}
+                                        PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  target_compile_definitions(${objects} PUBLIC ${D_DEFINE})
+  target_link_libraries(${objects} PUBLIC ${D_LIBS})
+
+  add_library(${name} SHARED $<TARGET_OBJECTS:${objects}> ${D_RESOURCE})
   target_link_libraries(${name} PRIVATE ${objects})
   nimbrel_deliverable(${name})
-  add_library(${api} INTERFACE)
-  target_include_directories(${api} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/include)
-  target_link_libraries(${api} INTERFACE ${name})
+
+  add_library(${lower}_api INTERFACE)
+  target_include_directories(${lower}_api INTERFACE ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  target_link_libraries(${lower}_api INTERFACE ${name})
+
+  add_library(${lower}_internals INTERFACE)
+  target_sources(${lower}_internals INTERFACE $<TARGET_OBJECTS:${objects}>)
+  target_include_directories(${lower}_internals INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${lower}_internals INTERFACE ${objects})
 endfunction()

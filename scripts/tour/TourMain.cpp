@@ -355,9 +355,9 @@ bool VisitShredPage(Tour& tour, HWND main, int& number) {
     wchar_t documents[MAX_PATH] = {};
     SHGetSpecialFolderPathW(nullptr, documents, CSIDL_PERSONAL, TRUE);
     const std::wstring statement = std::wstring(documents) + L"\\old bank statement.txt";
-    const win32::UniqueFile file(
-        CreateFileW(statement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    if (file) {
+    if (const win32::UniqueFile file{
+            CreateFileW(statement.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr)}) {
+        // Closed before the shredder opens it exclusively.
         const char text[] = "Account 12-3456-7890, balance 1,024.00\r\n";
         DWORD written = 0;
         WriteFile(file.Get(), text, sizeof text - 1, &written, nullptr);

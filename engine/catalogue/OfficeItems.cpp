@@ -422,8 +422,10 @@ void Publisher2007To365(unsigned char) {
 }
 void Visio2007To365(unsigned char) {
     ListsOfEveryVersion(L"Visio", L"Microsoft Office Visio", [](const std::wstring& office) {
-        // Visio 2007 and 2010 keep their recent files among their settings.
+        // Visio 2007 and 2010 keep their recent files among their settings,
+        // and every version its recent templates by name and path.
         WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Visio\\Application", L"LastFile#");
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Visio\\Recent Templates", L"Template#;Friendly#");
     });
 }
 
@@ -451,5 +453,6 @@ SCRUB_ITEM(Privacy_OFFUnsavedFiles, FolderAt(&LocalAppDataFolder, L"\\Microsoft\
 // The copies of documents kept on a server that Office keeps to upload (the
 // Upload Center's cache): it holds edits not yet sent, off by default.
 SCRUB_ITEM(Privacy_OFFOfficeFileCache,
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\14.0\\OfficeFileCache"),
            FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\15.0\\OfficeFileCache"),
            FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\16.0\\OfficeFileCache"))

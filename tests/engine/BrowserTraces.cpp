@@ -371,6 +371,9 @@ BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const ChromiumCase& browser)
          {L"\\ShaderCache\\data_0", L"\\GrShaderCache\\data_1", L"\\GraphiteDawnCache\\data_2"}) {
         trace(Cache, userData + name);
     }
+    if (!cacheApart.empty()) {
+        trace(Cache, cacheApart + L"\\GrShaderCache\\data_3");
+    }
     kept(userData + L"\\Local State");
     if (browser.profileIsUserData) {
         return seed;

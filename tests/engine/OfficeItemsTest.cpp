@@ -286,6 +286,8 @@ TEST_F(OfficeItems, EachOffice2007To365OptionFindsItsApplicationsListsInEveryVer
         traces.push_back({&Privacy_OFFAccess07to365, office + L"\\Access\\Settings", L"MRUFlags1"});
         traces.push_back({&Privacy_OFFPublisher07to365, office + L"\\Publisher\\Recent File List", L"File1"});
         traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Application", L"LastFile1"});
+        traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Recent Templates", L"Template1"});
+        traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Recent Templates", L"Friendly1"});
         registry.String(kUser, office + L"\\Visio\\Application", L"MyShapesPath", L"C:\\Shapes");
     }
     ExpectEachOptionFindsOnlyItsOwn(traces);
@@ -328,10 +330,12 @@ TEST_F(OfficeItems, RecentFolderReportsTheShortcutsOfficeKeeps) {
     const std::wstring local = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\Office";
     TestFolder unsaved = TestFolder::At(local + L"\\UnsavedFiles");
     TestFolder uploads = TestFolder::At(local + L"\\16.0\\OfficeFileCache");
+    TestFolder uploads2010 = TestFolder::At(local + L"\\14.0\\OfficeFileCache");
     const std::pair<Item, std::vector<std::wstring>> cases[] = {
         {&Privacy_OFFUnsavedFiles, {unsaved.File(L"Book1((Unsaved-308189468571023716)).xlsb", 2048)}},
         {&Privacy_OFFOfficeFileCache,
-         {uploads.File(L"CentralTable.accdb", 4096), uploads.File(L"0\\FSD-{A1B2}.FSD", 8192)}},
+         {uploads.File(L"CentralTable.accdb", 4096), uploads.File(L"0\\FSD-{A1B2}.FSD", 8192),
+          uploads2010.File(L"FSF-{C3D4}.FSF", 1024)}},
     };
     for (const auto& [item, files] : cases) {
         recorder.Clear();

@@ -53,7 +53,8 @@ const char kNotSelectedByDefault[] =
     "Privacy_OPNPasswords Privacy_WNDJumpLists Privacy_MSGRSkyReceivedFiles Privacy_FFSession "
     "Privacy_GCSessions Privacy_MESessions Privacy_BRSessions Privacy_VISessions Privacy_OPNSessions "
     "Privacy_FFSiteSettings Privacy_EMLTBSession Privacy_EMLTBSearchIndex Privacy_OFFUnsavedFiles "
-    "Privacy_OFFOfficeFileCache Privacy_MULVLCMediaLibrary Privacy_MULWMPLibrary";
+    "Privacy_OFFOfficeFileCache Privacy_MULVLCMediaLibrary Privacy_MULWMPLibrary "
+    "Privacy_MSGRMSNChatLogandRecvFiles";
 
 bool Lists(const char* names, const std::string& name) {
     return (" " + std::string(names) + " ").find(" " + name + " ") != std::string::npos;
@@ -156,6 +157,7 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     // documents pinned to a program's jump list.
     const std::vector<std::wstring> keptByDefault = {
         received.File(L"contract.pdf", 5000),
+        documents.File(L"My Received Files\\holiday photo.jpg", 4000),
         chrome.File(L"Chrome\\User Data\\Default\\Sessions\\Session_13350000000000000", 700),
         mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\sessionstore.jsonlz4", 700),
         mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\permissions.sqlite", 700),

@@ -102,18 +102,11 @@ const std::vector<ProfileTarget>& TracesOf(ChromiumItem item) {
     return kPasswords;
 }
 
-bool IsPlainFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !IsLinkedFolder(attributes);
-}
-
 // Every profile keeps its settings in "Preferences"; the browser's other
 // folders beside the profiles (crash reports, shader caches, dictionaries)
 // have none.
 bool IsProfile(const std::wstring& folder) {
-    const DWORD attributes = GetFileAttributesW(win32::JoinPath(folder, L"Preferences").c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return HoldsFile(folder, L"Preferences");
 }
 
 bool RunInProfile(const std::wstring& profile, const std::vector<ProfileTarget>& targets) {
@@ -176,8 +169,13 @@ int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept 
                     return;
                 }
             }
-            if (item == ChromiumItem::Cache && !profiles.empty() && !RunInProfile(userData, kUserDataCache)) {
-                return;
+            if (item != ChromiumItem::Cache || profiles.empty()) {
+                continue;
+            }
+            for (const std::wstring& shared : {userData, cacheData}) {
+                if (!shared.empty() && !RunInProfile(shared, kUserDataCache)) {
+                    return;
+                }
             }
         }
     });

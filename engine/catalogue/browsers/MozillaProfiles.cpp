@@ -22,17 +22,6 @@ const MozillaApplication kThunderbird{L"Thunderbird", L"thunderbird.exe", L"\\Th
 
 namespace {
 
-bool IsPlainFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !IsLinkedFolder(attributes);
-}
-
-bool HoldsFile(const std::wstring& folder, const wchar_t* name) {
-    const DWORD attributes = GetFileAttributesW(win32::JoinPath(folder, name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool IsListed(const std::vector<std::wstring>& folders, const std::wstring& folder) {
     for (const std::wstring& listed : folders) {
         if (win32::EqualsNoCase(listed, folder)) {

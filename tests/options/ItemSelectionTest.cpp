@@ -159,7 +159,7 @@ TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
 
 TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButTheListedItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
-    ASSERT_EQ(62u, expectedOff.size());
+    ASSERT_EQ(77u, expectedOff.size());
     WriteDefaultSelection(kProduct);
     EXPECT_EQ(SelectionItems().size(), ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));

@@ -20,9 +20,11 @@ namespace {
 using C = ItemCategory;
 constexpr bool on = true;
 // Off by default: mostly items whose traces are the user's own keepsakes
-// (downloads, shared folders, sent mail, drafts, image databases, contact
-// lists), saved passwords and the saved addresses and cards of today's
-// browsers.
+// (downloads, shared and received files, sent mail, drafts, image
+// databases, contact lists, media libraries, unsaved documents), saved
+// passwords, the saved addresses and cards of today's browsers, the site
+// settings the user chose, and the sessions the programs restore at their
+// next start.
 constexpr bool off = false;
 
 // One row per item; the scan run keeps this order. Columns: category, group
@@ -64,6 +66,8 @@ const std::vector<SelectionItem> kItems = {
     {C::Windows, L"Windows", L"Crash Dumps", on, Privacy_WNDAppCrashDumps, L" Crash Dumps"},
     {C::Windows, L"Windows", L"DirectX Shader Cache", on, Privacy_WNDShaderCache, L" DirectX Shader Cache"},
     {C::Windows, L"Windows", L"Jump Lists", off, Privacy_WNDJumpLists, L" Jump Lists"},
+    {C::Windows, L"Windows", L"Shell Bags", on, Privacy_WNDShellBags, L" Shell Bags"},
+    {C::Windows, L"Windows", L"Activity History", on, Privacy_WNDActivityHistory, L" Activity History"},
     // Internet browsers
     {C::InternetBrowsers, L"Internet Explorer", L"Temp Internet Folder", on, Privacy_IETempInternetFiles, L"Temp Internet Folder"},
     {C::InternetBrowsers, L"Internet Explorer", L"Visited Sites", on, Privacy_IEHisOfVisitedsites, L"Visited Sites"},
@@ -103,35 +107,37 @@ const std::vector<SelectionItem> kItems = {
     {C::InternetBrowsers, L"Firefox", L"Cookies", on, Privacy_FFCookies, L"Firefox Cookies", L" Cookies"},
     {C::InternetBrowsers, L"Firefox", L"Saved Passwords", off, Privacy_FFSavPasswords, L"Firefox Saved Passwords", L" Saved Passwords"},
     {C::InternetBrowsers, L"Firefox", L"Key Passwords", off, Privacy_FFKeyDataMasPass, L"Key Passwords"},
-    {C::InternetBrowsers, L"Firefox", L"Session", on, Privacy_FFSession, L"Session"},
+    {C::InternetBrowsers, L"Firefox", L"Session", off, Privacy_FFSession, L"Session"},
+    {C::InternetBrowsers, L"Firefox", L"Crash Reports", on, Privacy_FFCrashReports, L"Crash Reports"},
+    {C::InternetBrowsers, L"Firefox", L"Site Settings", off, Privacy_FFSiteSettings, L"Site Settings"},
     {C::InternetBrowsers, L"Google Chrome", L"Cache", on, Privacy_GCCache, L"Cache"},
     {C::InternetBrowsers, L"Google Chrome", L"Cookies And Site Data", on, Privacy_GCCookies, L"Cookies And Site Data"},
     {C::InternetBrowsers, L"Google Chrome", L"History", on, Privacy_GCHistory, L"History"},
-    {C::InternetBrowsers, L"Google Chrome", L"Sessions", on, Privacy_GCSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Google Chrome", L"Sessions", off, Privacy_GCSessions, L"Sessions"},
     {C::InternetBrowsers, L"Google Chrome", L"Saved Form Data, Addresses And Cards", off, Privacy_GCFormData, L"Saved Form Data, Addresses And Cards"},
     {C::InternetBrowsers, L"Google Chrome", L"Saved Passwords", off, Privacy_GCPasswords, L"Saved Passwords"},
     {C::InternetBrowsers, L"Microsoft Edge", L"Cache", on, Privacy_MECache, L"Cache"},
     {C::InternetBrowsers, L"Microsoft Edge", L"Cookies And Site Data", on, Privacy_MECookies, L"Cookies And Site Data"},
     {C::InternetBrowsers, L"Microsoft Edge", L"History", on, Privacy_MEHistory, L"History"},
-    {C::InternetBrowsers, L"Microsoft Edge", L"Sessions", on, Privacy_MESessions, L"Sessions"},
+    {C::InternetBrowsers, L"Microsoft Edge", L"Sessions", off, Privacy_MESessions, L"Sessions"},
     {C::InternetBrowsers, L"Microsoft Edge", L"Saved Form Data, Addresses And Cards", off, Privacy_MEFormData, L"Saved Form Data, Addresses And Cards"},
     {C::InternetBrowsers, L"Microsoft Edge", L"Saved Passwords", off, Privacy_MEPasswords, L"Saved Passwords"},
     {C::InternetBrowsers, L"Brave", L"Cache", on, Privacy_BRCache, L"Cache"},
     {C::InternetBrowsers, L"Brave", L"Cookies And Site Data", on, Privacy_BRCookies, L"Cookies And Site Data"},
     {C::InternetBrowsers, L"Brave", L"History", on, Privacy_BRHistory, L"History"},
-    {C::InternetBrowsers, L"Brave", L"Sessions", on, Privacy_BRSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Brave", L"Sessions", off, Privacy_BRSessions, L"Sessions"},
     {C::InternetBrowsers, L"Brave", L"Saved Form Data, Addresses And Cards", off, Privacy_BRFormData, L"Saved Form Data, Addresses And Cards"},
     {C::InternetBrowsers, L"Brave", L"Saved Passwords", off, Privacy_BRPasswords, L"Saved Passwords"},
     {C::InternetBrowsers, L"Vivaldi", L"Cache", on, Privacy_VICache, L"Cache"},
     {C::InternetBrowsers, L"Vivaldi", L"Cookies And Site Data", on, Privacy_VICookies, L"Cookies And Site Data"},
     {C::InternetBrowsers, L"Vivaldi", L"History", on, Privacy_VIHistory, L"History"},
-    {C::InternetBrowsers, L"Vivaldi", L"Sessions", on, Privacy_VISessions, L"Sessions"},
+    {C::InternetBrowsers, L"Vivaldi", L"Sessions", off, Privacy_VISessions, L"Sessions"},
     {C::InternetBrowsers, L"Vivaldi", L"Saved Form Data, Addresses And Cards", off, Privacy_VIFormData, L"Saved Form Data, Addresses And Cards"},
     {C::InternetBrowsers, L"Vivaldi", L"Saved Passwords", off, Privacy_VIPasswords, L"Saved Passwords"},
     {C::InternetBrowsers, L"Opera 15 and later", L"Cache", on, Privacy_OPNCache, L"Cache"},
     {C::InternetBrowsers, L"Opera 15 and later", L"Cookies And Site Data", on, Privacy_OPNCookies, L"Cookies And Site Data"},
     {C::InternetBrowsers, L"Opera 15 and later", L"History", on, Privacy_OPNHistory, L"History"},
-    {C::InternetBrowsers, L"Opera 15 and later", L"Sessions", on, Privacy_OPNSessions, L"Sessions"},
+    {C::InternetBrowsers, L"Opera 15 and later", L"Sessions", off, Privacy_OPNSessions, L"Sessions"},
     {C::InternetBrowsers, L"Opera 15 and later", L"Saved Form Data, Addresses And Cards", off, Privacy_OPNFormData, L"Saved Form Data, Addresses And Cards"},
     {C::InternetBrowsers, L"Opera 15 and later", L"Saved Passwords", off, Privacy_OPNPasswords, L"Saved Passwords"},
 
@@ -157,10 +163,10 @@ const std::vector<SelectionItem> kItems = {
     {C::InstantMessengers, L"Skype", L"Voice And Chat History", on, Privacy_MSGRSkyChatandVoiceHis, L"Chat And Voice History"},
     {C::InstantMessengers, L"Skype", L"File Transfer History", on, Privacy_MSGRSkyFileTransferHis, L"File Transfer History"},
     {C::InstantMessengers, L"Skype", L"Voice Mail History", on, Privacy_MSGRSkyVoiceMailHis, L"Voice Mail History"},
-    {C::InstantMessengers, L"Skype", L"Received Files", on, Privacy_MSGRSkyReceivedFiles, L"Received files", L" Received Files"},
+    {C::InstantMessengers, L"Skype", L"Received Files", off, Privacy_MSGRSkyReceivedFiles, L"Received files", L" Received Files"},
     {C::InstantMessengers, L"Trillian", L"Chat Logs", on, Privacy_MSGRTrilChatLogs, L"Chat Logs"},
     {C::InstantMessengers, L"Trillian", L"Received Files", off, Privacy_MSGRTrilReceivedFiles, L"Received files", L" Received Files"},
-    {C::InstantMessengers, L"MSN Messenger", L"Chat Logs And Received Files", on, Privacy_MSGRMSNChatLogandRecvFiles, L"Chat Logs And Received Files"},
+    {C::InstantMessengers, L"MSN Messenger", L"Chat Logs And Received Files", off, Privacy_MSGRMSNChatLogandRecvFiles, L"Chat Logs And Received Files"},
     {C::InstantMessengers, L"Google Talk", L"Chat Logs", on, Privacy_MSGRGogChatLogs, L"Chat Logs"},
     {C::InstantMessengers, L"Gaim", L"Chat Logs", on, Privacy_MSGRGMChatLogs, L"Chat Logs"},
     // MS Office
@@ -201,6 +207,9 @@ const std::vector<SelectionItem> kItems = {
     {C::MSOffice, L"Office 2007-365", L"Access", on, Privacy_OFFAccess07to365, L"Access"},
     {C::MSOffice, L"Office 2007-365", L"Publisher", on, Privacy_OFFPublisher07to365, L"Publisher"},
     {C::MSOffice, L"Office 2007-365", L"Visio", on, Privacy_OFFVisio07to365, L"Visio"},
+    {C::MSOffice, L"Office 2007-365", L"OneNote", on, Privacy_OFFOneNote07to365, L"OneNote"},
+    {C::MSOffice, L"Office 2007-365", L"Unsaved Documents", off, Privacy_OFFUnsavedFiles, L"Unsaved Documents"},
+    {C::MSOffice, L"Office 2007-365", L"Upload Center Cache", off, Privacy_OFFOfficeFileCache, L"Upload Center Cache"},
     // Multimedia
     {C::Multimedia, L"ACDSee 3", L"Image Database", off, Privacy_MULACD3ImageDatabase, L"Image database", L" Image Database"},
     {C::Multimedia, L"ACDSee 3", L"Path History", on, Privacy_MULACD3PathHis, L"Path History"},
@@ -245,12 +254,15 @@ const std::vector<SelectionItem> kItems = {
     {C::Multimedia, L"Windows Media Player", L"Recently Opened Files List", on, Privacy_MULWMPRecOpenFileList, L"Recently Opened Files List"},
     {C::Multimedia, L"Windows Media Player", L"Recently Opened URL List", on, Privacy_MULWMPRecOpenURLList, L"Recently Opened URL List"},
     {C::Multimedia, L"Windows Media Player", L"Cache", on, Privacy_MULWMPCache, L"Cache"},
+    {C::Multimedia, L"Windows Media Player", L"Library Database", off, Privacy_MULWMPLibrary, L"Library Database"},
     {C::Multimedia, L"Winamp", L"Recently Opened Files List", on, Privacy_MULWAPRecOpenFileList, L"Recently Opened Files List"},
     {C::Multimedia, L"Winamp", L"Bookmarks", on, Privacy_MULWAPBookMarks, L"Bookmarks", L" Book marks"},
     {C::Multimedia, L"Winamp", L"Media Lib Views", on, Privacy_MULWAPMediaLibViewPla, L"Media Lib Views"},
     {C::Multimedia, L"ACDSee Shared Resources", L"Favorites", off, Privacy_MULACDSRFavorites, L"Shared Favorites"},
     {C::Multimedia, L"ACDSee Shared Resources", L"Last Saved Folder", on, Privacy_MULACDSRScrCapLasSavFol, L"Last Saved Folder"},
     {C::Multimedia, L"VLC Media Player", L"Cache", on, Privacy_MULVLCCache, L"Cache"},
+    {C::Multimedia, L"VLC Media Player", L"Recently Opened Files List", on, Privacy_MULVLCRecentFiles, L"Recently Opened Files List"},
+    {C::Multimedia, L"VLC Media Player", L"Media Library", off, Privacy_MULVLCMediaLibrary, L"Media Library"},
     {C::Multimedia, L"Real Player", L"History", on, Privacy_MULRealPlayerHis, L"History"},
     {C::Multimedia, L"Quick Time Player", L"Recently Opened Files List", on, Privacy_MULQTRecOpenFileList, L"Recently Opened Files List"},
     {C::Multimedia, L"Quick Time Player", L"Recently Opened URL List", on, Privacy_MULQTRecURLList, L"URL list"},
@@ -310,6 +322,10 @@ const std::vector<SelectionItem> kItems = {
     {C::Email, L"Thunderbird", L"Unsent Mails", off, Privacy_EMLTBUnsentMails, L"Unsent Mails"},
     {C::Email, L"Thunderbird", L"Downloaded News", off, Privacy_EMLTBDownLoadNews, L"Downloaded News"},
     {C::Email, L"Thunderbird", L"Cache", on, Privacy_EMLTBCache, L"Cache"},
+    {C::Email, L"Thunderbird", L"Cookies", on, Privacy_EMLTBCookies, L"Cookies"},
+    {C::Email, L"Thunderbird", L"Saved Forms History", on, Privacy_EMLTBFormHistory, L"Saved Forms History"},
+    {C::Email, L"Thunderbird", L"Session", off, Privacy_EMLTBSession, L"Session"},
+    {C::Email, L"Thunderbird", L"Search Index", off, Privacy_EMLTBSearchIndex, L"Search Index"},
     {C::Email, L"Eudora", L"Trash Folder", on, Privacy_EMLEDTrashFolder, L"Trash Folder"},
     {C::Email, L"Eudora", L"Out Folder", off, Privacy_EMLEDOutFolder, L"Out Folder"},
     {C::Email, L"Eudora", L"History of Email Address", on, Privacy_EMLEDHisOfEmailaddUsed, L"History of Email Address"},
@@ -335,6 +351,10 @@ const std::vector<SelectionItem> kItems = {
     {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 5", on, Privacy_THPAdobeAcrobat5, L"Acrobat 5"},
     {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 6", on, Privacy_THPAdobeAcrobat6, L"Acrobat 6"},
     {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 7", on, Privacy_THPAdobeAcrobat7, L"Acrobat 7"},
+    {C::ThirdParty, L"Adobe Acrobat", L"Acrobat DC", on, Privacy_THPAdobeAcrobatDC, L"Acrobat DC"},
+    {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 2015", on, Privacy_THPAdobeAcrobat2015, L"Acrobat 2015"},
+    {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 2017", on, Privacy_THPAdobeAcrobat2017, L"Acrobat 2017"},
+    {C::ThirdParty, L"Adobe Acrobat", L"Acrobat 2020", on, Privacy_THPAdobeAcrobat2020, L"Acrobat 2020"},
     {C::ThirdParty, L"Google Desktop Search", L"Index And Data Folder", on, Privacy_THPGDSIndDataFolder, L"Index And Data Folder"},
     {C::ThirdParty, L"Google Desktop Search", L"Links Folder", on, Privacy_THPGDSLinksFolder, L"Links Folder"},
     {C::ThirdParty, L"Google Desktop Search", L"Temporary Folder", on, Privacy_THPGDSTemporayFolder, L"Temporary Folder"},

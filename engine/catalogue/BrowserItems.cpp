@@ -61,6 +61,21 @@ void AolTypedUrls(unsigned char) {
     RunPlaces({KeyValues(HKCU, kTypedUrls)});
 }
 
+// The reports of Firefox's crashes: each profile's record of them and the
+// dumps not yet sent, and the reports below the program's own folder.
+void FirefoxCrashReports(unsigned char) {
+    if (!RunInMozillaProfiles(kFirefox, ProfileHalf::Roaming,
+                              {FolderInProfile(L"crashes"), FolderInProfile(L"minidumps")})) {
+        return;
+    }
+    for (const MozillaFolders& installation : MozillaInstallations(kFirefox)) {
+        if (theApp.stopRequested) {
+            return;
+        }
+        WalkFolder(installation.roaming + L"\\Crash Reports");
+    }
+}
+
 void AolInternetCache(unsigned char) {
     if (RunPlaces({FolderAt(&InternetCacheFolder)})) {
         AolCacheFolders();
@@ -115,30 +130,38 @@ SCRUB_ITEM(Privacy_OPHisFilTransfer, FileAt(&AppDataFolder, L"\\Opera\\Opera\\pr
 
 // Firefox: in every profile folder (the caches live under the local
 // application data). Each item takes what Firefox 1 and 2 wrote and what
-// today's versions write for the same trace; an SQLite database goes with
-// its write-ahead log and shared-memory file. Since Firefox 3 the history
+// today's versions write for the same trace. Since Firefox 3 the history
 // lives in one database with the bookmarks (places.sqlite): no item ever
-// takes it, since the bookmarks would go with it.
-SCRUB_PROFILE_ITEM(Privacy_FFBrowHis, kFirefoxProfiles, FileInProfile(L"history.dat"))
-SCRUB_PROFILE_ITEM(Privacy_FFSavForHis, kFirefoxProfiles, FileInProfile(L"formhistory.dat"),
-                   FileInProfile(L"formhistory.sqlite"), FileInProfile(L"formhistory.sqlite-wal"),
-                   FileInProfile(L"formhistory.sqlite-shm"))
-SCRUB_PROFILE_ITEM(Privacy_FFCache, kFirefoxLocalProfiles, FolderInProfile(L"Cache"),
-                   FolderInProfile(L"cache2"), FolderInProfile(L"thumbnails"),
-                   FolderInProfile(L"startupCache"))
-SCRUB_PROFILE_ITEM(Privacy_FFDownHis, kFirefoxProfiles, FileInProfile(L"downloads.rdf"))
-SCRUB_PROFILE_ITEM(Privacy_FFCookies, kFirefoxProfiles, FileInProfile(L"cookies.txt"),
-                   FileInProfile(L"cookies.sqlite"), FileInProfile(L"cookies.sqlite-wal"),
-                   FileInProfile(L"cookies.sqlite-shm"))
+// takes it, since the bookmarks would go with it. The site settings
+// (permissions, zoom levels) are the user's choices: only their own item,
+// never on by default, takes them.
+SCRUB_MOZILLA_ITEM(Privacy_FFBrowHis, kFirefox, Roaming, FileInProfile(L"history.dat"),
+                   // the sites that asked for secure connections only
+                   FileInProfile(L"SiteSecurityServiceState.txt"),
+                   FileInProfile(L"SiteSecurityServiceState.bin"))
+SCRUB_MOZILLA_ITEM(Privacy_FFSavForHis, kFirefox, Roaming, FileInProfile(L"formhistory.dat"),
+                   DatabaseInProfile(L"formhistory.sqlite"))
+SCRUB_MOZILLA_ITEM(Privacy_FFCache, kFirefox, Local, FolderInProfile(L"Cache"), FolderInProfile(L"cache2"),
+                   FolderInProfile(L"thumbnails"), FolderInProfile(L"startupCache"))
+SCRUB_MOZILLA_ITEM(Privacy_FFDownHis, kFirefox, Roaming, FileInProfile(L"downloads.rdf"))
+// With the cookies, what the sites stored: each site's folder below
+// storage\default ("https+++mail.example.org"; the extensions' folders stay)
+// and the older storage database.
+SCRUB_MOZILLA_ITEM(Privacy_FFCookies, kFirefox, Roaming, FileInProfile(L"cookies.txt"),
+                   DatabaseInProfile(L"cookies.sqlite"), DatabaseInProfile(L"webappsstore.sqlite"),
+                   FilesInProfileNamed(L"storage\\default", L"http*\\*"))
 // Firefox brings a removed logins.json back from its backup: both go.
-SCRUB_PROFILE_ITEM(Privacy_FFSavPasswords, kFirefoxProfiles, FileInProfile(L"signons.txt"),
+SCRUB_MOZILLA_ITEM(Privacy_FFSavPasswords, kFirefox, Roaming, FileInProfile(L"signons.txt"),
                    FileInProfile(L"signons.sqlite"), FileInProfile(L"logins.json"),
                    FileInProfile(L"logins-backup.json"))
-SCRUB_PROFILE_ITEM(Privacy_FFKeyDataMasPass, kFirefoxProfiles, FileInProfile(L"key3.db"),
+SCRUB_MOZILLA_ITEM(Privacy_FFKeyDataMasPass, kFirefox, Roaming, FileInProfile(L"key3.db"),
                    FileInProfile(L"key4.db"))
 // The open windows and tabs Firefox saves to restore them, and its backups.
-SCRUB_PROFILE_ITEM(Privacy_FFSession, kFirefoxProfiles, FileInProfile(L"sessionstore.js"),
+SCRUB_MOZILLA_ITEM(Privacy_FFSession, kFirefox, Roaming, FileInProfile(L"sessionstore.js"),
                    FileInProfile(L"sessionstore.jsonlz4"), FolderInProfile(L"sessionstore-backups"))
+SCRUB_SPECIAL_ITEM(Privacy_FFCrashReports, FirefoxCrashReports)
+SCRUB_MOZILLA_ITEM(Privacy_FFSiteSettings, kFirefox, Roaming, DatabaseInProfile(L"permissions.sqlite"),
+                   DatabaseInProfile(L"content-prefs.sqlite"))
 
 // AOL Browser: it shares Internet Explorer's typed addresses and cookies
 SCRUB_SPECIAL_ITEM(Privacy_AQAddBarHis, AolTypedUrls)

@@ -1,8 +1,10 @@
 #include "catalogue/Catalogue.h"
 
+#include "catalogue/EntryItems.h"
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "files/FilePrimitives.h"
+#include "files/IniSection.h"
 #include "registry/RegistryPrimitives.h"
 
 #include <vector>
@@ -19,15 +21,26 @@ std::wstring UnderRoot(const std::wstring& root, const wchar_t* suffix) {
 void RunTarget(const Target& target) {
     switch (target.kind) {
     case Target::Kind::WalkFolder:
-    case Target::Kind::HandleFile: {
+    case Target::Kind::WalkEachFolder:
+    case Target::Kind::HandleFile:
+    case Target::Kind::HandleIniSection: {
         const std::wstring path = UnderRoot(target.folder(), target.path);
         if (path.empty()) {
             return;
         }
         if (target.kind == Target::Kind::WalkFolder) {
             WalkFolder(path, target.files);
-        } else {
+        } else if (target.kind == Target::Kind::WalkEachFolder) {
+            for (const std::wstring& folder : EntriesOf(path)) {
+                if (theApp.stopRequested) {
+                    return;
+                }
+                WalkFolder(folder + target.value);
+            }
+        } else if (target.kind == Target::Kind::HandleFile) {
             HandleFile(path);
+        } else {
+            HandleIniSection(path, target.value);
         }
         return;
     }
@@ -35,7 +48,7 @@ void RunTarget(const Target& target) {
         WalkRegistryKey(target.hive, target.path, target.value);
         return;
     case Target::Kind::WalkSubkeys:
-        WalkRegistrySubkeys(target.hive, target.path);
+        WalkRegistrySubkeys(target.hive, target.path, target.value);
         return;
     case Target::Kind::HandleValue:
         HandleRegistryValue(target.hive, target.path, target.value);
@@ -55,8 +68,7 @@ struct WalkedFolder {
 bool AlreadyWalked(const std::vector<WalkedFolder>& walked, const std::wstring& path,
                    const FileFilter& files) {
     for (const WalkedFolder& folder : walked) {
-        if (folder.only == files.only && folder.keep == files.keep &&
-            win32::EqualsNoCase(folder.path, path)) {
+        if (folder.only == files.only && folder.keep == files.keep && win32::EqualsNoCase(folder.path, path)) {
             return true;
         }
     }

@@ -21,13 +21,24 @@ namespace scrub {
 using FolderRoot = std::wstring (*)();
 
 struct Target {
-    enum class Kind { WalkFolder, HandleFile, WalkKey, WalkSubkeys, HandleValue };
+    enum class Kind {
+        WalkFolder,
+        WalkEachFolder,
+        HandleFile,
+        HandleIniSection,
+        WalkKey,
+        WalkSubkeys,
+        HandleValue
+    };
     Kind kind;
-    FolderRoot folder;    // file targets: the root
-    HKEY hive;            // registry targets: the predefined root
-    const wchar_t* path;  // file targets: suffix appended to the root; registry: the key
-    const wchar_t* value; // HandleValue: the value name; WalkKey: the value names walked (null: all)
-    FileFilter files{};   // WalkFolder: the files that are traces
+    FolderRoot folder;   // file targets: the root
+    HKEY hive;           // registry targets: the predefined root
+    const wchar_t* path; // file targets: suffix appended to the root; registry: the key
+    // HandleValue: the value name; WalkKey: the value names walked (null:
+    // all); WalkSubkeys: the subkeys kept (null: none); WalkEachFolder: the
+    // suffix walked below each folder; HandleIniSection: the section.
+    const wchar_t* value;
+    FileFilter files{}; // WalkFolder: the files that are traces
 };
 
 // Folder walk of root + suffix.
@@ -44,12 +55,23 @@ inline Target FolderKeeping(FolderRoot root, const wchar_t* suffix, const wchar_
 inline Target FilesNamed(FolderRoot root, const wchar_t* suffix, const wchar_t* only) {
     return {Target::Kind::WalkFolder, root, nullptr, suffix, nullptr, FileFilter{only, nullptr}};
 }
+// Folder walk of `below` inside every folder of root + suffix (the account
+// folders of a program, each keeping its traces in the same place).
+inline Target FolderInEach(FolderRoot root, const wchar_t* suffix, const wchar_t* below) {
+    return {Target::Kind::WalkEachFolder, root, nullptr, suffix, below};
+}
 // Single-file handler on root + suffix.
 inline Target FileAt(FolderRoot root, const wchar_t* suffix) {
     return {Target::Kind::HandleFile, root, nullptr, suffix, nullptr};
 }
+// One section of the settings file root + suffix (IniSection.h).
+inline Target IniSectionAt(FolderRoot root, const wchar_t* suffix, const wchar_t* section) {
+    return {Target::Kind::HandleIniSection, root, nullptr, suffix, section};
+}
 // Registry key walk: every value of the key.
-inline Target KeyValues(HKEY hive, const wchar_t* key) { return {Target::Kind::WalkKey, nullptr, hive, key, nullptr}; }
+inline Target KeyValues(HKEY hive, const wchar_t* key) {
+    return {Target::Kind::WalkKey, nullptr, hive, key, nullptr};
+}
 // Registry key walk of the values whose names match `names` only, in a key
 // that also holds the application's settings.
 inline Target KeyValuesNamed(HKEY hive, const wchar_t* key, const wchar_t* names) {
@@ -58,6 +80,11 @@ inline Target KeyValuesNamed(HKEY hive, const wchar_t* key, const wchar_t* names
 // Registry subkey walk: every value of every key below the key.
 inline Target SubkeyValues(HKEY hive, const wchar_t* key) {
     return {Target::Kind::WalkSubkeys, nullptr, hive, key, nullptr};
+}
+// The same, less the subkeys whose paths below the key match `keep` (with
+// everything below them): what the user set there stays.
+inline Target SubkeyValuesKeeping(HKEY hive, const wchar_t* key, const wchar_t* keep) {
+    return {Target::Kind::WalkSubkeys, nullptr, hive, key, keep};
 }
 // Registry value handler: one named value.
 inline Target NamedValue(HKEY hive, const wchar_t* key, const wchar_t* value) {
@@ -87,17 +114,19 @@ template <class Body> int scrub::RunSpecialItem(Body&& body) noexcept {
     });
 }
 
-#define SCRUB_ITEM(exportName, ...)                                                                       \
-    SCRUBCORE_API int exportName(unsigned char) { return ::scrub::RunItem({__VA_ARGS__}); }
+#define SCRUB_ITEM(exportName, ...)                                                                          \
+    SCRUBCORE_API int exportName(unsigned char) {                                                            \
+        return ::scrub::RunItem({__VA_ARGS__});                                                              \
+    }
 
 // An item with its own algorithm: the body runs after the stop test, inside
 // the export guard. `mode` is the host's mode byte.
-#define SCRUB_SPECIAL_ITEM(exportName, bodyFunction)                                                      \
-    SCRUBCORE_API int exportName(unsigned char mode) {                                                    \
-        return ::scrub::RunSpecialItem([mode] { bodyFunction(mode); });                                   \
+#define SCRUB_SPECIAL_ITEM(exportName, bodyFunction)                                                         \
+    SCRUBCORE_API int exportName(unsigned char mode) {                                                       \
+        return ::scrub::RunSpecialItem([mode] { bodyFunction(mode); });                                      \
     }
 
 // A second export name for an item body defined in the same file. Item
 // bodies never throw, and the alias says so as its target does.
-#define SCRUB_ITEM_ALIAS(aliasName, exportName)                                                           \
+#define SCRUB_ITEM_ALIAS(aliasName, exportName)                                                              \
     SCRUBCORE_API int aliasName(unsigned char) __attribute__((alias(#exportName), nothrow))

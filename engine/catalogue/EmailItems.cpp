@@ -15,13 +15,6 @@ namespace {
 std::vector<std::wstring> OutlookExpressIdentities() {
     return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\Identities"));
 }
-std::vector<std::wstring> ThunderbirdProfiles() {
-    return EntriesOf(UnderRoot(kThunderbirdProfiles.root(), kThunderbirdProfiles.suffix));
-}
-// Where Thunderbird keeps each profile's caches.
-std::vector<std::wstring> ThunderbirdLocalProfiles() {
-    return EntriesOf(UnderRoot(kThunderbirdLocalProfiles.root(), kThunderbirdLocalProfiles.suffix));
-}
 std::vector<std::wstring> IncrediMailIdentities() {
     return EntriesOf(UnderRoot(LocalAppDataFolder(), L"\\IM\\Identities"));
 }
@@ -40,23 +33,35 @@ SCRUB_ENTRY_ITEM(Privacy_EMLOL6OutBoxMails, OutlookExpressIdentities,
                  FileBelow(L"\\Microsoft\\Outlook Express\\Outbox.dbx"));
 SCRUB_ITEM(Privacy_EMLOL6LastUserid, NamedValue(HKEY_CURRENT_USER, L"Identities", L"Last User ID"));
 
-// Thunderbird: each mail place is handed to the single-file handler, so a
-// folder of that name (News kept as a folder) yields nothing; no mail folder
-// but these is ever taken. The passwords and keys as early and today's
-// versions keep them (a removed logins.json comes back from its backup).
-SCRUB_ENTRY_ITEM(Privacy_EMLTBSavePasswords, ThunderbirdProfiles, FileBelow(L"\\signons.txt"),
-                 FileBelow(L"\\signons.sqlite"), FileBelow(L"\\logins.json"),
-                 FileBelow(L"\\logins-backup.json"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBKeyDatabaseMasPass, ThunderbirdProfiles, FileBelow(L"\\key3.db"),
-                 FileBelow(L"\\key4.db"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBSentMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Sent"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBTrashMails, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Trash"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBDrafts, ThunderbirdProfiles, FileBelow(L"\\Mail\\Local Folders\\Drafts"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBUnsentMails, ThunderbirdProfiles,
-                 FileBelow(L"\\Mail\\Local Folders\\Unsent Messages"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBDownLoadNews, ThunderbirdProfiles, FileBelow(L"\\News"));
-SCRUB_ENTRY_ITEM(Privacy_EMLTBCache, ThunderbirdLocalProfiles, FolderBelow(L"\\cache2"),
-                 FolderBelow(L"\\startupCache"));
+// Thunderbird: in every profile (MozillaProfiles.h). Each mail place is
+// handed to the single-file handler, so a folder of that name (News kept as
+// a folder) yields nothing; no mail folder but these is ever taken. The
+// passwords and keys as early and today's versions keep them (a removed
+// logins.json comes back from its backup).
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBSavePasswords, kThunderbird, Roaming, FileInProfile(L"signons.txt"),
+                   FileInProfile(L"signons.sqlite"), FileInProfile(L"logins.json"),
+                   FileInProfile(L"logins-backup.json"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBKeyDatabaseMasPass, kThunderbird, Roaming, FileInProfile(L"key3.db"),
+                   FileInProfile(L"key4.db"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBSentMails, kThunderbird, Roaming,
+                   FileInProfile(L"Mail\\Local Folders\\Sent"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBTrashMails, kThunderbird, Roaming,
+                   FileInProfile(L"Mail\\Local Folders\\Trash"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBDrafts, kThunderbird, Roaming, FileInProfile(L"Mail\\Local Folders\\Drafts"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBUnsentMails, kThunderbird, Roaming,
+                   FileInProfile(L"Mail\\Local Folders\\Unsent Messages"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBDownLoadNews, kThunderbird, Roaming, FileInProfile(L"News"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBCache, kThunderbird, Local, FolderInProfile(L"cache2"),
+                   FolderInProfile(L"startupCache"));
+// The cookies and form entries of the pages Thunderbird shows, the tabs it
+// restores at its next start, and its search index of every message (it
+// builds the index again from the mail, which takes a while).
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBCookies, kThunderbird, Roaming, DatabaseInProfile(L"cookies.sqlite"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBFormHistory, kThunderbird, Roaming, DatabaseInProfile(L"formhistory.sqlite"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBSession, kThunderbird, Roaming, FileInProfile(L"session.json"),
+                   FileInProfile(L"sessionstore.jsonlz4"), FolderInProfile(L"sessionstore-backups"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBSearchIndex, kThunderbird, Roaming,
+                   DatabaseInProfile(L"global-messages-db.sqlite"));
 
 // Eudora
 SCRUB_ITEM(Privacy_EMLEDTrashFolder, FileAt(&AppDataFolder, L"\\Qualcomm\\Eudora\\Trash.toc"),

@@ -95,10 +95,15 @@ SCRUB_ITEM(Privacy_MSGRSkyReceivedFiles,
            FolderAt(&DocumentsFolder, L"\\My Skype Received Files"));
 
 // Trillian
-SCRUB_ITEM(Privacy_MSGRTrilChatLogs, FolderAt(&TrillianFolder, L"\\users\\default\\logs"));
+// Trillian 3 kept its logs beside the program, later versions keep them per
+// account in the roaming application data.
+SCRUB_ITEM(Privacy_MSGRTrilChatLogs, FolderAt(&TrillianFolder, L"\\users\\default\\logs"),
+           FolderInEach(&AppDataFolder, L"\\Trillian\\users", L"\\logs"));
 SCRUB_ITEM(Privacy_MSGRTrilReceivedFiles, FolderAt(&TrillianFolder, L"\\users\\default\\downloads"));
 
 // MSN Messenger, Google Talk, Gaim
 SCRUB_ITEM(Privacy_MSGRMSNChatLogandRecvFiles, FolderAt(&DocumentsFolder, L"\\My Received Files"));
 SCRUB_ITEM(Privacy_MSGRGogChatLogs, FolderAt(&LocalAppDataFolder, L"\\Google\\Google Talk\\chatlogs"));
-SCRUB_ITEM(Privacy_MSGRGMChatLogs, FolderAt(&AppDataFolder, L"\\.gaim\\logs"));
+// Gaim was renamed Pidgin and moved its folder.
+SCRUB_ITEM(Privacy_MSGRGMChatLogs, FolderAt(&AppDataFolder, L"\\.gaim\\logs"),
+           FolderAt(&AppDataFolder, L"\\.purple\\logs"));

@@ -117,7 +117,13 @@ SCRUB_ITEM(Privacy_MULWMPRecOpenFileList,
            KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList"));
 SCRUB_ITEM(Privacy_MULWMPRecOpenURLList,
            KeyValues(HKEY_CURRENT_USER, L"Software\\Microsoft\\MediaPlayer\\Player\\RecentURLList"));
-SCRUB_ITEM(Privacy_MULWMPCache, FolderAt(&CommonAppDataFolder, L"\\Microsoft\\Media Index"));
+// The pictures of albums and the converted copies Windows Media Player 12
+// keeps for the user, beside its library database, which holds the user's
+// ratings and play counts and has an item of its own, off by default.
+SCRUB_ITEM(Privacy_MULWMPCache, FolderAt(&CommonAppDataFolder, L"\\Microsoft\\Media Index"),
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Media Player\\Art Cache"),
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Media Player\\Transcoded Files Cache"));
+SCRUB_ITEM(Privacy_MULWMPLibrary, FilesNamed(&LocalAppDataFolder, L"\\Microsoft\\Media Player", L"*.wmdb"));
 
 // Winamp keeps its playlists, bookmarks and media library in its own folder.
 SCRUB_ITEM(Privacy_MULWAPRecOpenFileList, FileAt(&WinampFolder, L"\\Winamp.m3u"),
@@ -132,8 +138,15 @@ SCRUB_ITEM(Privacy_MULWAPMediaLibViewPla, FolderAt(&WinampFolder, L"\\Plugins\\m
 SCRUB_ITEM(Privacy_MULACDSRScrCapLasSavFol,
            NamedValue(HKEY_CURRENT_USER, L"Software\\ACD Systems\\ACDScreenCapture", L"SCLastFolder"));
 
-// VLC Media Player
-SCRUB_ITEM(Privacy_MULVLCCache, FolderAt(&AppDataFolder, L"\\vlc\\cache"));
+// VLC Media Player: its caches and the album pictures it fetched; the media
+// opened lately, which VLC 3 keeps as one section of the file that also
+// holds the user's settings; the media library, a list the user fills, off
+// by default.
+SCRUB_ITEM(Privacy_MULVLCCache, FolderAt(&AppDataFolder, L"\\vlc\\cache"),
+           FolderAt(&AppDataFolder, L"\\vlc\\art"));
+SCRUB_ITEM(Privacy_MULVLCRecentFiles,
+           IniSectionAt(&AppDataFolder, L"\\vlc\\vlc-qt-interface.ini", L"RecentsMRU"));
+SCRUB_ITEM(Privacy_MULVLCMediaLibrary, FileAt(&AppDataFolder, L"\\vlc\\ml.xspf"));
 
 // Real Player
 namespace scrub {

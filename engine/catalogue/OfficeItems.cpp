@@ -298,7 +298,10 @@ SCRUB_ITEM(Privacy_OFFPowerPoint97, POWERPOINT_LISTS("8.0"))
 
 // Shared resources -------------------------------------------------------------
 
-SCRUB_ITEM(Privacy_OFFOfficeRecentFolders, FolderAt(&AppDataFolder, L"\\Microsoft\\Office\\Recent"))
+// Office puts its own "Welcome to Word" (OneNote, Visio ...) shortcuts
+// among the user's: they stay.
+SCRUB_ITEM(Privacy_OFFOfficeRecentFolders,
+           FolderKeeping(&AppDataFolder, L"\\Microsoft\\Office\\Recent", L"Welcome to *.lnk"))
 
 SCRUB_ITEM(Privacy_OFFInternetServerCache,
            KeyValues(HKEY_CURRENT_USER, OFFICE_KEY("11.0") L"\\Common\\Internet\\Server Cache"))
@@ -351,10 +354,13 @@ std::vector<std::wstring> SubkeyNames(const std::wstring& key) {
 
 // One version's lists of one application: the recent files and places of
 // the File menu, the same lists for each account the user signed in with
-// (below "User MRU"), and its file dialogs' lists below "Common\Open Find".
+// (below "User MRU"), the recent templates, the documents the user let edit
+// or run their macros (by path: such a document asks again when next
+// opened), and its file dialogs' lists below "Common\Open Find".
 void RecentListsOf(const std::wstring& office, const wchar_t* application, const wchar_t* dialogs) {
     const std::wstring lists = office + L"\\" + application;
-    std::vector<std::wstring> keys = {lists + L"\\File MRU", lists + L"\\Place MRU"};
+    std::vector<std::wstring> keys = {lists + L"\\File MRU", lists + L"\\Place MRU",
+                                      lists + L"\\Recent Templates", lists + L"\\Recent Templates\\File MRU"};
     for (const std::wstring& account : SubkeyNames(lists + L"\\User MRU")) {
         keys.push_back(lists + L"\\User MRU\\" + account + L"\\File MRU");
         keys.push_back(lists + L"\\User MRU\\" + account + L"\\Place MRU");
@@ -365,6 +371,7 @@ void RecentListsOf(const std::wstring& office, const wchar_t* application, const
         }
         WalkRegistryKey(HKEY_CURRENT_USER, key, kListEntries);
     }
+    WalkRegistryKey(HKEY_CURRENT_USER, lists + L"\\Security\\Trusted Documents\\TrustRecords");
     WalkRegistrySubkeys(HKEY_CURRENT_USER, office + L"\\Common\\Open Find\\" + dialogs);
 }
 
@@ -388,8 +395,12 @@ void Nothing(const std::wstring&) {}
 
 void Word2007To365(unsigned char) {
     ListsOfEveryVersion(L"Word", L"Microsoft Office Word", [](const std::wstring& office) {
-        // Where the user stopped reading each document ("Document 0" ...).
+        // Where the user stopped reading each document ("Document 0" ...),
+        // and the files Word printed to.
         WalkRegistrySubkeys(HKEY_CURRENT_USER, office + L"\\Word\\Reading Locations");
+        WalkRegistryKey(HKEY_CURRENT_USER,
+                        office +
+                            L"\\Common\\Open Find\\Microsoft Word\\Settings\\Print to file\\File Name MRU");
     });
 }
 void Excel2007To365(unsigned char) {
@@ -411,8 +422,18 @@ void Publisher2007To365(unsigned char) {
 }
 void Visio2007To365(unsigned char) {
     ListsOfEveryVersion(L"Visio", L"Microsoft Office Visio", [](const std::wstring& office) {
-        // Visio 2007 and 2010 keep their recent files among their settings.
+        // Visio 2007 and 2010 keep their recent files among their settings,
+        // and every version its recent templates by name and path.
         WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Visio\\Application", L"LastFile#");
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\Visio\\Recent Templates", L"Template#;Friendly#");
+    });
+}
+
+void OneNote2007To365(unsigned char) {
+    ListsOfEveryVersion(L"OneNote", L"Microsoft Office OneNote", [](const std::wstring& office) {
+        // The notebooks the user opened, one key or value each.
+        WalkRegistryKey(HKEY_CURRENT_USER, office + L"\\OneNote\\RecentNotebooks");
+        WalkRegistrySubkeys(HKEY_CURRENT_USER, office + L"\\OneNote\\RecentNotebooks");
     });
 }
 
@@ -424,3 +445,14 @@ SCRUB_SPECIAL_ITEM(Privacy_OFFPowerPoint07to365, PowerPoint2007To365)
 SCRUB_SPECIAL_ITEM(Privacy_OFFAccess07to365, Access2007To365)
 SCRUB_SPECIAL_ITEM(Privacy_OFFPublisher07to365, Publisher2007To365)
 SCRUB_SPECIAL_ITEM(Privacy_OFFVisio07to365, Visio2007To365)
+SCRUB_SPECIAL_ITEM(Privacy_OFFOneNote07to365, OneNote2007To365)
+
+// What Office keeps of documents the user never saved, for "Recover Unsaved
+// Documents": the user's own unfinished work, off by default.
+SCRUB_ITEM(Privacy_OFFUnsavedFiles, FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\UnsavedFiles"))
+// The copies of documents kept on a server that Office keeps to upload (the
+// Upload Center's cache): it holds edits not yet sent, off by default.
+SCRUB_ITEM(Privacy_OFFOfficeFileCache,
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\14.0\\OfficeFileCache"),
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\15.0\\OfficeFileCache"),
+           FolderAt(&LocalAppDataFolder, L"\\Microsoft\\Office\\16.0\\OfficeFileCache"))

@@ -38,6 +38,36 @@ void Acrobat7(unsigned char) {
     AcrobatRecentFiles(L"7.0");
 }
 
+// Acrobat Reader and Acrobat DC, 2015, 2017 and 2020 keep one key per
+// document (c1, c2 ...) below cRecentFiles and one per folder below
+// cRecentFolders, as many as the user asked for; their settings beside
+// them in AVGeneral stay.
+void AcrobatRecentLists(const wchar_t* version) {
+    for (const wchar_t* product : {L"Acrobat Reader", L"Adobe Acrobat"}) {
+        const std::wstring general =
+            std::wstring(L"Software\\Adobe\\") + product + L"\\" + version + L"\\AVGeneral";
+        for (const wchar_t* list : {L"\\cRecentFiles", L"\\cRecentFolders"}) {
+            if (theApp.stopRequested) {
+                return;
+            }
+            WalkRegistrySubkeys(HKEY_CURRENT_USER, general + list);
+        }
+    }
+}
+
+void AcrobatDC(unsigned char) {
+    AcrobatRecentLists(L"DC");
+}
+void Acrobat2015(unsigned char) {
+    AcrobatRecentLists(L"2015");
+}
+void Acrobat2017(unsigned char) {
+    AcrobatRecentLists(L"2017");
+}
+void Acrobat2020(unsigned char) {
+    AcrobatRecentLists(L"2020");
+}
+
 // Google Desktop keeps one folder per user below [LocalAppData]\Google\Google
 // Desktop; each item walks the same part of every one of them. Files beside
 // those folders are not a user's data, and a link never leads the walk out.
@@ -86,6 +116,10 @@ SCRUB_ITEM(Privacy_THPAdobeAcrobat4,
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat5, Acrobat5);
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat6, Acrobat6);
 SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat7, Acrobat7);
+SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobatDC, AcrobatDC);
+SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat2015, Acrobat2015);
+SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat2017, Acrobat2017);
+SCRUB_SPECIAL_ITEM(Privacy_THPAdobeAcrobat2020, Acrobat2020);
 
 // Google Desktop Search ("Don't Search These Items" is the do-nothing body of
 // the Windows items)

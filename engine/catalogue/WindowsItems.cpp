@@ -49,7 +49,13 @@ SCRUB_ITEM(Privacy_WNDFindSearHis, SubkeyValues(HKCU, L"Software\\Microsoft\\Sea
 SCRUB_ITEM(Privacy_WNDTempFilesDir, FolderAt(&LocalSettingsFolder, L"\\Temp"),
            FolderAt(&LocalAppDataFolder, L"\\Temp"), FolderAt(&UserTempFolder))
 
-SCRUB_ITEM(Privacy_WNDStartMenuClickHis, SubkeyValues(HKCU, EXPLORER L"\\UserAssist"))
+// The programs the user started and how often: the Start menu's counts, and
+// Windows 10's counts of programs started, switched to and whose jump list
+// was opened from the taskbar.
+SCRUB_ITEM(Privacy_WNDStartMenuClickHis, SubkeyValues(HKCU, EXPLORER L"\\UserAssist"),
+           KeyValues(HKCU, EXPLORER L"\\FeatureUsage\\AppLaunch"),
+           KeyValues(HKCU, EXPLORER L"\\FeatureUsage\\AppSwitched"),
+           KeyValues(HKCU, EXPLORER L"\\FeatureUsage\\ShowJumpView"))
 
 SCRUB_ITEM(Privacy_WNDStartMenuOrderHis, SubkeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu\\Programs"),
            KeyValues(HKCU, EXPLORER L"\\MenuOrder\\Start Menu"),
@@ -69,7 +75,9 @@ SCRUB_ITEM(Privacy_WNDMsDowLoadTempfol, FolderAt(&WindowsParentFolder, L"\\msdow
 
 SCRUB_ITEM(Privacy_WNDTempWindUpdateFol, FolderAt(&ProfileFolder, L"\\UserData"))
 
-SCRUB_ITEM(Privacy_WNDMemoryDumpFile, FolderAt(&WindowsFolder, L"\\Minidump"))
+// The small dumps of each crash, and the whole memory of the last one.
+SCRUB_ITEM(Privacy_WNDMemoryDumpFile, FolderAt(&WindowsFolder, L"\\Minidump"),
+           FileAt(&WindowsFolder, L"\\MEMORY.DMP"))
 
 SCRUB_ITEM(Privacy_WNDRecLogedOnUser, NamedValue(HKLM, WINLOGON, L"DefaultUserName"),
            NamedValue(HKLM, WINLOGON, L"AltDefaultUserName"), NamedValue(HKCU, EXPLORER, L"Logon User Name"))
@@ -93,12 +101,34 @@ SCRUB_ITEM(Privacy_WNDWordPadRecFilList, KeyValues(HKCU, APPLETS L"\\Wordpad\\Re
 // --- Where Windows Vista to 11 keep their traces ---
 
 #define COMDLG EXPLORER L"\\ComDlg32"
+#define SEARCH L"Software\\Microsoft\\Windows\\CurrentVersion\\Search"
 #define EXPLORER_CACHES L"\\Microsoft\\Windows\\Explorer"
 #define WER L"\\Microsoft\\Windows\\WER"
 
-// What was typed into Explorer's address bar and into its search box.
+// What was typed into Explorer's address bar and into its search box, and
+// the programs Windows Search shows as recently used.
 SCRUB_ITEM(Privacy_WNDTypedPaths, KeyValues(HKCU, EXPLORER L"\\TypedPaths"))
-SCRUB_ITEM(Privacy_WNDSearchBoxHis, KeyValues(HKCU, EXPLORER L"\\WordWheelQuery"))
+SCRUB_ITEM(Privacy_WNDSearchBoxHis, KeyValues(HKCU, EXPLORER L"\\WordWheelQuery"),
+           SubkeyValues(HKCU, SEARCH L"\\RecentApps"), KeyValues(HKCU, SEARCH L"\\JumplistData"))
+
+// Every folder the user opened, with the view Explorer showed it in (Vista
+// on below "Local Settings", XP in the roaming and the local keys), and XP's
+// list of folders whose views it kept. The views the user set for every
+// folder ("AllFolders") and the desktop's icon layout stay.
+#define SHELL_BAGS(shell)                                                                                    \
+    KeyValues(HKCU, shell L"\\BagMRU"), SubkeyValues(HKCU, shell L"\\BagMRU"),                               \
+        SubkeyValuesKeeping(HKCU, shell L"\\Bags", L"AllFolders;AllFolders\\*;1\\Desktop;1\\Desktop\\*")
+SCRUB_ITEM(Privacy_WNDShellBags,
+           SHELL_BAGS(L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\Shell"),
+           SHELL_BAGS(L"Software\\Microsoft\\Windows\\Shell"),
+           SHELL_BAGS(L"Software\\Microsoft\\Windows\\ShellNoRoam"), KeyValues(HKCU, EXPLORER L"\\StreamMRU"))
+
+// Windows 10's record of what the user did in which program (the Timeline).
+// Its service holds the database while the user is logged on, and a file
+// held that way is left for a later scan.
+SCRUB_ITEM(Privacy_WNDActivityHistory,
+           FilesNamed(&LocalAppDataFolder, L"\\ConnectedDevicesPlatform",
+                      L"*\\ActivitiesCache.db;*\\ActivitiesCache.db-wal;*\\ActivitiesCache.db-shm"))
 
 // The open and save dialogs' lists since Vista: the files chosen, per file
 // type; the folder each program last used and the one it first showed; the
@@ -126,9 +156,12 @@ SCRUB_ITEM(Privacy_WNDAppCrashDumps, FolderAt(&LocalAppDataFolder, L"\\CrashDump
 // Shaders DirectX compiled for the games and programs the user ran.
 SCRUB_ITEM(Privacy_WNDShaderCache, FolderAt(&LocalAppDataFolder, L"\\D3DSCache"))
 
-// The programs' jump lists (Windows 7 on), Explorer's Quick Access among
-// them: the recent documents they show, and with them what the user pinned.
-SCRUB_ITEM(Privacy_WNDJumpLists, FolderAt(&RecentFolder, L"\\AutomaticDestinations"),
+// The programs' jump lists (Windows 7 on): the recent documents they show,
+// and with them what the user pinned. Explorer's own list is Quick Access,
+// the folders the user pinned there: it stays.
+SCRUB_ITEM(Privacy_WNDJumpLists,
+           FolderKeeping(&RecentFolder, L"\\AutomaticDestinations",
+                         L"f01b4d95cf55d32a.automaticDestinations-ms"),
            FolderAt(&RecentFolder, L"\\CustomDestinations"))
 
 // An option with nothing to clean: it answers at once, stop request or not.

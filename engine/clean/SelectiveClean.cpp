@@ -1,5 +1,6 @@
 // Cleaning one chosen found item. The text alone says what the trace is: a
-// registry value (its root name and "||" come first), a file path, or an
+// registry value (its root name and "||" come first), a section of a
+// settings file (a path, "|[" and the section's name), a file path, or an
 // entry of the Recycle Bin. The host learns whether the trace is gone (1) or
 // still there (0), and the kilobytes removed through the size total.
 #include "catalogue/browsers/BrowserAlgorithms.h"
@@ -11,6 +12,7 @@
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
+#include "files/IniSection.h"
 #include "files/RecycleBin.h"
 #include "files/SameEntry.h"
 #include "registry/RegistryPrimitives.h"
@@ -21,13 +23,17 @@
 namespace scrub {
 namespace {
 
-enum class TraceKind { RegistryValue, File, RecycleBinEntry, Unknown };
+enum class TraceKind { RegistryValue, IniSection, File, RecycleBinEntry, Unknown };
 
 TraceKind KindOf(const std::wstring& text) {
     // A value may be named after a path ("...\MUICache=C:\app.exe"); its root
     // name in front decides, so a registry text never reaches file deletion.
     if (IsRegistryText(text)) {
         return TraceKind::RegistryValue;
+    }
+    std::wstring path, section;
+    if (ParseIniSectionText(text, path, section) && HasFilePathForm(path)) {
+        return TraceKind::IniSection;
     }
     if (HasFilePathForm(text)) {
         return TraceKind::File; // on a drive, or on a share (redirected folders)
@@ -118,6 +124,29 @@ bool CleanFile(const std::wstring& text) {
         win32::Contains(folder, L"AppData\\Local\\Temp")) {
         RemoveEmptySubfolders(folder);
     }
+    return gone;
+}
+
+// The section goes and the rest of the file stays. The file must be one a
+// scan could have reported: not through a link, and not under a program
+// that writes it back when it closes.
+bool CleanIniSection(const std::wstring& text) {
+    std::wstring named, section;
+    ParseIniSectionText(text, named, section);
+    const std::wstring path = CleanablePath(named);
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return true; // the file is gone, and the section with it
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !IsEntryItself(path) || !BrowserClosedFor(path)) {
+        return false;
+    }
+    double removed = 0;
+    const bool gone = RemoveIniSection(path, section, removed);
+    theApp.AddBytes(removed);
     return gone;
 }
 
@@ -240,6 +269,9 @@ SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
         switch (scrub::KindOf(text)) {
         case scrub::TraceKind::RegistryValue:
             gone = scrub::CleanRegistryValue(text);
+            break;
+        case scrub::TraceKind::IniSection:
+            gone = scrub::CleanIniSection(text);
             break;
         case scrub::TraceKind::File:
             gone = scrub::CleanFile(text);

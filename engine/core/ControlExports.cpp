@@ -67,5 +67,6 @@ SCRUBCORE_API int Privacy_ClearFilesSize(void) {
     theApp.lastCleanedSize = 0;
     theApp.ForgetReportedTraces();
     theApp.browsersAskedToClose.clear();
+    theApp.profileFolders.clear();
     return 1;
 }

@@ -49,6 +49,9 @@ public:
     // by name: true while one still ran after the user was asked to close it
     // (its files stay). A new size count starts a new run.
     std::unordered_map<std::wstring, bool> browsersAskedToClose;
+    // Where each of those programs keeps its profiles, by name, looked up
+    // once per cleaning run.
+    std::unordered_map<std::wstring, std::vector<std::wstring>> profileFolders;
 
     // Hands one found-item text to the host. The text lives in a BSTR that
     // exists for the duration of the call only.

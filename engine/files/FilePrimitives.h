@@ -2,6 +2,8 @@
 // to. None reports an error: a place that does not exist yields nothing.
 #pragma once
 
+#include "win32/PathText.h"
+
 #include <windows.h>
 
 #include <string>
@@ -74,6 +76,19 @@ inline bool IsDotEntry(const wchar_t* name) {
 // A link (junction, symbolic link, mount point) never leads a walk away.
 inline bool IsLinkedFolder(DWORD attributes) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// A folder that is there and no link: one a walk may look into.
+inline bool IsPlainFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !IsLinkedFolder(attributes);
+}
+
+// Whether the folder holds a file (not a folder) of that name.
+inline bool HoldsFile(const std::wstring& folder, const wchar_t* name) {
+    const DWORD attributes = GetFileAttributesW(win32::JoinPath(folder, name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 } // namespace scrub

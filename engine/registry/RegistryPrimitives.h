@@ -14,8 +14,11 @@ namespace scrub {
 // holds the application's settings.
 void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyNames = nullptr);
 // Every value of every key below the key, at any depth; not the key's own.
-// Returns the status of the last subkey enumeration.
-LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key);
+// With `keepSubkeys`, the subkeys whose paths below the key match those
+// patterns (MatchesNamePattern: "AllFolders;1\\Desktop") are passed over
+// with everything below them. Returns the status of the last subkey
+// enumeration.
+LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key, const wchar_t* keepSubkeys = nullptr);
 // One named value.
 void HandleRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& valueName);
 // Whether the value named by "subkey=value name" (split at the last "=")

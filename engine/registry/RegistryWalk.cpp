@@ -43,6 +43,41 @@ std::wstring JoinKey(const std::wstring& key, const std::wstring& name) {
     return key.empty() ? name : key + L"\\" + name;
 }
 
+// `below` is the path of `key` below the walked key, which the kept
+// subkeys' patterns are matched against.
+LONG WalkSubkeysBelow(HKEY root, const std::wstring& key, const std::wstring& below, const wchar_t* keep) {
+    CScrubcoreApp& app = theApp;
+    if (app.stopRequested) {
+        return ERROR_SUCCESS;
+    }
+    win32::UniqueKey opened;
+    LONG status = RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.Put());
+    if (status != ERROR_SUCCESS) {
+        return status;
+    }
+    constexpr DWORD kLongestKeyName = 256; // the registry's limit, terminator included
+    wchar_t name[kLongestKeyName];
+    for (DWORD index = 0;; ++index) {
+        if (app.stopRequested) {
+            break;
+        }
+        DWORD length = kLongestKeyName;
+        status = RegEnumKeyExW(opened.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status != ERROR_SUCCESS) {
+            break;
+        }
+        const std::wstring childBelow = JoinKey(below, std::wstring(name, length));
+        if (keep && MatchesNamePattern(childBelow, keep)) {
+            continue;
+        }
+        const std::wstring child = JoinKey(key, std::wstring(name, length));
+        WalkRegistryKey(root, child);
+        WalkSubkeysBelow(root, child, childBelow, keep);
+        app.Pump();
+    }
+    return status;
+}
+
 } // namespace
 
 void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyNames) {
@@ -93,33 +128,8 @@ void WalkRegistryKey(HKEY root, const std::wstring& subkey, const wchar_t* onlyN
     }
 }
 
-LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key) {
-    CScrubcoreApp& app = theApp;
-    if (app.stopRequested) {
-        return ERROR_SUCCESS;
-    }
-    win32::UniqueKey opened;
-    LONG status = RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, opened.Put());
-    if (status != ERROR_SUCCESS) {
-        return status;
-    }
-    constexpr DWORD kLongestKeyName = 256; // the registry's limit, terminator included
-    wchar_t name[kLongestKeyName];
-    for (DWORD index = 0;; ++index) {
-        if (app.stopRequested) {
-            break;
-        }
-        DWORD length = kLongestKeyName;
-        status = RegEnumKeyExW(opened.Get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
-        if (status != ERROR_SUCCESS) {
-            break;
-        }
-        const std::wstring child = JoinKey(key, std::wstring(name, length));
-        WalkRegistryKey(root, child);
-        WalkRegistrySubkeys(root, child);
-        app.Pump();
-    }
-    return status;
+LONG WalkRegistrySubkeys(HKEY root, const std::wstring& key, const wchar_t* keepSubkeys) {
+    return WalkSubkeysBelow(root, key, L"", keepSubkeys);
 }
 
 void HandleRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& valueName) {

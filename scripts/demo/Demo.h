@@ -35,6 +35,8 @@ struct Registrar {
 
 // Seeding helpers: every path is inside the demo prefix.
 void SeedFile(const std::wstring& path, size_t size);
+// A settings file with this text.
+void SeedText(const std::wstring& path, const std::string& text);
 // A real picture (a sunset over the sea, as a bitmap whatever the name says),
 // so that the program's preview has something to show.
 void SeedPicture(const std::wstring& path, int width, int height);
@@ -46,6 +48,6 @@ std::wstring SpecialFolder(int csidl);
 
 } // namespace demo
 
-#define DEMO_CATEGORY(variable, ...)                                                                      \
-    static const ::demo::DemoCategory variable = __VA_ARGS__;                                             \
+#define DEMO_CATEGORY(variable, ...)                                                                         \
+    static const ::demo::DemoCategory variable = __VA_ARGS__;                                                \
     static const ::demo::Registrar variable##Registrar(variable)

@@ -169,6 +169,10 @@ void SeedChromiumProfile(const std::wstring& profile, const std::wstring& cache)
     demo::SeedFile(cache + L"\\Cache\\Cache_Data\\f_000a1b", 61440);
     demo::SeedFile(cache + L"\\Code Cache\\js\\index", 24);
     demo::SeedFile(cache + L"\\GPUCache\\data_0", 8192);
+    demo::SeedFile(profile + L"\\Favicons", 393216);
+    demo::SeedFile(profile + L"\\Network\\TransportSecurity", 6144);
+    demo::SeedFile(profile + L"\\Service Worker\\ScriptCache\\index", 24);
+    demo::SeedFile(profile + L"\\Extension Cookies", 20480);
 }
 
 void SeedTodaysBrowsers() {
@@ -181,9 +185,10 @@ void SeedTodaysBrowsers() {
     }
     const std::wstring chrome = local + L"\\Google\\Chrome\\User Data\\Profile 1";
     SeedChromiumProfile(chrome, chrome);
+    // Today's Opera keeps its profiles below its folder, as the others do.
     const std::wstring opera = L"\\Opera Software\\Opera Stable";
     demo::SeedFile(roaming + opera + L"\\Local State", 9000);
-    SeedChromiumProfile(roaming + opera, local + opera);
+    SeedChromiumProfile(roaming + opera + L"\\Default", local + opera + L"\\Default");
 
     // Firefox 3 and later: the history lives with the bookmarks and stays.
     const std::wstring firefox = roaming + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
@@ -199,7 +204,11 @@ void SeedTodaysBrowsers() {
              {L"sessionstore-backups\\recovery.baklz4", 21504},
              {L"logins.json", 3072},
              {L"logins-backup.json", 3072},
-             {L"key4.db", 294912}}) {
+             {L"key4.db", 294912},
+             {L"SiteSecurityServiceState.txt", 4096},
+             {L"storage\\default\\https+++mail.example.org\\ls\\data.sqlite", 8192},
+             {L"permissions.sqlite", 98304},
+             {L"minidumps\\4f2a9c11-7d1e.dmp", 131072}}) {
         demo::SeedFile(firefox + L"\\" + name, size);
     }
     const std::wstring firefoxLocal = local + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
@@ -264,6 +273,8 @@ DEMO_CATEGORY(browsersCategory,
                    {"Privacy_FFSavPasswords", L"Firefox Saved Passwords"},
                    {"Privacy_FFKeyDataMasPass", L"Firefox Key Passwords"},
                    {"Privacy_FFSession", L"Firefox Session"},
+                   {"Privacy_FFCrashReports", L"Firefox Crash Reports"},
+                   {"Privacy_FFSiteSettings", L"Firefox Site Settings"},
                    {"Privacy_GCCache", L"Google Chrome Cache"},
                    {"Privacy_GCCookies", L"Google Chrome Cookies And Site Data"},
                    {"Privacy_GCHistory", L"Google Chrome History"},

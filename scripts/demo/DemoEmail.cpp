@@ -34,7 +34,8 @@ void SeedEmail() {
     // Today's Thunderbird: passwords and keys, and its cache under the local
     // application data; the mail folders stay.
     for (const wchar_t* file : {L"logins.json", L"key4.db", L"Mail\\Local Folders\\Trash",
-                                L"ImapMail\\imap.example.org\\INBOX", L"prefs.js"}) {
+                                L"ImapMail\\imap.example.org\\INBOX", L"prefs.js", L"cookies.sqlite",
+                                L"formhistory.sqlite", L"session.json", L"global-messages-db.sqlite"}) {
         SeedFile(profiles + L"r5t8y1u4.default-release\\" + file, 12000);
     }
     const std::wstring local = localAppData + L"\\Thunderbird\\Profiles\\r5t8y1u4.default-release\\";
@@ -82,6 +83,10 @@ DEMO_CATEGORY(email, {6,
                           {"Privacy_EMLTBUnsentMails", L"Thunderbird Unsent Mails"},
                           {"Privacy_EMLTBDownLoadNews", L"Thunderbird Downloaded News"},
                           {"Privacy_EMLTBCache", L"Thunderbird Cache"},
+                          {"Privacy_EMLTBCookies", L"Thunderbird Cookies"},
+                          {"Privacy_EMLTBFormHistory", L"Thunderbird Saved Forms History"},
+                          {"Privacy_EMLTBSession", L"Thunderbird Session"},
+                          {"Privacy_EMLTBSearchIndex", L"Thunderbird Search Index"},
                           {"Privacy_EMLEDTrashFolder", L"Eudora Trash Folder"},
                           {"Privacy_EMLEDOutFolder", L"Eudora Out Folder"},
                           {"Privacy_EMLEDHisOfEmailaddUsed", L"Eudora History of Email Address"},

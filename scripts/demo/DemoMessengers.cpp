@@ -66,6 +66,9 @@ void SeedMessengers() {
     SeedFile(documents + L"\\My Received Files\\jdoe@hotmail.com\\History\\friend1234.xml", 7000);
     SeedFile(localAppData + L"\\Google\\Google Talk\\chatlogs\\friend@gmail.com.txt", 3000);
     SeedFile(appData + L"\\.gaim\\logs\\aim\\jdoe\\buddy\\2006-03-05.120000.html", 4000);
+    SeedFile(appData +
+                 L"\\.purple\\logs\\jabber\\jsmith@example.org\\bob@example.org\\2024-05-01.093000.html",
+             3000); // Pidgin, as Gaim is called today
 }
 
 } // namespace

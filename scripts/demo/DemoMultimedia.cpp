@@ -52,6 +52,19 @@ void Seed() {
     SeedFile(winamp + L"\\Plugins\\gen_ml.ini", 600);
 
     SeedFile(appData + L"\\vlc\\cache\\plugins-04041e4a.dat", 90000);
+    // VLC 3: its settings, of which only the recent list is a trace, the
+    // pictures it fetched and the media library.
+    SeedFile(appData + L"\\vlc\\vlcrc", 180000);
+    SeedText(appData + L"\\vlc\\vlc-qt-interface.ini",
+             "[General]\r\nfilters-config=@ByteArray()\r\n\r\n[MainWindow]\r\nplaylist-visible=true\r\n\r\n"
+             "[RecentsMRU]\r\nlist=file:///C:/Users/jsmith/Videos/wedding.mp4, "
+             "file:///C:/Users/jsmith/Music/demo.mp3\r\n"
+             "times=0, 131000\r\n");
+    SeedFile(appData + L"\\vlc\\art\\artistalbum\\The Band\\Live\\art.jpg", 45000);
+    SeedFile(appData + L"\\vlc\\ml.xspf", 2400);
+    const std::wstring mediaPlayer = SpecialFolder(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\Media Player";
+    SeedFile(mediaPlayer + L"\\CurrentDatabase_400.wmdb", 1048576);
+    SeedFile(mediaPlayer + L"\\Art Cache\\LocalMLS\\{5B2E7A90}.jpg", 12000);
 
     const std::wstring real = L"Software\\RealNetworks\\RealPlayer\\6.0\\Preferences\\";
     SeedString(HKEY_CURRENT_USER, real + L"LastOpenFileDir", L"", L"C:\\Videos");
@@ -125,12 +138,15 @@ DEMO_CATEGORY(multimedia,
                    {"Privacy_MULWMPRecOpenFileList", L"Windows Media Player Recently Opened Files List"},
                    {"Privacy_MULWMPRecOpenURLList", L"Windows Media Player Recently Opened URL List"},
                    {"Privacy_MULWMPCache", L"Windows Media Player Cache"},
+                   {"Privacy_MULWMPLibrary", L"Windows Media Player Library Database"},
                    {"Privacy_MULWAPRecOpenFileList", L"Winamp Recently Opened Files List"},
                    {"Privacy_MULWAPBookMarks", L"Winamp Bookmarks"},
                    {"Privacy_MULWAPMediaLibViewPla", L"Winamp Media Lib Views"},
                    {"Privacy_MULACDSRFavorites", L"ACDSee Shared Resources Favorites"},
                    {"Privacy_MULACDSRScrCapLasSavFol", L"ACDSee Shared Resources Last Saved Folder"},
                    {"Privacy_MULVLCCache", L"VLC Media Player Cache"},
+                   {"Privacy_MULVLCRecentFiles", L"VLC Media Player Recently Opened Files List"},
+                   {"Privacy_MULVLCMediaLibrary", L"VLC Media Player Media Library"},
                    {"Privacy_MULRealPlayerHis", L"Real Player History"},
                    {"Privacy_MULQTRecOpenFileList", L"Quick Time Player Recently Opened Files List"},
                    {"Privacy_MULQTRecURLList", L"Quick Time Player Recently Opened URL List"},

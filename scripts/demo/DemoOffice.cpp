@@ -30,6 +30,7 @@ void SeedOffice() {
     const std::wstring recent = SpecialFolder(CSIDL_APPDATA) + L"\\Microsoft\\Office\\Recent";
     SeedFile(recent + L"\\Budget.LNK", 1024);
     SeedFile(recent + L"\\Letters on server.LNK", 512);
+    SeedFile(recent + L"\\Welcome to Word.LNK", 900); // Office's own: it stays
 
     const std::wstring office365 = kOffice + L"16.0";
     SeedString(HKEY_CURRENT_USER, office365 + L"\\Word\\File MRU", L"Item 1",
@@ -41,6 +42,13 @@ void SeedOffice() {
                L"[F00000000][T01D9A1B2C3D4E5F7][O00000000]*https://files.example/budget.xlsx");
     SeedString(HKEY_CURRENT_USER, office365 + L"\\PowerPoint\\Place MRU", L"Item 1",
                L"[F00000000][T01D9A1B2C3D4E5F8][O00000000]*C:\\Users\\jsmith\\Documents\\Talks\\");
+    SeedBinary(HKEY_CURRENT_USER, office365 + L"\\Excel\\Security\\Trusted Documents\\TrustRecords",
+               L"%USERPROFILE%/Documents/payroll.xlsm", std::string(24, '\x01'));
+    SeedString(HKEY_CURRENT_USER, office365 + L"\\OneNote\\RecentNotebooks", L"Notebook1",
+               L"https://files.example/Notebooks/Family");
+    SeedFile(SpecialFolder(CSIDL_LOCAL_APPDATA) +
+                 L"\\Microsoft\\Office\\UnsavedFiles\\Book1((Unsaved-308189468571023716)).xlsb",
+             18000);
 }
 
 } // namespace
@@ -87,4 +95,7 @@ DEMO_CATEGORY(officeCategory,
                    {"Privacy_OFFAccess07to365", L"Office 2007-365 Access"},
                    {"Privacy_OFFPublisher07to365", L"Office 2007-365 Publisher"},
                    {"Privacy_OFFVisio07to365", L"Office 2007-365 Visio"},
+                   {"Privacy_OFFOneNote07to365", L"Office 2007-365 OneNote"},
+                   {"Privacy_OFFUnsavedFiles", L"Office 2007-365 Unsaved Documents"},
+                   {"Privacy_OFFOfficeFileCache", L"Office 2007-365 Upload Center Cache"},
                }});

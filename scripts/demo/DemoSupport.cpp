@@ -27,16 +27,19 @@ void SeedFolder(const std::wstring& path) {
 }
 
 void SeedFile(const std::wstring& path, size_t size) {
+    SeedText(path, std::string(size, 'x'));
+}
+
+void SeedText(const std::wstring& path, const std::string& text) {
     SeedFolder(path.substr(0, path.rfind(L'\\')));
     const win32::UniqueFile file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return;
     }
-    std::string bytes(size, 'x');
     DWORD written = 0;
-    if (size) {
-        WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(size), &written, nullptr);
+    if (!text.empty()) {
+        WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     }
 }
 

@@ -19,6 +19,13 @@ void Seed() {
                    L"Software\\Adobe\\Acrobat Reader\\7.0\\AVGeneral\\cRecentFiles\\c" + std::to_wstring(n),
                    L"tDIText", L"/C/My Documents/statement" + std::to_wstring(n) + L".pdf");
     }
+    // Acrobat Reader DC: a key per recent document and folder, beside its settings.
+    const std::wstring readerDC = L"Software\\Adobe\\Acrobat Reader\\DC\\AVGeneral";
+    SeedDword(HKEY_CURRENT_USER, readerDC, L"bExpandRHPInViewingMode", 1);
+    SeedString(HKEY_CURRENT_USER, readerDC + L"\\cRecentFiles\\c1", L"tDIText",
+               L"/C/Users/jsmith/Documents/lease.pdf");
+    SeedString(HKEY_CURRENT_USER, readerDC + L"\\cRecentFolders\\c1", L"tDIText",
+               L"/C/Users/jsmith/Documents");
 
     const std::wstring google = localAppData + L"\\Google\\Google Desktop";
     SeedFile(google + L"\\desktop.log", 700);
@@ -54,6 +61,10 @@ DEMO_CATEGORY(thirdParty,
                    {"Privacy_THPAdobeAcrobat5", L"Adobe Acrobat Acrobat 5"},
                    {"Privacy_THPAdobeAcrobat6", L"Adobe Acrobat Acrobat 6"},
                    {"Privacy_THPAdobeAcrobat7", L"Adobe Acrobat Acrobat 7"},
+                   {"Privacy_THPAdobeAcrobatDC", L"Adobe Acrobat Acrobat DC"},
+                   {"Privacy_THPAdobeAcrobat2015", L"Adobe Acrobat Acrobat 2015"},
+                   {"Privacy_THPAdobeAcrobat2017", L"Adobe Acrobat Acrobat 2017"},
+                   {"Privacy_THPAdobeAcrobat2020", L"Adobe Acrobat Acrobat 2020"},
                    {"Privacy_THPGDSIndDataFolder", L"Google Desktop Search Index And Data Folder"},
                    {"Privacy_THPGDSLinksFolder", L"Google Desktop Search Links Folder"},
                    {"Privacy_THPGDSTemporayFolder", L"Google Desktop Search Temporary Folder"},

@@ -58,6 +58,8 @@ void SeedFileTraces() {
     demo::SeedFile(local + L"\\Microsoft\\Windows\\WER\\ReportArchive\\AppCrash_WINWORD.EXE_1a2b\\Report.wer",
                    5400);
     demo::SeedFile(local + L"\\CrashDumps\\WINWORD.EXE.4242.dmp", 65536);
+    demo::SeedFile(local + L"\\ConnectedDevicesPlatform\\L.jsmith\\ActivitiesCache.db", 1048576);
+    demo::SeedFile(windows + L"\\MEMORY.DMP", 262144);
     demo::SeedFile(local + L"\\D3DSCache\\8d2a41b6c3f0e5a7\\game.idx", 32768);
     demo::SeedFile(recent + L"\\AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms", 24576);
 }
@@ -103,6 +105,13 @@ void SeedRegistryTraces() {
     demo::SeedBinary(HKCU, kExplorer + L"\\WordWheelQuery", L"0", std::string("s\0a\0l\0a\0r\0y\0\0\0", 14));
     demo::SeedBinary(HKCU, kExplorer + L"\\ComDlg32\\OpenSavePidlMRU\\docx", L"0", Blob("taxes 2023.docx"));
     demo::SeedBinary(HKCU, kExplorer + L"\\ComDlg32\\LastVisitedPidlMRU", L"0", Blob("WINWORD.EXE"));
+    // Every folder opened in Explorer, with its view.
+    const std::wstring shell = L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\Shell";
+    demo::SeedBinary(HKCU, shell + L"\\BagMRU", L"0", Blob("Taxes"));
+    demo::SeedBinary(HKCU, shell + L"\\BagMRU\\0", L"0", Blob("2023"));
+    demo::SeedDword(HKCU, shell + L"\\Bags\\12\\Shell\\{5C4F28B5-F869-4E84-8E60-F11DB97C5CC7}", L"Mode", 4);
+    demo::SeedBinary(HKCU, kExplorer + L"\\FeatureUsage\\AppLaunch", L"Microsoft.Windows.Explorer",
+                     Blob("\x07"));
 }
 
 // A letter the user deleted from the desktop: it waits in the Recycle Bin.
@@ -162,4 +171,6 @@ DEMO_CATEGORY(windowsCategory, {0,
                                     {"Privacy_WNDAppCrashDumps", L"Crash Dumps"},
                                     {"Privacy_WNDShaderCache", L"DirectX Shader Cache"},
                                     {"Privacy_WNDJumpLists", L"Jump Lists"},
+                                    {"Privacy_WNDShellBags", L"Shell Bags"},
+                                    {"Privacy_WNDActivityHistory", L"Activity History"},
                                 }});

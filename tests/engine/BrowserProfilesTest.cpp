@@ -102,17 +102,34 @@ TEST(FirefoxItems, EachItemFindsItsTracesInEveryProfileAndTheCacheUnderLocalData
 TEST(FirefoxItems, TodaysFilesAreFoundInEveryProfileAndTheHistoryWithTheBookmarksNever) {
     BrowserTraces traces;
     traces.CurrentFirefox();
-    const std::wstring main = Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release";
-    const std::wstring work = Folders().appData + L"\\Mozilla\\Firefox\\Profiles\\t1m3x8pn.work";
+    const std::wstring firefox = Folders().appData + L"\\Mozilla\\Firefox";
+    const std::wstring main = firefox + L"\\Profiles\\h4k9w2qz.default-release";
+    const std::wstring work = firefox + L"\\Profiles\\t1m3x8pn.work";
     const std::wstring caches = Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles";
+    const std::wstring store =
+        Folders().localAppData + L"\\Packages\\Mozilla.Firefox_n80bbvh6b1yt2\\LocalCache\\%"
+                                 L"s\\Mozilla\\Firefox\\Profiles\\s7o9r3e1.default-release";
+    auto inStore = [&](const wchar_t* half, const std::wstring& file) {
+        std::wstring path = store;
+        path.replace(path.find(L"%s"), 2, half);
+        return path + file;
+    };
+    const std::wstring outside = traces.firefoxOutsideProfile;
     ExpectItems(traces,
                 {
+                    {"Browser History", &Privacy_FFBrowHis, {main + L"\\SiteSecurityServiceState.txt"}},
                     {"Saved Forms History", &Privacy_FFSavForHis, {main + L"\\formhistory.sqlite"}},
-                    {"Cache", &Privacy_FFCache, traces.FilesUnder(caches)},
+                    // Store and outside profiles too; an outside one keeps its caches inside.
+                    {"Cache", &Privacy_FFCache,
+                     Joined(traces.FilesUnder(caches), {inStore(L"Local", L"\\cache2\\entries\\9F8E"),
+                                                        outside + L"\\cache2\\entries\\5A6B"})},
                     {"Cookies",
                      &Privacy_FFCookies,
                      {main + L"\\cookies.sqlite", main + L"\\cookies.sqlite-wal",
-                      main + L"\\cookies.sqlite-shm", work + L"\\cookies.sqlite"}},
+                      main + L"\\cookies.sqlite-shm", main + L"\\webappsstore.sqlite",
+                      main + L"\\storage\\default\\https+++mail.example.org\\ls\\data.sqlite",
+                      work + L"\\cookies.sqlite", inStore(L"Roaming", L"\\cookies.sqlite"),
+                      outside + L"\\cookies.sqlite"}},
                     {"Saved Passwords",
                      &Privacy_FFSavPasswords,
                      {main + L"\\logins.json", main + L"\\logins-backup.json"}},
@@ -121,10 +138,16 @@ TEST(FirefoxItems, TodaysFilesAreFoundInEveryProfileAndTheHistoryWithTheBookmark
                      Joined(Joined(traces.FilesUnder(main + L"\\sessionstore-backups"),
                                    {main + L"\\sessionstore.jsonlz4"}),
                             traces.FilesUnder(work + L"\\sessionstore-backups"))},
+                    {"Crash Reports",
+                     &Privacy_FFCrashReports,
+                     {main + L"\\crashes\\store.json.mozlz4", main + L"\\minidumps\\4f2a9c11.dmp",
+                      firefox + L"\\Crash Reports\\pending\\7d1e.dmp"}},
+                    {"Site Settings",
+                     &Privacy_FFSiteSettings,
+                     {main + L"\\permissions.sqlite", main + L"\\content-prefs.sqlite"}},
                 },
                 true);
     // The history shares places.sqlite with the bookmarks: it is never found.
-    EXPECT_TRUE(ScanItem(&Privacy_FFBrowHis).found.empty());
     EXPECT_TRUE(ScanItem(&Privacy_FFDownHis).found.empty());
 }
 
@@ -135,7 +158,7 @@ TEST(ChromiumBrowsers, EachItemFindsItsTracesInEveryProfileAndNeverTheBookmarksO
     for (const ChromiumCase& browser : ChromiumCases()) {
         SCOPED_TRACE(testing::PrintToString(browser.userData));
         BrowserTraces traces;
-        const BrowserTraces::ChromiumSeed seed = traces.Chromium(browser.userData, browser.cacheApart);
+        const BrowserTraces::ChromiumSeed seed = traces.Chromium(browser);
         const char* labels[] = {"Cache", "Cookies", "History", "Sessions", "Form Data", "Passwords"};
         std::vector<ItemCase> cases;
         for (int i = 0; i < 6; ++i) {

@@ -65,6 +65,8 @@ const BrowserItem kBrowserItems[] = {
     BROWSER_ITEM(Privacy_AQHis),
     BROWSER_ITEM(Privacy_AQCookies),
     BROWSER_ITEM(Privacy_FFSession),
+    BROWSER_ITEM(Privacy_FFCrashReports),
+    BROWSER_ITEM(Privacy_FFSiteSettings),
 };
 #undef BROWSER_ITEM
 
@@ -154,7 +156,7 @@ std::vector<std::wstring> MachineState() {
           f.profile + L"\\UserData", f.appData + L"\\Microsoft\\Internet Explorer",
           f.windows + L"\\Downloaded Program Files", f.appData + L"\\Netscape", f.appData + L"\\Mozilla",
           f.localAppData + L"\\Mozilla", f.appData + L"\\Opera", f.commonAppData + L"\\AOL",
-          f.localAppData + L"\\Opera Software"}) {
+          f.localAppData + L"\\Opera Software", f.localAppData + L"\\Packages"}) {
         FileState(folder, folder, state);
     }
     for (const ChromiumCase& browser : ChromiumCases()) {
@@ -211,7 +213,7 @@ TEST(BrowserItemsLibrary, ExportsEveryBrowserItemUnderItsExactName) {
     for (const BrowserItem& item : kBrowserItems) {
         EXPECT_TRUE(names.count(item.name)) << item.name;
     }
-    EXPECT_EQ(39u, sizeof kBrowserItems / sizeof kBrowserItems[0]);
+    EXPECT_EQ(41u, sizeof kBrowserItems / sizeof kBrowserItems[0]);
     for (const char* browser : {"GC", "ME", "BR", "VI", "OPN"}) {
         for (const char* item : {"Cache", "Cookies", "History", "Sessions", "FormData", "Passwords"}) {
             EXPECT_TRUE(names.count(std::string("Privacy_") + browser + item)) << browser << item;
@@ -232,7 +234,7 @@ TEST(BrowserScan, AReportOnlyScanOfEveryItemFindsTracesAndChangesNothing) {
     traces.Aol9();
     traces.CurrentFirefox();
     for (const ChromiumCase& browser : ChromiumCases()) {
-        traces.Chromium(browser.userData, browser.cacheApart);
+        traces.Chromium(browser);
     }
     const std::vector<std::wstring> before = MachineState();
     const std::vector<std::wstring> storeBefore = [&] {
@@ -352,6 +354,12 @@ TEST(RunningBrowser, ACleaningRunAsksOnceToCloseEachRunningBrowserAndLeavesItsFi
          Folders().localAppData + L"\\Mozilla\\Firefox\\Profiles\\r5t8y1u4.default-release\\cache2"});
     cases.push_back({L"thunderbird.exe", L"Thunderbird",
                      Folders().localAppData + L"\\Thunderbird\\Profiles\\r5t8y1u4.default-release\\cache2"});
+    // Firefox from the Store, and VLC, which writes its lists back when it closes.
+    cases.push_back({L"firefox.exe", L"Firefox",
+                     Folders().localAppData +
+                         L"\\Packages\\Mozilla.Firefox_n80bbvh6b1yt2\\LocalCache\\Local\\Mozilla"
+                         L"\\Firefox\\Profiles\\s7o9r3e1.default-release\\cache2"});
+    cases.push_back({L"vlc.exe", L"VLC media player", Folders().appData + L"\\vlc\\art\\artistalbum"});
     TestFolder programs, elsewhere;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.name));

@@ -300,9 +300,10 @@ void BrowserTraces::Opera() {
     File(profile + L"\\sessions\\autosave.win.bak", 2048);
 }
 
-BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData,
-                                                    const std::wstring& cacheApart) {
+BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const ChromiumCase& browser) {
     enum { Cache, Cookies, History, Sessions, FormData, Passwords };
+    const std::wstring& userData = browser.userData;
+    const std::wstring& cacheApart = browser.cacheApart;
     ChromiumSeed seed;
     Place(VendorFolder(userData));
     if (!cacheApart.empty()) {
@@ -310,34 +311,50 @@ BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData
     }
     auto trace = [&](int item, const std::wstring& path) { seed.items[item].push_back(File(path, 3000)); };
     auto kept = [&](const std::wstring& path) { seed.kept.push_back(File(path, 2000)); };
-    auto profile = [&](const std::wstring& p, const std::wstring& cache) {
+    // A profile and where its cache is (the profile itself, or the same
+    // place below the folder kept apart).
+    auto profile = [&](const std::wstring& p) {
+        const std::wstring cache = cacheApart.empty() ? p : cacheApart + p.substr(userData.size());
         const std::wstring extension = L"nngceckbapebfimnlniiiahkandclblb";
         for (const std::wstring& name : std::initializer_list<std::wstring>{
-                 L"Preferences", L"Secure Preferences", L"Bookmarks", L"Bookmarks.bak", L"Favicons",
+                 L"Preferences", L"Secure Preferences", L"Bookmarks", L"Bookmarks.bak",
                  L"Extensions\\" + extension + L"\\2024.1.0_0\\manifest.json",
                  L"Local Extension Settings\\" + extension + L"\\000003.log",
                  L"IndexedDB\\chrome-extension_" + extension + L"_0.indexeddb.leveldb\\000003.log",
-                 L"databases\\chrome-extension_" + extension + L"_0\\1",
-                 L"Service Worker\\Database\\000003.log"}) {
+                 L"databases\\chrome-extension_" + extension + L"_0\\1"}) {
             kept(p + L"\\" + name);
         }
         for (const wchar_t* name :
              {L"Cache\\Cache_Data\\f_00001a", L"Code Cache\\js\\index", L"GPUCache\\data_1"}) {
             trace(Cache, cache + L"\\" + name);
         }
-        trace(Cache, p + L"\\Service Worker\\CacheStorage\\9b1e\\index");
-        trace(Cookies, p + L"\\Local Storage\\leveldb\\000005.ldb");
-        trace(Cookies, p + L"\\Session Storage\\000003.log");
-        trace(Cookies, p + L"\\IndexedDB\\https_mail.example.org_0.indexeddb.leveldb\\000003.log");
-        for (const wchar_t* name : {L"\\History", L"\\History-journal", L"\\Visited Links", L"\\Top Sites"}) {
+        for (const wchar_t* name :
+             {L"Service Worker\\CacheStorage\\9b1e\\index", L"Service Worker\\Database\\000003.log",
+              L"Service Worker\\ScriptCache\\index", L"blob_storage\\4f1c\\1",
+              L"File System\\000\\t\\00\\00000000", L"JumpListIconsMostVisited\\1a2b.ico",
+              L"JumpListIconsRecentClosed\\3c4d.ico"}) {
+            trace(Cache, p + L"\\" + name);
+        }
+        for (const wchar_t* name :
+             {L"\\Local Storage\\leveldb\\000005.ldb", L"\\Session Storage\\000003.log",
+              L"\\IndexedDB\\https_mail.example.org_0.indexeddb.leveldb\\000003.log", L"\\Extension Cookies",
+              L"\\BrowsingTopicsSiteData", L"\\BrowsingTopicsState", L"\\InterestGroups", L"\\SharedStorage",
+              L"\\SharedStorage-wal", L"\\Network\\Trust Tokens", L"\\Conversions",
+              L"\\AggregationService"}) {
+            trace(Cookies, p + name);
+        }
+        for (const wchar_t* name : {L"\\History", L"\\History-journal", L"\\Visited Links", L"\\Top Sites",
+                                    L"\\Favicons", L"\\Favicons-journal", L"\\DIPS",
+                                    L"\\Network\\TransportSecurity", L"\\Network\\Reporting and NEL"}) {
             trace(History, p + name);
         }
         trace(Passwords, p + L"\\Login Data");
     };
-    // Opera: one profile, the user-data folder itself; the others two, in
+    // Opera kept its one profile as the user-data folder; today it keeps
+    // them below it as the others do, and each other browser keeps two, in
     // today's layout and in the one before 2021-2022.
-    const std::wstring home = cacheApart.empty() ? userData + L"\\Default" : userData;
-    profile(home, cacheApart.empty() ? home : cacheApart);
+    const std::wstring home = browser.profileIsUserData ? userData : userData + L"\\Default";
+    profile(home);
     for (const wchar_t* name :
          {L"\\Network\\Cookies", L"\\Network\\Cookies-journal", L"\\databases\\Databases.db"}) {
         trace(Cookies, home + name);
@@ -349,12 +366,20 @@ BrowserTraces::ChromiumSeed BrowserTraces::Chromium(const std::wstring& userData
     trace(FormData, home + L"\\Web Data");
     trace(FormData, home + L"\\Web Data-journal");
     trace(Passwords, home + L"\\Login Data For Account");
-    kept(userData + L"\\Local State");
+    // The graphics caches of every profile together.
+    for (const wchar_t* name :
+         {L"\\ShaderCache\\data_0", L"\\GrShaderCache\\data_1", L"\\GraphiteDawnCache\\data_2"}) {
+        trace(Cache, userData + name);
+    }
     if (!cacheApart.empty()) {
+        trace(Cache, cacheApart + L"\\GrShaderCache\\data_3");
+    }
+    kept(userData + L"\\Local State");
+    if (browser.profileIsUserData) {
         return seed;
     }
     const std::wstring work = userData + L"\\Profile 1";
-    profile(work, work);
+    profile(work);
     trace(Cookies, work + L"\\Cookies");
     trace(Sessions, work + L"\\Current Session");
     trace(Sessions, work + L"\\Last Tabs");
@@ -379,16 +404,18 @@ const std::vector<ChromiumCase>& ChromiumCases() {
     const Items vivaldi = {&Privacy_VICache, &Privacy_VICookies, &Privacy_VIHistory, &Privacy_VISessions, &Privacy_VIFormData, &Privacy_VIPasswords};
     const Items opera = {&Privacy_OPNCache, &Privacy_OPNCookies, &Privacy_OPNHistory, &Privacy_OPNSessions, &Privacy_OPNFormData, &Privacy_OPNPasswords};
     static const std::vector<ChromiumCase> cases = {
-        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome\\User Data", L"", chrome},
-        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge\\User Data", L"", edge},
-        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser\\User Data", L"", brave},
-        {"Vivaldi", L"vivaldi.exe", local + L"\\Vivaldi\\User Data", L"", vivaldi},
-        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable", opera},
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome\\User Data", L"", chrome, false},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge\\User Data", L"", edge, false},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser\\User Data", L"", brave, false},
+        {"Vivaldi", L"vivaldi.exe", local + L"\\Vivaldi\\User Data", L"", vivaldi, false},
+        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable", opera, true},
+        // Today's Opera: its profiles below the same folders, as the others keep them.
+        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera Stable", local + L"\\Opera Software\\Opera Stable", opera, false},
         // Test channels: the same program and items, user-data folders of their own.
-        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome SxS\\User Data", L"", chrome},
-        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge Beta\\User Data", L"", edge},
-        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data", L"", brave},
-        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera GX Stable", local + L"\\Opera Software\\Opera GX Stable", opera},
+        {"Google Chrome", L"chrome.exe", local + L"\\Google\\Chrome SxS\\User Data", L"", chrome, false},
+        {"Microsoft Edge", L"msedge.exe", local + L"\\Microsoft\\Edge Beta\\User Data", L"", edge, false},
+        {"Brave", L"brave.exe", local + L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data", L"", brave, false},
+        {"Opera", L"opera.exe", roaming + L"\\Opera Software\\Opera GX Stable", local + L"\\Opera Software\\Opera GX Stable", opera, true},
     };
     // clang-format on
     return cases;
@@ -418,6 +445,41 @@ void BrowserTraces::CurrentFirefox() {
     File(Folders().localAppData +
              L"\\Mozilla\\Firefox\\Profiles\\h4k9w2qz.default-release\\thumbnails\\3f8a.png",
          9000);
+    // The sites' storage beside an extension's, the secure-sites list, the
+    // crash reports and the user's site settings.
+    for (const wchar_t* file :
+         {L"\\storage\\default\\https+++mail.example.org\\ls\\data.sqlite",
+          L"\\storage\\default\\moz-extension+++1a2b3c4d-5e6f\\idb\\3647222921wleabcEoxlt-eengsairo.sqlite",
+          L"\\webappsstore.sqlite", L"\\SiteSecurityServiceState.txt", L"\\crashes\\store.json.mozlz4",
+          L"\\minidumps\\4f2a9c11.dmp", L"\\permissions.sqlite", L"\\content-prefs.sqlite"}) {
+        File(main + file, 2500);
+    }
+    File(Folders().appData + L"\\Mozilla\\Firefox\\Crash Reports\\pending\\7d1e.dmp", 5000);
+    // Firefox from the Microsoft Store: both halves of its profile below the package.
+    const std::wstring store =
+        Folders().localAppData + L"\\Packages\\Mozilla.Firefox_n80bbvh6b1yt2\\LocalCache";
+    Place(Folders().localAppData + L"\\Packages\\Mozilla.Firefox_n80bbvh6b1yt2");
+    for (const wchar_t* file : {L"\\prefs.js", L"\\places.sqlite", L"\\cookies.sqlite"}) {
+        File(store + L"\\Roaming\\Mozilla\\Firefox\\Profiles\\s7o9r3e1.default-release" + file, 1500);
+    }
+    File(store + L"\\Local\\Mozilla\\Firefox\\Profiles\\s7o9r3e1.default-release\\cache2\\entries\\9F8E",
+         6000);
+    // A profile profiles.ini lists elsewhere keeps its caches inside. Two
+    // more entries name a folder that holds no profile and a drive root.
+    outside_.emplace_back();
+    firefoxOutsideProfile = outside_.back().Path(L"Firefox profile");
+    for (const wchar_t* file :
+         {L"\\prefs.js", L"\\places.sqlite", L"\\cookies.sqlite", L"\\cache2\\entries\\5A6B"}) {
+        File(firefoxOutsideProfile + file, 1200);
+    }
+    outside_.back().File(L"Documents\\cookies.sqlite", 700);
+    auto ascii = [](const std::wstring& path) { return std::string(path.begin(), path.end()); };
+    const std::string ini =
+        "[General]\r\nStartWithLastProfile=1\r\n\r\n[Profile1]\r\nName=work\r\nIsRelative=1\r\n"
+        "Path=Profiles/t1m3x8pn.work\r\n\r\n[Profile0]\r\nName=default\r\nIsRelative=0\r\nPath=" +
+        ascii(firefoxOutsideProfile) + "\r\nDefault=1\r\n\r\n[Profile2]\r\nIsRelative=0\r\nPath=" +
+        ascii(outside_.back().Path(L"Documents")) + "\r\n\r\n[Profile3]\r\nIsRelative=0\r\nPath=C:\\\r\n";
+    MakeFileWithContent(Folders().appData + L"\\Mozilla\\Firefox\\profiles.ini", ini);
     // A profile folder linked from elsewhere is never entered.
     outside_.emplace_back();
     outside_.back().File(L"cookies.sqlite", 100);

@@ -70,16 +70,19 @@ public:
     // A browser built on Chromium as a user of Windows 10 leaves it: two
     // profiles, each with its traces beside the bookmarks, settings,
     // extensions and extension data that stay; the browser's "Local State";
-    // a folder that is no profile; a linked profile folder. Opera keeps its
-    // one profile as the user-data folder and its cache apart.
+    // a folder that is no profile; a linked profile folder. Opera kept its
+    // one profile as the user-data folder, and keeps its cache apart.
     struct ChromiumSeed {
         std::vector<std::wstring> items[6]; // found by each item, in item order
         std::vector<std::wstring> kept;     // never found
     };
-    ChromiumSeed Chromium(const std::wstring& userData, const std::wstring& cacheApart = L"");
+    ChromiumSeed Chromium(const struct ChromiumCase& browser);
     // Firefox 115 and later with two profiles, and Firefox's folders of
-    // both application data folders.
+    // both application data folders; a copy from the Microsoft Store with
+    // one profile; a profile profiles.ini lists outside (at
+    // firefoxOutsideProfile).
     void CurrentFirefox();
+    std::wstring firefoxOutsideProfile;
 
     // AOL 9.0 installed twice (the second time as "9.0 SE"), found through
     // the registry; or AOL 8.0 in Program Files.
@@ -119,6 +122,7 @@ struct ChromiumCase {
     std::wstring cacheApart; // Opera: where it keeps its cache apart
     // Cache, cookies and site data, history, sessions, form data, passwords.
     std::vector<int (*)(unsigned char)> items;
+    bool profileIsUserData; // Opera's one profile before it kept several
 };
 const std::vector<ChromiumCase>& ChromiumCases();
 

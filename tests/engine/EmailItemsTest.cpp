@@ -33,13 +33,14 @@ const std::wstring kWorkIdentity = L"{7F0B2C94-5E13-4A8D-B6C2-9D8E7F6A5B41}";
 
 const std::wstring kPocoKey = L"Software\\Poco Systems Inc\\PocoMail 4";
 
-// Every e-mail export: the 30 the options tree offers, in its order, then
+// Every e-mail export: the 34 the options tree offers, in its order, then
 // the Outlook Express outbox and last identity and the Outlook 2003 items.
 // clang-format off
 const std::vector<const char*> kEmailItems = {
     "Privacy_EMLOL6DeletedMails", "Privacy_EMLOL6SentMails", "Privacy_EMLTBSavePasswords",
     "Privacy_EMLTBKeyDatabaseMasPass", "Privacy_EMLTBSentMails", "Privacy_EMLTBTrashMails",
     "Privacy_EMLTBDrafts", "Privacy_EMLTBUnsentMails", "Privacy_EMLTBDownLoadNews", "Privacy_EMLTBCache",
+    "Privacy_EMLTBCookies", "Privacy_EMLTBFormHistory", "Privacy_EMLTBSession", "Privacy_EMLTBSearchIndex",
     "Privacy_EMLEDTrashFolder", "Privacy_EMLEDOutFolder", "Privacy_EMLEDHisOfEmailaddUsed",
     "Privacy_EMLEDCacheData", "Privacy_EMLEDTemporaryData", "Privacy_EMLEDNicknamesofEmailadd",
     "Privacy_EMLEDLogs", "Privacy_EMLEDEmailAttachments", "Privacy_EMLIMHisOfEmailaddUsed",
@@ -100,10 +101,21 @@ TEST(EmailItems, ThunderbirdLooksInEveryProfileAndTakesOnlyFiles) {
     // Today's Thunderbird: its passwords and keys, its caches under the
     // local application data, and mail folders that stay.
     const std::wstring today = profiles + L"\\r5t8y1u4.default-release\\";
-    for (const wchar_t* file : {L"logins.json", L"logins-backup.json", L"key4.db", L"prefs.js",
-                                L"global-messages-db.sqlite", L"ImapMail\\imap.example.org\\INBOX",
-                                L"ImapMail\\imap.example.org\\Trash", L"Mail\\Local Folders\\Trash"}) {
+    for (const wchar_t* file :
+         {L"logins.json", L"logins-backup.json", L"key4.db", L"prefs.js", L"global-messages-db.sqlite",
+          L"global-messages-db.sqlite-wal", L"cookies.sqlite", L"formhistory.sqlite", L"session.json",
+          L"ImapMail\\imap.example.org\\INBOX", L"ImapMail\\imap.example.org\\Trash",
+          L"Mail\\Local Folders\\Trash"}) {
         MakeFile(today + file, 2000);
+    }
+    // Thunderbird from the Microsoft Store keeps its profile below its package.
+    TestFolder package = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) +
+                                        L"\\Packages\\MozillaThunderbird.MZLA_h5892qc0xkpca");
+    const std::wstring store =
+        package.Path(L"LocalCache\\Roaming\\Thunderbird\\Profiles\\q1w2e3r4.default-release\\");
+    for (const wchar_t* file :
+         {L"logins.json", L"cookies.sqlite", L"prefs.js", L"ImapMail\\imap.example.org\\INBOX"}) {
+        MakeFile(store + file, 1000);
     }
     TestFolder local = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Thunderbird");
     const std::wstring caches = local.Path(L"Profiles\\r5t8y1u4.default-release\\");
@@ -112,7 +124,7 @@ TEST(EmailItems, ThunderbirdLooksInEveryProfileAndTakesOnlyFiles) {
         MakeFile(caches + L"startupCache\\startupCache.8.little", 4000)};
 
     EXPECT_EQ(Sorted({home + L"signons.txt", work + L"signons.txt", today + L"logins.json",
-                      today + L"logins-backup.json"}),
+                      today + L"logins-backup.json", store + L"logins.json"}),
               Sorted(FoundBy(recorder, &Privacy_EMLTBSavePasswords)));
     EXPECT_EQ(Sorted({home + L"key3.db", work + L"key3.db", today + L"key4.db"}),
               Sorted(FoundBy(recorder, &Privacy_EMLTBKeyDatabaseMasPass)));
@@ -125,6 +137,14 @@ TEST(EmailItems, ThunderbirdLooksInEveryProfileAndTakesOnlyFiles) {
               FoundBy(recorder, &Privacy_EMLTBUnsentMails));
     // A news folder is not a news file: only the profile that keeps one file.
     EXPECT_EQ(Texts{work + L"News"}, FoundBy(recorder, &Privacy_EMLTBDownLoadNews));
+    // The pages' cookies and form entries, the restored tabs and the search
+    // index; never a message.
+    EXPECT_EQ(Sorted({today + L"cookies.sqlite", store + L"cookies.sqlite"}),
+              Sorted(FoundBy(recorder, &Privacy_EMLTBCookies)));
+    EXPECT_EQ(Texts{today + L"formhistory.sqlite"}, FoundBy(recorder, &Privacy_EMLTBFormHistory));
+    EXPECT_EQ(Texts{today + L"session.json"}, FoundBy(recorder, &Privacy_EMLTBSession));
+    EXPECT_EQ(Texts({today + L"global-messages-db.sqlite", today + L"global-messages-db.sqlite-wal"}),
+              FoundBy(recorder, &Privacy_EMLTBSearchIndex));
 }
 
 TEST(EmailItems, EudoraFindsItsMailboxesHistoryAndFolders) {
@@ -337,10 +357,10 @@ TEST(ScrubcoreDll, ExportsEveryEmailItemEachWithItsOwnBody) {
         EXPECT_NE(nullptr, address) << name;
         bodies.insert(address);
     }
-    EXPECT_EQ(43u, bodies.size());
+    EXPECT_EQ(47u, bodies.size());
     size_t emailExports = 0;
     for (const auto& name : ScrubcoreExportNames()) {
         emailExports += name.rfind("Privacy_EML", 0) == 0;
     }
-    EXPECT_EQ(43u, emailExports);
+    EXPECT_EQ(47u, emailExports);
 }

@@ -50,6 +50,7 @@ EngineRecorder::EngineRecorder() {
     app.fixedDrives.clear();
     app.ForgetReportedTraces();
     app.browsersAskedToClose.clear();
+    app.profileFolders.clear();
     app.messageBox = &RecordMessage;
     Scrubcore_SetScanCallBack(&RecordFound);
     Scrubcore_SetProcessMessage(&RecordPump);

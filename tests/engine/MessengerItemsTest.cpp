@@ -245,6 +245,15 @@ TEST(MessengerItems, TrillianIsFoundThroughTheAimProtocolCommand) {
         Sorted({root + L"logs\\AIM\\Query\\buddy.log", root + L"logs\\MSN\\Query\\friend@example.com.log"}),
         Sorted(FoundBy(recorder, &Privacy_MSGRTrilChatLogs)));
     EXPECT_EQ(Texts{root + L"downloads\\photo.jpg"}, FoundBy(recorder, &Privacy_MSGRTrilReceivedFiles));
+    // Trillian 4 and later: each account's logs in the roaming application
+    // data, beside its settings.
+    TestFolder roaming = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Trillian");
+    const Texts accountLogs = {roaming.File(L"users\\ann\\logs\\ASTRA\\Query\\friend.xml", 800),
+                               roaming.File(L"users\\global\\logs\\_SYSTEM.log", 200)};
+    roaming.File(L"users\\ann\\settings\\accounts.ini", 300);
+    EXPECT_EQ(Sorted(Concat(accountLogs, {root + L"logs\\AIM\\Query\\buddy.log",
+                                          root + L"logs\\MSN\\Query\\friend@example.com.log"})),
+              Sorted(FoundBy(recorder, &Privacy_MSGRTrilChatLogs)));
 }
 
 TEST(MessengerItems, SkypeCleansEveryAccountAndIgnoresFilesBesideThem) {
@@ -331,13 +340,18 @@ TEST(MessengerItems, MsnGoogleTalkAndGaimLogs) {
     TestFolder gaim = TestFolder::At(roaming + L"\\.gaim");
     gaim.File(L"logs\\aim\\jdoe\\buddy\\2006-03-05.120000.html", 400);
     gaim.File(L"accounts.xml", 200);
+    TestFolder pidgin = TestFolder::At(roaming + L"\\.purple"); // Gaim renamed
+    pidgin.File(L"logs\\jabber\\ann@example.org\\bob@example.org\\2024-05-01.093000+0200CEST.html", 600);
+    pidgin.File(L"accounts.xml", 200);
 
     EXPECT_EQ(Sorted({documents + L"\\My Received Files\\jdoe@hotmail.com\\History\\friend1234.xml",
                       documents + L"\\My Received Files\\picture.jpg"}),
               Sorted(FoundBy(recorder, &Privacy_MSGRMSNChatLogandRecvFiles)));
     EXPECT_EQ(Texts{local + L"\\Google\\Google Talk\\chatlogs\\friend@gmail.com.txt"},
               FoundBy(recorder, &Privacy_MSGRGogChatLogs));
-    EXPECT_EQ(Texts{roaming + L"\\.gaim\\logs\\aim\\jdoe\\buddy\\2006-03-05.120000.html"},
+    EXPECT_EQ((Texts{roaming + L"\\.gaim\\logs\\aim\\jdoe\\buddy\\2006-03-05.120000.html",
+                     roaming + L"\\.purple\\logs\\jabber\\ann@example.org\\bob@example.org\\2024-05-01."
+                               L"093000+0200CEST.html"}),
               FoundBy(recorder, &Privacy_MSGRGMChatLogs));
 }
 

@@ -66,12 +66,15 @@ const std::vector<const char*> kMultimediaItems = {"Privacy_MULACD3ImageDatabase
                                                    "Privacy_MULWMPRecOpenFileList",
                                                    "Privacy_MULWMPRecOpenURLList",
                                                    "Privacy_MULWMPCache",
+                                                   "Privacy_MULWMPLibrary",
                                                    "Privacy_MULWAPRecOpenFileList",
                                                    "Privacy_MULWAPBookMarks",
                                                    "Privacy_MULWAPMediaLibViewPla",
                                                    "Privacy_MULACDSRFavorites",
                                                    "Privacy_MULACDSRScrCapLasSavFol",
                                                    "Privacy_MULVLCCache",
+                                                   "Privacy_MULVLCRecentFiles",
+                                                   "Privacy_MULVLCMediaLibrary",
                                                    "Privacy_MULRealPlayerHis",
                                                    "Privacy_MULQTRecOpenFileList",
                                                    "Privacy_MULQTRecURLList",
@@ -267,6 +270,67 @@ TEST(MultimediaItems, PlayersRecentListsCachesAndMovies) {
               recorder.found);
 }
 
+namespace {
+
+// VLC 3's interface settings: the window, the recent media, the open dialog.
+const std::string kVlcSettings =
+    "[General]\r\nfilters-config=@ByteArray()\r\n\r\n[MainWindow]\r\nplaylist-visible=true\r\n\r\n"
+    "[RecentsMRU]\r\nlist=file:///C:/Users/ann/Videos/holiday.mp4, file:///C:/Users/ann/Music/b.mp3\r\n"
+    "times=0, 131000\r\n\r\n[OpenDialog]\r\nnetMRU=@Invalid()\r\n";
+const std::string kRecents =
+    "[RecentsMRU]\r\nlist=file:///C:/Users/ann/Videos/holiday.mp4, file:///C:/Users/ann/Music/b.mp3\r\n"
+    "times=0, 131000\r\n\r\n";
+
+} // namespace
+
+// Windows Media Player 12 and VLC 3 as a Windows 10 user leaves them: each
+// item its own part, the library database and the media library only by
+// their own items, and of VLC's settings file only the recent list.
+TEST(MultimediaItems, TodaysPlayersCachesLibrariesAndVlcsRecentListAlone) {
+    EngineRecorder recorder;
+    TestFolder player = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\Media Player");
+    TestFolder vlc = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\vlc");
+    const std::wstring settings = MakeFileWithContent(vlc.Path(L"vlc-qt-interface.ini"), kVlcSettings);
+    vlc.File(L"vlcrc", 4000);
+    const std::pair<int (*)(unsigned char), Texts> cases[] = {
+        {&Privacy_MULWMPCache,
+         {player.File(L"Art Cache\\LocalMLS\\{A1B2C3D4}.jpg", 9000),
+          player.File(L"Transcoded Files Cache\\track01.wma", 4000)}},
+        {&Privacy_MULWMPLibrary,
+         {player.File(L"CurrentDatabase_400.wmdb", 8000), player.File(L"LocalMLS_3.wmdb", 6000)}},
+        {&Privacy_MULVLCCache, {vlc.File(L"art\\artistalbum\\Band\\Album\\art.jpg", 30000)}},
+        {&Privacy_MULVLCRecentFiles, {settings + L"|[RecentsMRU]"}},
+        {&Privacy_MULVLCMediaLibrary, {vlc.File(L"ml.xspf", 1200)}},
+    };
+    for (const auto& [item, found] : cases) {
+        EXPECT_EQ(Sorted(found), Sorted(FoundBy(recorder, item))) << found.front();
+    }
+    // The recent list counts as one file of its own bytes.
+    PrivacyInit();
+    Privacy_ClearFilesSize();
+    FoundBy(recorder, &Privacy_MULVLCRecentFiles);
+    EXPECT_EQ(1, Privacy_Nooffiles());
+    EXPECT_DOUBLE_EQ(kRecents.size() / 1024.0, scrub::theApp.totalKilobytes);
+
+    // Cleaning it leaves every other byte, and a second time finds it gone.
+    EXPECT_EQ(1, Privacy_CleanSelitems((settings + L"|[RecentsMRU]").c_str()));
+    std::string rest = kVlcSettings;
+    rest.erase(rest.find(kRecents), kRecents.size());
+    EXPECT_EQ(rest, ReadAll(settings));
+    EXPECT_TRUE(FoundBy(recorder, &Privacy_MULVLCRecentFiles).empty());
+    EXPECT_EQ(1, Privacy_CleanSelitems((settings + L"|[RecentsMRU]").c_str()));
+    EXPECT_EQ(rest, ReadAll(settings));
+    // Emptied by VLC itself, the list names nothing.
+    MakeFileWithContent(settings,
+                        "[RecentsMRU]\nlist=@Invalid()\ntimes=@Invalid()\n[OpenDialog]\nnetMRU=x\n");
+    EXPECT_TRUE(FoundBy(recorder, &Privacy_MULVLCRecentFiles).empty());
+    // In delete mode the item takes the section as cleaning does.
+    MakeFileWithContent(settings, kVlcSettings);
+    Privacy_CheckDelete(1);
+    FoundBy(recorder, &Privacy_MULVLCRecentFiles);
+    EXPECT_EQ(rest, ReadAll(settings));
+}
+
 TEST(MultimediaItems, DivXMoviesOnWindows10LieInTheVideosFolder) {
     EngineRecorder recorder;
     TestFolder videos = TestFolder::At(SpecialFolderPath(CSIDL_MYVIDEO) + L"\\DivX Movies");
@@ -407,14 +471,14 @@ TEST(MultimediaItems, StopRequestKeepsEveryItemQuiet) {
 }
 
 TEST(ScrubcoreDll, ExportsEveryMultimediaItemWithItsSharedBodies) {
-    ASSERT_EQ(55u, kMultimediaItems.size());
+    ASSERT_EQ(58u, kMultimediaItems.size());
     std::set<FARPROC> bodies;
     for (const char* name : kMultimediaItems) {
         const FARPROC address = ScrubcoreExport(name);
         EXPECT_NE(nullptr, address) << name;
         bodies.insert(address);
     }
-    EXPECT_EQ(52u, bodies.size()) << "three pairs share a body";
+    EXPECT_EQ(55u, bodies.size()) << "three pairs share a body";
     EXPECT_EQ(ScrubcoreExport("Privacy_MULACD5ImageDatabase"),
               ScrubcoreExport("Privacy_MULACD6ImageDatabase"));
     EXPECT_EQ(ScrubcoreExport("Privacy_MULACD5PathHis"), ScrubcoreExport("Privacy_MULACD5SearchHis"));
@@ -425,5 +489,5 @@ TEST(ScrubcoreDll, ExportsEveryMultimediaItemWithItsSharedBodies) {
     for (const auto& name : ScrubcoreExportNames()) {
         multimediaExports += name.rfind("Privacy_MUL", 0) == 0;
     }
-    EXPECT_EQ(55u, multimediaExports);
+    EXPECT_EQ(58u, multimediaExports);
 }

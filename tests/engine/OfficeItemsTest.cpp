@@ -255,7 +255,8 @@ TEST_F(OfficeItems, EachOffice2007To365OptionFindsItsApplicationsListsInEveryVer
                                                           {&Privacy_OFFPowerPoint07to365, L"PowerPoint"},
                                                           {&Privacy_OFFAccess07to365, L"Access"},
                                                           {&Privacy_OFFPublisher07to365, L"Publisher"},
-                                                          {&Privacy_OFFVisio07to365, L"Visio"}};
+                                                          {&Privacy_OFFVisio07to365, L"Visio"},
+                                                          {&Privacy_OFFOneNote07to365, L"OneNote"}};
     std::vector<Trace> traces;
     for (const std::wstring version : {L"12.0", L"14.0", L"15.0", L"16.0"}) {
         const std::wstring office = kOffice + version;
@@ -266,6 +267,10 @@ TEST_F(OfficeItems, EachOffice2007To365OptionFindsItsApplicationsListsInEveryVer
                 traces.push_back({item, lists + list, L"Item 1"});
             }
             traces.push_back({item, lists + L"\\File MRU", L"Item Metadata 1"});
+            traces.push_back({item, lists + L"\\Recent Templates\\File MRU", L"Item 1"});
+            // The documents the user let edit, by path.
+            traces.push_back({item, lists + L"\\Security\\Trusted Documents\\TrustRecords",
+                              L"%USERPROFILE%/Documents/budget.xlsm"});
             traces.push_back(
                 {item, office + L"\\Common\\Open Find\\Microsoft Office " + application + L"\\Settings",
                  L"Value"});
@@ -273,9 +278,16 @@ TEST_F(OfficeItems, EachOffice2007To365OptionFindsItsApplicationsListsInEveryVer
         }
         traces.push_back(
             {&Privacy_OFFWord07to365, office + L"\\Word\\Reading Locations\\Document 0", L"File Path"});
+        traces.push_back(
+            {&Privacy_OFFWord07to365,
+             office + L"\\Common\\Open Find\\Microsoft Word\\Settings\\Print to file\\File Name MRU",
+             L"Value"});
+        traces.push_back({&Privacy_OFFOneNote07to365, office + L"\\OneNote\\RecentNotebooks", L"Notebook1"});
         traces.push_back({&Privacy_OFFAccess07to365, office + L"\\Access\\Settings", L"MRUFlags1"});
         traces.push_back({&Privacy_OFFPublisher07to365, office + L"\\Publisher\\Recent File List", L"File1"});
         traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Application", L"LastFile1"});
+        traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Recent Templates", L"Template1"});
+        traces.push_back({&Privacy_OFFVisio07to365, office + L"\\Visio\\Recent Templates", L"Friendly1"});
         registry.String(kUser, office + L"\\Visio\\Application", L"MyShapesPath", L"C:\\Shapes");
     }
     ExpectEachOptionFindsOnlyItsOwn(traces);
@@ -303,6 +315,7 @@ TEST_F(OfficeItems, RecentFolderReportsTheShortcutsOfficeKeeps) {
     const std::wstring budget = folder.File(L"Budget 2006.xls.LNK", 1024);
     const std::wstring reports = folder.File(L"Reports on server.LNK", 512);
     const std::wstring index = folder.File(L"index.dat", 0);
+    folder.File(L"Welcome to Word.LNK", 900); // Office's own, not a document the user opened
 
     Privacy_OFFOfficeRecentFolders(0);
 
@@ -312,6 +325,23 @@ TEST_F(OfficeItems, RecentFolderReportsTheShortcutsOfficeKeeps) {
     EXPECT_EQ("1.500000", EngineRecorder::SizeText());
     EXPECT_EQ(2u, scrub::theApp.countedFiles);
     EXPECT_TRUE(FileExists(budget) && FileExists(reports) && FileExists(index)) << "a scan deletes nothing";
+
+    // What Office keeps of unsaved documents and of documents to upload, each its own item.
+    const std::wstring local = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Microsoft\\Office";
+    TestFolder unsaved = TestFolder::At(local + L"\\UnsavedFiles");
+    TestFolder uploads = TestFolder::At(local + L"\\16.0\\OfficeFileCache");
+    TestFolder uploads2010 = TestFolder::At(local + L"\\14.0\\OfficeFileCache");
+    const std::pair<Item, std::vector<std::wstring>> cases[] = {
+        {&Privacy_OFFUnsavedFiles, {unsaved.File(L"Book1((Unsaved-308189468571023716)).xlsb", 2048)}},
+        {&Privacy_OFFOfficeFileCache,
+         {uploads.File(L"CentralTable.accdb", 4096), uploads.File(L"0\\FSD-{A1B2}.FSD", 8192),
+          uploads2010.File(L"FSF-{C3D4}.FSF", 1024)}},
+    };
+    for (const auto& [item, files] : cases) {
+        recorder.Clear();
+        item(0);
+        EXPECT_EQ(Sorted(files), Sorted(recorder.found));
+    }
 }
 
 TEST_F(OfficeItems, StopPressedAmongAccessNumberedValuesEndsTheItem) {
@@ -362,18 +392,21 @@ TEST(OfficeItemsDll, ExportsEveryOfficeItemWithABodyOfItsOwnThatHonoursTheStopRe
                                             "Privacy_OFFPowerPoint07to365",
                                             "Privacy_OFFAccess07to365",
                                             "Privacy_OFFPublisher07to365",
-                                            "Privacy_OFFVisio07to365"};
-    ASSERT_EQ(37u, names.size());
+                                            "Privacy_OFFVisio07to365",
+                                            "Privacy_OFFOneNote07to365",
+                                            "Privacy_OFFUnsavedFiles",
+                                            "Privacy_OFFOfficeFileCache"};
+    ASSERT_EQ(40u, names.size());
     std::set<FARPROC> bodies;
     for (const char* name : names) {
         bodies.insert(ScrubcoreExport(name));
     }
-    EXPECT_EQ(37u, bodies.size());
+    EXPECT_EQ(40u, bodies.size());
     size_t office = 0;
     for (const auto& name : ScrubcoreExportNames()) {
         office += name.rfind("Privacy_OFF", 0) == 0;
     }
-    EXPECT_EQ(37u, office) << "no Office export beyond the options tree's";
+    EXPECT_EQ(40u, office) << "no Office export beyond the options tree's";
 
     TestRegistry registry;
     registry.String(kUser, kOffice + L"10.0\\Access\\Settings", L"MRU1", L"C:\\a.mdb");

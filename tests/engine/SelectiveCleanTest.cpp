@@ -350,7 +350,10 @@ TEST_F(SelectiveClean, TextsNoScanReportsCleanNothing) {
         L"\\\\.\\" + letter, L"\\??\\" + letter, L"\\\\?\\unix" + unixPath, L"\\\\.\\C:",
         documents.Path(L"NUL"), documents.Path(L"con.txt"), letter + L":Zone.Identifier",
         L"\\\\fileserver\\home\\letter.doc", L"letter.doc", L"nimbrel-tests\\letter.doc",
-        L"x:\\" + letter.substr(3)};
+        L"x:\\" + letter.substr(3),
+        // A section of a settings file, named through a link or relatively.
+        temp.Path(L"letter.tmp|[RecentsMRU]"), temp.Path(L"documents\\letter.doc|[RecentsMRU]"),
+        L"letter.doc|[RecentsMRU]", letter + L"|[]", letter + L"|[a]b]"};
     for (const std::wstring& text : texts) {
         Clean(text);
         const std::string shown(text.begin(), text.begin() + std::min<size_t>(80, text.size()));
@@ -360,8 +363,9 @@ TEST_F(SelectiveClean, TextsNoScanReportsCleanNothing) {
     EXPECT_EQ("0.000000", EngineRecorder::SizeText());
     EXPECT_TRUE(FolderExists(documents.Path()));
     // Refused texts that name the document are never reported as cleaned.
-    for (const std::wstring& text : {temp.Path(L"letter.tmp"), temp.Path(L"documents\\letter.doc"),
-                                     L"\\\\?\\" + letter, L"\\\\.\\" + letter}) {
+    for (const std::wstring& text :
+         {temp.Path(L"letter.tmp"), temp.Path(L"documents\\letter.doc"), L"\\\\?\\" + letter,
+          L"\\\\.\\" + letter, temp.Path(L"letter.tmp|[RecentsMRU]")}) {
         EXPECT_EQ(0, Clean(text)) << std::string(text.begin(), text.end());
     }
 }

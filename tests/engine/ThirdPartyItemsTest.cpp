@@ -28,6 +28,10 @@ const std::vector<const char*> kThirdPartyItems = {"Privacy_THPAdobeAcrobat4",
                                                    "Privacy_THPAdobeAcrobat5",
                                                    "Privacy_THPAdobeAcrobat6",
                                                    "Privacy_THPAdobeAcrobat7",
+                                                   "Privacy_THPAdobeAcrobatDC",
+                                                   "Privacy_THPAdobeAcrobat2015",
+                                                   "Privacy_THPAdobeAcrobat2017",
+                                                   "Privacy_THPAdobeAcrobat2020",
                                                    "Privacy_THPGDSIndDataFolder",
                                                    "Privacy_THPGDSLinksFolder",
                                                    "Privacy_THPGDSTemporayFolder",
@@ -80,6 +84,44 @@ TEST(ThirdPartyItems, AcrobatRecentFilesAreTheKeysC1ToC8) {
     EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, list5 + L"\\c10", L"tDIText"));
     EXPECT_TRUE(
         ValueExists(HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\5.0\\AVGeneral", L"bMaximize"));
+}
+
+// Reader and Acrobat DC to 2020: every document and folder key below the
+// version's lists, whatever their number; the settings beside them stay.
+TEST(ThirdPartyItems, AcrobatDCTo2020RecentFilesAndFoldersAreEveryKeyOfTheirLists) {
+    EngineRecorder recorder;
+    TestRegistry registry;
+    const std::pair<int (*)(unsigned char), const wchar_t*> versions[] = {
+        {&Privacy_THPAdobeAcrobatDC, L"DC"},
+        {&Privacy_THPAdobeAcrobat2015, L"2015"},
+        {&Privacy_THPAdobeAcrobat2017, L"2017"},
+        {&Privacy_THPAdobeAcrobat2020, L"2020"}};
+    for (const auto& [item, version] : versions) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(version)));
+        Texts expected;
+        for (const wchar_t* product : {L"Acrobat Reader", L"Adobe Acrobat"}) {
+            const std::wstring general =
+                std::wstring(L"Software\\Adobe\\") + product + L"\\" + version + L"\\AVGeneral";
+            registry.Dword(HKEY_CURRENT_USER, general, L"bExpandRHPInViewingMode", 1);
+            for (const std::wstring list :
+                 {L"\\cRecentFiles\\c1", L"\\cRecentFiles\\c12", L"\\cRecentFolders\\c1"}) {
+                registry.String(HKEY_CURRENT_USER, general + list, L"tDIText",
+                                L"/C/Users/ann/tax return.pdf");
+                expected.push_back(kHkcu + general + list + L"=tDIText");
+            }
+        }
+        EXPECT_EQ(Sorted(expected), Sorted(FoundBy(recorder, item)));
+    }
+    Privacy_CheckDelete(1);
+    Privacy_THPAdobeAcrobatDC(0);
+    EXPECT_TRUE(
+        ValueNames(HKEY_CURRENT_USER, L"Software\\Adobe\\Adobe Acrobat\\DC\\AVGeneral\\cRecentFiles\\c12")
+            .empty());
+    EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, L"Software\\Adobe\\Adobe Acrobat\\DC\\AVGeneral",
+                            L"bExpandRHPInViewingMode"));
+    EXPECT_TRUE(ValueExists(
+        HKEY_CURRENT_USER, L"Software\\Adobe\\Acrobat Reader\\2020\\AVGeneral\\cRecentFiles\\c1", L"tDIText"))
+        << "another version's list";
 }
 
 class GoogleDesktop : public ::testing::Test {
@@ -217,14 +259,14 @@ TEST(ThirdPartyItems, StopRequestKeepsEveryItemQuiet) {
 }
 
 TEST(ScrubcoreDll, ExportsEveryThirdPartyItemWithItsSharedBodies) {
-    ASSERT_EQ(16u, kThirdPartyItems.size());
+    ASSERT_EQ(20u, kThirdPartyItems.size());
     std::set<FARPROC> bodies;
     for (const char* name : kThirdPartyItems) {
         const FARPROC address = ScrubcoreExport(name);
         EXPECT_NE(nullptr, address) << name;
         bodies.insert(address);
     }
-    EXPECT_EQ(15u, bodies.size()) << "Yahoo's index and logs share a body";
+    EXPECT_EQ(19u, bodies.size()) << "Yahoo's index and logs share a body";
     EXPECT_EQ(ScrubcoreExport("Privacy_THPYDSIndex"), ScrubcoreExport("Privacy_THPYDSLogs"));
     EXPECT_EQ(ScrubcoreExport("Privacy_WNDCDBurnStorageFolder"),
               ScrubcoreExport("Privacy_THPGDSDontSearTheseItemSettings"))
@@ -233,5 +275,5 @@ TEST(ScrubcoreDll, ExportsEveryThirdPartyItemWithItsSharedBodies) {
     for (const auto& name : ScrubcoreExportNames()) {
         thirdPartyExports += name.rfind("Privacy_THP", 0) == 0;
     }
-    EXPECT_EQ(16u, thirdPartyExports);
+    EXPECT_EQ(20u, thirdPartyExports);
 }

@@ -50,7 +50,11 @@ const char kNotSelectedByDefault[] =
     "Privacy_EMLPMEmailAttachments Privacy_EMLPMOutFolder Privacy_EMLPMSentFolder "
     "Privacy_EMLPMDraftFolder Privacy_GCFormData Privacy_GCPasswords Privacy_MEFormData Privacy_MEPasswords "
     "Privacy_BRFormData Privacy_BRPasswords Privacy_VIFormData Privacy_VIPasswords Privacy_OPNFormData "
-    "Privacy_OPNPasswords Privacy_WNDJumpLists";
+    "Privacy_OPNPasswords Privacy_WNDJumpLists Privacy_MSGRSkyReceivedFiles Privacy_FFSession "
+    "Privacy_GCSessions Privacy_MESessions Privacy_BRSessions Privacy_VISessions Privacy_OPNSessions "
+    "Privacy_FFSiteSettings Privacy_EMLTBSession Privacy_EMLTBSearchIndex Privacy_OFFUnsavedFiles "
+    "Privacy_OFFOfficeFileCache Privacy_MULVLCMediaLibrary Privacy_MULWMPLibrary "
+    "Privacy_MSGRMSNChatLogandRecvFiles";
 
 bool Lists(const char* names, const std::string& name) {
     return (" " + std::string(names) + " ").find(" " + name + " ") != std::string::npos;
@@ -95,6 +99,10 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     TestFolder mozilla = TestFolder::At(appData + L"\\Mozilla");
     TestFolder thunderbird = TestFolder::At(appData + L"\\Thunderbird");
     TestFolder recent = TestFolder::At(SpecialFolderPath(CSIDL_RECENT));
+    TestFolder received = TestFolder::At(SpecialFolderPath(CSIDL_PERSONAL) + L"\\My Skype Received Files");
+    TestFolder office = TestFolder::At(localAppData + L"\\Microsoft\\Office");
+    TestFolder officeRecent = TestFolder::At(appData + L"\\Microsoft\\Office\\Recent");
+    TestFolder vlc = TestFolder::At(appData + L"\\vlc");
     TestFolder winamp;
     registry.String(HKEY_CURRENT_USER, L"Software\\Winamp", L"", winamp.Path());
 
@@ -116,7 +124,14 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         chrome.File(L"Chrome\\User Data\\Default\\Preferences", 400),
         chrome.File(L"Chrome\\User Data\\Default\\Bookmarks", 400),
         mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\places.sqlite", 400),
-        thunderbird.File(L"Profiles\\r5t8y1u4.default-release\\ImapMail\\imap.example.org\\INBOX", 400)};
+        thunderbird.File(L"Profiles\\r5t8y1u4.default-release\\ImapMail\\imap.example.org\\INBOX", 400),
+        recent.File(L"AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms",
+                    9000), // Quick Access
+        officeRecent.File(L"Welcome to Word.LNK", 800),
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\storage\\default\\moz-extension+++"
+                     L"1a2b\\idb\\1.sqlite",
+                     300),
+        vlc.File(L"vlcrc", 500)};
     const std::vector<std::wstring> traces = {
         temp.File(L"~DF3A21.tmp", 100),
         windows10Temp.File(L"~WRS0001.tmp", 100),
@@ -130,7 +145,27 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
         limeWire.File(L"fileurns.cache", 100),
         flash.File(L"Flash Player\\#SharedObjects\\K7Q2\\video.example\\player.sol", 70),
         chrome.File(L"Chrome\\User Data\\Default\\History", 100),
-        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\cookies.sqlite", 100)};
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\cookies.sqlite", 100),
+        vlc.File(L"art\\arturl\\a1\\art.jpg", 100)};
+    // VLC's settings file stays, less its recent list.
+    const std::string vlcSettings = "[MainWindow]\r\nplaylist-visible=true\r\n";
+    const std::wstring vlcInterface = MakeFileWithContent(
+        vlc.Path(L"vlc-qt-interface.ini"), vlcSettings + "[RecentsMRU]\r\nlist=file:///C:/a.mp4\r\n");
+    // The user's own, taken only by items a fresh installation leaves off:
+    // a received contract, the tabs the browsers restore, the site settings,
+    // the unsaved and the unsynced documents, the player's library, and the
+    // documents pinned to a program's jump list.
+    const std::vector<std::wstring> keptByDefault = {
+        received.File(L"contract.pdf", 5000),
+        documents.File(L"My Received Files\\holiday photo.jpg", 4000),
+        chrome.File(L"Chrome\\User Data\\Default\\Sessions\\Session_13350000000000000", 700),
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\sessionstore.jsonlz4", 700),
+        mozilla.File(L"Firefox\\Profiles\\h4k9w2qz.default-release\\permissions.sqlite", 700),
+        thunderbird.File(L"Profiles\\r5t8y1u4.default-release\\session.json", 700),
+        office.File(L"UnsavedFiles\\Book1((Unsaved-308189468571023716)).xlsb", 700),
+        office.File(L"16.0\\OfficeFileCache\\0\\FSD-{A1B2}.FSD", 700),
+        vlc.File(L"ml.xspf", 700),
+        recent.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000)};
     // Links to a document inside the temporary folders and as the cookie index.
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], temp.Path(L"letter.tmp")));
     ASSERT_TRUE(MakeUnixSymlink(usersData[0], windowsTemp.Path(L"letter.tmp")));
@@ -149,8 +184,20 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
     const std::wstring word = L"Software\\Microsoft\\Office\\16.0\\Word\\File MRU";
     registry.Dword(HKEY_CURRENT_USER, word, L"Max Display", 25);
     registry.String(HKEY_CURRENT_USER, word, L"Item 1", L"[F00000000][T01D9]*C:\\Users\\ann\\tax.docx");
+    // The view the user set for every folder and the desktop's icon layout,
+    // beside the folders opened.
+    const std::wstring bags = L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\Shell\\Bags";
+    registry.String(HKEY_CURRENT_USER, bags + L"\\AllFolders\\Shell", L"KnownFolderDerivedFolderType",
+                    L"{7d49d726}");
+    registry.Binary(HKEY_CURRENT_USER, bags + L"\\1\\Desktop", L"IconLayouts", "\x01\x02");
+    registry.Binary(HKEY_CURRENT_USER, bags + L"\\12\\Shell", L"Mode", "\x04");
     const std::vector<std::pair<std::wstring, std::wstring>> settings = {
-        {visio, L"MyShapesPath"}, {pictures, L"EditFolder"}, {acrobat, L"EULA"}, {word, L"Max Display"}};
+        {visio, L"MyShapesPath"},
+        {pictures, L"EditFolder"},
+        {acrobat, L"EULA"},
+        {word, L"Max Display"},
+        {bags + L"\\AllFolders\\Shell", L"KnownFolderDerivedFolderType"},
+        {bags + L"\\1\\Desktop", L"IconLayouts"}};
 
     auto expectUsersDataIntact = [&](const char* after) {
         for (const std::wstring& file : usersData) {
@@ -160,17 +207,19 @@ TEST(UserDataSafety, CleaningTakesTheTracesAndLeavesTheUsersOwnData) {
             EXPECT_TRUE(ValueExists(HKEY_CURRENT_USER, key, value)) << after;
         }
         EXPECT_EQ(3000u, FileSize(usersData[0])) << after;
+        EXPECT_EQ(vlcSettings, ReadAll(vlcInterface)) << after;
     };
-    // A jump list holds what the user pinned: only its own item, never on
-    // by default, takes it.
-    const std::wstring jumpList =
-        recent.File(L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms", 9000);
     ASSERT_TRUE(CleanWith(false));
     expectUsersDataIntact("the default selection");
-    EXPECT_TRUE(FileExists(jumpList));
+    for (const std::wstring& file : keptByDefault) {
+        EXPECT_TRUE(FileExists(file)) << std::string(file.begin(), file.end());
+    }
     ASSERT_TRUE(CleanWith(true));
     expectUsersDataIntact("every item");
-    EXPECT_FALSE(FileExists(jumpList));
+    for (const std::wstring& file : keptByDefault) {
+        EXPECT_FALSE(FileExists(file)) << std::string(file.begin(), file.end());
+    }
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, bags + L"\\12\\Shell", L"Mode"));
     for (const std::wstring& file : traces) {
         EXPECT_FALSE(FileExists(file)) << std::string(file.begin(), file.end());
     }

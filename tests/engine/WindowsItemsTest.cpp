@@ -78,6 +78,8 @@ const Item kEveryItem[] = {
     Privacy_WNDAppCrashDumps,
     Privacy_WNDShaderCache,
     Privacy_WNDJumpLists,
+    Privacy_WNDShellBags,
+    Privacy_WNDActivityHistory,
 };
 
 class WindowsItems : public ::testing::Test {
@@ -301,6 +303,9 @@ TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) 
     wchar_t reported[MAX_PATH] = {}; // where TEMP leads (in this prefix, the profile's "Temp")
     TestFolder& reportedTemp = Folder(ParentOf(std::wstring(reported, GetTempPathW(MAX_PATH, reported))));
     const std::wstring documents = SpecialFolderPath(CSIDL_PERSONAL);
+    const std::wstring search = L"Software\\Microsoft\\Windows\\CurrentVersion\\Search";
+    const std::wstring bags = L"Software\\Classes\\Local Settings\\Software\\Microsoft\\Windows\\Shell";
+    TestFolder& activities = Folder(local + L"\\ConnectedDevicesPlatform");
     auto value = [&](const std::wstring& key, const std::wstring& name) {
         registry.Binary(HKCU, key, name, "C:\\Users\\ann\\Documents\\taxes.docx");
         return User(key + L"=" + name);
@@ -318,7 +323,11 @@ TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) 
         {Privacy_WNDTempFilesDir,
          {file(temp, L"~DF3A21.tmp"), file(temp, L"7zS1A2B\\setup.exe"), file(reportedTemp, L"wct8F21.tmp")}},
         {Privacy_WNDTypedPaths, {value(kExplorer + L"\\TypedPaths", L"url1")}},
-        {Privacy_WNDSearchBoxHis, {value(kExplorer + L"\\WordWheelQuery", L"0")}},
+        // With the programs Windows Search lists as used lately.
+        {Privacy_WNDSearchBoxHis,
+         {value(kExplorer + L"\\WordWheelQuery", L"0"), value(search + L"\\JumplistData", L"Chrome"),
+          value(search + L"\\RecentApps\\{2B1C3D4E}", L"AppId"),
+          value(search + L"\\RecentApps\\{2B1C3D4E}\\RecentItems\\{5F6A7B8C}", L"Path")}},
         {Privacy_WNDOpenSavePidlHis,
          {value(dialogs + L"\\OpenSavePidlMRU\\docx", L"0"), value(dialogs + L"\\LastVisitedPidlMRU", L"0"),
           value(dialogs + L"\\LastVisitedPidlMRULegacy", L"0"), value(dialogs + L"\\FirstFolder", L"0"),
@@ -334,13 +343,46 @@ TEST_F(WindowsItems, OnAWindows10ProfileEachItemFindsItsOwnTracesAndNoUserFile) 
           file(machineReports, L"ReportQueue\\AppCrash_EXCEL.EXE_7a8b\\memory.hdmp")}},
         {Privacy_WNDAppCrashDumps, {file(Folder(local + L"\\CrashDumps"), L"WINWORD.EXE.4242.dmp")}},
         {Privacy_WNDShaderCache, {file(Folder(local + L"\\D3DSCache"), L"8d2a41b6c3f0e5a7\\game.idx")}},
+        // Explorer's own list, the folders pinned to Quick Access, stays.
         {Privacy_WNDJumpLists,
-         {file(jumpLists, L"AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms"),
+         {file(jumpLists, L"AutomaticDestinations\\5f7b5f1e01b83767.automaticDestinations-ms"),
           file(jumpLists, L"CustomDestinations\\7e4dca80246863e3.customDestinations-ms")}},
+        {Privacy_WNDStartMenuClickHis,
+         {value(kExplorer + L"\\FeatureUsage\\AppLaunch", L"Microsoft.Windows.Explorer"),
+          value(kExplorer + L"\\FeatureUsage\\AppSwitched", L"Chrome"),
+          value(kExplorer + L"\\FeatureUsage\\ShowJumpView", L"Microsoft.Office.WINWORD.EXE.15")}},
+        // Every folder opened and its view; the view set for all folders
+        // and the desktop's icon layout stay.
+        {Privacy_WNDShellBags,
+         {value(bags + L"\\BagMRU", L"MRUListEx"), value(bags + L"\\BagMRU\\0", L"0"),
+          value(bags + L"\\Bags\\12\\Shell\\{5C4F28B5-F869-4E84-8E60-F11DB97C5CC7}", L"Mode"),
+          value(L"Software\\Microsoft\\Windows\\Shell\\BagMRU", L"0"),
+          value(kExplorer + L"\\StreamMRU", L"a")}},
+        // Timeline's database, less the platform's own settings.
+        {Privacy_WNDActivityHistory,
+         {file(activities, L"L.ann\\ActivitiesCache.db"),
+          file(activities, L"L.ann\\ActivitiesCache.db-wal")}},
+        {Privacy_WNDMemoryDumpFile,
+         {file(Folder(SpecialFolderPath(CSIDL_WINDOWS) + L"\\Minidump"), L"Mini042423-01.dmp"),
+          files
+              .emplace_back(
+                  std::make_unique<SeededFile>(SpecialFolderPath(CSIDL_WINDOWS) + L"\\MEMORY.DMP", 8192))
+              ->path}},
     };
+    file(jumpLists, L"AutomaticDestinations\\f01b4d95cf55d32a.automaticDestinations-ms");
+    value(bags + L"\\Bags\\AllFolders\\Shell", L"KnownFolderDerivedFolderType");
+    value(bags + L"\\Bags\\1\\Desktop", L"IconLayouts");
+    file(activities, L"CDPGlobalSettings.cdp");
     for (const auto& [item, found] : cases) {
         EXPECT_EQ(Sorted(found), Sorted(Scan(item))) << found.front();
     }
+    // Windows' service holds the database while the user is logged on: it
+    // is left for a scan when it is free.
+    HeldOpen service(activities.Path(L"L.ann\\ActivitiesCache.db"), GENERIC_READ | GENERIC_WRITE,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_TRUE(service.Valid());
+    EXPECT_EQ(std::vector<std::wstring>{activities.Path(L"L.ann\\ActivitiesCache.db-wal")},
+              Scan(Privacy_WNDActivityHistory));
 }
 
 TEST_F(WindowsItems, DownloadTempFolderIsTheOneBesideTheWindowsFolder) {
@@ -490,6 +532,8 @@ TEST(ScrubcoreDll, ExportsEveryWindowsItemAndTheSharedDoNothingBody) {
         "Privacy_WNDAppCrashDumps",
         "Privacy_WNDShaderCache",
         "Privacy_WNDJumpLists",
+        "Privacy_WNDShellBags",
+        "Privacy_WNDActivityHistory",
         "Privacy_MULACDSRFavorites",
         "Privacy_THPGDSDontSearTheseItemSettings",
     };

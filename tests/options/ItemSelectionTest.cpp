@@ -27,9 +27,15 @@ const std::wstring kKey = L"SOFTWARE\\NimbrelTests Selection";
 // unsent mail, image databases, contact lists, saved passwords, the key
 // databases that keep saved passwords readable, and the saved addresses and
 // cards of today's browsers, and the jump lists (they hold what the user
-// pinned).
+// pinned); received files, the sessions the programs restore, the site
+// settings, unsaved and not yet uploaded documents, the media libraries and
+// Thunderbird's search index.
 const wchar_t kOffByDefault[] =
-    L"Windows Jump Lists|"
+    L"Windows Jump Lists|Firefox Session|Firefox Site Settings|Google Chrome Sessions|"
+    L"Microsoft Edge Sessions|Brave Sessions|Vivaldi Sessions|Opera 15 and later Sessions|"
+    L"Skype Received Files|MSN Messenger Chat Logs And Received Files|Office 2007-365 Unsaved Documents|"
+    L"Office 2007-365 Upload Center Cache|Windows Media Player Library Database|"
+    L"VLC Media Player Media Library|Thunderbird Session|Thunderbird Search Index|"
     L"Internet Explorer Saved Passwords|Internet Explorer Favorites|AOL Browser Address Bar History|"
     L"AOL Browser History|AOL Browser Cookies|Firefox Saved Passwords|Firefox Key Passwords|"
     L"ICQ 2003 b Received Files|"
@@ -94,7 +100,7 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
     // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
     // the 260 items of Windows XP's time, and after them those of later Windows, Office and browsers.
-    const size_t perCategory[kCategoryCount] = {23 + 9, 38 + 31, 27, 31 + 6, 55, 41, 29 + 1, 16};
+    const size_t perCategory[kCategoryCount] = {23 + 11, 38 + 33, 27, 31 + 9, 58, 41, 29 + 5, 20};
     ASSERT_EQ(std::accumulate(std::begin(perCategory), std::end(perCategory), size_t{0}), items.size());
     for (int c = 0; c < kCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
@@ -107,7 +113,7 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
             << "two items share the value " << testing::PrintToString(SelectionValueName(item));
     }
     EXPECT_EQ(L"Windows Windows Temp Folder", SelectionValueName(*ItemsOf(ItemCategory::Windows)[8]));
-    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[32]));
+    EXPECT_EQ(L"Internet Explorer Temp Internet Folder", SelectionValueName(items[34]));
     EXPECT_EQ(L"Macromedia Flash Player History And Temp Files", SelectionValueName(items.back()));
 
     // The items for Windows Vista to 11 and Office 2007 to 365 follow the
@@ -115,11 +121,19 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const wchar_t* windows[] = {
         L"WordPad Recent History", L"Typed Paths", L"Search Box History", L"Open And Save Dialog Lists",
         L"Thumbnail Cache",        L"Icon Cache",  L"Error Reports",      L"Crash Dumps",
-        L"DirectX Shader Cache",   L"Jump Lists"};
+        L"DirectX Shader Cache",   L"Jump Lists",  L"Shell Bags",         L"Activity History"};
     for (size_t i = 0; i < std::size(windows); ++i) {
         EXPECT_EQ(L"Windows " + std::wstring(windows[i]), SelectionValueName(items[22 + i]));
     }
-    const wchar_t* office[] = {L"Word", L"Excel", L"PowerPoint", L"Access", L"Publisher", L"Visio"};
+    const wchar_t* office[] = {L"Word",
+                               L"Excel",
+                               L"PowerPoint",
+                               L"Access",
+                               L"Publisher",
+                               L"Visio",
+                               L"OneNote",
+                               L"Unsaved Documents",
+                               L"Upload Center Cache"};
     EXPECT_EQ(L"Shared Resources FrontPage All", SelectionValueName(*ItemsOf(ItemCategory::MSOffice)[30]));
     for (size_t i = 0; i < std::size(office); ++i) {
         const SelectionItem& item = *ItemsOf(ItemCategory::MSOffice)[31 + i];
@@ -145,7 +159,7 @@ TEST(SelectionTable, FindsTheNamesOtherWindowsSpellWithOtherCapitals) {
 
 TEST_F(SelectionValues, TheDefaultSelectionTurnsOnAllButTheListedItems) {
     const std::set<std::wstring> expectedOff = Split(kOffByDefault);
-    ASSERT_EQ(62u, expectedOff.size());
+    ASSERT_EQ(77u, expectedOff.size());
     WriteDefaultSelection(kProduct);
     EXPECT_EQ(SelectionItems().size(), ValueCount());
     EXPECT_EQ(expectedOff, Holding(L"0"));

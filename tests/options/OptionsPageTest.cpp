@@ -90,9 +90,9 @@ TEST_F(OptionsPage, ShowsEightTabsWhoseTreesStartUncheckedOnAnEmptyStore) {
         }
     }
     EXPECT_EQ(nimbrel::SelectionItems().size(), leaves);
-    EXPECT_EQ(32u, ChildrenOf(Tree(kWindows), Tree(kWindows).GetRoot()).size()) << "no application level";
+    EXPECT_EQ(34u, ChildrenOf(Tree(kWindows), Tree(kWindows).GetRoot()).size()) << "no application level";
     EXPECT_EQ(13u, ChildrenOf(Tree(kOffice), FindNode(Tree(kOffice), {L"MS Office", L"Office 2003"})).size());
-    EXPECT_EQ(6u,
+    EXPECT_EQ(9u,
               ChildrenOf(Tree(kOffice), FindNode(Tree(kOffice), {L"MS Office", L"Office 2007-365"})).size());
     EXPECT_EQ(0, host->page.CurrentTab());
     EXPECT_TRUE(IsWindowVisible(host->page.Page(kWindows).Hwnd()));
@@ -231,7 +231,7 @@ TEST_F(OptionsPage, StartScanAndClosingStoreTheShownTab) {
     ASSERT_TRUE(PumpUntil([&] { return Checked(kWindows, {L"Windows", L"Temp Folder"}); }));
     DestroyWindow(host->Hwnd()); // the program closes
     EXPECT_EQ(L"1", Stored(L"Windows Temp Folder"));
-    EXPECT_EQ(32u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
+    EXPECT_EQ(34u, ValueNames(HKEY_LOCAL_MACHINE, kKey).size());
 }
 
 TEST_F(OptionsPage, APageThatGoesWithItsObjectStillStoresTheShownTab) {

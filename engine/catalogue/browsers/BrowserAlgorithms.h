@@ -42,10 +42,11 @@ void AskToCloseBrowser(std::initializer_list<const wchar_t*> executableNames);
 
 // Whether a chosen file may be cleaned now. Today's browsers and Thunderbird
 // hold their profiles' databases open and write them back while they run:
-// deleting them then corrupts them. Before the first of a running program's
-// files goes in a cleaning run (Privacy_ClearFilesSize starts one), the user
-// is asked once to close it; while it still runs afterwards, every file of
-// its profiles stays for this run. True for a file in no such profile.
+// deleting them then corrupts them (VLC writes its lists back when it
+// closes). Before the first of a running program's files goes in a
+// cleaning run (Privacy_ClearFilesSize starts one), the user is asked once
+// to close it; while it still runs afterwards, every file of its profiles
+// stays for this run. True for a file in no such profile.
 bool BrowserClosedFor(const std::wstring& path);
 
 } // namespace scrub

@@ -12,17 +12,17 @@
 
 namespace scrub {
 
-// Columns: name, process, root, user-data folders, one profile only, cache apart.
+// Columns: name, process, root, user-data folders, cache apart.
 // clang-format off
 const ChromiumBrowser kGoogleChrome{L"Google Chrome", L"chrome.exe", &LocalAppDataFolder,
-    {L"\\Google\\Chrome\\User Data", L"\\Google\\Chrome Beta\\User Data", L"\\Google\\Chrome Dev\\User Data", L"\\Google\\Chrome SxS\\User Data"}, false, nullptr};
+    {L"\\Google\\Chrome\\User Data", L"\\Google\\Chrome Beta\\User Data", L"\\Google\\Chrome Dev\\User Data", L"\\Google\\Chrome SxS\\User Data"}, nullptr};
 const ChromiumBrowser kMicrosoftEdge{L"Microsoft Edge", L"msedge.exe", &LocalAppDataFolder,
-    {L"\\Microsoft\\Edge\\User Data", L"\\Microsoft\\Edge Beta\\User Data", L"\\Microsoft\\Edge Dev\\User Data", L"\\Microsoft\\Edge SxS\\User Data"}, false, nullptr};
+    {L"\\Microsoft\\Edge\\User Data", L"\\Microsoft\\Edge Beta\\User Data", L"\\Microsoft\\Edge Dev\\User Data", L"\\Microsoft\\Edge SxS\\User Data"}, nullptr};
 const ChromiumBrowser kBrave{L"Brave", L"brave.exe", &LocalAppDataFolder,
-    {L"\\BraveSoftware\\Brave-Browser\\User Data", L"\\BraveSoftware\\Brave-Browser-Beta\\User Data", L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data"}, false, nullptr};
-const ChromiumBrowser kVivaldi{L"Vivaldi", L"vivaldi.exe", &LocalAppDataFolder, {L"\\Vivaldi\\User Data"}, false, nullptr};
+    {L"\\BraveSoftware\\Brave-Browser\\User Data", L"\\BraveSoftware\\Brave-Browser-Beta\\User Data", L"\\BraveSoftware\\Brave-Browser-Nightly\\User Data"}, nullptr};
+const ChromiumBrowser kVivaldi{L"Vivaldi", L"vivaldi.exe", &LocalAppDataFolder, {L"\\Vivaldi\\User Data"}, nullptr};
 const ChromiumBrowser kOpera{L"Opera", L"opera.exe", &AppDataFolder,
-    {L"\\Opera Software\\Opera Stable", L"\\Opera Software\\Opera GX Stable"}, true, &LocalAppDataFolder};
+    {L"\\Opera Software\\Opera Stable", L"\\Opera Software\\Opera GX Stable"}, &LocalAppDataFolder};
 // clang-format on
 
 namespace {
@@ -34,38 +34,55 @@ constexpr wchar_t kExtensionData[] = L"chrome-extension_*;chrome-extension_*\\*"
 // What each item takes inside a profile. Nothing else of the profile is
 // ever named: not the bookmarks, the preferences, the extensions and their
 // settings, nor the browser's "Local State" beside the profiles.
-const std::vector<ProfileTarget> kCache = {FolderInProfile(L"Cache"), FolderInProfile(L"Code Cache"),
-                                           FolderInProfile(L"GPUCache"),
-                                           FolderInProfile(L"Service Worker\\CacheStorage")};
-// A database goes with its journal. The cookies moved into "Network" in 2021.
+const std::vector<ProfileTarget> kCache = {
+    FolderInProfile(L"Cache"), FolderInProfile(L"Code Cache"), FolderInProfile(L"GPUCache"),
+    FolderInProfile(L"Service Worker"), // the sites' workers and their caches
+    FolderInProfile(L"blob_storage"), FolderInProfile(L"File System"),
+    // The pictures of the sites the taskbar's jump list shows.
+    FolderInProfile(L"JumpListIconsMostVisited"), FolderInProfile(L"JumpListIconsRecentClosed")};
+// The graphics caches the browser keeps once for all its profiles.
+const std::vector<ProfileTarget> kUserDataCache = {FolderInProfile(L"ShaderCache"),
+                                                   FolderInProfile(L"GrShaderCache"),
+                                                   FolderInProfile(L"GraphiteDawnCache")};
+// The cookies moved into "Network" in 2021. The sites' storage and what the
+// browser keeps for advertising on their behalf (topics, interest groups,
+// shared storage, trust tokens, conversions) go with them.
 const std::vector<ProfileTarget> kCookiesAndSiteData = {
-    FileInProfile(L"Cookies"),
-    FileInProfile(L"Cookies-journal"),
-    FileInProfile(L"Network\\Cookies"),
-    FileInProfile(L"Network\\Cookies-journal"),
+    DatabaseInProfile(L"Cookies"),
+    DatabaseInProfile(L"Network\\Cookies"),
+    DatabaseInProfile(L"Extension Cookies"),
     FolderInProfileKeeping(L"Local Storage", kExtensionData),
     FolderInProfile(L"Session Storage"), // what pages kept for the life of a tab, restored with the session
     FolderInProfileKeeping(L"IndexedDB", kExtensionData),
-    FolderInProfileKeeping(L"databases", kExtensionData)};
-const std::vector<ProfileTarget> kHistory = {FileInProfile(L"History"),
-                                             FileInProfile(L"History-journal"),
+    FolderInProfileKeeping(L"databases", kExtensionData),
+    DatabaseInProfile(L"BrowsingTopicsSiteData"),
+    FileInProfile(L"BrowsingTopicsState"),
+    DatabaseInProfile(L"InterestGroups"),
+    DatabaseInProfile(L"SharedStorage"),
+    DatabaseInProfile(L"Network\\Trust Tokens"),
+    DatabaseInProfile(L"Conversions"),
+    DatabaseInProfile(L"AggregationService")};
+// Besides the history itself, the lists of the sites visited: their icons,
+// the bounce tracking record, the sites that asked for secure connections
+// and those that asked for reports.
+const std::vector<ProfileTarget> kHistory = {DatabaseInProfile(L"History"),
                                              FileInProfile(L"Visited Links"),
-                                             FileInProfile(L"Top Sites"),
-                                             FileInProfile(L"Top Sites-journal"),
-                                             FileInProfile(L"Shortcuts"),
-                                             FileInProfile(L"Shortcuts-journal"),
-                                             FileInProfile(L"Network Action Predictor"),
-                                             FileInProfile(L"Network Action Predictor-journal")};
+                                             DatabaseInProfile(L"Top Sites"),
+                                             DatabaseInProfile(L"Shortcuts"),
+                                             DatabaseInProfile(L"Network Action Predictor"),
+                                             DatabaseInProfile(L"Favicons"),
+                                             DatabaseInProfile(L"DIPS"),
+                                             FileInProfile(L"Network\\TransportSecurity"),
+                                             DatabaseInProfile(L"Network\\Reporting and NEL")};
 // The tabs and windows of the last sessions: a folder of their own since
 // 2022, four files before.
 const std::vector<ProfileTarget> kSessions = {FolderInProfile(L"Sessions"), FileInProfile(L"Current Session"),
                                               FileInProfile(L"Current Tabs"), FileInProfile(L"Last Session"),
                                               FileInProfile(L"Last Tabs")};
 // Form entries, addresses and payment cards share one database.
-const std::vector<ProfileTarget> kFormData = {FileInProfile(L"Web Data"), FileInProfile(L"Web Data-journal")};
-const std::vector<ProfileTarget> kPasswords = {
-    FileInProfile(L"Login Data"), FileInProfile(L"Login Data-journal"),
-    FileInProfile(L"Login Data For Account"), FileInProfile(L"Login Data For Account-journal")};
+const std::vector<ProfileTarget> kFormData = {DatabaseInProfile(L"Web Data")};
+const std::vector<ProfileTarget> kPasswords = {DatabaseInProfile(L"Login Data"),
+                                               DatabaseInProfile(L"Login Data For Account")};
 
 const std::vector<ProfileTarget>& TracesOf(ChromiumItem item) {
     switch (item) {
@@ -85,35 +102,26 @@ const std::vector<ProfileTarget>& TracesOf(ChromiumItem item) {
     return kPasswords;
 }
 
-bool IsPlainFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !IsLinkedFolder(attributes);
-}
-
 // Every profile keeps its settings in "Preferences"; the browser's other
 // folders beside the profiles (crash reports, shader caches, dictionaries)
 // have none.
 bool IsProfile(const std::wstring& folder) {
-    const DWORD attributes = GetFileAttributesW(win32::JoinPath(folder, L"Preferences").c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return HoldsFile(folder, L"Preferences");
 }
 
 bool RunInProfile(const std::wstring& profile, const std::vector<ProfileTarget>& targets) {
     return scrub::RunInProfile(profile, targets.data(), targets.data() + targets.size());
 }
 
-// The profile folders of one user-data folder, in listing order.
-std::vector<std::wstring> ProfilesIn(const ChromiumBrowser& browser, const std::wstring& userData) {
+// The profile folders of one user-data folder: the folder itself when it is
+// one, then those in it in listing order.
+std::vector<std::wstring> ProfilesIn(const std::wstring& userData) {
     std::vector<std::wstring> profiles;
     if (userData.empty() || !IsPlainFolder(userData)) {
         return profiles;
     }
-    if (browser.oneProfile) {
-        if (IsProfile(userData)) {
-            profiles.push_back(userData);
-        }
-        return profiles;
+    if (IsProfile(userData)) {
+        profiles.push_back(userData);
     }
     WIN32_FIND_DATAW entry;
     win32::UniqueFind find(FindFirstFileW((userData + L"\\*").c_str(), &entry));
@@ -151,12 +159,21 @@ int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept 
             const std::wstring cacheData = item == ChromiumItem::Cache && browser.cacheRoot
                                                ? UnderRoot(browser.cacheRoot(), suffix)
                                                : std::wstring();
-            for (const std::wstring& profile : ProfilesIn(browser, userData)) {
+            const std::vector<std::wstring> profiles = ProfilesIn(userData);
+            for (const std::wstring& profile : profiles) {
                 if (!RunInProfile(profile, traces)) {
                     return;
                 }
                 if (!cacheData.empty() &&
                     !RunInProfile(cacheData + profile.substr(userData.size()), traces)) {
+                    return;
+                }
+            }
+            if (item != ChromiumItem::Cache || profiles.empty()) {
+                continue;
+            }
+            for (const std::wstring& shared : {userData, cacheData}) {
+                if (!shared.empty() && !RunInProfile(shared, kUserDataCache)) {
                     return;
                 }
             }

@@ -1,11 +1,13 @@
 // The browsers built on Chromium (Google Chrome, Microsoft Edge, Brave,
 // Vivaldi, Opera since version 15) keep a user-data folder with one folder
 // per profile ("Default", "Profile 1", "Profile 2" ...) beside the browser's
-// own state ("Local State"); Opera keeps its one profile as the user-data
-// folder itself. Every browser lays out a profile the same way, so one walker
-// and one list of traces per item serve them all; each browser is one row,
-// its test channels (Beta, Dev, Canary, Opera GX) included: they run the
-// same program file and keep user-data folders of their own beside it.
+// own state ("Local State"); Opera kept its one profile as the user-data
+// folder itself until it took up the same layout ("Opera Stable\Default"),
+// and a profile may lie at either level. Every browser lays out a profile
+// the same way, so one walker and one list of traces per item serve them
+// all; each browser is one row, its test channels (Beta, Dev, Canary, Opera
+// GX) included: they run the same program file and keep user-data folders of
+// their own beside it.
 #pragma once
 
 #include "catalogue/Catalogue.h"
@@ -23,7 +25,6 @@ struct ChromiumBrowser {
     // The user-data folders below the root: the released browser's first,
     // then its channels'; the unused places are null.
     std::array<const wchar_t*, 4> userData;
-    bool oneProfile; // the user-data folder is the profile (Opera)
     // Where the browser keeps its cache apart from the profile, below the
     // same suffix (Opera: the local application data); null: in the profile.
     FolderRoot cacheRoot;
@@ -40,8 +41,9 @@ inline const ChromiumBrowser* const kChromiumBrowsers[] = {&kGoogleChrome, &kMic
 enum class ChromiumItem { Cache, CookiesAndSiteData, History, Sessions, FormData, Passwords };
 
 // The stop test, then the item's traces in every profile of every channel.
-// A folder is a profile when it holds the profile's settings file; a linked
-// folder is never one.
+// A folder is a profile when it holds the profile's settings file: the
+// user-data folder itself, or a folder directly in it; a linked folder is
+// never one.
 int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept;
 
 } // namespace scrub

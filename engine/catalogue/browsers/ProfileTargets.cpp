@@ -13,10 +13,18 @@ bool RunInProfile(const std::wstring& profile, const ProfileTarget* first, const
             return false;
         }
         const std::wstring path = win32::JoinPath(profile, target->name);
-        if (target->walkFolder) {
-            WalkFolder(path, target->files);
-        } else {
+        switch (target->kind) {
+        case ProfileTarget::Kind::File:
             HandleFile(path);
+            break;
+        case ProfileTarget::Kind::Database:
+            for (const wchar_t* companion : {L"", L"-journal", L"-wal", L"-shm"}) {
+                HandleFile(path + companion);
+            }
+            break;
+        case ProfileTarget::Kind::Folder:
+            WalkFolder(path, target->files);
+            break;
         }
     }
     return !theApp.stopRequested;

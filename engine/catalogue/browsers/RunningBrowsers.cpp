@@ -47,59 +47,69 @@ void AskToCloseBrowser(std::initializer_list<const wchar_t*> executableNames) {
 
 namespace {
 
-// A place that holds a program's profiles: root + suffix.
-struct ProfilePlace {
-    FolderRoot root;
-    const wchar_t* suffix;
-};
-
-// A program that keeps its profiles open while it runs, and where they lie.
+// A program that keeps its profiles (or its settings) open while it runs.
 struct ProfileProgram {
     const wchar_t* name;
     const wchar_t* executable;
-    std::vector<ProfilePlace> places;
+    std::vector<std::wstring> (*folders)(); // where it keeps them
 };
 
-std::vector<ProfileProgram> ProgramsKeepingProfilesOpen() {
-    std::vector<ProfileProgram> programs;
-    for (const ChromiumBrowser* browser : kChromiumBrowsers) {
-        ProfileProgram program{browser->name, browser->executable, {}};
-        for (const wchar_t* userData : browser->userData) {
-            if (!userData) {
-                continue;
-            }
-            program.places.push_back({browser->root, userData});
-            if (browser->cacheRoot) {
-                program.places.push_back({browser->cacheRoot, userData});
-            }
+std::vector<std::wstring> ChromiumFolders(const ChromiumBrowser& browser) {
+    std::vector<std::wstring> folders;
+    for (const wchar_t* userData : browser.userData) {
+        if (!userData) {
+            continue;
         }
-        programs.push_back(std::move(program));
+        folders.push_back(UnderRoot(browser.root(), userData));
+        if (browser.cacheRoot) {
+            folders.push_back(UnderRoot(browser.cacheRoot(), userData));
+        }
     }
-    auto placeOf = [](const ProfilesFolder& profiles) {
-        return ProfilePlace{profiles.root, profiles.suffix};
+    return folders;
+}
+
+std::vector<std::wstring> MozillaFoldersOf(const MozillaApplication& application) {
+    std::vector<std::wstring> folders;
+    for (const MozillaFolders& installation : MozillaInstallations(application)) {
+        folders.push_back(installation.roaming);
+        folders.push_back(installation.local);
+    }
+    for (const std::wstring& outside : MozillaProfilesOutside(application)) {
+        folders.push_back(outside);
+    }
+    return folders;
+}
+
+// The programs, made on first use: the browsers' rows are another file's.
+const std::vector<ProfileProgram>& ProfilePrograms() {
+    // clang-format off
+    static const std::vector<ProfileProgram> programs = {
+    {kGoogleChrome.name, kGoogleChrome.executable, [] { return ChromiumFolders(kGoogleChrome); }},
+    {kMicrosoftEdge.name, kMicrosoftEdge.executable, [] { return ChromiumFolders(kMicrosoftEdge); }},
+    {kBrave.name, kBrave.executable, [] { return ChromiumFolders(kBrave); }},
+    {kVivaldi.name, kVivaldi.executable, [] { return ChromiumFolders(kVivaldi); }},
+    {kOpera.name, kOpera.executable, [] { return ChromiumFolders(kOpera); }},
+    {kFirefox.name, kFirefox.executable, [] { return MozillaFoldersOf(kFirefox); }},
+    {kThunderbird.name, kThunderbird.executable, [] { return MozillaFoldersOf(kThunderbird); }},
+    // VLC writes its recent media and library back when it closes.
+    {L"VLC media player", L"vlc.exe", [] { return std::vector<std::wstring>{UnderRoot(AppDataFolder(), L"\\vlc")}; }},
     };
-    programs.push_back(
-        {L"Firefox", L"firefox.exe", {placeOf(kFirefoxProfiles), placeOf(kFirefoxLocalProfiles)}});
-    programs.push_back({L"Thunderbird",
-                        L"thunderbird.exe",
-                        {placeOf(kThunderbirdProfiles), placeOf(kThunderbirdLocalProfiles)}});
+    // clang-format on
     return programs;
 }
 
-std::wstring Upper(std::wstring text) {
-    if (!text.empty()) {
-        CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+// Where a program keeps its profiles, looked up once per cleaning run: a
+// run asks for every file it cleans.
+const std::vector<std::wstring>& FoldersOf(const ProfileProgram& program) {
+    auto& known = theApp.profileFolders;
+    const auto found = known.find(program.name);
+    if (found != known.end()) {
+        return found->second;
     }
-    return text;
+    return known.emplace(program.name, program.folders()).first->second;
 }
 
-// Every file of a cleaning run is looked at: the place's own name must
-// appear in the path before its root is asked of the platform.
-bool IsBelow(const std::wstring& path, const std::wstring& upperPath, const ProfilePlace& place) {
-    if (upperPath.find(Upper(std::wstring(place.suffix) + L"\\")) == std::wstring::npos) {
-        return false;
-    }
-    const std::wstring folder = UnderRoot(place.root(), place.suffix);
+bool IsBelow(const std::wstring& path, const std::wstring& folder) {
     return !folder.empty() && path.size() > folder.size() && path[folder.size()] == L'\\' &&
            win32::EqualsNoCase(path.substr(0, folder.size()), folder);
 }
@@ -107,11 +117,10 @@ bool IsBelow(const std::wstring& path, const std::wstring& upperPath, const Prof
 } // namespace
 
 bool BrowserClosedFor(const std::wstring& path) {
-    const std::wstring upperPath = Upper(path);
-    for (const ProfileProgram& program : ProgramsKeepingProfilesOpen()) {
+    for (const ProfileProgram& program : ProfilePrograms()) {
         bool holds = false;
-        for (const ProfilePlace& place : program.places) {
-            holds = holds || IsBelow(path, upperPath, place);
+        for (const std::wstring& folder : FoldersOf(program)) {
+            holds = holds || IsBelow(path, folder);
         }
         if (!holds) {
             continue;

@@ -47,6 +47,8 @@ SCRUBCORE_ITEM(Privacy_FFCookies);        // Cookies
 SCRUBCORE_ITEM(Privacy_FFSavPasswords);   // Saved Passwords
 SCRUBCORE_ITEM(Privacy_FFKeyDataMasPass); // Key Passwords
 SCRUBCORE_ITEM(Privacy_FFSession);        // Session
+SCRUBCORE_ITEM(Privacy_FFCrashReports);   // Crash Reports
+SCRUBCORE_ITEM(Privacy_FFSiteSettings);   // Site Settings
 
 // AOL Browser
 SCRUBCORE_ITEM(Privacy_AQAddBarHis);        // Address Bar History

@@ -19,6 +19,10 @@ SCRUBCORE_ITEM(Privacy_EMLTBDrafts);
 SCRUBCORE_ITEM(Privacy_EMLTBUnsentMails);
 SCRUBCORE_ITEM(Privacy_EMLTBDownLoadNews);
 SCRUBCORE_ITEM(Privacy_EMLTBCache);
+SCRUBCORE_ITEM(Privacy_EMLTBCookies);
+SCRUBCORE_ITEM(Privacy_EMLTBFormHistory);
+SCRUBCORE_ITEM(Privacy_EMLTBSession);
+SCRUBCORE_ITEM(Privacy_EMLTBSearchIndex);
 // Eudora
 SCRUBCORE_ITEM(Privacy_EMLEDTrashFolder);
 SCRUBCORE_ITEM(Privacy_EMLEDOutFolder);

@@ -56,6 +56,7 @@ SCRUBCORE_ITEM(Privacy_MULACDProSearchHis);
 SCRUBCORE_ITEM(Privacy_MULWMPRecOpenFileList);
 SCRUBCORE_ITEM(Privacy_MULWMPRecOpenURLList);
 SCRUBCORE_ITEM(Privacy_MULWMPCache);
+SCRUBCORE_ITEM(Privacy_MULWMPLibrary);
 // Winamp
 SCRUBCORE_ITEM(Privacy_MULWAPRecOpenFileList);
 SCRUBCORE_ITEM(Privacy_MULWAPBookMarks);
@@ -66,6 +67,8 @@ SCRUBCORE_ITEM(Privacy_MULWAPMediaLibViewPla);
 SCRUBCORE_ITEM(Privacy_MULACDSRScrCapLasSavFol);
 // VLC Media Player
 SCRUBCORE_ITEM(Privacy_MULVLCCache);
+SCRUBCORE_ITEM(Privacy_MULVLCRecentFiles);
+SCRUBCORE_ITEM(Privacy_MULVLCMediaLibrary);
 // Real Player
 SCRUBCORE_ITEM(Privacy_MULRealPlayerHis);
 // Quick Time Player

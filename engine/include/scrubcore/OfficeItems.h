@@ -53,3 +53,6 @@ SCRUBCORE_ITEM(Privacy_OFFPowerPoint07to365);
 SCRUBCORE_ITEM(Privacy_OFFAccess07to365);
 SCRUBCORE_ITEM(Privacy_OFFPublisher07to365);
 SCRUBCORE_ITEM(Privacy_OFFVisio07to365);
+SCRUBCORE_ITEM(Privacy_OFFOneNote07to365);
+SCRUBCORE_ITEM(Privacy_OFFUnsavedFiles);
+SCRUBCORE_ITEM(Privacy_OFFOfficeFileCache);

@@ -7,6 +7,7 @@
 // A found-item text is one of:
 //   a file path                 "C:\Documents and Settings\me\Recent\a.lnk"
 //   a registry value            "HKEY_CURRENT_USER||Software\...\RunMRU=a"
+//   a section of a settings file "C:\...\vlc\vlc-qt-interface.ini|[RecentsMRU]"
 //   a Recycle Bin entry name    "old letter.doc"
 #pragma once
 

@@ -10,6 +10,10 @@ SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat4);
 SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat5);
 SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat6);
 SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat7);
+SCRUBCORE_ITEM(Privacy_THPAdobeAcrobatDC);
+SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat2015);
+SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat2017);
+SCRUBCORE_ITEM(Privacy_THPAdobeAcrobat2020);
 // Google Desktop Search
 SCRUBCORE_ITEM(Privacy_THPGDSIndDataFolder);
 SCRUBCORE_ITEM(Privacy_THPGDSLinksFolder);

@@ -40,6 +40,8 @@ SCRUBCORE_ITEM(Privacy_WNDErrorReports);          // Error Reports
 SCRUBCORE_ITEM(Privacy_WNDAppCrashDumps);         // Crash Dumps
 SCRUBCORE_ITEM(Privacy_WNDShaderCache);           // DirectX Shader Cache
 SCRUBCORE_ITEM(Privacy_WNDJumpLists);             // Jump Lists
+SCRUBCORE_ITEM(Privacy_WNDShellBags);             // Shell Bags
+SCRUBCORE_ITEM(Privacy_WNDActivityHistory);       // Activity History
 
 // The do-nothing body of the Burn Storage Folder item under two more names
 // (a multimedia and a third-party option that have nothing to clean).

@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 deps_dir="$here/.deps"
 
 packages=(
-  cmake make python3 openssl dpkg-dev unzip
+  cmake make python3 openssl dpkg-dev unzip ccache
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils imagemagick

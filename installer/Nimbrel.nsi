@@ -17,6 +17,12 @@ RequestExecutionLevel admin
 !define SETTINGS_KEY "SOFTWARE\${PRODUCT}"
 !define UNINSTALL_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
+; Named after the product: a folder shared with other programs may hold
+; their "Uninstall.exe", which must be neither overwritten nor removed.
+!define UNINSTALLER "Uninstall ${PRODUCT}.exe"
+; Older versions wrote the plain name; an upgrade takes that file away only
+; when Add/Remove Programs named it as ours.
+!define OLD_UNINSTALLER "Uninstall.exe"
 ; The named lock that a running Nimbrel holds, its window or a command-line run.
 !define LOCK_NAME "${PRODUCT}"
 !define SYNCHRONIZE 0x00100000
@@ -71,6 +77,11 @@ Function .onInit
     Call RefuseWhileRunning
 FunctionEnd
 
+!macro AddOwnFileSize NAME
+    ${GetSize} "$INSTDIR" "/M=${NAME} /S=0B /G=0" $0 $1 $2
+    IntOp $3 $3 + $0
+!macroend
+
 Section "Nimbrel"
     SectionIn RO
     SetOutPath "$INSTDIR"
@@ -91,18 +102,37 @@ Section "Nimbrel"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\Nimbrel.exe" "" "$INSTDIR\Nimbrel.exe" 0 \
         SW_SHOWNORMAL "" "Scan and clean the traces Windows and your programs leave behind"
 
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "UninstallString"
+    ${If} $0 == '"$INSTDIR\${OLD_UNINSTALLER}"'
+        Delete "$INSTDIR\${OLD_UNINSTALLER}"
+    ${EndIf}
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Nimbrel.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    ; Started plainly, an uninstaller hands its work to a copy of itself in
+    ; the temporary folder and ends at once with 0, whatever the copy then
+    ; decides. The quiet form runs in place, so that a deployment tool waits
+    ; for the whole removal and sees its exit code (2 while Nimbrel runs).
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S _?=$INSTDIR'
+    ; Whose start-up entry the uninstaller must take away; an uninstaller
+    ; run by another account cannot reach that user's registry and says so.
+    ReadEnvStr $0 USERNAME
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstalledBy" "$0"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+    ; Only the files Nimbrel put there: the folder may be shared.
+    StrCpy $3 0
+    !insertmacro AddOwnFileSize "Nimbrel.exe"
+    !insertmacro AddOwnFileSize "Scrubcore.dll"
+    !insertmacro AddOwnFileSize "Updrift.dll"
+    !insertmacro AddOwnFileSize "Nimbrel Help.chm"
+    !insertmacro AddOwnFileSize "${UNINSTALLER}"
+    IntOp $3 $3 / 1024
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $3
 SectionEnd
 
 Function un.onInit
@@ -127,6 +157,46 @@ Function un.RemoveStagingFolders
     FindClose $0
 FunctionEnd
 
+; Run in place (the quiet form), the uninstaller's own file is in use: it
+; is moved out of the program folder, so that the folder can go now, and the
+; moved copy goes at the next restart.
+Function un.RemoveOwnFile
+    ClearErrors
+    Delete "$INSTDIR\${UNINSTALLER}"
+    ${If} ${Errors}
+        GetTempFileName $0
+        Delete "$0"
+        ClearErrors
+        Rename "$INSTDIR\${UNINSTALLER}" "$0"
+        ${If} ${Errors}
+            ; Where a running program's file cannot be moved either, a hidden
+            ; command removes it (and the folder, when empty) once this
+            ; process has ended: it retries for a few seconds.
+            ReadEnvStr $1 COMSPEC
+            Exec '"$1" /c for /l %i in (1,1,20) do @(if exist "$INSTDIR\${UNINSTALLER}" (ping -n 2 127.0.0.1 >nul & del /f /q "$INSTDIR\${UNINSTALLER}" 2>nul)) & rmdir "$INSTDIR" 2>nul'
+        ${Else}
+            Delete /REBOOTOK "$0"
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+; The user's own start-up entry (HKCU), when it starts this folder's program:
+; a program that is gone must not be started at every logon. Another
+; account's entry is out of reach of this uninstaller; it says whose.
+Function un.RemoveUserStartupEntry
+    ReadRegStr $0 HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${If} $0 == '"$INSTDIR\Nimbrel.exe"'
+    ${OrIf} $0 == "$INSTDIR\Nimbrel.exe"
+        DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
+    ${EndIf}
+    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstalledBy"
+    ReadEnvStr $2 USERNAME
+    ${If} $1 != ""
+    ${AndIf} $1 != $2
+        DetailPrint "Not reached: the start-up entry of $1 (HKCU\${RUN_KEY}, value ${PRODUCT}); Windows tries to start the removed program at each of $1's logons until that value is deleted."
+    ${EndIf}
+FunctionEnd
+
 ; Only what the installer, the program and its updates put there goes: a
 ; file of the user's keeps the folder, and the folder is never removed with
 ; whatever it holds.
@@ -141,10 +211,11 @@ Section "Uninstall"
     Delete "$INSTDIR\LOGS_*.zip"
     Delete "$INSTDIR\~upd*.tmp"
     Call un.RemoveStagingFolders
-    Delete "$INSTDIR\Uninstall.exe"
+    Call un.RemoveOwnFile
     RMDir "$INSTDIR"
 
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    Call un.RemoveUserStartupEntry
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     DeleteRegKey HKLM "${SETTINGS_KEY}"
     DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"

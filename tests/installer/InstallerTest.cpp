@@ -147,6 +147,9 @@ protected:
 
 TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdded) {
     documents.File(L"March.txt", 120);
+    // Another program's uninstaller in the folder chosen: neither the setup
+    // nor Nimbrel's uninstaller may replace or remove it.
+    MakeFile(kFolder + L"\\Uninstall.exe", 77);
     const std::vector<std::wstring> before = MachineState();
     EXPECT_EQ(VersionString(kSetup, L"ProductName"), L"Nimbrel");
     EXPECT_EQ(VersionString(kSetup, L"ProductVersion"), NIMBREL_VERSION);
@@ -157,14 +160,16 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
         installed.push_back(entry.substr(0, entry.find(L'|')));
     }
     EXPECT_EQ(installed, (std::vector<std::wstring>{L"LOGS\\", L"Nimbrel Help.chm", L"Nimbrel.exe",
-                                                    L"Scrubcore.dll", L"Uninstall.exe", L"Updrift.dll"}));
+                                                    L"Scrubcore.dll", L"Uninstall Nimbrel.exe", L"Uninstall.exe",
+                                                    L"Updrift.dll"}));
+    EXPECT_EQ(FileSize(kFolder + L"\\Uninstall.exe"), 77u);
     EXPECT_EQ(VersionString(kFolder + L"\\Nimbrel.exe", L"FileVersion"), NIMBREL_VERSION);
     EXPECT_EQ(IconImages(kSetup), IconImages(kFolder + L"\\Nimbrel.exe")) << "the product's icon";
     EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey), std::vector<std::wstring>{L"first"});
     EXPECT_EQ(settings.Get(L"first"), L"1");
     uint64_t bytes = 0;
     for (const wchar_t* name :
-         {L"Nimbrel.exe", L"Scrubcore.dll", L"Updrift.dll", L"Nimbrel Help.chm", L"Uninstall.exe"}) {
+         {L"Nimbrel.exe", L"Scrubcore.dll", L"Updrift.dll", L"Nimbrel Help.chm", L"Uninstall Nimbrel.exe"}) {
         bytes += FileSize(kFolder + L"\\" + name);
     }
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kUninstallKey, L"EstimatedSize"), bytes / 1024);
@@ -173,8 +178,8 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
              {L"DisplayVersion", NIMBREL_VERSION},
              {L"Publisher", L"Nimbrel"},
              {L"DisplayIcon", kFolder + L"\\Nimbrel.exe,0"},
-             {L"UninstallString", L"\"" + kFolder + L"\\Uninstall.exe\""},
-             {L"QuietUninstallString", L"\"" + kFolder + L"\\Uninstall.exe\" /S"}}) {
+             {L"UninstallString", L"\"" + kFolder + L"\\Uninstall Nimbrel.exe\""},
+             {L"QuietUninstallString", L"\"" + kFolder + L"\\Uninstall Nimbrel.exe\" /S _?=" + kFolder}}) {
         EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, name), text) << name;
     }
     ASSERT_EQ(ShortcutTarget(kShortcut), kFolder + L"\\Nimbrel.exe");
@@ -194,8 +199,8 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
         DWORD code = 0;
         EXPECT_TRUE(setup.WaitForExit(10000, &code));
         EXPECT_EQ(code, 2u);
-        // In place, as its copy runs, so that the exit code is its own.
-        EXPECT_EQ(RunProcess(L"\"" + kFolder + L"\\Uninstall.exe\" /S _?=" + kFolder).exitCode, 2u);
+        // The quiet form, as a deployment tool runs it, ends with the refusal's code.
+        EXPECT_EQ(RunProcess(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString")).exitCode, 2u);
         EXPECT_TRUE(FileExists(kFolder + L"\\Nimbrel.exe") && KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
         PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(10000));
@@ -215,10 +220,12 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
     }
     TestRegistry startup;
     startup.String(HKEY_LOCAL_MACHINE, kRunKey, L"Nimbrel", L"\"" + kFolder + L"\\Nimbrel.exe\"");
+    // The installing user's own start-up entry goes too; another program's stays.
+    startup.String(HKEY_CURRENT_USER, kRunKey, L"Nimbrel", L"\"" + kFolder + L"\\Nimbrel.exe\"");
 
     ASSERT_TRUE(RunToTheEnd(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString")));
     std::vector<std::wstring> expected = before;
-    expected.insert(expected.end(), {kFolder + L"\\", kFolder + L"\\my notes.txt|42"});
+    expected.insert(expected.end(), {kFolder + L"\\my notes.txt|42"});
     std::sort(expected.begin(), expected.end());
     const std::vector<std::wstring> after = MachineState();
     std::vector<std::wstring> left;

@@ -24,7 +24,8 @@ RequestExecutionLevel admin
 ; when Add/Remove Programs named it as ours.
 !define OLD_UNINSTALLER "Uninstall.exe"
 ; The named lock that a running Nimbrel holds, its window or a command-line run.
-!define LOCK_NAME "${PRODUCT}"
+; Machine-wide, so that a run in another session counts too.
+!define LOCK_NAME "Global\${PRODUCT}"
 !define SYNCHRONIZE 0x00100000
 
 !include "MUI2.nsh"
@@ -60,9 +61,14 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 ; lose its program under it: with Nimbrel running, nothing is done.
 !macro RefuseWhileRunning UN TEXT
 Function ${UN}RefuseWhileRunning
-    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${LOCK_NAME}") p .r0'
+    System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${LOCK_NAME}") p .r0 ?e'
+    Pop $1
+    ; A lock of another account's run may exist but not be ours to open.
     ${If} $0 != 0
-        System::Call 'kernel32::CloseHandle(p r0)'
+    ${OrIf} $1 == 5
+        ${If} $0 != 0
+            System::Call 'kernel32::CloseHandle(p r0)'
+        ${EndIf}
         MessageBox MB_OK|MB_ICONSTOP "${TEXT}" /SD IDOK
         SetErrorLevel 2
         Quit

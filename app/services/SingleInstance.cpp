@@ -2,9 +2,14 @@
 
 namespace nimbrel {
 
+std::wstring MachineWideName(const std::wstring& name) {
+    return L"Global\\" + name;
+}
+
 CSingleInstanceLock::CSingleInstanceLock(const std::wstring& name)
-    : mutex_(CreateMutexW(nullptr, TRUE, name.c_str())) {
-    alreadyRunning_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    : mutex_(CreateMutexW(nullptr, TRUE, MachineWideName(name).c_str())) {
+    const DWORD error = GetLastError();
+    alreadyRunning_ = mutex_ ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
     if (alreadyRunning_) {
         // Not ours: the owner keeps it until it ends.
         mutex_.Reset();
@@ -14,7 +19,7 @@ CSingleInstanceLock::CSingleInstanceLock(const std::wstring& name)
 namespace {
 
 std::wstring WindowlessRunMarkName(const std::wstring& name) {
-    return name + L" run without a window";
+    return MachineWideName(name + L" run without a window");
 }
 
 } // namespace
@@ -24,7 +29,7 @@ CWindowlessRunMark::CWindowlessRunMark(const std::wstring& name)
 
 bool IsWindowlessRunUnderWay(const std::wstring& name) {
     win32::UniqueKernelHandle mark(OpenEventW(SYNCHRONIZE, FALSE, WindowlessRunMarkName(name).c_str()));
-    return static_cast<bool>(mark);
+    return mark || GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 HWND FindRunningMainWindow(const std::wstring& title) {

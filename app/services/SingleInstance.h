@@ -14,9 +14,17 @@ namespace nimbrel {
 // (message boxes share the dialog class and may carry the same title).
 inline constexpr wchar_t kMainWindowClass[] = L"NimbrelMainWindow";
 
+// The run lock and the windowless run's mark are seen by every session: a
+// clean that Task Scheduler runs in another session (or as another user)
+// and a window must never run at once. Bringing the first window forward
+// stays with the session's own desktop.
+std::wstring MachineWideName(const std::wstring& name);
+
 class CSingleInstanceLock {
 public:
-    // Takes the lock of that name, or learns that another process holds it.
+    // Takes the machine-wide lock of that name, or learns that another
+    // process holds it (also one of another account, whose lock this
+    // process may not open).
     explicit CSingleInstanceLock(const std::wstring& name);
     bool AlreadyRunning() const { return alreadyRunning_; }
 

@@ -371,9 +371,13 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
     }
     {
         // The window started while a command-line run holds the lock says
-        // why it does not come.
-        const nimbrel::CSingleInstanceLock lock(nimbrel::kProductTitle);
-        const nimbrel::CWindowlessRunMark mark(nimbrel::kProductTitle);
+        // why it does not come, also when that run is a scheduled clean in
+        // another session: the names hold machine-wide. (Wine runs every
+        // process in one session; its Global\ and session namespaces are
+        // apart all the same, so session-local names fail here.)
+        const win32::UniqueKernelHandle lock(CreateMutexW(nullptr, TRUE, L"Global\\Nimbrel"));
+        const win32::UniqueKernelHandle mark(
+            CreateEventW(nullptr, TRUE, FALSE, L"Global\\Nimbrel run without a window"));
         RunningProgram window(install.Program());
         HWND box = nullptr;
         EXPECT_TRUE(WaitFor([&] {

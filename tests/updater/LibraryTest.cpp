@@ -154,7 +154,7 @@ TEST(SeparateInstallation, WaitsForTheProgramToLetGoOfItsLock) {
     const std::wstring engine = MakeFileWithContent(machine.ProgramFile(L"Scrubcore.dll"), "engine 2.3.2");
     machine.Downloaded(L"Q0W9E8R7T6", "engine 2.4");
     machine.WriteList({L"Scrubcore.dll\t\\\t10\thttp://www.nimbrel.com/x\t0\t0\tQ0W9E8R7T6"});
-    HANDLE lock = CreateMutexW(nullptr, TRUE, L"Nimbrel"); // the program still runs
+    HANDLE lock = CreateMutexW(nullptr, TRUE, L"Global\\Nimbrel"); // the program still runs
 
     wchar_t system[MAX_PATH] = {};
     GetSystemDirectoryW(system, MAX_PATH);

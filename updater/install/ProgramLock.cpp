@@ -7,7 +7,8 @@ namespace updrift {
 bool WaitForProgramToEnd(DWORD timeoutMs) {
     win32::UniqueKernelHandle lock(OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kProgramLockName));
     if (!lock) {
-        return true; // no program holds it: nothing to wait for
+        // Another account's run holds a lock this process may not open.
+        return GetLastError() != ERROR_ACCESS_DENIED;
     }
     const DWORD result = WaitForSingleObject(lock.Get(), timeoutMs);
     if (result == WAIT_OBJECT_0 || result == WAIT_ABANDONED) {

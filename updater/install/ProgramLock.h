@@ -6,7 +6,8 @@
 
 namespace updrift {
 
-inline constexpr wchar_t kProgramLockName[] = L"Nimbrel";
+// Machine-wide: a run in another session holds the same lock.
+inline constexpr wchar_t kProgramLockName[] = L"Global\\Nimbrel";
 // Long enough for a program to close its windows and end; a program that
 // takes longer is not waited for (its files then stay as they are).
 inline constexpr DWORD kProgramEndTimeoutMs = 30000;

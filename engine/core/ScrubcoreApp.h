@@ -8,12 +8,15 @@
 #include "core/WorkerPool.h"
 #include "scrubcore/Scrubcore.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 namespace scrub {
+
+struct RuleSet;
 
 // Shows an engine message; the result is the button pressed. Tests replace
 // the platform's message box with one they can observe and answer.
@@ -52,6 +55,8 @@ public:
     // Where each of those programs keeps its profiles, by name, looked up
     // once per cleaning run.
     std::unordered_map<std::wstring, std::vector<std::wstring>> profileFolders;
+    // The community rules the host loaded last; null before the first load.
+    std::shared_ptr<const RuleSet> communityRules;
 
     // Hands one found-item text to the host. The text lives in a BSTR that
     // exists for the duration of the call only.

@@ -192,8 +192,9 @@ void HandleDatabase(const std::wstring& path, DatabaseJob job) {
         return;
     }
     const Outcome outcome = RunJob(path, job, app.deleteMode ? &Database::OpenInPlace : &Database::OpenCopy);
-    if (outcome.state == DatabaseState::Missing || outcome.state == DatabaseState::Locked ||
-        (outcome.state == DatabaseState::Ready && !outcome.anything)) {
+    // A damaged database, or one of a version this program does not know,
+    // is left alone and not offered: only a clean of it says it stays.
+    if (outcome.state != DatabaseState::Ready || !outcome.anything) {
         return;
     }
     // One report per database, whatever its count says.
@@ -202,9 +203,7 @@ void HandleDatabase(const std::wstring& path, DatabaseJob job) {
     }
     app.AddBytes(outcome.freedBytes);
     app.Report(DatabaseTraceText(path, DetailOf(job, outcome)));
-    if (outcome.state == DatabaseState::Ready) {
-        ++app.countedFiles;
-    }
+    ++app.countedFiles;
 }
 
 DatabaseState CleanDatabase(const std::wstring& path, DatabaseJob job, double& freedBytes) {

@@ -5,7 +5,6 @@
 //
 //   C:\...\Profiles\ab12.default\places.sqlite|1,234 history entries
 //   C:\...\Default\Network\Cookies|56 cookies
-//   C:\...\places.sqlite|history entries, not cleaned: the database is damaged
 //
 // The file's name decides what cleaning does; the text after "|" is for
 // the user.
@@ -33,8 +32,7 @@ bool ParseDatabaseTraceText(const std::wstring& text, std::wstring& path);
 // The scan of one database: reported with what its cleaning would remove
 // (measured on a copy, so the file is only read) and, in delete mode,
 // cleaned in place. A database that would be left as it is (damaged, of
-// an unknown version) is reported as not cleaned; one in use is not
-// reported, as no file in use is.
+// an unknown version, in use) is not reported.
 void HandleDatabase(const std::wstring& path, DatabaseJob job);
 
 // Cleans the database in place: one transaction, compacted afterwards when

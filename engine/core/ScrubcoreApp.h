@@ -34,6 +34,11 @@ public:
     double totalKilobytes = 0;  // since the last Privacy_ClearFilesSize
     double lastCleanedSize = 0; // bytes of the last file Privacy_CleanSelitems measured
     int overwritePasses = 0;    // chosen in the host: a chosen file is overwritten this often before it goes
+    // The sites (lower case, UTF-8) whose cookies survive every cleaning;
+    // while it is empty the cookie items take whole cookie files.
+    std::vector<std::string> cookieSitesToKeep;
+    // A database whose rows were removed is rebuilt without its free pages.
+    bool compactDatabases = true;
     ScrubcoreScanCallBack scanCallback = nullptr;
     ScrubcoreProcessMessage processMessage = nullptr;
     std::vector<std::wstring> fixedDrives; // "C:\" for every fixed drive

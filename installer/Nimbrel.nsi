@@ -18,7 +18,7 @@ RequestExecutionLevel admin
 !define UNINSTALL_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "SOFTWARE\Microsoft\Windows\CurrentVersion\Run"
 ; The named lock that a running Nimbrel holds, its window or a command-line run.
-!define LOCK_NAME "${PRODUCT}"
+!define LOCK_NAME "Global\${PRODUCT}"
 !define SYNCHRONIZE 0x00100000
 
 !include "MUI2.nsh"

@@ -14,15 +14,27 @@ namespace nimbrel {
 // (message boxes share the dialog class and may carry the same title).
 inline constexpr wchar_t kMainWindowClass[] = L"NimbrelMainWindow";
 
+// The run lock's name holds across sessions ("Global\\<name>"): a clean the
+// Task Scheduler runs in another session and a window must never run at
+// once. Beside it each session has its own lock of the plain name, by which
+// a second start tells a first instance it can bring forward from one it
+// cannot see.
+std::wstring RunLockName(const std::wstring& name);
+
 class CSingleInstanceLock {
 public:
     // Takes the lock of that name, or learns that another process holds it.
     explicit CSingleInstanceLock(const std::wstring& name);
     bool AlreadyRunning() const { return alreadyRunning_; }
+    // Whether the instance that runs is one of this session (where Wine
+    // keeps one namespace for all, always).
+    bool RunningInThisSession() const { return inThisSession_; }
 
 private:
     win32::UniqueKernelHandle mutex_;
+    win32::UniqueKernelHandle sessionMutex_;
     bool alreadyRunning_ = false;
+    bool inThisSession_ = false;
 };
 
 // Marks a run without a window (the command line) for as long as it lives,

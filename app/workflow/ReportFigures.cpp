@@ -83,6 +83,19 @@ ReportTable LoadReportFigures(const std::wstring& product, const ScanSession& se
     return table;
 }
 
+std::wstring AtRestartText(const std::vector<std::wstring>& atRestart, size_t named) {
+    if (atRestart.empty()) {
+        return {};
+    }
+    std::wstring text =
+        CountText(static_cast<long long>(atRestart.size())) +
+        L" item(s) go at the next restart (a program holds them open), not counted as cleaned:";
+    for (size_t i = 0; i < atRestart.size() && i < named; ++i) {
+        text += (i == 0 ? L" " : L"; ") + atRestart[i];
+    }
+    return atRestart.size() > named ? text + L"; ..." : text;
+}
+
 void ResetStatistics(const std::wstring& product) {
     WriteLog(L"Resetting values..");
     for (Figure figure : {Figure::FilesFound, Figure::SpaceFound}) {

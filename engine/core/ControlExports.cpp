@@ -1,6 +1,7 @@
 // The engine's control exports: callbacks, modes, counters and the size total.
 #include "core/ExportGuard.h"
 #include "core/ScrubcoreApp.h"
+#include "files/KeptFiles.h"
 
 #include <cstdio>
 
@@ -69,4 +70,14 @@ SCRUBCORE_API int Privacy_ClearFilesSize(void) {
     theApp.browsersAskedToClose.clear();
     theApp.profileFolders.clear();
     return 1;
+}
+
+SCRUBCORE_API int Scrubcore_KeepFile(const wchar_t* path) {
+    return scrub::GuardedResult(0, [&] {
+        if (!path) {
+            scrub::ForgetKeptFiles();
+            return 1;
+        }
+        return scrub::KeepFile(path) ? 1 : 0;
+    });
 }

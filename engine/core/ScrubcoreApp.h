@@ -21,6 +21,14 @@ using MessageBoxHook = int (*)(const std::wstring& text, const std::wstring& cap
 
 inline constexpr wchar_t kProductTitle[] = L"Nimbrel";
 
+// A file of the host's own (files/KeptFiles.h): its long name and where it
+// is on its volume.
+struct KeptFileIdentity {
+    std::wstring name;
+    unsigned long volume = 0;
+    unsigned long long index = 0;
+};
+
 class CScrubcoreApp {
 public:
     bool deleteMode = false;    // false: traces are reported and measured only
@@ -40,6 +48,8 @@ public:
     // Tests watch (slow down, or make fail) a file's open test, on whichever
     // thread runs it.
     void (*afterOpenTest)(const std::wstring& path, bool passed) = nullptr;
+    // The host's own files: never reported, counted or removed.
+    std::vector<KeptFileIdentity> keptFiles;
     // The threads that test a report-only walk's next files while it reports.
     WorkerPool walkPool;
     // Traces a report-only scan has reported since the size total was last

@@ -4,6 +4,7 @@
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
+#include "files/KeptFiles.h"
 #include "files/SameEntry.h"
 
 namespace scrub {
@@ -50,7 +51,7 @@ bool PassesOpenTest(const std::wstring& path) {
 
 void HandleTestedFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
     CScrubcoreApp& app = theApp;
-    if (!app.FirstMeetingOfTrace(path)) {
+    if (IsKeptFile(path) || !app.FirstMeetingOfTrace(path)) {
         return;
     }
     if (sizeKnown) {

@@ -32,6 +32,7 @@ namespace {
 
 const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 const std::wstring kPagingKey = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::wstring kSessionManager = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 const std::wstring kStrangeName = L"Übersicht € 東京.tmp";
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -141,6 +142,10 @@ protected:
     // Runs the program: its output into a pipe (or a file), its errors into
     // a file, no console.
     CommandResult Run(const std::wstring& arguments, bool outputToFile = false) {
+        return Run(arguments, outputToFile ? files.Path(L"output.txt") : std::wstring());
+    }
+    CommandResult Run(const std::wstring& arguments, const std::wstring& outputFile) {
+        const bool outputToFile = !outputFile.empty();
         CommandResult result;
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         auto create = [&](const std::wstring& path) {
@@ -153,7 +158,7 @@ protected:
         startup.hStdError = create(files.Path(L"errors.txt"));
         HANDLE read = nullptr;
         if (outputToFile) {
-            startup.hStdOutput = create(files.Path(L"output.txt"));
+            startup.hStdOutput = create(outputFile);
         } else {
             CreatePipe(&read, &startup.hStdOutput, &inherit, 0);
             SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
@@ -181,7 +186,7 @@ protected:
         GetExitCodeProcess(process.hProcess, &result.exitCode);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        result.output += outputToFile ? ReadAll(files.Path(L"output.txt")) : "";
+        result.output += outputToFile ? ReadAll(outputFile) : "";
         result.errors = ReadAll(files.Path(L"errors.txt"));
         return result;
     }
@@ -291,6 +296,47 @@ TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingI
     const CommandResult again = Run(L"/preview");
     EXPECT_EQ(again.exitCode, 0u) << "nothing found";
     EXPECT_EQ(Lines(again.output).front(), "Nothing found in the selected items.");
+}
+
+TEST_F(CommandLine, ACleanCountsOnlyWhatWentAndNeverTakesItsOwnReportOrOutput) {
+    // A scheduled clean that writes its report and its output into the very
+    // temporary folder it cleans, while a program holds one trace open.
+    const std::wstring trace = temp.File(L"~DF3A21.tmp", 16384);
+    const std::wstring held = temp.File(L"setup.log", 4096);
+    const std::wstring report = temp.Path(L"nimbrel-report.txt");
+    const std::wstring output = temp.Path(L"nimbrel-output.txt");
+    Select({L"Windows Temp Folder"});
+    const std::wstring pending = RawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations");
+    CommandResult clean, blocked;
+    {
+        HeldOpen writer(held, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        clean = Run(L"/clean /report \"" + report + L"\"", output);
+        blocked = Run(L"/clean");
+    }
+    RestoreRawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations", pending);
+
+    const std::string tmp = Utf8FromUtf16(temp.Path()) + "\\";
+    EXPECT_EQ(clean.exitCode, 1u) << "one trace went";
+    EXPECT_EQ(FoundByHeading(clean.output), (std::map<std::string, std::vector<std::string>>{
+                                                {"Windows", {tmp + "setup.log", tmp + "~DF3A21.tmp"}}}))
+        << "neither the report nor the output file is a trace";
+    for (const std::string& line : std::vector<std::string>{
+             "\r\nCleaned 1 found item(s), 16.00 KB recovered.\r\n",
+             "\r\n1 item(s) go at the next restart (a program holds them open until then):\r\n\t" + tmp +
+                 "setup.log\r\n"}) {
+        EXPECT_TRUE(Contains(clean.output, line)) << line << clean.output;
+    }
+    EXPECT_EQ(ReadAll(report), "\xEF\xBB\xBF" + clean.output);
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_EQ(settings.Get(L"ttc"), L"1");
+
+    // Only the held file is left: found, nothing removed, and not a success.
+    EXPECT_EQ(blocked.exitCode, 3u);
+    EXPECT_EQ(Lines(blocked.errors).front(),
+              "Nothing was removed: every found item is in use (close the programs that hold them, a running "
+              "browser among them) or could not be removed.");
+    EXPECT_TRUE(Contains(blocked.output, "\r\nCleaned 0 found item(s), 0.00 KB recovered.\r\n"))
+        << blocked.output;
 }
 
 TEST_F(CommandLine, TheConsoleItWasStartedFromShowsEveryCharacter) {

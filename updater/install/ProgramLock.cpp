@@ -7,6 +7,9 @@ namespace updrift {
 bool WaitForProgramToEnd(DWORD timeoutMs) {
     win32::UniqueKernelHandle lock(OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kProgramLockName));
     if (!lock) {
+        lock.Reset(OpenMutexW(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kEarlierProgramLockName));
+    }
+    if (!lock) {
         return true; // no program holds it: nothing to wait for
     }
     const DWORD result = WaitForSingleObject(lock.Get(), timeoutMs);

@@ -6,7 +6,10 @@
 
 namespace updrift {
 
-inline constexpr wchar_t kProgramLockName[] = L"Nimbrel";
+// It holds across sessions; a program of a version before that held the
+// session's name.
+inline constexpr wchar_t kProgramLockName[] = L"Global\\Nimbrel";
+inline constexpr wchar_t kEarlierProgramLockName[] = L"Nimbrel";
 // Long enough for a program to close its windows and end; a program that
 // takes longer is not waited for (its files then stay as they are).
 inline constexpr DWORD kProgramEndTimeoutMs = 30000;

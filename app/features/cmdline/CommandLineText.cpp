@@ -64,6 +64,13 @@ std::wstring CleaningText(const CleaningOutcome& outcome) {
             text += FoundItemLine(stayed);
         }
     }
+    if (!outcome.atRestart.empty()) {
+        text += CountText(static_cast<long long>(outcome.atRestart.size())) +
+                L" item(s) go at the next restart (a program holds them open until then):" + kLineEnd;
+        for (const std::wstring& held : outcome.atRestart) {
+            text += FoundItemLine(held);
+        }
+    }
     return text;
 }
 

@@ -14,6 +14,10 @@ namespace {
 constexpr wchar_t kCommandLineRunningText[] =
     L"Nimbrel is scanning and cleaning from the command line (a scheduled clean, perhaps). Please start it "
     L"again when that run has ended.";
+// Its window is on another user's screen, out of reach from here.
+constexpr wchar_t kOtherSessionText[] =
+    L"Nimbrel is already running for another user of this computer. Please start it again when it has "
+    L"ended.";
 
 } // namespace
 
@@ -28,6 +32,10 @@ int RunProgram() {
         // starting ends silently: the first shows itself when ready).
         if (!FindRunningMainWindow(kProductTitle) && IsWindowlessRunUnderWay(kProductTitle)) {
             ShowMessage(nullptr, kCommandLineRunningText, MB_OK | MB_ICONINFORMATION);
+            return 0;
+        }
+        if (!lock.RunningInThisSession()) {
+            ShowMessage(nullptr, kOtherSessionText, MB_OK | MB_ICONINFORMATION);
             return 0;
         }
         BringRunningInstanceForward(kProductTitle);

@@ -83,6 +83,17 @@ Function .onInit
     Call RefuseWhileRunning
 FunctionEnd
 
+; The program's files, the one list the setup, its size figure and the
+; uninstaller go through.
+!macro ForEachProgramFile DO
+    !insertmacro ${DO} "Nimbrel.exe"
+    !insertmacro ${DO} "Scrubcore.dll"
+    !insertmacro ${DO} "Updrift.dll"
+    !insertmacro ${DO} "Nimbrel Help.chm"
+!macroend
+!macro InstallProgramFile NAME
+    File "${BINDIR}/${NAME}"
+!macroend
 !macro AddOwnFileSize NAME
     ${GetSize} "$INSTDIR" "/M=${NAME} /S=0B /G=0" $0 $1 $2
     IntOp $3 $3 + $0
@@ -91,10 +102,7 @@ FunctionEnd
 Section "Nimbrel"
     SectionIn RO
     SetOutPath "$INSTDIR"
-    File "${BINDIR}/Nimbrel.exe"
-    File "${BINDIR}/Scrubcore.dll"
-    File "${BINDIR}/Updrift.dll"
-    File "${BINDIR}/Nimbrel Help.chm"
+    !insertmacro ForEachProgramFile InstallProgramFile
     CreateDirectory "$INSTDIR\LOGS"
 
     ; The first start writes the factory selection. A new version installed
@@ -132,10 +140,7 @@ Section "Nimbrel"
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
     ; Only the files Nimbrel put there: the folder may be shared.
     StrCpy $3 0
-    !insertmacro AddOwnFileSize "Nimbrel.exe"
-    !insertmacro AddOwnFileSize "Scrubcore.dll"
-    !insertmacro AddOwnFileSize "Updrift.dll"
-    !insertmacro AddOwnFileSize "Nimbrel Help.chm"
+    !insertmacro ForEachProgramFile AddOwnFileSize
     !insertmacro AddOwnFileSize "${UNINSTALLER}"
     IntOp $3 $3 / 1024
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $3
@@ -165,7 +170,8 @@ FunctionEnd
 
 ; Run in place (the quiet form), the uninstaller's own file is in use: it
 ; is moved out of the program folder, so that the folder can go now, and the
-; moved copy goes at the next restart.
+; moved copy goes at the next restart; where it cannot be moved, a command
+; removes it after this process.
 Function un.RemoveOwnFile
     ClearErrors
     Delete "$INSTDIR\${UNINSTALLER}"
@@ -203,14 +209,15 @@ Function un.RemoveUserStartupEntry
     ${EndIf}
 FunctionEnd
 
+!macro RemoveProgramFile NAME
+    Delete "$INSTDIR\${NAME}"
+!macroend
+
 ; Only what the installer, the program and its updates put there goes: a
 ; file of the user's keeps the folder, and the folder is never removed with
 ; whatever it holds.
 Section "Uninstall"
-    Delete "$INSTDIR\Nimbrel.exe"
-    Delete "$INSTDIR\Scrubcore.dll"
-    Delete "$INSTDIR\Updrift.dll"
-    Delete "$INSTDIR\Nimbrel Help.chm"
+    !insertmacro ForEachProgramFile RemoveProgramFile
     Delete "$INSTDIR\LOGS\LOGS_*.log"
     Delete "$INSTDIR\LOGS\Updrift.log"
     RMDir "$INSTDIR\LOGS"

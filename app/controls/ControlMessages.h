@@ -18,4 +18,9 @@ inline constexpr UINT Reflected(UINT message) {
 // (lParam 0) it; wParam is the control's identifier.
 inline constexpr UINT kControlHoverMessage = WM_APP + 0x3F00;
 
+// Sent by a dialog to each of its children once it has laid itself out for
+// a new DPI (wParam): a control remakes its fonts and images, a child
+// dialog lays itself out as well.
+inline constexpr UINT kDpiChangedMessage = WM_APP + 0x3F01;
+
 } // namespace nimbrel

@@ -1,12 +1,30 @@
 #include "ControlPos.h"
 
+#include "Dpi.h"
+
 #include <algorithm>
 
 namespace nimbrel {
 
+namespace {
+
+// A size recorded at one DPI, at another.
+SIZE Rescaled(SIZE size, int from, int to) {
+    return from == to ? size : SIZE{MulDiv(size.cx, to, from), MulDiv(size.cy, to, from)};
+}
+
+RECT Rescaled(const RECT& rect, int from, int to) {
+    return from == to ? rect
+                      : RECT{MulDiv(rect.left, to, from), MulDiv(rect.top, to, from),
+                             MulDiv(rect.right, to, from), MulDiv(rect.bottom, to, from)};
+}
+
+} // namespace
+
 void CControlPos::SetParent(HWND parent) {
     parent_ = parent;
     children_.clear();
+    setUpDpi_ = LayoutDpi(parent);
     RECT client{};
     GetClientRect(parent, &client);
     setUp_ = SIZE{client.right - client.left, client.bottom - client.top};
@@ -16,12 +34,14 @@ void CControlPos::SetMinimumSize(int width, int height) {
     minimum_ = SIZE{width, height};
 }
 
-SIZE CControlPos::Growth() const {
+SIZE CControlPos::Growth(int dpi) const {
     RECT client{};
     GetClientRect(parent_, &client);
-    const LONG width = std::max(client.right - client.left, minimum_.cx);
-    const LONG height = std::max(client.bottom - client.top, minimum_.cy);
-    return SIZE{width - setUp_.cx, height - setUp_.cy};
+    const SIZE minimum = Rescaled(minimum_, setUpDpi_, dpi);
+    const SIZE setUp = Rescaled(setUp_, setUpDpi_, dpi);
+    const LONG width = std::max(client.right - client.left, minimum.cx);
+    const LONG height = std::max(client.bottom - client.top, minimum.cy);
+    return SIZE{width - setUp.cx, height - setUp.cy};
 }
 
 bool CControlPos::AddControl(int id, unsigned flags) {
@@ -37,7 +57,7 @@ bool CControlPos::AddControl(HWND child, unsigned flags) {
     MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&place), 2);
     // Every move starts from the place the child would have at the set-up
     // size, so repeated resizing never makes the children drift.
-    const SIZE growth = Growth();
+    const SIZE growth = Growth(setUpDpi_);
     if (flags & kStretchDown) {
         place.bottom -= growth.cy;
     }
@@ -60,12 +80,15 @@ void CControlPos::MoveControls() const {
     if (!parent_ || IsIconic(parent_)) {
         return;
     }
-    const SIZE growth = Growth();
+    // Laid out for another DPI since set-up, the parent's places are those
+    // of set-up in proportion.
+    const int dpi = LayoutDpi(parent_);
+    const SIZE growth = Growth(dpi);
     for (const Anchored& anchored : children_) {
         if (!IsWindow(anchored.child)) {
             continue;
         }
-        RECT place = anchored.atSetUp;
+        RECT place = Rescaled(anchored.atSetUp, setUpDpi_, dpi);
         if (anchored.flags & kStretchDown) {
             place.bottom += growth.cy;
         }

@@ -19,9 +19,12 @@ public:
     };
 
     // Records the parent and its present client size, from which all growth
-    // is measured. Children registered before are forgotten.
+    // is measured, at the DPI the parent is laid out for (a parent laid out
+    // for another DPI later has the places and sizes of set-up in
+    // proportion). Children registered before are forgotten.
     void SetParent(HWND parent);
-    // Below this client size the children stay where they are at it.
+    // Below this client size (at the set-up DPI) the children stay where
+    // they are at it.
     void SetMinimumSize(int width, int height);
     bool AddControl(int id, unsigned flags);
     bool AddControl(HWND child, unsigned flags);
@@ -35,9 +38,10 @@ private:
         unsigned flags;
         RECT atSetUp; // the child's place for the set-up size
     };
-    SIZE Growth() const;
+    SIZE Growth(int dpi) const;
 
     HWND parent_ = nullptr;
+    int setUpDpi_ = 96;
     SIZE setUp_{0, 0};
     SIZE minimum_{0, 0};
     std::vector<Anchored> children_;

@@ -1,6 +1,7 @@
 #include "DialogBase.h"
 
 #include "ControlMessages.h"
+#include "Dpi.h"
 #include "FixedDpiLayout.h"
 
 #include <commctrl.h>
@@ -45,7 +46,64 @@ void CDialogBase::EndDialog(INT_PTR result) {
 }
 
 void CDialogBase::LayoutAtFixedDpi() {
-    layoutFont_ = LayOutAtFixedDpi(hwnd_, templateId_, 96.0, module_);
+    if (!hwnd_) {
+        return;
+    }
+    // A child dialog takes the DPI its parent is laid out for, which is the
+    // monitor's unless the parent is between two layouts.
+    dpi_ = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_CHILD) ? LayoutDpi(GetParent(hwnd_)) : WindowDpi(hwnd_);
+    SetLayoutDpi(hwnd_, dpi_);
+    laidOut_ = true;
+    layoutFont_ = LayOutAtFixedDpi(hwnd_, templateId_, dpi_, module_);
+}
+
+int CDialogBase::Dpi() const {
+    return dpi_ ? dpi_ : LayoutDpi(hwnd_);
+}
+
+int CDialogBase::Scale(int pixels) const {
+    return ScaleForDpi(pixels, Dpi());
+}
+
+RECT CDialogBase::Scale(const RECT& rect) const {
+    return ScaleForDpi(rect, Dpi());
+}
+
+void CDialogBase::SetControlFont(int id, const FontSpec& spec) {
+    auto it = controlFonts_.begin();
+    while (it != controlFonts_.end() && it->id != id) {
+        ++it;
+    }
+    if (it == controlFonts_.end()) {
+        it = controlFonts_.insert(it, ControlFont{id, spec, {}});
+    }
+    it->spec = spec;
+    it->font = CreateFontForDpi(spec, Dpi());
+    SendDlgItemMessageW(hwnd_, id, WM_SETFONT, reinterpret_cast<WPARAM>(it->font.Get()), TRUE);
+}
+
+void CDialogBase::ApplyDpi(int dpi) {
+    if (!hwnd_ || dpi <= 0 || dpi == Dpi()) {
+        return;
+    }
+    dpi_ = dpi;
+    SetLayoutDpi(hwnd_, dpi_);
+    if (laidOut_) {
+        layoutFont_ = LayOutAtFixedDpi(hwnd_, templateId_, dpi_, module_);
+    }
+    for (ControlFont& own : controlFonts_) {
+        own.font = CreateFontForDpi(own.spec, dpi_);
+        SendDlgItemMessageW(hwnd_, own.id, WM_SETFONT, reinterpret_cast<WPARAM>(own.font.Get()), FALSE);
+    }
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, kDpiChangedMessage, static_cast<WPARAM>(dpi_), 0);
+    }
+    OnDpiChanged();
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    SendMessageW(hwnd_, WM_SIZE, IsZoomed(hwnd_) ? SIZE_MAXIMIZED : SIZE_RESTORED,
+                 MAKELPARAM(client.right, client.bottom));
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 CDialogBase* CDialogBase::FromHandle(HWND window) {
@@ -102,6 +160,7 @@ INT_PTR CALLBACK CDialogBase::StaticDialogProc(HWND window, UINT message, WPARAM
     }
     const INT_PTR result = self->DialogProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        ClearLayoutDpi(window);
         SetWindowLongPtrW(window, DWLP_USER, 0);
         self->hwnd_ = nullptr;
     }
@@ -192,6 +251,18 @@ INT_PTR CDialogBase::DialogProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case kControlHoverMessage:
         OnControlHover(static_cast<int>(wParam), lParam != 0);
         return TRUE;
+    case kDpiChangedMessage:
+        ApplyDpi(static_cast<int>(wParam));
+        return TRUE;
+    case WM_DPICHANGED: {
+        // The monitor's new DPI, and the place the system suggests for the
+        // window at it (the same part of the window stays under the mouse).
+        ApplyDpi(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return SetResult(0);
+    }
     default:
         return FALSE;
     }

@@ -3,9 +3,12 @@
 // to a virtual handler. Runs modal (DoModal) or modeless (Create).
 #pragma once
 
+#include "Fonts.h"
 #include "win32/GdiHandles.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace nimbrel {
 
@@ -36,9 +39,23 @@ public:
     HINSTANCE Module() const { return module_; }
 
     // Gives the dialog and its controls the pixel layout they have at 96
-    // DPI, whatever the screen's setting and whatever face the system gives
-    // the dialog font (call from OnInitDialog).
+    // DPI, grown in proportion for the DPI of the window's monitor, whatever
+    // face the system gives the dialog font (call from OnInitDialog). The
+    // dialog is laid out again when it moves to a monitor of another DPI.
     void LayoutAtFixedDpi();
+    // The DPI the dialog is laid out for, and pixels or rectangles of its
+    // 96-DPI layout made for it.
+    int Dpi() const;
+    int Scale(int pixels) const;
+    RECT Scale(const RECT& rect) const;
+    // Gives a control a font of its own, remade whenever the dialog's DPI
+    // changes.
+    void SetControlFont(int id, const FontSpec& spec);
+    // Lays the dialog out for `dpi`: the template's places, the controls'
+    // fonts and images, the child dialogs, then OnDpiChanged and a size
+    // change for the dialog's own size, so that whatever its size handler
+    // places goes to its new place. WM_DPICHANGED comes here.
+    void ApplyDpi(int dpi);
 
     static CDialogBase* FromHandle(HWND window);
 
@@ -70,6 +87,9 @@ protected:
     virtual void OnDestroy();
     // A control reported the mouse entering or leaving it.
     virtual void OnControlHover(int id, bool entered);
+    // After ApplyDpi laid out the template and the children: for what the
+    // dialog places or draws in pixels of its own (Scale), and its images.
+    virtual void OnDpiChanged() {}
     // Sees every message first; return true (with `result`) to stop there.
     virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result);
 
@@ -82,7 +102,15 @@ private:
     HINSTANCE module_;
     HWND hwnd_ = nullptr;
     bool modal_ = false;
+    int dpi_ = 0; // not laid out yet
+    bool laidOut_ = false;
     win32::UniqueFont layoutFont_;
+    struct ControlFont {
+        int id;
+        FontSpec spec;
+        win32::UniqueFont font;
+    };
+    std::vector<ControlFont> controlFonts_;
 };
 
 } // namespace nimbrel

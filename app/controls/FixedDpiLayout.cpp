@@ -1,6 +1,7 @@
 #include "FixedDpiLayout.h"
 
 #include "DialogTemplate.h"
+#include "Dpi.h"
 #include "Fonts.h"
 
 #include <cwchar>
@@ -14,7 +15,7 @@ int Scale(int units, int base, int divisor) {
     return static_cast<int>(units * base / static_cast<double>(divisor) + 0.5);
 }
 
-win32::UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, double dpi) {
+win32::UniqueFont CreateTemplateFont(const DialogTemplateInfo& info, int dpi) {
     LOGFONTW font{};
     font.lfHeight = FontHeightForPoints(info.pointSize, dpi);
     if (IsDialogFace(info.face)) {
@@ -36,6 +37,30 @@ std::vector<HWND> ChildrenInCreationOrder(HWND dialog) {
     return children;
 }
 
+// The dialog's own layout is the program's, at every DPI: the system must
+// not move or resize it, nor change the controls' fonts, when the window
+// moves to a monitor of another DPI (Windows 10 1703 and later).
+void KeepSystemFromRescaling(HWND dialog, const std::vector<HWND>& controls) {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32) {
+        return;
+    }
+    using DialogFunction = BOOL(WINAPI*)(HWND, int, int);
+    using ControlFunction = BOOL(WINAPI*)(HWND, int, int);
+    constexpr int kDisableAllDialogChanges = 0x0001 | 0x0002 | 0x0004 | 0x0008; // DDC_*
+    constexpr int kDisableControlChanges = 0x0001 | 0x0002;                     // DCDC_*
+    const auto forDialog = reinterpret_cast<DialogFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetDialogDpiChangeBehavior")));
+    const auto forControl = reinterpret_cast<ControlFunction>(
+        reinterpret_cast<void*>(GetProcAddress(user32, "SetDialogControlDpiChangeBehavior")));
+    if (forDialog) {
+        forDialog(dialog, kDisableAllDialogChanges, kDisableAllDialogChanges);
+    }
+    for (HWND control : forControl ? controls : std::vector<HWND>()) {
+        forControl(control, kDisableControlChanges, kDisableControlChanges);
+    }
+}
+
 } // namespace
 
 RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
@@ -44,29 +69,38 @@ RECT DialogUnitsToPixels(int x, int y, int cx, int cy, DialogBaseUnits units) {
     return RECT{left, top, left + Scale(cx, units.cx, 4), top + Scale(cy, units.cy, 8)};
 }
 
-win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HINSTANCE module) {
+win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, int dpi, HINSTANCE module) {
     const auto info = LoadDialogTemplate(module ? module : GetModuleHandleW(nullptr), templateId);
     if (!dialog || !info) {
         return win32::UniqueFont();
     }
+    // The places are those of 96 DPI, each edge then scaled: what fits and
+    // stays apart at 96 DPI does at every DPI, and the pixel places the
+    // program gives its pages scale the same way.
     win32::UniqueFont font;
     DialogBaseUnits units;
     if (info->hasFont) {
         font = CreateTemplateFont(*info, dpi);
-        units = IsDialogFace(info->face) ? NominalDialogBaseUnits(FontHeightForPoints(info->pointSize, dpi))
-                                         : MeasureDialogBaseUnits(font.Get());
+        if (IsDialogFace(info->face)) {
+            units = NominalDialogBaseUnits(FontHeightForPoints(info->pointSize, kBaseDpi));
+        } else {
+            const win32::UniqueFont at96 =
+                dpi == kBaseDpi ? win32::UniqueFont() : CreateTemplateFont(*info, kBaseDpi);
+            units = MeasureDialogBaseUnits(at96 ? at96.Get() : font.Get());
+        }
         SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     } else {
         const LONG system = GetDialogBaseUnits();
         units = DialogBaseUnits{LOWORD(system), HIWORD(system)};
     }
+    const std::vector<HWND> children = ChildrenInCreationOrder(dialog);
+    KeepSystemFromRescaling(dialog, children);
 
-    RECT frame = DialogUnitsToPixels(0, 0, info->cx, info->cy, units);
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE));
-    AdjustWindowRectEx(&frame, style, GetMenu(dialog) != nullptr, exStyle);
+    const RECT frame = FrameForClient(
+        dialog, ScaleForDpi(DialogUnitsToPixels(0, 0, info->cx, info->cy, units), dpi), WindowDpi(dialog));
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE));
     RECT before{};
     GetWindowRect(dialog, &before);
     if ((style & DS_CENTER) && !(style & WS_CHILD)) {
@@ -80,7 +114,7 @@ win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HIN
 
     // Controls that share an identifier (the unnamed labels) are matched in
     // order, so each one reaches its own place.
-    std::vector<HWND> unplaced = ChildrenInCreationOrder(dialog);
+    std::vector<HWND> unplaced = children;
     for (const DialogTemplateItem& item : info->items) {
         for (auto it = unplaced.begin(); it != unplaced.end(); ++it) {
             if (static_cast<WORD>(GetDlgCtrlID(*it)) != item.id) {
@@ -91,7 +125,7 @@ win32::UniqueFont LayOutAtFixedDpi(HWND dialog, UINT templateId, double dpi, HIN
             if (font) {
                 SendMessageW(*it, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
             }
-            const RECT place = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy, units);
+            const RECT place = ScaleForDpi(DialogUnitsToPixels(item.x, item.y, item.cx, item.cy, units), dpi);
             MoveWindow(*it, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
             unplaced.erase(it);
             break;

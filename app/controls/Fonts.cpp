@@ -70,12 +70,13 @@ int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset) {
     return fitting == kNominalHeight ? height : ScaleHeight(height, fitting, kNominalHeight);
 }
 
-win32::UniqueFont CreateFontAt96Dpi(const FontSpec& spec) {
+win32::UniqueFont CreateFontForDpi(const FontSpec& spec, int dpi) {
     LOGFONTW font{};
     if (spec.pixelHeight != 0) {
-        font.lfHeight = spec.pixelHeight;
+        font.lfHeight =
+            spec.pixelDpi == dpi ? spec.pixelHeight : MulDiv(spec.pixelHeight, dpi, spec.pixelDpi);
     } else {
-        font.lfHeight = FontHeightForPoints(spec.points, 96.0);
+        font.lfHeight = FontHeightForPoints(spec.points, dpi);
         if (IsDialogFace(spec.face)) {
             font.lfHeight = FittedDialogFaceHeight(spec.face, font.lfHeight, spec.charset);
         }

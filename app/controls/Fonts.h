@@ -1,6 +1,6 @@
-// Fonts of the program's own controls. Sizes are taken at 96 DPI, like the
-// fixed-DPI layout, so that text keeps fitting the pixel-sized controls on
-// any DPI setting. The dialog face is fitted as well: every system maps
+// Fonts of the program's own controls, made for the DPI their window is
+// laid out for, so that text grows with the controls that hold it. The
+// dialog face is fitted as well: every system maps
 // "MS Shell Dlg" to a face of its own, and one wider than the face the
 // layout was drawn for is made smaller until its text takes no more room.
 #pragma once
@@ -14,9 +14,11 @@ namespace nimbrel {
 struct FontSpec {
     std::wstring face = L"MS Shell Dlg";
     double points = 8;
-    // Not zero: this exact pixel height (negative: character height) in
-    // place of `points`, as a font taken over from a dialog has it.
+    // Not zero: this exact pixel height (negative: character height) at
+    // `pixelDpi` in place of `points`, as a font taken over from a dialog
+    // has it.
     int pixelHeight = 0;
+    int pixelDpi = 96;
     int weight = FW_NORMAL; // 400 normal, 700 bold
     bool italic = false;
     bool underline = false;
@@ -47,6 +49,9 @@ DialogBaseUnits NominalDialogBaseUnits(int height);
 // below three quarters); a face that fits keeps `height` exactly.
 int FittedDialogFaceHeight(const std::wstring& face, int height, BYTE charset = DEFAULT_CHARSET);
 
-win32::UniqueFont CreateFontAt96Dpi(const FontSpec& spec);
+win32::UniqueFont CreateFontForDpi(const FontSpec& spec, int dpi);
+inline win32::UniqueFont CreateFontAt96Dpi(const FontSpec& spec) {
+    return CreateFontForDpi(spec, 96);
+}
 
 } // namespace nimbrel

@@ -1,6 +1,7 @@
 #include "HyperLinkButton.h"
 
 #include "ControlMessages.h"
+#include "Dpi.h"
 #include "MemDC.h"
 #include "ParentBackground.h"
 
@@ -26,13 +27,17 @@ void CHyperLinkButton::Changed() const {
     }
 }
 
+int CHyperLinkButton::FontDpi() const {
+    return hwnd_ ? Dpi() : kBaseDpi;
+}
+
 void CHyperLinkButton::SetNormalLook(COLORREF color, const FontSpec& font) {
-    normal_ = LinkLook{color, font, CreateFontAt96Dpi(font)};
+    normal_ = LinkLook{color, font, CreateFontForDpi(font, FontDpi())};
     Changed();
 }
 
 void CHyperLinkButton::SetHoverLook(COLORREF color, const FontSpec& font) {
-    hoverLook_ = LinkLook{color, font, CreateFontAt96Dpi(font)};
+    hoverLook_ = LinkLook{color, font, CreateFontForDpi(font, FontDpi())};
     Changed();
 }
 
@@ -51,12 +56,27 @@ void CHyperLinkButton::SetTransparent(bool transparent) {
 }
 
 void CHyperLinkButton::SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent) {
-    icon_ = win32::LoadBitmapResource(module, bitmap);
+    iconModule_ = module;
+    iconId_ = bitmap;
+    icon_ = LoadBitmapForDpi(module, bitmap, FontDpi(), true);
     iconTransparent_ = transparent;
     Changed();
 }
 
+void CHyperLinkButton::OnDpiChanged() {
+    for (LinkLook* look : {&normal_, &hoverLook_}) {
+        look->font = CreateFontForDpi(look->spec, Dpi());
+    }
+    if (iconId_) {
+        icon_ = LoadBitmapForDpi(iconModule_, iconId_, Dpi(), true);
+    }
+    Changed();
+}
+
 void CHyperLinkButton::OnAttached() {
+    if (Dpi() != kBaseDpi) {
+        OnDpiChanged(); // the looks were made before the button was known
+    }
     const auto style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
     if ((style & BS_TYPEMASK) != BS_OWNERDRAW) {
         SetWindowLongPtrW(hwnd_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
@@ -80,7 +100,7 @@ void CHyperLinkButton::Draw(const DRAWITEMSTRUCT& item) const {
         const int top = area.top + (area.bottom - area.top - size.cy) / 2;
         TransparentBlt(surface, area.left, top, size.cx, size.cy, source.Get(), 0, 0, size.cx, size.cy,
                        iconTransparent_);
-        textArea.left += size.cx + kIconGap;
+        textArea.left += size.cx + ScaleForDpi(kIconGap, Dpi());
     }
     const LinkLook& look = hover_.IsHovering() ? hoverLook_ : normal_;
     win32::CSelectObject select(surface, look.font.Get());

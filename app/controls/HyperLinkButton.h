@@ -25,11 +25,12 @@ public:
 
     bool IsMouseOver() const { return hover_.IsHovering(); }
 
-    // Pixels between the icon and the text.
+    // Pixels between the icon and the text (at 96 DPI).
     static constexpr int kIconGap = 4;
 
 protected:
     void OnAttached() override;
+    void OnDpiChanged() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -40,11 +41,14 @@ private:
     };
     void Draw(const DRAWITEMSTRUCT& item) const;
     void Changed() const;
+    int FontDpi() const;
 
     LinkLook normal_;
     LinkLook hoverLook_;
     std::optional<COLORREF> background_; // none: transparent
     win32::UniqueBitmap icon_;
+    HINSTANCE iconModule_ = nullptr;
+    UINT iconId_ = 0;
     COLORREF iconTransparent_ = RGB(255, 0, 255);
     CHoverTracker hover_;
 };

@@ -13,9 +13,11 @@ void CLabel::OnAttached() {
     if (HFONT current = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0))) {
         LOGFONTW logical{};
         if (GetObjectW(current, sizeof logical, &logical)) {
+            const int dpi = Dpi();
             font_.face = logical.lfFaceName;
-            font_.points = logical.lfHeight < 0 ? -logical.lfHeight * 72.0 / 96.0 : font_.points;
+            font_.points = logical.lfHeight < 0 ? -logical.lfHeight * 72.0 / dpi : font_.points;
             font_.pixelHeight = logical.lfHeight;
+            font_.pixelDpi = dpi;
             font_.weight = logical.lfWeight ? logical.lfWeight : FW_NORMAL;
             font_.italic = logical.lfItalic != 0;
             font_.underline = logical.lfUnderline != 0;
@@ -34,9 +36,16 @@ void CLabel::SetText(const std::wstring& text) {
 
 void CLabel::FontChanged() {
     ownFont_ = true;
-    fontHandle_ = CreateFontAt96Dpi(font_);
+    fontHandle_ = CreateFontForDpi(font_, hwnd_ ? Dpi() : 96);
     if (hwnd_) {
         Redraw();
+    }
+}
+
+void CLabel::OnDpiChanged() {
+    // A label in the dialog's font has it made anew by the dialog.
+    if (ownFont_) {
+        FontChanged();
     }
 }
 

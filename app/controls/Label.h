@@ -44,6 +44,7 @@ public:
 
 protected:
     void OnAttached() override;
+    void OnDpiChanged() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

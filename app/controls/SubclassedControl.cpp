@@ -1,5 +1,8 @@
 #include "SubclassedControl.h"
 
+#include "ControlMessages.h"
+#include "Dpi.h"
+
 #include <commctrl.h>
 
 namespace nimbrel {
@@ -33,6 +36,10 @@ void CSubclassedControl::Detach() {
     }
 }
 
+int CSubclassedControl::Dpi() const {
+    return LayoutDpi(hwnd_);
+}
+
 LRESULT CSubclassedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Default(message, wParam, lParam);
 }
@@ -50,6 +57,10 @@ LRESULT CALLBACK CSubclassedControl::SubclassProc(HWND window, UINT message, WPA
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
         control->Detach();
         return result;
+    }
+    if (message == kDpiChangedMessage) {
+        control->OnDpiChanged();
+        return TRUE;
     }
     return control->WindowProc(message, wParam, lParam);
 }

@@ -25,6 +25,11 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // Called once bound, to adjust styles or read the template's settings.
     virtual void OnAttached() {}
+    // The dialog holding the control was laid out for another DPI: remake
+    // what was made for the old one.
+    virtual void OnDpiChanged() {}
+    // The DPI the control's dialog is laid out for.
+    int Dpi() const;
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

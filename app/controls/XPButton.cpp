@@ -1,6 +1,7 @@
 #include "XPButton.h"
 
 #include "ControlMessages.h"
+#include "Dpi.h"
 #include "MemDC.h"
 
 namespace nimbrel {
@@ -22,12 +23,15 @@ void DrawStretched(HDC target, const RECT& area, HBITMAP image) {
 } // namespace
 
 void CXPButton::SetImages(HINSTANCE module, UINT normal, UINT hover, UINT pressed) {
-    SetImages(win32::LoadBitmapResource(module, normal), win32::LoadBitmapResource(module, hover),
-              win32::LoadBitmapResource(module, pressed));
+    const int dpi = hwnd_ ? Dpi() : kBaseDpi;
+    SetImages(LoadBitmapForDpi(module, normal, dpi), LoadBitmapForDpi(module, hover, dpi),
+              LoadBitmapForDpi(module, pressed, dpi));
+    resources_ = ImageResources{module, normal, hover, pressed};
 }
 
 void CXPButton::SetImages(win32::UniqueBitmap normal, win32::UniqueBitmap hover,
                           win32::UniqueBitmap pressed) {
+    resources_.reset();
     normal_ = std::move(normal);
     hoverImage_ = std::move(hover);
     pressed_ = std::move(pressed);
@@ -37,7 +41,9 @@ void CXPButton::SetImages(win32::UniqueBitmap normal, win32::UniqueBitmap hover,
 }
 
 void CXPButton::SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent) {
-    icon_ = win32::LoadBitmapResource(module, bitmap);
+    iconModule_ = module;
+    iconId_ = bitmap;
+    icon_ = LoadBitmapForDpi(module, bitmap, hwnd_ ? Dpi() : kBaseDpi, true);
     iconTransparent_ = transparent;
     if (hwnd_) {
         Invalidate(false);
@@ -48,6 +54,16 @@ void CXPButton::SetBackgroundColor(COLORREF color) {
     background_ = color;
     if (hwnd_) {
         Invalidate(false);
+    }
+}
+
+void CXPButton::OnDpiChanged() {
+    if (resources_) {
+        const ImageResources images = *resources_;
+        SetImages(images.module, images.normal, images.hover, images.pressed);
+    }
+    if (iconId_) {
+        SetIcon(iconModule_, iconId_, iconTransparent_);
     }
 }
 
@@ -90,8 +106,8 @@ void CXPButton::Draw(const DRAWITEMSTRUCT& item) const {
         win32::UniqueMemoryDC source(CreateCompatibleDC(surface));
         win32::CSelectObject select(source.Get(), icon_.Get());
         const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - size.cy) / 2;
-        TransparentBlt(surface, item.rcItem.left + 12, top, size.cx, size.cy, source.Get(), 0, 0, size.cx,
-                       size.cy, iconTransparent_);
+        TransparentBlt(surface, item.rcItem.left + ScaleForDpi(12, Dpi()), top, size.cx, size.cy,
+                       source.Get(), 0, 0, size.cx, size.cy, iconTransparent_);
     }
 }
 

@@ -13,10 +13,11 @@ namespace nimbrel {
 
 class CXPButton : public CSubclassedControl {
 public:
-    // Bitmap resources of `module` (null: the program). Redraws.
+    // Bitmap resources of `module` (null: the program), the copies for the
+    // dialog's DPI, made anew when it changes. Redraws.
     void SetImages(HINSTANCE module, UINT normal, UINT hover, UINT pressed);
     void SetImages(win32::UniqueBitmap normal, win32::UniqueBitmap hover, win32::UniqueBitmap pressed);
-    // A bitmap drawn at x 12, vertically centred; `transparent` pixels let
+    // A bitmap drawn at x 12 (at 96 DPI), vertically centred; `transparent` pixels let
     // the button image show through.
     void SetIcon(HINSTANCE module, UINT bitmap, COLORREF transparent);
     // Fills the button before the image is drawn (for images smaller than
@@ -31,6 +32,7 @@ public:
 
 protected:
     void OnAttached() override;
+    void OnDpiChanged() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -40,7 +42,14 @@ private:
     win32::UniqueBitmap normal_;
     win32::UniqueBitmap hoverImage_;
     win32::UniqueBitmap pressed_;
+    struct ImageResources {
+        HINSTANCE module;
+        UINT normal, hover, pressed;
+    };
+    std::optional<ImageResources> resources_;
     win32::UniqueBitmap icon_;
+    HINSTANCE iconModule_ = nullptr;
+    UINT iconId_ = 0;
     COLORREF iconTransparent_ = RGB(255, 0, 255);
     std::optional<COLORREF> background_;
     CHoverTracker hover_;

@@ -8,6 +8,10 @@ vertical gradient; white or navy line glyphs; DejaVu Sans Bold for words.
 
     make_images.py --list          names of the files it makes, one a line
     make_images.py --out FOLDER    makes them (24-bit BMP and one ICO)
+
+Every picture is drawn three times: at its own size for 96 DPI, and the
+same drawing at 1.5 and 2 times that size (s150/, s200/) for screens set
+to 150 % and 200 %, so that no window stretches a small picture.
 """
 
 import argparse
@@ -26,7 +30,12 @@ WHITE = (255, 255, 255)
 BOLD = "DejaVu-Sans-Bold"
 REGULAR = "DejaVu-Sans"
 
-# Sizes in pixels, matching the controls at the fixed 96-DPI layout.
+# The scale a picture is drawn at: 1 for 96 DPI. Every coordinate below is
+# written for 1; canvas(), draw(), text() and gradient_rounded() apply it.
+SCALE = 1.0
+SCALES = {"": 1.0, "s150/": 1.5, "s200/": 2.0}
+
+# Sizes in pixels, matching the controls at the 96-DPI layout.
 NAV_SIZE = (158, 78)      # navigation buttons, 105 x 48 dialog units
 HEADER_SIZE = (72, 26)    # Help and About in the banner
 ICON_SIZE = (48, 49)      # dashboard category buttons, 32 x 30 dialog units
@@ -55,6 +64,19 @@ def pts(points):
     return " ".join("%.1f,%.1f" % p for p in points)
 
 
+def scaled(v):
+    return int(round(v * SCALE))
+
+
+def canvas(w, h):
+    return ["-size", "%dx%d" % (scaled(w), scaled(h))]
+
+
+def transform():
+    """The drawing's scale for ImageMagick's shapes (pens grow with it)."""
+    return "" if SCALE == 1.0 else "affine %g,0,0,%g,0,0 " % (SCALE, SCALE)
+
+
 def draw(stroke=None, fill="none", width=1.0, *shapes):
     """One -draw argument list: a pen, then shapes in ImageMagick's syntax."""
     pen = ["-fill", fill if isinstance(fill, str) else hex_color(fill)]
@@ -62,7 +84,7 @@ def draw(stroke=None, fill="none", width=1.0, *shapes):
     pen += ["-strokewidth", "%.1f" % width]
     out = list(pen)
     for shape in shapes:
-        out += ["-draw", "stroke-linecap round stroke-linejoin round " + shape]
+        out += ["-draw", "stroke-linecap round stroke-linejoin round " + transform() + shape]
     return out
 
 
@@ -70,6 +92,7 @@ def gradient_rounded(size, box, top, bottom, radius):
     """A rounded rectangle filled with a vertical gradient, over the canvas."""
     x0, y0, x1, y1 = box
     w, h = x1 - x0 + 1, y1 - y0 + 1
+    x0, y0, w, h, radius = scaled(x0), scaled(y0), scaled(w), scaled(h), scaled(radius)
     return ["(", "-size", "%dx%d" % (w, h), "gradient:%s-%s" % (hex_color(top), hex_color(bottom)),
             "(", "-size", "%dx%d" % (w, h), "xc:none", "-fill", "white",
             "-draw", "roundrectangle 0,0 %d,%d %d,%d" % (w - 1, h - 1, radius, radius), ")",
@@ -78,8 +101,9 @@ def gradient_rounded(size, box, top, bottom, radius):
 
 
 def text(words, x, y, size, color, font=BOLD, gravity="NorthWest"):
-    return ["-font", font, "-pointsize", str(size), "-fill", hex_color(color), "-stroke", "none",
-            "-gravity", gravity, "-annotate", "+%d+%d" % (x, y), words, "-gravity", "NorthWest"]
+    size = str(size) if SCALE == 1.0 else "%g" % (size * SCALE)
+    return ["-font", font, "-pointsize", size, "-fill", hex_color(color), "-stroke", "none",
+            "-gravity", gravity, "-annotate", "+%d+%d" % (scaled(x), scaled(y)), words, "-gravity", "NorthWest"]
 
 
 # --- The logo: a shield with a check mark -------------------------------
@@ -163,7 +187,7 @@ def nav_button(label, glyph, state):
         top, bottom, border, ink, badge = WHITE, lighter(FRAME_BLUE, 0.7), DARK_GREEN, DARK_GREEN, lighter(GREEN, 0.75)
     else:  # selected
         top, bottom, border, ink, badge = lighter(GREEN, 0.3), DARK_GREEN, darker(DARK_GREEN, 0.3), WHITE, darker(GREEN, 0.1)
-    args = ["-size", "%dx%d" % (w, h), "xc:%s" % hex_color(FRAME_BLUE)]
+    args = canvas(w, h) + ["xc:%s" % hex_color(FRAME_BLUE)]
     # A soft shadow below the button, then the button itself.
     args += draw(None, darker(FRAME_BLUE, 0.18), 1, "roundrectangle 3,5 %d,%d 12,12" % (w - 2, h - 1))
     args += gradient_rounded((w, h), (1, 1, w - 4, h - 5), top, bottom, 12)
@@ -179,7 +203,7 @@ def header_button(label, hover):
     w, h = HEADER_SIZE
     fill_top, fill_bottom = (WHITE, lighter(GREEN, 0.75)) if hover else (lighter(GREEN, 0.25), darker(GREEN, 0.12))
     ink = DARK_GREEN if hover else WHITE
-    args = ["-size", "%dx%d" % (w, h), "xc:%s" % hex_color(GREEN)]
+    args = canvas(w, h) + ["xc:%s" % hex_color(GREEN)]
     args += gradient_rounded((w, h), (0, 0, w - 1, h - 1), fill_top, fill_bottom, 11)
     args += draw(WHITE, "none", 1.2, "roundrectangle 0,0 %d,%d 11,11" % (w - 1, h - 1))
     args += text(label, 0, 1, 11, ink, gravity="Center")
@@ -243,10 +267,10 @@ CATEGORIES = {
 }
 
 
-def category_icon(color, glyph, hover, canvas="white"):
+def category_icon(color, glyph, hover, background="white"):
     w, h = ICON_SIZE
     top, bottom = (lighter(color, 0.45), color) if hover else (lighter(color, 0.2), darker(color, 0.15))
-    args = ["-size", "%dx%d" % (w, h), "xc:%s" % canvas]
+    args = canvas(w, h) + ["xc:%s" % background]
     args += gradient_rounded((w, h), (0, 0, w - 1, h - 1), top, bottom, 8)
     args += draw(darker(color, 0.35), "none", 1, "roundrectangle 0,0 %d,%d 8,8" % (w - 1, h - 1))
     if hover:
@@ -265,8 +289,8 @@ def tab_strip():
     args = []
     for key in TAB_ORDER:
         color, glyph = CATEGORIES[key]
-        args += ["("] + category_icon(color, glyph, False, canvas="none")
-        args += ["-resize", "16x16!", "-channel", "A", "-threshold", "50%", "+channel", ")"]
+        args += ["("] + category_icon(color, glyph, False, background="none")
+        args += ["-resize", "%dx%d!" % (scaled(16), scaled(16)), "-channel", "A", "-threshold", "50%", "+channel", ")"]
     return args + ["+append", "+repage", "-background", TAB_MASK, "-flatten"]
 
 
@@ -274,7 +298,7 @@ def tab_strip():
 
 def banner():
     w, h = BANNER_SIZE
-    args = ["-size", "%dx%d" % (h, w), "gradient:%s-%s" % (hex_color(GREEN), hex_color(DARK_GREEN)), "-rotate", "-90"]
+    args = canvas(h, w) + ["gradient:%s-%s" % (hex_color(GREEN), hex_color(DARK_GREEN)), "-rotate", "-90"]
     # Faint diagonal bands towards the right, where the header buttons sit.
     for i in range(6):
         x = w - 420 + i * 70
@@ -288,7 +312,7 @@ def banner():
 
 def splash():
     w, h = SPLASH_SIZE
-    args = ["-size", "%dx%d" % (w, h), "gradient:%s-%s" % (hex_color(lighter(NAVY, 0.08)), hex_color(darker(NAVY, 0.35)))]
+    args = canvas(w, h) + ["gradient:%s-%s" % (hex_color(lighter(NAVY, 0.08)), hex_color(darker(NAVY, 0.35)))]
     args += draw(None, GREEN, 1, "rectangle 0,0 %d,%d" % (w - 1, 8))
     args += logo(w // 2 - 45, 40, 90, 110, outline=WHITE)
     args += text("Nimbrel", 0, 170, 38, WHITE, gravity="North")
@@ -302,11 +326,11 @@ def splash():
 def left_frame():
     w, h = FRAME_SIZE
     # Flat, so that the navigation buttons' corners (drawn on this blue) blend in.
-    args = ["-size", "%dx%d" % (w, h), "xc:%s" % hex_color(FRAME_BLUE)]
+    args = canvas(w, h) + ["xc:%s" % hex_color(FRAME_BLUE)]
     args += draw(None, lighter(FRAME_BLUE, 0.35), 1, "line %d,0 %d,%d" % (w - 1, w - 1, h))
     # The logo, faint, at the foot of the column.
     args += ["-fill", hex_color(lighter(FRAME_BLUE, 0.15)), "-stroke", "none",
-             "-draw", "polygon " + pts(shield_outline(w / 2 - 30, h - 82, 60, 74))]
+             "-draw", transform() + "polygon " + pts(shield_outline(w / 2 - 30, h - 82, 60, 74))]
     return args
 
 
@@ -338,22 +362,31 @@ def run(args):
     subprocess.run(["convert"] + args, check=True)
 
 
+def set_scale(scale):
+    global SCALE
+    SCALE = scale
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--list", action="store_true")
     parser.add_argument("--out")
     options = parser.parse_args()
-    names = sorted(images()) + ["nimbrel.ico"]
+    pictures = sorted(images())
+    names = [folder + name for folder in SCALES for name in pictures] + ["nimbrel.ico"]
     if options.list:
         print("\n".join(names))
         return 0
     if not options.out:
         parser.error("--out FOLDER or --list")
-    os.makedirs(options.out, exist_ok=True)
-    for name, args in sorted(images().items()):
-        # 24-bit BMP with the classic header, which the resource compiler
-        # and every Windows version read.
-        run(args + ["-alpha", "off", "-type", "TrueColor", "BMP3:" + os.path.join(options.out, name)])
+    for folder, scale in SCALES.items():
+        set_scale(scale)
+        os.makedirs(os.path.join(options.out, folder), exist_ok=True)
+        for name, args in sorted(images().items()):
+            # 24-bit BMP with the classic header, which the resource compiler
+            # and every Windows version read.
+            run(args + ["-alpha", "off", "-type", "TrueColor", "BMP3:" + os.path.join(options.out, folder, name)])
+    set_scale(1.0)
     with tempfile.TemporaryDirectory() as scratch:
         big = os.path.join(scratch, "icon.png")
         icon_png(big)

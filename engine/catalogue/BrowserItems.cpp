@@ -131,11 +131,14 @@ SCRUB_ITEM(Privacy_OPHisFilTransfer, FileAt(&AppDataFolder, L"\\Opera\\Opera\\pr
 // Firefox: in every profile folder (the caches live under the local
 // application data). Each item takes what Firefox 1 and 2 wrote and what
 // today's versions write for the same trace. Since Firefox 3 the history
-// lives in one database with the bookmarks (places.sqlite): no item ever
-// takes it, since the bookmarks would go with it. The site settings
+// lives in one database with the bookmarks (places.sqlite): the history
+// item takes its history rows (and their icons), never the file, since the
+// bookmarks would go with it. With sites whose cookies the user keeps, the
+// cookie items take the other sites' rows only. The site settings
 // (permissions, zoom levels) are the user's choices: only their own item,
 // never on by default, takes them.
 SCRUB_MOZILLA_ITEM(Privacy_FFBrowHis, kFirefox, Roaming, FileInProfile(L"history.dat"),
+                   RowsInProfile(L"places.sqlite"),
                    // the sites that asked for secure connections only
                    FileInProfile(L"SiteSecurityServiceState.txt"),
                    FileInProfile(L"SiteSecurityServiceState.bin"))
@@ -148,7 +151,7 @@ SCRUB_MOZILLA_ITEM(Privacy_FFDownHis, kFirefox, Roaming, FileInProfile(L"downloa
 // storage\default ("https+++mail.example.org"; the extensions' folders stay)
 // and the older storage database.
 SCRUB_MOZILLA_ITEM(Privacy_FFCookies, kFirefox, Roaming, FileInProfile(L"cookies.txt"),
-                   DatabaseInProfile(L"cookies.sqlite"), DatabaseInProfile(L"webappsstore.sqlite"),
+                   CookiesInProfile(L"cookies.sqlite"), DatabaseInProfile(L"webappsstore.sqlite"),
                    FilesInProfileNamed(L"storage\\default", L"http*\\*"))
 // Firefox brings a removed logins.json back from its backup: both go.
 SCRUB_MOZILLA_ITEM(Privacy_FFSavPasswords, kFirefox, Roaming, FileInProfile(L"signons.txt"),

@@ -56,7 +56,7 @@ SCRUB_MOZILLA_ITEM(Privacy_EMLTBCache, kThunderbird, Local, FolderInProfile(L"ca
 // The cookies and form entries of the pages Thunderbird shows, the tabs it
 // restores at its next start, and its search index of every message (it
 // builds the index again from the mail, which takes a while).
-SCRUB_MOZILLA_ITEM(Privacy_EMLTBCookies, kThunderbird, Roaming, DatabaseInProfile(L"cookies.sqlite"));
+SCRUB_MOZILLA_ITEM(Privacy_EMLTBCookies, kThunderbird, Roaming, CookiesInProfile(L"cookies.sqlite"));
 SCRUB_MOZILLA_ITEM(Privacy_EMLTBFormHistory, kThunderbird, Roaming, DatabaseInProfile(L"formhistory.sqlite"));
 SCRUB_MOZILLA_ITEM(Privacy_EMLTBSession, kThunderbird, Roaming, FileInProfile(L"session.json"),
                    FileInProfile(L"sessionstore.jsonlz4"), FolderInProfile(L"sessionstore-backups"));

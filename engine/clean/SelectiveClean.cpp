@@ -11,6 +11,7 @@
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
+#include "databases/DatabaseTrace.h"
 #include "files/FilePrimitives.h"
 #include "files/IniSection.h"
 #include "files/RecycleBin.h"
@@ -23,7 +24,7 @@
 namespace scrub {
 namespace {
 
-enum class TraceKind { RegistryValue, IniSection, File, RecycleBinEntry, Unknown };
+enum class TraceKind { RegistryValue, IniSection, DatabaseRows, File, RecycleBinEntry, Unknown };
 
 TraceKind KindOf(const std::wstring& text) {
     // A value may be named after a path ("...\MUICache=C:\app.exe"); its root
@@ -34,6 +35,9 @@ TraceKind KindOf(const std::wstring& text) {
     std::wstring path, section;
     if (ParseIniSectionText(text, path, section) && HasFilePathForm(path)) {
         return TraceKind::IniSection;
+    }
+    if (ParseDatabaseTraceText(text, path) && HasFilePathForm(path)) {
+        return TraceKind::DatabaseRows;
     }
     if (HasFilePathForm(text)) {
         return TraceKind::File; // on a drive, or on a share (redirected folders)
@@ -72,12 +76,43 @@ bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
     return false;
 }
 
+// The rows go and the file stays. The file must be one a scan could have
+// reported: not through a link, and not while its browser runs.
+bool CleanDatabaseRows(const std::wstring& path) {
+    DatabaseJob job;
+    if (!JobOfDatabase(path, job)) {
+        return false;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return true; // the database is gone, and its rows with it
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) || !IsEntryItself(path) || !BrowserClosedFor(path)) {
+        return false;
+    }
+    double freed = 0;
+    const DatabaseState state = CleanDatabase(path, job, freed);
+    theApp.AddBytes(freed);
+    return state == DatabaseState::Ready || state == DatabaseState::Missing;
+}
+
 // True when nothing of the file is left where it was (or it goes at the
 // next restart).
 bool CleanFile(const std::wstring& text) {
     const std::wstring path = CleanablePath(text);
     if (path.empty()) {
         return false; // no trace of ours: whatever it names stays
+    }
+    // Firefox's history database holds the bookmarks too, and a cookie store
+    // holds the kept sites' cookies: their rows are cleaned, the file never
+    // goes; nor does what SQLite keeps beside them.
+    DatabaseJob job;
+    if (JobOfDatabase(path, job) &&
+        (job == DatabaseJob::FirefoxHistory || !theApp.cookieSitesToKeep.empty())) {
+        return CleanDatabaseRows(path);
+    }
+    if (IsKeptWholeDatabaseFile(path)) {
+        return false;
     }
     CScrubcoreApp& app = theApp;
     WIN32_FILE_ATTRIBUTE_DATA data;
@@ -273,6 +308,13 @@ SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
         case scrub::TraceKind::IniSection:
             gone = scrub::CleanIniSection(text);
             break;
+        case scrub::TraceKind::DatabaseRows: {
+            std::wstring named;
+            scrub::ParseDatabaseTraceText(text, named);
+            const std::wstring path = scrub::CleanablePath(named);
+            gone = !path.empty() && scrub::CleanDatabaseRows(path);
+            break;
+        }
         case scrub::TraceKind::File:
             gone = scrub::CleanFile(text);
             break;

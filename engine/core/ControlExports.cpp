@@ -1,6 +1,7 @@
 // The engine's control exports: callbacks, modes, counters and the size total.
 #include "core/ExportGuard.h"
 #include "core/ScrubcoreApp.h"
+#include "databases/CookieRows.h"
 
 #include <cstdio>
 
@@ -31,6 +32,18 @@ SCRUBCORE_API int Scrubcore_SetProcessMessage(ScrubcoreProcessMessage callback) 
 
 SCRUBCORE_API int Scrubcore_NoofTimesOverwrite(int passes) {
     theApp.overwritePasses = passes;
+    return 0;
+}
+
+SCRUBCORE_API int Scrubcore_SetCookieSitesToKeep(const wchar_t* sites) {
+    return scrub::GuardedResult(0, [&] {
+        theApp.cookieSitesToKeep = scrub::SitesFromList(sites ? sites : L"");
+        return static_cast<int>(theApp.cookieSitesToKeep.size());
+    });
+}
+
+SCRUBCORE_API int Scrubcore_CompactDatabases(int compact) {
+    theApp.compactDatabases = compact != 0;
     return 0;
 }
 

@@ -8,12 +8,15 @@
 #include "core/WorkerPool.h"
 #include "scrubcore/Scrubcore.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 namespace scrub {
+
+struct RuleSet;
 
 // Shows an engine message; the result is the button pressed. Tests replace
 // the platform's message box with one they can observe and answer.
@@ -31,6 +34,11 @@ public:
     double totalKilobytes = 0;  // since the last Privacy_ClearFilesSize
     double lastCleanedSize = 0; // bytes of the last file Privacy_CleanSelitems measured
     int overwritePasses = 0;    // chosen in the host: a chosen file is overwritten this often before it goes
+    // The sites (lower case, UTF-8) whose cookies survive every cleaning;
+    // while it is empty the cookie items take whole cookie files.
+    std::vector<std::string> cookieSitesToKeep;
+    // A database whose rows were removed is rebuilt without its free pages.
+    bool compactDatabases = true;
     ScrubcoreScanCallBack scanCallback = nullptr;
     ScrubcoreProcessMessage processMessage = nullptr;
     std::vector<std::wstring> fixedDrives; // "C:\" for every fixed drive
@@ -52,6 +60,8 @@ public:
     // Where each of those programs keeps its profiles, by name, looked up
     // once per cleaning run.
     std::unordered_map<std::wstring, std::vector<std::wstring>> profileFolders;
+    // The community rules the host loaded last; null before the first load.
+    std::shared_ptr<const RuleSet> communityRules;
 
     // Hands one found-item text to the host. The text lives in a BSTR that
     // exists for the duration of the call only.

@@ -15,9 +15,21 @@ namespace scrub {
 // (every file when null), less files matching `keep`. Patterns as in
 // MatchesNamePattern; one with a backslash is matched against the path below
 // the walked folder, any other against the file's name.
+// A test of its own for the files that name patterns cannot single out:
+// a file goes through only when it holds. Asked on the walking thread.
+class FileTest {
+public:
+    virtual bool Accepts(const std::wstring& path) const = 0;
+
+protected:
+    ~FileTest() = default;
+};
+
 struct FileFilter {
     const wchar_t* only = nullptr;
     const wchar_t* keep = nullptr;
+    bool subfolders = true; // false: the folder's own files only
+    const FileTest* test = nullptr;
 };
 
 // Reports (and in delete mode deletes) every file below the folder, depth

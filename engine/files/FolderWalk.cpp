@@ -25,7 +25,8 @@ bool PassedOverInIndexDatPass(const wchar_t* name) {
 bool LetThrough(const FileFilter& filter, const std::wstring& folder, const std::wstring& path) {
     const std::wstring below = path.substr(folder.size() + 1);
     return (!filter.only || MatchesFilePattern(below, filter.only)) &&
-           (!filter.keep || !MatchesFilePattern(below, filter.keep));
+           (!filter.keep || !MatchesFilePattern(below, filter.keep)) &&
+           (!filter.test || filter.test->Accepts(path));
 }
 
 // One open folder of a depth-first walk. An explicit stack instead of
@@ -72,7 +73,7 @@ public:
                 continue;
             }
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                if (IsLinkedFolder(entry.dwFileAttributes)) {
+                if (IsLinkedFolder(entry.dwFileAttributes) || !filter_.subfolders) {
                     continue;
                 }
                 OpenFolder sub;
@@ -83,7 +84,7 @@ public:
                 }
                 continue;
             }
-            if ((filter_.only || filter_.keep) && !LetThrough(filter_, folder_, child)) {
+            if ((filter_.only || filter_.keep || filter_.test) && !LetThrough(filter_, folder_, child)) {
                 continue;
             }
             file.path = std::move(child);

@@ -16,10 +16,28 @@
 using namespace testing_support;
 
 TEST(ScrubcoreDll, ExportsTheControlFunctionsUnderTheirExactNames) {
-    const char* control[] = {"PrivacyInit",         "Privacy_ClearAll",      "Scrubcore_SetScanCallBack",
-                             "Scrubcore_SetProcessMessage", "Scrubcore_NoofTimesOverwrite", "Privacy_CheckDelete",
-                             "Privacy_StopScan",    "Privacy_Nooffiles",     "Privacy_NoRegvalues",
-                             "Privacy_GetFilesSize", "Privacy_ClearFilesSize", "Privacy_CleanSelitems"};
+    const char* control[] = {"PrivacyInit",
+                             "Privacy_ClearAll",
+                             "Scrubcore_SetScanCallBack",
+                             "Scrubcore_SetProcessMessage",
+                             "Scrubcore_NoofTimesOverwrite",
+                             "Privacy_CheckDelete",
+                             "Privacy_StopScan",
+                             "Privacy_Nooffiles",
+                             "Privacy_NoRegvalues",
+                             "Privacy_GetFilesSize",
+                             "Privacy_ClearFilesSize",
+                             "Privacy_CleanSelitems",
+                             "Scrubcore_SetCookieSitesToKeep",
+                             "Scrubcore_CompactDatabases",
+                             "Scrubcore_ListCookieSites",
+                             "Scrubcore_LoadRules",
+                             "Scrubcore_RulesCount",
+                             "Scrubcore_RulesSkipped",
+                             "Scrubcore_RuleText",
+                             "Scrubcore_RuleDetected",
+                             "Scrubcore_RunRule",
+                             "Scrubcore_RuleRemoveEmptied"};
     const auto& names = ScrubcoreExportNames();
     ASSERT_FALSE(names.empty()) << "Scrubcore.dll did not load from the program folder";
     for (const char* name : control) {
@@ -43,7 +61,9 @@ int DllScanCallBack(BSTR text, int) {
     dllFound.emplace_back(text, SysStringLen(text));
     return 0;
 }
-int DllProcessMessage() { return ++DllPumps; }
+int DllProcessMessage() {
+    return ++DllPumps;
+}
 
 } // namespace
 

@@ -24,7 +24,11 @@ namespace {
 const char kControlExports[] =
     "PrivacyInit Privacy_ClearAll Scrubcore_SetScanCallBack Scrubcore_SetProcessMessage "
     "Privacy_CheckDelete Privacy_StopScan Privacy_Nooffiles Privacy_NoRegvalues Privacy_GetFilesSize "
-    "Privacy_ClearFilesSize Scrubcore_NoofTimesOverwrite Privacy_CleanSelitems";
+    "Privacy_ClearFilesSize Scrubcore_NoofTimesOverwrite Privacy_CleanSelitems "
+    "Scrubcore_SetCookieSitesToKeep "
+    "Scrubcore_CompactDatabases Scrubcore_ListCookieSites "
+    "Scrubcore_LoadRules Scrubcore_RulesCount Scrubcore_RulesSkipped Scrubcore_RuleText "
+    "Scrubcore_RuleDetected Scrubcore_RunRule Scrubcore_RuleRemoveEmptied";
 
 // Items no option offers, and the options a fresh installation leaves off.
 const char kNotSelectedByDefault[] =

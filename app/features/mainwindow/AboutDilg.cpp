@@ -1,6 +1,7 @@
 #include "AboutDilg.h"
 
 #include "Button.h"
+#include "Dpi.h"
 #include "NimbrelControlApp.h"
 #include "ProgramFolder.h"
 #include "ProgramLook.h"
@@ -10,12 +11,15 @@
 #include "VendorAddresses.h"
 #include "resource.h"
 
+#include <algorithm>
+
 namespace nimbrel {
 
 namespace {
 
 constexpr COLORREF kLinkCaptionBlue = RGB(22, 53, 202);
-// The line between the addresses and the preferences, pixels from the top.
+// The line between the addresses and the preferences, pixels from the top
+// (at 96 DPI, as the icon's place and size).
 constexpr int kSeparatorY = 180;
 // The program's icon in the top right corner (pixels from the right, top).
 constexpr int kIconRight = 24;
@@ -88,8 +92,7 @@ BOOL CAboutDilg::OnInitDialog() {
     for (int box : {IDC_CHECK_STARTUP, IDC_CHECK_MINIMISE}) {
         CButton(Item(box)).SetCheck(GetInt(kProductTitle, ControlText(Hwnd(), box)) != 0);
     }
-    icon_ = static_cast<HICON>(
-        LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, kIconSize, kIconSize, LR_SHARED));
+    OnDpiChanged();
     // OK has the focus, so that Enter closes the box (and no link looks chosen).
     SetFocus(Item(IDOK));
     WriteLog(L"OnInitDialog - exit");
@@ -183,13 +186,20 @@ void CAboutDilg::OnOK() {
     EndDialog(IDOK);
 }
 
+void CAboutDilg::OnDpiChanged() {
+    icon_ = static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                          Scale(kIconSize), Scale(kIconSize), LR_SHARED));
+}
+
 bool CAboutDilg::OnEraseBackground(HDC dc) {
     const RECT client = CWindow(Hwnd()).ClientRect();
     FillColour(dc, client, kPageWhite);
-    const RECT line{1, kSeparatorY, client.right - 1, kSeparatorY + 1};
+    const int lineTop = Scale(kSeparatorY);
+    const RECT line{1, lineTop, client.right - 1, lineTop + std::max(1, Scale(1))};
     FillColour(dc, line, kBodyNavy);
     if (icon_) {
-        DrawIconEx(dc, client.right - kIconRight - kIconSize, kIconTop, icon_, kIconSize, kIconSize, 0,
+        const int size = Scale(kIconSize);
+        DrawIconEx(dc, client.right - Scale(kIconRight) - size, Scale(kIconTop), icon_, size, size, 0,
                    nullptr, DI_NORMAL);
     }
     return true;

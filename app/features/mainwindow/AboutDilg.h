@@ -21,6 +21,7 @@ protected:
     void OnOK() override;
     bool OnEraseBackground(HDC dc) override;
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT message) override;
+    void OnDpiChanged() override;
 
 private:
     void OnAutoUpdateClicked();

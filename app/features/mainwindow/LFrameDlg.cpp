@@ -1,6 +1,7 @@
 #include "LFrameDlg.h"
 
 #include "NimbrelControlApp.h"
+#include "Dpi.h"
 #include "ProgramLook.h"
 #include "resource.h"
 
@@ -34,7 +35,7 @@ CLFrameDlg::CLFrameDlg(INavigationHost& host) : CDialogBase(IDD_LFRAME), host_(h
 BOOL CLFrameDlg::OnInitDialog() {
     WriteLog(L"Left frame Init");
     LayoutAtFixedDpi();
-    background_ = win32::LoadBitmapResource(Module(), IDB_LEFT_FRAME);
+    background_ = LoadBitmapForDpi(Module(), IDB_LEFT_FRAME, Dpi());
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const NavButton& nav = kNavButtons[i];
         buttons_[i].SubclassDlgItem(nav.id, Hwnd());
@@ -84,6 +85,10 @@ void CLFrameDlg::SelectButton(NavPage page) {
             buttons_[i].SetImages(Module(), nav.normal, nav.hover, nav.selected);
         }
     }
+}
+
+void CLFrameDlg::OnDpiChanged() {
+    background_ = LoadBitmapForDpi(Module(), IDB_LEFT_FRAME, Dpi());
 }
 
 bool CLFrameDlg::OnEraseBackground(HDC dc) {

@@ -46,6 +46,7 @@ protected:
     BOOL OnInitDialog() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnEraseBackground(HDC dc) override;
+    void OnDpiChanged() override;
 
 private:
     void SelectButton(NavPage page);

@@ -2,6 +2,7 @@
 
 #include "AboutDilg.h"
 #include "ClosingFigures.h"
+#include "Dpi.h"
 #include "HelpFile.h"
 #include "NimbrelControlApp.h"
 #include "ProgramLook.h"
@@ -15,9 +16,9 @@ namespace nimbrel {
 
 namespace {
 
-// Places in pixels of the main window's client area.
+// Places in pixels of the main window's client area at 96 DPI.
 constexpr RECT kLeftFramePlace{10, 120, 180, 560};
-// Where the green header ends and the navy body begins.
+// Where the green header ends and the navy body begins (at 96 DPI).
 constexpr int kHeaderHeight = 104;
 
 constexpr wchar_t kScanRunningText[] =
@@ -54,19 +55,11 @@ CNimbrelControlDlg::CNimbrelControlDlg(UINT splashMilliseconds)
 BOOL CNimbrelControlDlg::OnInitDialog() {
     WriteLog(L"Main Dlg Init");
     LayoutAtFixedDpi();
-    bigIcon_ =
-        static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                      GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    smallIcon_ = static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                               LR_SHARED));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    LoadImages();
     if (HMENU systemMenu = GetSystemMenu(Hwnd(), FALSE)) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, L"&About Nimbrel...");
     }
-    banner_ = win32::LoadBitmapResource(Module(), IDB_BANNER);
 
     versionLabel_.SubclassDlgItem(IDC_VERSION_LABEL, Hwnd());
     versionLabel_.SetFontName(L"Arial");
@@ -114,11 +107,34 @@ BOOL CNimbrelControlDlg::OnInitDialog() {
     return FALSE; // the Scan button takes the focus when the window shows
 }
 
+void CNimbrelControlDlg::LoadImages() {
+    const int dpi = Dpi();
+    const auto icon = [this, dpi](int width, int height) {
+        return static_cast<HICON>(LoadImageW(Module(), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON,
+                                             SystemMetricForDpi(width, dpi), SystemMetricForDpi(height, dpi),
+                                             LR_SHARED));
+    };
+    bigIcon_ = icon(SM_CXICON, SM_CYICON);
+    smallIcon_ = icon(SM_CXSMICON, SM_CYSMICON);
+    SendMessageW(Hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
+    SendMessageW(Hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    banner_ = LoadBitmapForDpi(Module(), IDB_BANNER, dpi);
+}
+
+void CNimbrelControlDlg::OnDpiChanged() {
+    LoadImages();
+    // The pages and the column follow the layout keeper (the size change
+    // that follows); the preview panel keeps its own place.
+    const RECT preview = Scale(kPreviewPlace);
+    MoveWindow(previewPanel_.Hwnd(), preview.left, preview.top, preview.right - preview.left,
+               preview.bottom - preview.top, FALSE);
+}
+
 void CNimbrelControlDlg::CreatePages() {
     leftFrame_.Create(Hwnd());
-    MoveWindow(leftFrame_.Hwnd(), kLeftFramePlace.left, kLeftFramePlace.top,
-               kLeftFramePlace.right - kLeftFramePlace.left, kLeftFramePlace.bottom - kLeftFramePlace.top,
-               FALSE);
+    const RECT column = Scale(kLeftFramePlace);
+    MoveWindow(leftFrame_.Hwnd(), column.left, column.top, column.right - column.left,
+               column.bottom - column.top, FALSE);
     CreatePage(optionsPage_, IDD_OPTIONS);
     CreatePage(scanPage_, IDD_SCANPRG);
     CreatePage(dashboard_, IDD_SCANDEFAULT);
@@ -130,11 +146,12 @@ void CNimbrelControlDlg::CreatePages() {
 // A page at its place, hidden, carrying its template's identifier as its
 // control identifier. The preview panel lies over the scan page: no page
 // paints over a sibling in front of it.
-void CNimbrelControlDlg::CreatePage(CDialogBase& page, int id, const RECT& place) {
+void CNimbrelControlDlg::CreatePage(CDialogBase& page, int id, const RECT& at96Dpi) {
     page.Create(Hwnd());
     SetWindowLongPtrW(page.Hwnd(), GWLP_ID, id);
     SetWindowLongPtrW(page.Hwnd(), GWL_STYLE, GetWindowLongPtrW(page.Hwnd(), GWL_STYLE) | WS_CLIPSIBLINGS);
     ShowWindow(page.Hwnd(), SW_HIDE);
+    const RECT place = Scale(at96Dpi);
     MoveWindow(page.Hwnd(), place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
 }
 
@@ -310,7 +327,7 @@ bool CNimbrelControlDlg::OnEraseBackground(HDC dc) {
     const RECT client = CWindow(Hwnd()).ClientRect();
     FillColour(dc, client, kHeaderGreen);
     RECT body = client;
-    body.top = kHeaderHeight;
+    body.top = Scale(kHeaderHeight);
     FillColour(dc, body, kBodyNavy);
     const SIZE size = win32::BitmapSize(banner_.Get());
     win32::UniqueMemoryDC source(CreateCompatibleDC(dc));
@@ -332,8 +349,10 @@ bool CNimbrelControlDlg::OnPaint(HDC dc, const RECT&) {
         return false;
     }
     const RECT client = CWindow(Hwnd()).ClientRect();
-    DrawIcon(dc, (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2,
-             (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2, bigIcon_);
+    const int width = SystemMetricForDpi(SM_CXICON, Dpi());
+    const int height = SystemMetricForDpi(SM_CYICON, Dpi());
+    DrawIconEx(dc, (client.right - width + 1) / 2, (client.bottom - height + 1) / 2, bigIcon_, width, height,
+               0, nullptr, DI_NORMAL);
     return true;
 }
 

@@ -36,7 +36,7 @@ public:
 
     static constexpr UINT_PTR kUpdateTimer = 100;
     static constexpr UINT kUpdateDelayMs = 100;
-    // Places in pixels of the client area: the pages, and the preview
+    // Places in pixels of the client area at 96 DPI: the pages, and the preview
     // panel over the scan page's tree.
     static constexpr RECT kPagePlace{195, 120, 865, 560};
     static constexpr RECT kPreviewPlace{255, 205, 625, 440};
@@ -90,6 +90,7 @@ protected:
     bool OnEraseBackground(HDC dc) override;
     bool OnPaint(HDC dc, const RECT& area) override;
     void OnShowWindow(bool shown) override;
+    void OnDpiChanged() override;
     // Escape (the hidden Cancel button) must not end the program.
     void OnCancel() override {}
     void OnOK() override {}
@@ -97,8 +98,10 @@ protected:
 
 private:
     void CreatePages();
-    void CreatePage(CDialogBase& page, int id, const RECT& place = kPagePlace);
+    void CreatePage(CDialogBase& page, int id, const RECT& at96Dpi = kPagePlace);
     void WriteDefaultSelectionOnFirstRun();
+    // The banner and the window's icons for the window's DPI.
+    void LoadImages();
     void OnClose();
     // Every page window, shown or not.
     std::array<HWND, 6> AllPages() const;

@@ -1,5 +1,6 @@
 #include "SplashScrDlg.h"
 
+#include "Dpi.h"
 #include "ProgramLook.h"
 #include "resource.h"
 
@@ -9,7 +10,7 @@ CSplashScrDlg::CSplashScrDlg(UINT milliseconds) : CDialogBase(IDD_SPLASH), milli
 
 BOOL CSplashScrDlg::OnInitDialog() {
     LayoutAtFixedDpi();
-    picture_ = win32::LoadBitmapResource(Module(), IDB_SPLASH);
+    picture_ = LoadBitmapForDpi(Module(), IDB_SPLASH, Dpi());
     // Laid out anew, the window is centred on the screen again.
     RECT frame{};
     GetWindowRect(Hwnd(), &frame);

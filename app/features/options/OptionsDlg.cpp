@@ -1,6 +1,7 @@
 #include "OptionsDlg.h"
 
 #include "CategoryPages.h"
+#include "Dpi.h"
 #include "SettingsStore.h"
 #include "resource.h"
 
@@ -11,8 +12,8 @@ namespace {
 constexpr COLORREF kNavy = RGB(22, 52, 112);
 constexpr COLORREF kErasingBlue = RGB(0, 0, 252);
 constexpr COLORREF kLinkHover = RGB(10, 10, 247);
-// The tab images: one strip of 16 x 16 pictures, magenta where the strip
-// shows through.
+// The tab images: one strip of 16 x 16 pictures (at 96 DPI), magenta where
+// the strip shows through.
 constexpr int kTabImageSize = 16;
 constexpr COLORREF kTabImageMask = RGB(255, 0, 255);
 
@@ -102,17 +103,26 @@ void COptionsDlg::SetUpLabels() {
 
 void COptionsDlg::SetUpTabs() {
     tabs_ = CTabCtrl(Item(IDC_OPT_TABS));
-    tabImages_.Reset(
-        ImageList_Create(kTabImageSize, kTabImageSize, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
-    if (const win32::UniqueBitmap strip = win32::LoadBitmapResource(Module(), IDB_TAB_IMAGES);
-        strip && tabImages_) {
-        ImageList_AddMasked(tabImages_.Get(), strip.Get(), kTabImageMask);
-        tabs_.SetImageList(tabImages_.Get());
-    }
+    LoadTabImages();
     for (int tab = 0; tab < kCategoryCount; ++tab) {
         tabs_.InsertItem(tab, LabelsOf(static_cast<ItemCategory>(tab)).tab, tabImages_ ? tab : -1);
     }
     tabs_.SetCurSel(0);
+}
+
+void COptionsDlg::LoadTabImages() {
+    const int size = Scale(kTabImageSize);
+    win32::UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
+    if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
+        strip && images) {
+        ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);
+        tabs_.SetImageList(images.Get());
+        tabImages_ = std::move(images); // the strip lets go of the old list first
+    }
+}
+
+void COptionsDlg::OnDpiChanged() {
+    LoadTabImages();
 }
 
 void COptionsDlg::SetUpLayout() {

@@ -62,10 +62,13 @@ protected:
     void OnSize(UINT type, int width, int height) override;
     void OnShowWindow(bool shown) override;
     void OnDestroy() override;
+    void OnDpiChanged() override;
 
 private:
     void SetUpLabels();
     void SetUpTabs();
+    // The tabs' pictures for the page's DPI.
+    void LoadTabImages();
     void SetUpLayout();
     void PlacePages();
     void ShowOnlyPage(int tab);

@@ -15,7 +15,7 @@ constexpr COLORREF kLinkHover = RGB(10, 10, 247);
 
 struct Column {
     const wchar_t* header;
-    int width;
+    int width; // at 96 DPI
     int format;
 };
 constexpr Column kColumns[kReportColumns] = {
@@ -68,13 +68,19 @@ void CResultsDld::SetUpTable() {
     FontSpec font;
     font.face = L"Arial";
     font.points = 9;
-    tableFont_ = CreateFontAt96Dpi(font);
-    table_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(tableFont_.Get()), TRUE);
+    SetControlFont(IDC_REPORT_LIST, font);
     for (int column = 0; column < kReportColumns; ++column) {
-        table_.InsertColumn(column, kColumns[column].header, kColumns[column].width, kColumns[column].format);
+        table_.InsertColumn(column, kColumns[column].header, Scale(kColumns[column].width),
+                            kColumns[column].format);
     }
     for (int row = 0; row < kReportRows; ++row) {
         table_.InsertItem(row, L"");
+    }
+}
+
+void CResultsDld::OnDpiChanged() {
+    for (int column = 0; column < kReportColumns; ++column) {
+        ListView_SetColumnWidth(table_.Hwnd(), column, Scale(kColumns[column].width));
     }
 }
 

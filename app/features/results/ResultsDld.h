@@ -32,6 +32,7 @@ protected:
     bool OnCommand(int id, int code, HWND control) override;
     void OnSize(UINT type, int width, int height) override;
     void OnShowWindow(bool shown) override;
+    void OnDpiChanged() override;
 
 private:
     void SetUpTable();
@@ -45,7 +46,6 @@ private:
     CLabel summary_;
     CHyperLinkButton reset_;
     CListView table_;
-    win32::UniqueFont tableFont_;
     CControlPos layout_;
 };
 

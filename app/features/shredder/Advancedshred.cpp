@@ -62,9 +62,7 @@ BOOL CAdvancedshred::OnInitDialog() {
     big.face = L"Arial";
     big.points = 12;
     big.weight = FW_BOLD;
-    shredButtonFont_ = CreateFontAt96Dpi(big);
-    SendDlgItemMessageW(Hwnd(), IDC_SHRED_FILES, WM_SETFONT, reinterpret_cast<WPARAM>(shredButtonFont_.Get()),
-                        TRUE);
+    SetControlFont(IDC_SHRED_FILES, big);
     SetUpLayout();
     CheckLevel(0);
     return FALSE;

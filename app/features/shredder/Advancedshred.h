@@ -58,7 +58,6 @@ private:
     CListBox list_;
     CLabel title_, hint_, levelHeading_, warning_;
     std::array<CLabel, 3> levelLabels_;
-    win32::UniqueFont shredButtonFont_;
     CControlPos layout_;
     ULONGLONG progressShownAt_ = 0;
     std::optional<int> quitWhileShredding_; // a WM_QUIT's exit code, posted again afterwards

@@ -48,8 +48,8 @@ const std::vector<ProfileTarget> kUserDataCache = {FolderInProfile(L"ShaderCache
 // browser keeps for advertising on their behalf (topics, interest groups,
 // shared storage, trust tokens, conversions) go with them.
 const std::vector<ProfileTarget> kCookiesAndSiteData = {
-    DatabaseInProfile(L"Cookies"),
-    DatabaseInProfile(L"Network\\Cookies"),
+    CookiesInProfile(L"Cookies"),
+    CookiesInProfile(L"Network\\Cookies"),
     DatabaseInProfile(L"Extension Cookies"),
     FolderInProfileKeeping(L"Local Storage", kExtensionData),
     FolderInProfile(L"Session Storage"), // what pages kept for the life of a tab, restored with the session
@@ -142,6 +142,18 @@ std::vector<std::wstring> ProfilesIn(const std::wstring& userData) {
 }
 
 } // namespace
+
+std::vector<std::wstring> ChromiumProfileFolders(const ChromiumBrowser& browser) {
+    std::vector<std::wstring> all;
+    for (const wchar_t* suffix : browser.userData) {
+        if (suffix) {
+            for (std::wstring& profile : ProfilesIn(UnderRoot(browser.root(), suffix))) {
+                all.push_back(std::move(profile));
+            }
+        }
+    }
+    return all;
+}
 
 int RunChromiumItem(const ChromiumBrowser& browser, ChromiumItem item) noexcept {
     return Guarded(1, [&] {

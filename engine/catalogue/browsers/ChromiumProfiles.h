@@ -40,6 +40,9 @@ inline const ChromiumBrowser* const kChromiumBrowsers[] = {&kGoogleChrome, &kMic
 
 enum class ChromiumItem { Cache, CookiesAndSiteData, History, Sessions, FormData, Passwords };
 
+// Every profile folder of every channel of the browser.
+std::vector<std::wstring> ChromiumProfileFolders(const ChromiumBrowser& browser);
+
 // The stop test, then the item's traces in every profile of every channel.
 // A folder is a profile when it holds the profile's settings file: the
 // user-data folder itself, or a folder directly in it; a linked folder is

@@ -3,6 +3,7 @@
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
+#include "databases/DatabaseTrace.h"
 
 namespace scrub {
 
@@ -13,10 +14,22 @@ bool RunInProfile(const std::wstring& profile, const ProfileTarget* first, const
             return false;
         }
         const std::wstring path = win32::JoinPath(profile, target->name);
+        DatabaseJob job;
         switch (target->kind) {
         case ProfileTarget::Kind::File:
             HandleFile(path);
             break;
+        case ProfileTarget::Kind::DatabaseRows:
+            if (JobOfDatabase(path, job)) {
+                HandleDatabase(path, job);
+            }
+            break;
+        case ProfileTarget::Kind::CookieStore:
+            if (!theApp.cookieSitesToKeep.empty() && JobOfDatabase(path, job)) {
+                HandleDatabase(path, job);
+                break;
+            }
+            [[fallthrough]];
         case ProfileTarget::Kind::Database:
             for (const wchar_t* companion : {L"", L"-journal", L"-wal", L"-shm"}) {
                 HandleFile(path + companion);

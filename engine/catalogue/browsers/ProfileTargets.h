@@ -12,7 +12,7 @@
 namespace scrub {
 
 struct ProfileTarget {
-    enum class Kind { File, Database, Folder };
+    enum class Kind { File, Database, Folder, DatabaseRows, CookieStore };
     Kind kind;
     const wchar_t* name; // inside the profile folder
     FileFilter files{};  // a walked folder's files that are traces
@@ -25,6 +25,16 @@ inline ProfileTarget FileInProfile(const wchar_t* name) {
 // ("-journal", "-wal", "-shm"): a database never goes without them.
 inline ProfileTarget DatabaseInProfile(const wchar_t* name) {
     return {ProfileTarget::Kind::Database, name};
+}
+// A database that also holds what the user keeps: only its trace rows go
+// (DatabaseTrace.h), the file stays.
+inline ProfileTarget RowsInProfile(const wchar_t* name) {
+    return {ProfileTarget::Kind::DatabaseRows, name};
+}
+// A cookie database: whole, with its companions, while no site's cookies
+// are kept; else the rows of the other sites.
+inline ProfileTarget CookiesInProfile(const wchar_t* name) {
+    return {ProfileTarget::Kind::CookieStore, name};
 }
 inline ProfileTarget FolderInProfile(const wchar_t* name) {
     return {ProfileTarget::Kind::Folder, name};

@@ -8,6 +8,7 @@
 //   a file path                 "C:\Documents and Settings\me\Recent\a.lnk"
 //   a registry value            "HKEY_CURRENT_USER||Software\...\RunMRU=a"
 //   a section of a settings file "C:\...\vlc\vlc-qt-interface.ini|[RecentsMRU]"
+//   a database's rows          "C:\...\places.sqlite|1,234 history entries"
 //   a Recycle Bin entry name    "old letter.doc"
 #pragma once
 
@@ -56,3 +57,19 @@ SCRUBCORE_API int Privacy_ClearFilesSize(void);
 // running browser's (or Thunderbird's) profiles goes in a cleaning run, the
 // user is asked once to close it; its files stay while it still runs.
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText);
+
+// The sites whose cookies survive every cleaning: names separated by ";",
+// ",", blanks or line breaks ("example.org; bank.example"), each with its
+// subdomains. Every cookie item then removes the other sites' cookies from
+// the browsers' cookie databases (and the other sites' cookie files) and
+// leaves the kept ones as they were; null or empty: the cookie items take
+// whole files. A host sets it before a scan and before a cleaning run.
+// Returns the number of sites kept.
+SCRUBCORE_API int Scrubcore_SetCookieSitesToKeep(const wchar_t* sites);
+// 1 (the default): a database whose rows were removed is compacted, so what
+// was removed is not left readable in its free pages; 0: it keeps its size.
+SCRUBCORE_API int Scrubcore_CompactDatabases(int compact);
+// Hands every site the browsers' cookie stores on this machine hold cookies
+// of ("example.org") to the callback, each once, in order; the stores are
+// only read. Returns how many.
+SCRUBCORE_API int Scrubcore_ListCookieSites(ScrubcoreScanCallBack callback);

@@ -343,7 +343,8 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
         << "scanned, but without a node nothing of it was cleaned";
     EXPECT_EQ(ReportRow(4),
               (std::vector<std::wstring>{L"Multimedia Logs", L"2", L"2", L"0.00 KB", L"0.00 KB"}));
-    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
+    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"Community", L"--", L"--", L"--", L"--"}));
+    EXPECT_EQ(ReportRow(9), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
     EXPECT_EQ(settings.Get(L"showerrs"), L"2");
     EXPECT_EQ(settings.Get(L"cleaned"), L"true");
     SaveSettledScreenshot(L"workflow-report");
@@ -360,7 +361,7 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
 
     Click(window.ResultsPage().Item(IDC_RESET_STATISTICS));
     EXPECT_EQ(ReportRow(0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(ReportRow(8)[nimbrel::kSpaceFound], L"0.00 KB");
+    EXPECT_EQ(ReportRow(9)[nimbrel::kSpaceFound], L"0.00 KB");
 
     Click(window.ResultsPage().Item(IDC_REPORT_OK));
     EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));

@@ -17,6 +17,9 @@ void SetInt(const std::wstring& product, const std::wstring& name, int value);
 // The value's text; empty when absent. At most 511 characters are read.
 std::wstring GetString(const std::wstring& product, const std::wstring& name);
 void SetString(const std::wstring& product, const std::wstring& name, const std::wstring& text);
+// The text of a value that may be long, such as a list the user keeps; at
+// most 32,767 characters are read.
+std::wstring GetLongString(const std::wstring& product, const std::wstring& name);
 
 // The decimal conversion GetInt applies: leading white space, an optional
 // sign, then digits up to the first other character. The 32-bit limits and

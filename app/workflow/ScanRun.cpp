@@ -1,5 +1,6 @@
 #include "ScanRun.h"
 
+#include "DatabaseSettings.h"
 #include "NimbrelControlApp.h"
 #include "ReportFigures.h"
 #include "SettingsStore.h"
@@ -79,6 +80,8 @@ void CScanRun::Run(int overwritePasses) {
     // categories reach is shown and measured once, under the first.
     Privacy_ClearFilesSize();
     Scrubcore_NoofTimesOverwrite(overwritePasses);
+    // What a database item reports depends on the kept sites.
+    HandDatabaseSettingsToEngine(product_);
     for (int category = 0; category < kCategoryCount; ++category) {
         RunCategory(static_cast<ItemCategory>(category));
     }

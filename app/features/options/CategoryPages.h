@@ -1,7 +1,9 @@
-// The eight tabs of the Options page, one dialog each.
+// The eight tabs of the Options page, one dialog each (the browsers' own
+// file: it holds more than its tree).
 #pragma once
 
 #include "OptCategoryDlg.h"
+#include "OptIntBrowserDlg.h"
 #include "resource.h"
 
 namespace nimbrel {
@@ -10,12 +12,6 @@ class COptWindowsDlg : public COptCategoryDlg {
 public:
     explicit COptWindowsDlg(std::wstring product)
         : COptCategoryDlg(IDD_OPT_WINDOWS, ItemCategory::Windows, std::move(product)) {}
-};
-
-class COptIntBrowserDlg : public COptCategoryDlg {
-public:
-    explicit COptIntBrowserDlg(std::wstring product)
-        : COptCategoryDlg(IDD_OPT_INTBROWSER, ItemCategory::InternetBrowsers, std::move(product)) {}
 };
 
 class COptInsMessengerDlg : public COptCategoryDlg {

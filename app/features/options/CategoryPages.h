@@ -1,4 +1,5 @@
-// The eight tabs of the Options page, one dialog each.
+// The eight built-in tabs of the Options page, one dialog each (the ninth,
+// Community, is OptCommunityDlg.h).
 #pragma once
 
 #include "OptCategoryDlg.h"

@@ -2,6 +2,7 @@
 
 #include "CategoryPages.h"
 #include "Dpi.h"
+#include "OptCommunityDlg.h"
 #include "SettingsStore.h"
 #include "resource.h"
 
@@ -35,6 +36,8 @@ std::unique_ptr<COptCategoryDlg> MakePage(ItemCategory category, const std::wstr
         return std::make_unique<COptEmailDlg>(product);
     case ItemCategory::ThirdParty:
         return std::make_unique<COptThirdPartyDlg>(product);
+    case ItemCategory::Community:
+        return std::make_unique<COptCommunityDlg>(product);
     }
     return nullptr;
 }
@@ -179,6 +182,10 @@ void COptionsDlg::SelectTab(int tab) {
     currentTab_ = tab;
     tabs_.SetCurSel(tab);
     ShowOnlyPage(tab);
+}
+
+COptCommunityDlg& COptionsDlg::CommunityPage() {
+    return static_cast<COptCommunityDlg&>(Page(static_cast<int>(ItemCategory::Community)));
 }
 
 void COptionsDlg::StoreShownTab() {

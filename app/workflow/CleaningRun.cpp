@@ -1,6 +1,8 @@
 #include "CleaningRun.h"
 
+#include "CommunityItems.h"
 #include "ItemSelection.h"
+#include "scrubcore/CommunityRules.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
 #include "scrubcore/Scrubcore.h"
@@ -18,6 +20,16 @@ int CategoryIndexOf(const std::wstring& nodeText) {
         }
     }
     return -1;
+}
+
+// After a Community entry's chosen files went: the folders its REMOVESELF
+// keys name, when they are left empty.
+void RemoveEmptiedFolders(const CategoryChoice& choice) {
+    for (const std::wstring& node : choice.itemNodes) {
+        if (const SelectionItem* item = CommunityItems().Find(node)) {
+            Scrubcore_RuleRemoveEmptied(item->ruleEntry);
+        }
+    }
 }
 
 } // namespace
@@ -57,6 +69,9 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
             stopped = between && !between();
         }
         const int index = CategoryIndexOf(choice.categoryText);
+        if (index == static_cast<int>(ItemCategory::Community)) {
+            RemoveEmptiedFolders(choice);
+        }
         if (index >= 0 && static_cast<size_t>(index) < records.size()) {
             CResultslist& record = records[static_cast<size_t>(index)];
             record.cleanedCount = removed;

@@ -446,7 +446,7 @@ TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
     const unsigned long long found = window.ScanPage().FoundCount();
     EXPECT_GE(found, 200u) << "No let the scan go on";
     EXPECT_LT(found, 3000u) << "Yes stopped it in the middle of the item";
-    EXPECT_EQ(window.ScanPage().CategoryResults().size(), 9u);
+    EXPECT_EQ(window.ScanPage().CategoryResults().size(), static_cast<size_t>(nimbrel::kCategoryCount));
     EXPECT_EQ(settings.Get(L"fwnd"), std::to_wstring(found));
     EXPECT_EQ(settings.Get(L"fint"), L"--") << "its item never ran";
     for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd", L"fcmn"}) {

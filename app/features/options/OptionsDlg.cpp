@@ -115,7 +115,8 @@ void COptionsDlg::SetUpTabs() {
 
 void COptionsDlg::LoadTabImages() {
     const int size = Scale(kTabImageSize);
-    win32::UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
+    win32::UniqueImageList images(
+        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
     if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
         strip && images) {
         ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);

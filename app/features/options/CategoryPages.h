@@ -1,5 +1,6 @@
-// The eight tabs of the Options page, one dialog each (the browsers' own
-// file: it holds more than its tree).
+// The eight built-in tabs of the Options page, one dialog each (the
+// browsers' own file: it holds more than its tree; the ninth, Community, is
+// OptCommunityDlg.h).
 #pragma once
 
 #include "OptCategoryDlg.h"

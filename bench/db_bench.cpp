@@ -103,7 +103,7 @@ INSERT INTO moz_origins SELECT x, 'https://', 'site' || x || '.example', 100, 0,
 WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 60000)
 INSERT INTO moz_places (id, url, title, rev_host, visit_count, frecency, last_visit_date, guid, foreign_count, url_hash, origin_id)
 SELECT x, 'https://site' || (x % 1000 + 1) || '.example/page/' || x || '?session=' || hex(randomblob(8)),
-       'A page the user read, number ' || x, reverse('site' || (x % 1000 + 1) || '.example') || '.', 2, 500,
+       'A page the user read, number ' || x, 'elpmaxe.' || (x % 1000 + 1) || 'etis.', 2, 500,
        1700000000000000 + x, printf('%012d', x), x <= 20000, x, x % 1000 + 1 FROM n;
 WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 100000)
 INSERT INTO moz_historyvisits (from_visit, place_id, visit_date, visit_type, session)

@@ -149,6 +149,7 @@ TEST_F(BrowserDatabasesTest, HistoryGoesBookmarksTagsAndKeywordsStayRowForRow) {
                   Rows(places, "SELECT id, visit_count, last_visit_date, typed, frecency FROM moz_places"));
         EXPECT_EQ("bank.example|\n", Rows(places, "SELECT host FROM moz_origins"));
         EXPECT_EQ("ok|\n", Rows(places, "PRAGMA integrity_check"));
+        EXPECT_EQ("0|\n", Rows(places, "PRAGMA freelist_count")) << "rebuilt without free pages";
         // Compacted: the removed page is in no free page of the file.
         const std::string after = Bytes(places) + Bytes(places + L"-wal");
         EXPECT_EQ(std::string::npos, after.find("secret-clinic"));

@@ -4,6 +4,7 @@
 // in the settings (the sites whose cookies stay among them), its log and its
 // exit codes.
 #include "ProgramUnderTest.h"
+#include "UpdateServer.h"
 #include "WindowsTraces.h"
 
 #include "CommandOutput.h"
@@ -181,6 +182,9 @@ protected:
         EmptyRecycleBin();
         nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
         nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+        // Beside the program: the tests' trimmed copy of the community's rules.
+        ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\data\\winapp2.ini").c_str(),
+                              (install.Folder() + L"\\winapp2.ini").c_str(), FALSE));
     }
     void TearDown() override { EmptyRecycleBin(); }
 
@@ -250,7 +254,20 @@ protected:
     TestFolder temp = TestFolder::At(ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp");
     TestFolder desktop;
     TestRegistry registry;
+    // The user's own Nimbrel folder, where an updated rules file goes.
+    TestFolder userFolder = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Nimbrel");
 };
+
+// The lines of a /list that name Community items.
+std::vector<std::string> CommunityLines(const std::string& output) {
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(output)) {
+        if (line.find("\tCommunity: ") == 1) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
 
 TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingIsLeft) {
     // A user's week: temporary files (one named in three scripts), a Run
@@ -466,6 +483,111 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
               "No item is selected. Choose the items to scan on the Options page of Nimbrel.");
 }
 
+TEST_F(CommandLine, CommunityEntriesAreListedAndNamedItemsRunWithoutTheSavedSelection) {
+    // Chrome with one profile's history and session, AllDup with its log.
+    const TestFolder google = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google");
+    const std::wstring profile = google.Folder(L"Chrome\\User Data\\Default");
+    for (const auto& [name, size] : std::map<std::wstring, uint64_t>{{L"Preferences", 300},
+                                                                     {L"History", 4096},
+                                                                     {L"Visited Links", 512},
+                                                                     {L"Sessions\\Session_13370001", 2048}}) {
+        google.File(L"Chrome\\User Data\\Default\\" + name, size);
+    }
+    const TestFolder allDup = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\AllDup");
+    allDup.File(L"AllDup.log", 700);
+    allDup.File(L"AllDup.ini", 90);
+    temp.File(L"~DF3A21.tmp", 16384);
+    Select({L"Windows Temp Folder"});
+
+    // Only the entries whose program is found, grouped as the file groups
+    // them ("Google Chrome Web Browser", then 3024 "Utilities"), all off.
+    const CommandResult list = Run(L"/list");
+    EXPECT_EQ(list.exitCode, 0u);
+    const std::vector<std::string> community = CommunityLines(list.output);
+    ASSERT_EQ(community.size(), 22u) << list.output;
+    EXPECT_EQ(community.front(), "0\tCommunity: Google Chrome Autofill Data & Search Engine Preferences");
+    EXPECT_EQ(community[19], "0\tCommunity: Google Chrome Web Browsing Session");
+    EXPECT_EQ(community.back(), "0\tCommunity: AllDup");
+    EXPECT_EQ(Lines(list.output).size(), nimbrel::SelectionItems().size() + 22);
+
+    const CommandResult preview =
+        Run(L"/preview \"Community: Google Chrome Web Browsing*\" \"community: alldup\"");
+    EXPECT_EQ(preview.exitCode, 1u) << preview.errors;
+    const std::string chrome = Utf8FromUtf16(profile) + "\\";
+    EXPECT_EQ(FoundByHeading(preview.output),
+              (std::map<std::string, std::vector<std::string>>{
+                  {"Community",
+                   {chrome + "History", chrome + "Sessions\\Session_13370001", chrome + "Visited Links",
+                    Utf8FromUtf16(allDup.Path(L"AllDup.log"))}}}))
+        << "the selected Temp Folder is not scanned; the preferences are no trace";
+    EXPECT_TRUE(Contains(preview.output, "\r\nCommunity                              4 "));
+    EXPECT_EQ(settings.Get(L"fwnd"), L"--");
+    EXPECT_EQ(settings.Get(L"fcmn"), L"4");
+
+    const CommandResult clean = Run(L"/clean \"Community: Google Chrome Web Browsing Session\"");
+    EXPECT_EQ(clean.exitCode, 1u) << clean.errors;
+    EXPECT_EQ(Snapshot(profile),
+              (std::vector<std::wstring>{L"History|4096", L"Preferences|300", L"Visited Links|512"}));
+    EXPECT_FALSE(FolderExists(profile + L"\\Sessions")) << "REMOVESELF: the emptied folder goes too";
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+    EXPECT_EQ(settings.Get(L"Windows Temp Folder"), L"1") << "the saved selection stays";
+    EXPECT_EQ(settings.Get(L"Community: Google Chrome Web Browsing Session"), L"(absent)");
+
+    // A name that matches nothing is refused before anything runs.
+    const CommandResult unknown = Run(L"/clean \"Windows Temp Folder\" \"Community: Chrome*\"");
+    EXPECT_EQ(unknown.exitCode, 2u);
+    EXPECT_EQ(Lines(unknown.errors).front(),
+              "No item is named \"Community: Chrome*\". /list prints the names of the items.");
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+}
+
+TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
+    const TestFolder allDup = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\AllDup");
+    allDup.File(L"AllDup.log", 700);
+    const std::string mine = "; mine\r\n[Only Mine *]\r\nLangSecRef=3021\r\nDetectFile=%AppData%\\AllDup\r\n"
+                             "FileKey1=%AppData%\\AllDup|*.log\r\n";
+    const std::wstring userFile = userFolder.FileWithContent(L"winapp2.ini", mine);
+    EXPECT_EQ(CommunityLines(Run(L"/list").output), std::vector<std::string>{"0\tCommunity: Only Mine"})
+        << "the program folder's AllDup entry is not read";
+
+    ServedFiles server;
+    const std::string newer = "[AllDup Logs *]\nLangSecRef=3024\nDetectFile=%AppData%\\AllDup\n"
+                              "FileKey1=%AppData%\\AllDup|*.log\n";
+    struct Case {
+        std::wstring address;
+        unsigned exitCode;
+        std::string message;
+        std::string fileAfter;
+    };
+    server.PutUnsigned(L"page.html", "<html><body>Moved</body></html>");
+    server.PutUnsigned(L"short.ini", newer + std::string(4000, ';'));
+    server.CutShort(L"short.ini");
+    const std::wstring good = server.PutUnsigned(L"winapp2.ini", newer);
+    for (const Case& c : std::vector<Case>{
+             {server.Url(L"page.html"), 2,
+              "The file downloaded from " + Utf8FromUtf16(server.Url(L"page.html")) +
+                  " holds no cleaning rules. The rules in use stay as they are.",
+              mine},
+             {server.Url(L"short.ini"), 2,
+              "The rules file could not be downloaded from " + Utf8FromUtf16(server.Url(L"short.ini")) +
+                  " (only https:// addresses are followed). The rules in use stay as they are.",
+              mine},
+             {L"http://rules.example.invalid/winapp2.ini", 2,
+              "The rules file could not be downloaded from http://rules.example.invalid/winapp2.ini (only "
+              "https:// addresses are followed). The rules in use stay as they are.",
+              mine},
+             {good, 0, "", newer}}) {
+        settings.Set(L"rulesaddress", L" " + c.address + L" ");
+        const CommandResult update = Run(L"/update-rules");
+        EXPECT_EQ(update.exitCode, c.exitCode) << update.output << update.errors;
+        if (!c.message.empty()) {
+            EXPECT_EQ(Lines(update.errors).front(), c.message);
+        }
+        EXPECT_EQ(ReadAll(userFile), c.fileAfter);
+        EXPECT_FALSE(FileExists(userFile + L".new"));
+    }
+    const CommandResult list = Run(L"/list");
+    EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
 TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
     const TestFolder chrome =
         TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");

@@ -103,9 +103,9 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
     // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
     // the 260 items of Windows XP's time, and after them those of later Windows, Office and browsers.
-    const size_t perCategory[kCategoryCount] = {23 + 11, 38 + 33, 27, 31 + 9, 58, 41, 29 + 5, 20};
+    const size_t perCategory[kBuiltInCategoryCount] = {23 + 11, 38 + 33, 27, 31 + 9, 58, 41, 29 + 5, 20};
     ASSERT_EQ(std::accumulate(std::begin(perCategory), std::end(perCategory), size_t{0}), items.size());
-    for (int c = 0; c < kCategoryCount; ++c) {
+    for (int c = 0; c < kBuiltInCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
     }
     EXPECT_TRUE(std::is_sorted(items.begin(), items.end(),

@@ -39,7 +39,7 @@ protected:
         ShowWindow(host->Hwnd(), SW_SHOW);
         SetForegroundWindow(host->Hwnd());
         ASSERT_TRUE(PumpUntil([&] {
-            for (int tab = 0; tab < nimbrel::kCategoryCount; ++tab) {
+            for (int tab = 0; tab < nimbrel::kBuiltInCategoryCount; ++tab) {
                 if (!host->page.Page(tab).IsLoaded()) {
                     return false;
                 }

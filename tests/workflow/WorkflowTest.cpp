@@ -343,7 +343,8 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
         << "scanned, but without a node nothing of it was cleaned";
     EXPECT_EQ(ReportRow(4),
               (std::vector<std::wstring>{L"Multimedia Logs", L"2", L"2", L"0.00 KB", L"0.00 KB"}));
-    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
+    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"Community", L"--", L"--", L"--", L"--"}));
+    EXPECT_EQ(ReportRow(9), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
     EXPECT_EQ(settings.Get(L"showerrs"), L"2");
     EXPECT_EQ(settings.Get(L"cleaned"), L"true");
     SaveSettledScreenshot(L"workflow-report");
@@ -360,7 +361,7 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
 
     Click(window.ResultsPage().Item(IDC_RESET_STATISTICS));
     EXPECT_EQ(ReportRow(0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(ReportRow(8)[nimbrel::kSpaceFound], L"0.00 KB");
+    EXPECT_EQ(ReportRow(9)[nimbrel::kSpaceFound], L"0.00 KB");
 
     Click(window.ResultsPage().Item(IDC_REPORT_OK));
     EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));
@@ -400,10 +401,10 @@ TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
     const unsigned long long found = window.ScanPage().FoundCount();
     EXPECT_GE(found, 200u) << "No let the scan go on";
     EXPECT_LT(found, 3000u) << "Yes stopped it in the middle of the item";
-    EXPECT_EQ(window.ScanPage().CategoryResults().size(), 8u);
+    EXPECT_EQ(window.ScanPage().CategoryResults().size(), static_cast<size_t>(nimbrel::kCategoryCount));
     EXPECT_EQ(settings.Get(L"fwnd"), std::to_wstring(found));
     EXPECT_EQ(settings.Get(L"fint"), L"--") << "its item never ran";
-    for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd"}) {
+    for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd", L"fcmn"}) {
         EXPECT_EQ(settings.Get(name), L"--") << name;
     }
     EXPECT_EQ(settings.Get(L"ttf"), std::to_wstring(found));

@@ -35,6 +35,8 @@ std::unique_ptr<COptCategoryDlg> MakePage(ItemCategory category, const std::wstr
         return std::make_unique<COptEmailDlg>(product);
     case ItemCategory::ThirdParty:
         return std::make_unique<COptThirdPartyDlg>(product);
+    case ItemCategory::Community:
+        break; // not a tab of the table's rows
     }
     return nullptr;
 }
@@ -51,7 +53,7 @@ void LookLikeALink(CHyperLinkButton& link) {
 
 COptionsDlg::COptionsDlg(IOptionsHost& host, std::wstring product)
     : CPageDialog(IDD_OPTIONS), host_(host), product_(std::move(product)) {
-    for (int tab = 0; tab < kCategoryCount; ++tab) {
+    for (int tab = 0; tab < kBuiltInCategoryCount; ++tab) {
         pages_[static_cast<size_t>(tab)] = MakePage(static_cast<ItemCategory>(tab), product_);
     }
 }
@@ -104,7 +106,7 @@ void COptionsDlg::SetUpLabels() {
 void COptionsDlg::SetUpTabs() {
     tabs_ = CTabCtrl(Item(IDC_OPT_TABS));
     LoadTabImages();
-    for (int tab = 0; tab < kCategoryCount; ++tab) {
+    for (int tab = 0; tab < kBuiltInCategoryCount; ++tab) {
         tabs_.InsertItem(tab, LabelsOf(static_cast<ItemCategory>(tab)).tab, tabImages_ ? tab : -1);
     }
     tabs_.SetCurSel(0);
@@ -112,7 +114,8 @@ void COptionsDlg::SetUpTabs() {
 
 void COptionsDlg::LoadTabImages() {
     const int size = Scale(kTabImageSize);
-    win32::UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
+    win32::UniqueImageList images(
+        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kBuiltInCategoryCount, 0));
     if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
         strip && images) {
         ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);
@@ -153,7 +156,7 @@ void COptionsDlg::PlacePages() {
 }
 
 void COptionsDlg::ShowOnlyPage(int tab) {
-    for (int other = 0; other < kCategoryCount; ++other) {
+    for (int other = 0; other < kBuiltInCategoryCount; ++other) {
         if (other != tab) {
             ShowWindow(Page(other).Hwnd(), SW_HIDE);
         }
@@ -162,7 +165,7 @@ void COptionsDlg::ShowOnlyPage(int tab) {
 }
 
 void COptionsDlg::SwitchToTab(int tab) {
-    if (tab < 0 || tab >= kCategoryCount || tab == currentTab_) {
+    if (tab < 0 || tab >= kBuiltInCategoryCount || tab == currentTab_) {
         return;
     }
     // Leaving a tab is what stores the choices made on it.
@@ -173,7 +176,7 @@ void COptionsDlg::SwitchToTab(int tab) {
 }
 
 void COptionsDlg::SelectTab(int tab) {
-    if (tab < 0 || tab >= kCategoryCount) {
+    if (tab < 0 || tab >= kBuiltInCategoryCount) {
         return;
     }
     currentTab_ = tab;

@@ -76,7 +76,7 @@ private:
 
     IOptionsHost& host_;
     std::wstring product_;
-    std::array<std::unique_ptr<COptCategoryDlg>, kCategoryCount> pages_;
+    std::array<std::unique_ptr<COptCategoryDlg>, kBuiltInCategoryCount> pages_;
     int currentTab_ = 0;
 
     CLabel title_;

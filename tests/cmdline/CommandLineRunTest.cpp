@@ -588,6 +588,8 @@ TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
     }
     const CommandResult list = Run(L"/list");
     EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
+}
+
 TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
     const TestFolder chrome =
         TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");

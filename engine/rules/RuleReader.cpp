@@ -110,7 +110,8 @@ struct RawEntry {
 
 class EntryBuilder {
 public:
-    EntryBuilder(const RuleVariables& variables) : variables_(variables) {}
+    EntryBuilder(const RuleVariables& variables)
+        : variables_(variables), protectedFolders_(MachineProtectedFolders()) {}
 
     // False with `fault` set when the entry cannot run as written.
     bool Build(const RawEntry& raw, RuleEntry& entry, std::wstring& fault) {
@@ -126,7 +127,7 @@ public:
             entry.group = GroupOfNumber(langSecRef);
         }
         for (const RuleFileKey& fileKey : entry.fileKeys) {
-            const std::wstring refusal = RefusalOfFileKey(fileKey);
+            const std::wstring refusal = RefusalOfFileKey(fileKey, protectedFolders_);
             if (!refusal.empty()) {
                 fault = L"FileKey " + fileKey.folder + L" " + refusal;
                 return false;
@@ -325,6 +326,7 @@ private:
     }
 
     const RuleVariables& variables_;
+    const ProtectedFolders protectedFolders_;
 };
 
 std::wstring Grouped(size_t number) {

@@ -54,12 +54,12 @@ bool KeyExists(const RuleRegistryKey& detect) {
 
 // The concrete folders of a key, each passing the key's tests again: a
 // wildcard may still lead to a folder the key could not have named.
-std::vector<std::wstring> FoldersOf(const RuleFileKey& key) {
+std::vector<std::wstring> FoldersOf(const RuleFileKey& key, const ProtectedFolders& protectedFolders) {
     std::vector<std::wstring> folders;
     for (std::wstring& folder : ResolveRulePath(key.folder, true)) {
         RuleFileKey concrete = key;
         concrete.folder = folder;
-        if (RefusalOfFileKey(concrete).empty()) {
+        if (RefusalOfFileKey(concrete, protectedFolders).empty()) {
             folders.push_back(std::move(folder));
         }
     }
@@ -93,8 +93,9 @@ bool RuleDetected(const RuleEntry& entry) {
 
 void RunRule(const RuleEntry& entry) {
     CScrubcoreApp& app = theApp;
+    const ProtectedFolders protectedFolders = MachineProtectedFolders();
     for (const RuleFileKey& key : entry.fileKeys) {
-        for (const std::wstring& folder : FoldersOf(key)) {
+        for (const std::wstring& folder : FoldersOf(key, protectedFolders)) {
             if (app.stopRequested) {
                 return;
             }
@@ -123,11 +124,12 @@ void RunRule(const RuleEntry& entry) {
 }
 
 void RemoveEmptiedRuleFolders(const RuleEntry& entry) {
+    const ProtectedFolders protectedFolders = MachineProtectedFolders();
     for (const RuleFileKey& key : entry.fileKeys) {
         if (!key.removeSelf) {
             continue;
         }
-        for (const std::wstring& folder : FoldersOf(key)) {
+        for (const std::wstring& folder : FoldersOf(key, protectedFolders)) {
             RemoveEmptySubfolders(folder);
             RemoveFolderIfLeftEmpty(folder);
         }

@@ -28,9 +28,8 @@ std::wstring WithoutTrailingBackslashes(std::wstring path) {
     return path;
 }
 
-bool IsOneOf(const std::wstring& folder, std::initializer_list<int> csidls) {
-    for (int csidl : csidls) {
-        const std::wstring named = SpecialFolder(csidl);
+bool IsOneOf(const std::wstring& folder, const std::vector<std::wstring>& folders) {
+    for (const std::wstring& named : folders) {
         if (!named.empty() && win32::EqualsNoCase(folder, named)) {
             return true;
         }
@@ -49,7 +48,20 @@ bool TakesEveryFile(const RuleFileKey& key) {
 
 } // namespace
 
-std::wstring RefusalOfFileKey(const RuleFileKey& key) {
+ProtectedFolders MachineProtectedFolders() {
+    ProtectedFolders folders;
+    folders.system.push_back(WinDirFolder());
+    for (int csidl : {CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}) {
+        folders.system.push_back(SpecialFolder(csidl));
+    }
+    for (int csidl : {CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES, CSIDL_MYMUSIC,
+                      CSIDL_MYVIDEO}) {
+        folders.personal.push_back(SpecialFolder(csidl));
+    }
+    return folders;
+}
+
+std::wstring RefusalOfFileKey(const RuleFileKey& key, const ProtectedFolders& protectedFolders) {
     const std::wstring folder = WithoutTrailingBackslashes(key.folder);
     if (win32::StartsWithNoCase(folder, L"\\\\?\\") || win32::StartsWithNoCase(folder, L"\\\\.\\") ||
         win32::StartsWithNoCase(folder, L"\\??\\")) {
@@ -85,13 +97,10 @@ std::wstring RefusalOfFileKey(const RuleFileKey& key) {
         }
     }
     const bool recurse = key.recurse || key.removeSelf;
-    if (recurse && (win32::EqualsNoCase(folder, WinDirFolder()) ||
-                    IsOneOf(folder, {CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}))) {
+    if (recurse && IsOneOf(folder, protectedFolders.system)) {
         return L"walks the whole Windows or Program Files folder";
     }
-    if ((recurse || TakesEveryFile(key)) &&
-        IsOneOf(folder, {CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES,
-                         CSIDL_MYMUSIC, CSIDL_MYVIDEO})) {
+    if ((recurse || TakesEveryFile(key)) && IsOneOf(folder, protectedFolders.personal)) {
         return L"takes the user's profile, documents or media folder";
     }
     return {};

@@ -110,8 +110,7 @@ struct RawEntry {
 
 class EntryBuilder {
 public:
-    EntryBuilder(const RuleVariables& variables)
-        : variables_(variables), protectedFolders_(MachineProtectedFolders()) {}
+    EntryBuilder(const RuleVariables& variables) : variables_(variables) {}
 
     // False with `fault` set when the entry cannot run as written.
     bool Build(const RawEntry& raw, RuleEntry& entry, std::wstring& fault) {

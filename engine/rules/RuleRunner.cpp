@@ -54,8 +54,9 @@ bool KeyExists(const RuleRegistryKey& detect) {
 
 // The concrete folders of a key, each passing the key's tests again: a
 // wildcard may still lead to a folder the key could not have named.
-std::vector<std::wstring> FoldersOf(const RuleFileKey& key, const ProtectedFolders& protectedFolders) {
+std::vector<std::wstring> FoldersOf(const RuleFileKey& key) {
     std::vector<std::wstring> folders;
+    const ProtectedFolders protectedFolders;
     for (std::wstring& folder : ResolveRulePath(key.folder, true)) {
         RuleFileKey concrete = key;
         concrete.folder = folder;
@@ -93,9 +94,8 @@ bool RuleDetected(const RuleEntry& entry) {
 
 void RunRule(const RuleEntry& entry) {
     CScrubcoreApp& app = theApp;
-    const ProtectedFolders protectedFolders = MachineProtectedFolders();
     for (const RuleFileKey& key : entry.fileKeys) {
-        for (const std::wstring& folder : FoldersOf(key, protectedFolders)) {
+        for (const std::wstring& folder : FoldersOf(key)) {
             if (app.stopRequested) {
                 return;
             }
@@ -124,12 +124,11 @@ void RunRule(const RuleEntry& entry) {
 }
 
 void RemoveEmptiedRuleFolders(const RuleEntry& entry) {
-    const ProtectedFolders protectedFolders = MachineProtectedFolders();
     for (const RuleFileKey& key : entry.fileKeys) {
         if (!key.removeSelf) {
             continue;
         }
-        for (const std::wstring& folder : FoldersOf(key, protectedFolders)) {
+        for (const std::wstring& folder : FoldersOf(key)) {
             RemoveEmptySubfolders(folder);
             RemoveFolderIfLeftEmpty(folder);
         }

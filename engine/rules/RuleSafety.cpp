@@ -28,9 +28,19 @@ std::wstring WithoutTrailingBackslashes(std::wstring path) {
     return path;
 }
 
+std::vector<std::wstring> Named(std::initializer_list<int> csidls) {
+    std::vector<std::wstring> folders;
+    for (int csidl : csidls) {
+        if (std::wstring named = SpecialFolder(csidl); !named.empty()) {
+            folders.push_back(std::move(named));
+        }
+    }
+    return folders;
+}
+
 bool IsOneOf(const std::wstring& folder, const std::vector<std::wstring>& folders) {
     for (const std::wstring& named : folders) {
-        if (!named.empty() && win32::EqualsNoCase(folder, named)) {
+        if (win32::EqualsNoCase(folder, named)) {
             return true;
         }
     }
@@ -48,17 +58,21 @@ bool TakesEveryFile(const RuleFileKey& key) {
 
 } // namespace
 
-ProtectedFolders MachineProtectedFolders() {
-    ProtectedFolders folders;
-    folders.system.push_back(WinDirFolder());
-    for (int csidl : {CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}) {
-        folders.system.push_back(SpecialFolder(csidl));
+ProtectedFolders::ProtectedFolders()
+    : system_(Named({CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86})),
+      personal_(Named({CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES, CSIDL_MYMUSIC,
+                       CSIDL_MYVIDEO})) {
+    if (std::wstring winDir = WinDirFolder(); !winDir.empty()) {
+        system_.push_back(std::move(winDir));
     }
-    for (int csidl : {CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES, CSIDL_MYMUSIC,
-                      CSIDL_MYVIDEO}) {
-        folders.personal.push_back(SpecialFolder(csidl));
-    }
-    return folders;
+}
+
+bool ProtectedFolders::IsSystemFolder(const std::wstring& folder) const {
+    return IsOneOf(folder, system_);
+}
+
+bool ProtectedFolders::IsPersonalFolder(const std::wstring& folder) const {
+    return IsOneOf(folder, personal_);
 }
 
 std::wstring RefusalOfFileKey(const RuleFileKey& key, const ProtectedFolders& protectedFolders) {
@@ -97,10 +111,10 @@ std::wstring RefusalOfFileKey(const RuleFileKey& key, const ProtectedFolders& pr
         }
     }
     const bool recurse = key.recurse || key.removeSelf;
-    if (recurse && IsOneOf(folder, protectedFolders.system)) {
+    if (recurse && protectedFolders.IsSystemFolder(folder)) {
         return L"walks the whole Windows or Program Files folder";
     }
-    if ((recurse || TakesEveryFile(key)) && IsOneOf(folder, protectedFolders.personal)) {
+    if ((recurse || TakesEveryFile(key)) && protectedFolders.IsPersonalFolder(folder)) {
         return L"takes the user's profile, documents or media folder";
     }
     return {};

@@ -9,15 +9,20 @@
 
 namespace scrub {
 
-// The folders a key's folder is compared with, asked of the system once per
-// file read or rule run: each ask reads the registry, and a file holds some
-// thirty thousand keys.
-struct ProtectedFolders {
-    std::vector<std::wstring> system;   // Windows, both Program Files: never walked with RECURSE
-    std::vector<std::wstring> personal; // the profile and its documents, desktop and media folders:
-                                        // never walked with RECURSE or a "*" pattern
+// The machine's folders that no key may walk whole, read once: the shell
+// answers slowly and a rules file holds thousands of keys.
+class ProtectedFolders {
+public:
+    ProtectedFolders();
+    // Windows and the Program Files folders, not to be walked with RECURSE.
+    bool IsSystemFolder(const std::wstring& folder) const;
+    // The profile, Documents, Desktop and the media folders.
+    bool IsPersonalFolder(const std::wstring& folder) const;
+
+private:
+    std::vector<std::wstring> system_;
+    std::vector<std::wstring> personal_;
 };
-ProtectedFolders MachineProtectedFolders();
 
 // Empty when the key may run, else why it is refused ("reaches a drive
 // root"). `folder` is expanded and may still hold wildcards.

@@ -149,6 +149,7 @@ TEST_F(BrowserDatabasesTest, HistoryGoesBookmarksTagsAndKeywordsStayRowForRow) {
                   Rows(places, "SELECT id, visit_count, last_visit_date, typed, frecency FROM moz_places"));
         EXPECT_EQ("bank.example|\n", Rows(places, "SELECT host FROM moz_origins"));
         EXPECT_EQ("ok|\n", Rows(places, "PRAGMA integrity_check"));
+        EXPECT_EQ("0|\n", Rows(places, "PRAGMA freelist_count")) << "rebuilt without free pages";
         // Compacted: the removed page is in no free page of the file.
         const std::string after = Bytes(places) + Bytes(places + L"-wal");
         EXPECT_EQ(std::string::npos, after.find("secret-clinic"));
@@ -162,9 +163,12 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
     struct Case {
         const char* what;
         std::string extra;
+        const wchar_t* named; // how a scan names it, or null where the copy reads as it was
     };
-    for (const Case& c :
-         {Case{"future schema", "PRAGMA user_version = 999;"}, Case{"locked", ""}, Case{"damaged", ""}}) {
+    for (const Case& c : {Case{"future schema", "PRAGMA user_version = 999;",
+                               L"|history, not cleaned: a database version this program does not know"},
+                          Case{"locked", "", nullptr},
+                          Case{"damaged", "", L"|history, not cleaned: the database is damaged"}}) {
         SCOPED_TRACE(c.what);
         const std::wstring places = Make(L"places.sqlite", (std::string(kPlacesSchema) + c.extra).c_str());
         win32::UniqueDatabase holder;
@@ -180,6 +184,14 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
             Write(places, bytes);
         }
         const std::string before = Bytes(places);
+        if (c.named) {
+            scrub::theApp.deleteMode = false;
+            scrub::theApp.ForgetReportedTraces();
+            EngineRecorder recorder;
+            scrub::HandleDatabase(places, scrub::DatabaseJob::FirefoxHistory);
+            EXPECT_EQ(std::vector<std::wstring>{places + c.named}, recorder.found) << "named as not cleaned";
+            EXPECT_EQ(0, Privacy_CleanSelitems((places + c.named).c_str())) << "and its clean says it stays";
+        }
         EXPECT_EQ(0, Privacy_CleanSelitems((places + L"|4 history entries").c_str()));
         // A plain path to the file never deletes it either.
         EXPECT_EQ(0, Privacy_CleanSelitems(places.c_str()));
@@ -191,13 +203,25 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
 }
 
 TEST_F(BrowserDatabasesTest, KeptSitesCookiesStayTheOthersGo) {
-    const std::wstring cookies = Make(L"Cookies", kChromiumCookiesSchema);
-    EXPECT_EQ(1, Scrubcore_SetCookieSitesToKeep(L" Example.ORG ;example.org"));
-    const std::string keptBefore = Rows(cookies, "SELECT * FROM cookies WHERE creation_utc = 1");
-    EXPECT_EQ(1, Privacy_CleanSelitems(cookies.c_str()));
-    EXPECT_EQ(keptBefore, Rows(cookies, "SELECT * FROM cookies"));
-    EXPECT_EQ(std::string::npos, Bytes(cookies).find("tracker-id"));
-    Scrubcore_SetCookieSitesToKeep(nullptr);
+    for (int compact : {1, 0}) {
+        SCOPED_TRACE(compact ? "compacted" : "not compacted");
+        Scrubcore_CompactDatabases(compact);
+        const std::wstring cookies = Make(L"Cookies", kChromiumCookiesSchema);
+        EXPECT_EQ(1, Scrubcore_SetCookieSitesToKeep(L" Example.ORG ;example.org"));
+        const std::string keptBefore = Rows(cookies, "SELECT * FROM cookies WHERE creation_utc = 1");
+        const size_t sizeBefore = Bytes(cookies).size();
+        EXPECT_EQ(1, Privacy_CleanSelitems(cookies.c_str()));
+        EXPECT_EQ(keptBefore, Rows(cookies, "SELECT * FROM cookies"));
+        // Either way the removed rows are not left readable in the file.
+        EXPECT_EQ(std::string::npos, Bytes(cookies).find("tracker-id"));
+        if (!compact) {
+            EXPECT_EQ(sizeBefore, Bytes(cookies).size()) << "the file keeps its size";
+        }
+        Scrubcore_SetCookieSitesToKeep(nullptr);
+        TearDown();
+        SetUp();
+    }
+    Scrubcore_CompactDatabases(1);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "CategoryPages.h"
 #include "Dpi.h"
+#include "OptCommunityDlg.h"
 #include "SettingsStore.h"
 #include "resource.h"
 
@@ -36,7 +37,7 @@ std::unique_ptr<COptCategoryDlg> MakePage(ItemCategory category, const std::wstr
     case ItemCategory::ThirdParty:
         return std::make_unique<COptThirdPartyDlg>(product);
     case ItemCategory::Community:
-        break; // not a tab of the table's rows
+        return std::make_unique<COptCommunityDlg>(product);
     }
     return nullptr;
 }
@@ -53,7 +54,7 @@ void LookLikeALink(CHyperLinkButton& link) {
 
 COptionsDlg::COptionsDlg(IOptionsHost& host, std::wstring product)
     : CPageDialog(IDD_OPTIONS), host_(host), product_(std::move(product)) {
-    for (int tab = 0; tab < kBuiltInCategoryCount; ++tab) {
+    for (int tab = 0; tab < kCategoryCount; ++tab) {
         pages_[static_cast<size_t>(tab)] = MakePage(static_cast<ItemCategory>(tab), product_);
     }
 }
@@ -106,7 +107,7 @@ void COptionsDlg::SetUpLabels() {
 void COptionsDlg::SetUpTabs() {
     tabs_ = CTabCtrl(Item(IDC_OPT_TABS));
     LoadTabImages();
-    for (int tab = 0; tab < kBuiltInCategoryCount; ++tab) {
+    for (int tab = 0; tab < kCategoryCount; ++tab) {
         tabs_.InsertItem(tab, LabelsOf(static_cast<ItemCategory>(tab)).tab, tabImages_ ? tab : -1);
     }
     tabs_.SetCurSel(0);
@@ -115,7 +116,7 @@ void COptionsDlg::SetUpTabs() {
 void COptionsDlg::LoadTabImages() {
     const int size = Scale(kTabImageSize);
     win32::UniqueImageList images(
-        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kBuiltInCategoryCount, 0));
+        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
     if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
         strip && images) {
         ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);
@@ -156,7 +157,7 @@ void COptionsDlg::PlacePages() {
 }
 
 void COptionsDlg::ShowOnlyPage(int tab) {
-    for (int other = 0; other < kBuiltInCategoryCount; ++other) {
+    for (int other = 0; other < kCategoryCount; ++other) {
         if (other != tab) {
             ShowWindow(Page(other).Hwnd(), SW_HIDE);
         }
@@ -165,7 +166,7 @@ void COptionsDlg::ShowOnlyPage(int tab) {
 }
 
 void COptionsDlg::SwitchToTab(int tab) {
-    if (tab < 0 || tab >= kBuiltInCategoryCount || tab == currentTab_) {
+    if (tab < 0 || tab >= kCategoryCount || tab == currentTab_) {
         return;
     }
     // Leaving a tab is what stores the choices made on it.
@@ -176,12 +177,16 @@ void COptionsDlg::SwitchToTab(int tab) {
 }
 
 void COptionsDlg::SelectTab(int tab) {
-    if (tab < 0 || tab >= kBuiltInCategoryCount) {
+    if (tab < 0 || tab >= kCategoryCount) {
         return;
     }
     currentTab_ = tab;
     tabs_.SetCurSel(tab);
     ShowOnlyPage(tab);
+}
+
+COptCommunityDlg& COptionsDlg::CommunityPage() {
+    return static_cast<COptCommunityDlg&>(Page(static_cast<int>(ItemCategory::Community)));
 }
 
 void COptionsDlg::StoreShownTab() {

@@ -534,6 +534,17 @@ TEST_F(CommandLine, CommunityEntriesAreListedAndNamedItemsRunWithoutTheSavedSele
     EXPECT_EQ(Lines(unknown.errors).front(),
               "No item is named \"Community: Chrome*\". /list prints the names of the items.");
     EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+
+    // What an entry's authors warn of is said when a run names it.
+    registry.Key(HKEY_CURRENT_USER, L"Software\\Valve\\Steam");
+    const CommandResult warned = Run(L"/preview \"Community: Steam*\"");
+    EXPECT_EQ(warned.exitCode, 0u) << warned.errors;
+    EXPECT_EQ(
+        Lines(warned.errors).front(),
+        "Note on \"Community: Steam Installers\": This entry should only be enabled after you have launched "
+        "each of your installed Steam games at least once. Deleting these files before then may cause "
+        "Steam to think the game's installation is broken. After the first launch, these files become "
+        "useless.");
 }
 
 TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {

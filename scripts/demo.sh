@@ -61,7 +61,7 @@ run "$mode" 'N:\bin'
 # log and settings stay in the prefix.
 installed="$WINEPREFIX/drive_c/Program Files/Nimbrel"
 mkdir -p "$installed"
-cp -f "$build"/bin/*.exe "$build"/bin/*.dll "$build"/bin/*.chm "$installed"/
+cp -f "$build"/bin/*.exe "$build"/bin/*.dll "$build"/bin/*.chm "$build"/bin/winapp2* "$installed"/
 # As an installation does: the first start writes the default selection.
 wine reg add 'HKLM\SOFTWARE\Nimbrel' /v first /t REG_SZ /d 1 /f >/dev/null 2>&1 </dev/null
 

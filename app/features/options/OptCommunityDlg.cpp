@@ -214,29 +214,29 @@ bool COptCommunityDlg::MayTick(const SelectionItem& item) {
 
 void COptCommunityDlg::CheckChanged(HTREEITEM node) {
     const CTreeCtrl& tree = Tree();
-    if (!tree.GetCheck(node)) {
-        COptCategoryDlg::CheckChanged(node);
-        return;
-    }
-    // The entries this tick takes in: the node itself, or those below it not
-    // ticked yet. Each one with a warning is asked about first.
     std::vector<HTREEITEM> declined;
-    if (const SelectionItem* item = ItemOf(node)) {
-        if (!MayTick(*item)) {
+    if (!tree.GetCheck(node)) {
+        // Unticking asks nothing.
+    } else if (const SelectionItem* item = ItemOf(node)) {
+        // A double click reports the same tick twice: the entry the user
+        // already let in is not asked about again.
+        const auto choice = choices_.find(item);
+        const bool wasOn = choice != choices_.end() && choice->second;
+        if (!wasOn && !MayTick(*item)) {
             tree.SetCheck(node, false);
             RedrawSoon();
             return;
         }
     } else {
+        // The entries this tick takes in: those below the node not ticked
+        // yet. Each one with a warning is asked about first.
         std::vector<HTREEITEM> entries;
         const auto collect = [&](HTREEITEM parent, const auto& self) -> void {
             for (HTREEITEM child = tree.GetChild(parent); child; child = tree.GetNextSibling(child)) {
-                if (ItemOf(child)) {
-                    if (!tree.GetCheck(child)) {
-                        entries.push_back(child);
-                    }
-                } else {
+                if (!ItemOf(child)) {
                     self(child, self);
+                } else if (!tree.GetCheck(child)) {
+                    entries.push_back(child);
                 }
             }
         };
@@ -251,6 +251,7 @@ void COptCommunityDlg::CheckChanged(HTREEITEM node) {
     for (HTREEITEM entry : declined) {
         tree.SetCheck(entry, false);
     }
+    KeepChecks();
 }
 
 } // namespace nimbrel

@@ -185,3 +185,18 @@
 #define IDC_COMMUNITY_SEARCH 1201
 #define IDC_COMMUNITY_TICK_GROUP 1202
 #define IDC_COMMUNITY_SUMMARY 1203
+
+// The browsers' tab below its tree: the compacting option and the way to
+// the sites whose cookies are kept, and that list's own dialog.
+#define IDD_COOKIES_TO_KEEP 330
+#define IDC_OPT_COMPACT_DATABASES 1240
+#define IDC_OPT_COOKIES_TO_KEEP 1241
+#define IDC_KEEP_INTRO 1242
+#define IDC_KEEP_LIST_LABEL 1243
+#define IDC_KEEP_LIST 1244
+#define IDC_KEEP_SITE 1245
+#define IDC_KEEP_ADD 1246
+#define IDC_KEEP_REMOVE 1247
+#define IDC_KEEP_FOUND_LABEL 1248
+#define IDC_KEEP_FOUND 1249
+#define IDC_KEEP_ADD_FOUND 1250

@@ -17,6 +17,7 @@ namespace {
 // is cut, never read past.
 constexpr size_t kIntBufferChars = 100;
 constexpr size_t kStringBufferChars = 512;
+constexpr size_t kLongStringBufferChars = 32768;
 
 std::wstring KeyPath(const std::wstring& product) {
     return L"SOFTWARE\\" + product;
@@ -111,6 +112,10 @@ void SetInt(const std::wstring& product, const std::wstring& name, int value) {
 
 std::wstring GetString(const std::wstring& product, const std::wstring& name) {
     return ReadText(product, name, kStringBufferChars);
+}
+
+std::wstring GetLongString(const std::wstring& product, const std::wstring& name) {
+    return ReadText(product, name, kLongStringBufferChars);
 }
 
 void SetString(const std::wstring& product, const std::wstring& name, const std::wstring& text) {

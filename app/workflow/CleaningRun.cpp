@@ -1,6 +1,7 @@
 #include "CleaningRun.h"
 
 #include "CommunityItems.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
 #include "scrubcore/CommunityRules.h"
 #include "NimbrelControlApp.h"
@@ -42,6 +43,8 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
     // not cut the cleaning short.
     Privacy_StopScan(0);
     Privacy_ClearFilesSize();
+    // The options may have changed since the scan.
+    HandDatabaseSettingsToEngine(product);
     for (int category = 0; category < kCategoryCount; ++category) {
         SetString(product, FigureValueName(static_cast<ItemCategory>(category), Figure::FilesCleaned), L"");
     }

@@ -1,6 +1,7 @@
 #include "ScanRun.h"
 
 #include "CommunityItems.h"
+#include "DatabaseSettings.h"
 #include "NimbrelControlApp.h"
 #include "ReportFigures.h"
 #include "SettingsStore.h"
@@ -101,6 +102,8 @@ void CScanRun::Run(int overwritePasses) {
     // categories reach is shown and measured once, under the first.
     Privacy_ClearFilesSize();
     Scrubcore_NoofTimesOverwrite(overwritePasses);
+    // What a database item reports depends on the kept sites.
+    HandDatabaseSettingsToEngine(product_);
     for (int category = 0; category < kCategoryCount; ++category) {
         RunCategory(static_cast<ItemCategory>(category));
     }

@@ -116,8 +116,12 @@ std::wstring TextOverflow(HWND control, int dpi) {
 struct LayoutReport {
     int dpi = 0;
     SIZE client{};
-    int fontHeight = 0; // of the Options page's font
+    int fontHeight = 0; // of the Options page's controls
     SIZE icon{};        // the window's large icon
+    SIZE pageClient{};  // the Options page's
+    // After the window moved to a monitor at 150 % (measured at 96 only).
+    SIZE movedClient{};
+    int movedFontHeight = 0;
     std::vector<std::wstring> faults;
 };
 
@@ -183,6 +187,26 @@ int Inspect(HWND top, const std::wstring& page, int dpi, std::vector<std::wstrin
     return texts;
 }
 
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+int FontHeight(HWND window) {
+    LOGFONTW face{};
+    if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0))) {
+        GetObjectW(font, sizeof face, &face);
+    }
+    return face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
+}
+
+// The tab strip of the Options page: a control in the page's own font (a
+// dialog answers WM_GETFONT with the font it was created with).
+HWND OptionsTabs(nimbrel::CNimbrelControlDlg& window) {
+    return FindWindowExW(window.OptionsPage().Hwnd(), nullptr, WC_TABCONTROLW, nullptr);
+}
+
 LayoutReport MeasureEveryPage(const std::wstring& screenshots) {
     CleanSettings settings;
     DesktopWatch desktop;
@@ -195,14 +219,9 @@ LayoutReport MeasureEveryPage(const std::wstring& screenshots) {
     ShowWindow(window.Hwnd(), SW_SHOW);
     Pump();
     report.dpi = nimbrel::WindowDpi(window.Hwnd());
-    RECT client{};
-    GetClientRect(window.Hwnd(), &client);
-    report.client = {client.right, client.bottom};
-    if (HFONT font = reinterpret_cast<HFONT>(SendMessageW(window.OptionsPage().Hwnd(), WM_GETFONT, 0, 0))) {
-        LOGFONTW face{};
-        GetObjectW(font, sizeof face, &face);
-        report.fontHeight = face.lfHeight < 0 ? -face.lfHeight : face.lfHeight;
-    }
+    report.client = ClientSize(window.Hwnd());
+    report.pageClient = ClientSize(window.OptionsPage().Hwnd());
+    report.fontHeight = FontHeight(OptionsTabs(window));
     if (HICON icon = reinterpret_cast<HICON>(SendMessageW(window.Hwnd(), WM_GETICON, ICON_BIG, 0))) {
         ICONINFO info{};
         if (GetIconInfo(icon, &info)) {
@@ -222,7 +241,7 @@ LayoutReport MeasureEveryPage(const std::wstring& screenshots) {
         }
     };
     look(L"dashboard");
-    HWND tabs = FindWindowExW(window.OptionsPage().Hwnd(), nullptr, WC_TABCONTROLW, nullptr);
+    HWND tabs = OptionsTabs(window);
     const int tabCount = tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)) : 0;
     if (tabCount == 0) {
         report.faults.push_back(L"the Options page shows no tabs");
@@ -237,6 +256,25 @@ LayoutReport MeasureEveryPage(const std::wstring& screenshots) {
     look(L"results");
     window.ShowPage(nimbrel::NavPage::Shred);
     look(L"shred");
+    if (report.dpi == 96) {
+        // Dragged onto a monitor at 150 %: the system suggests the window's
+        // place there, and the window lays itself out again.
+        RECT place{};
+        GetWindowRect(window.Hwnd(), &place);
+        RECT client{};
+        GetClientRect(window.Hwnd(), &client);
+        RECT suggested = nimbrel::FrameForClient(window.Hwnd(), nimbrel::ScaleForDpi(client, 144), 144);
+        OffsetRect(&suggested, place.left - suggested.left, place.top - suggested.top);
+        SendMessageW(window.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                     reinterpret_cast<LPARAM>(&suggested));
+        // The page, not the window: Wine keeps the frame of the process's
+        // DPI, so the suggested place leaves the window's client a little
+        // off where Windows would not; the page is laid out all the same.
+        report.movedClient = ClientSize(window.OptionsPage().Hwnd());
+        report.movedFontHeight = FontHeight(OptionsTabs(window));
+        window.ShowOptionsAt(0);
+        look(L"moved-to-150-percent");
+    }
     return report;
 }
 
@@ -269,8 +307,13 @@ TEST(ProgramLayout, EveryPageFitsAndGrowsWithTheScreensScale) {
             ASSERT_EQ(0u, child.exitCode);
         }
         std::istringstream lines(ReadAll(file));
+        std::string figures;
+        std::getline(lines, figures);
+        std::istringstream values(figures);
         LayoutReport& r = scale.report;
-        lines >> r.dpi >> r.client.cx >> r.client.cy >> r.fontHeight >> r.icon.cx >> r.icon.cy >> std::ws;
+        values >> r.dpi >> r.client.cx >> r.client.cy >> r.fontHeight >> r.icon.cx >> r.icon.cy >>
+            r.pageClient.cx >> r.pageClient.cy >> r.movedClient.cx >> r.movedClient.cy >> r.movedFontHeight;
+        EXPECT_FALSE(values.fail()) << figures;
         for (std::string line; std::getline(lines, line);) {
             ADD_FAILURE() << line;
         }
@@ -287,6 +330,14 @@ TEST(ProgramLayout, EveryPageFitsAndGrowsWithTheScreensScale) {
         EXPECT_NEAR(r.fontHeight, MulDiv(base.fontHeight, scale.dpi, 96), 1);
         EXPECT_NEAR(r.icon.cx, MulDiv(32, scale.dpi, 96), 1);
     }
+    // Moved from 100 % to a monitor at 150 %, it is laid out as one that
+    // started there.
+    const LayoutReport& at150 = scales[2].report;
+    // The page follows the window's client, which Wine leaves taller by
+    // the difference between the captions at the two scales.
+    EXPECT_EQ(base.movedClient.cx, at150.pageClient.cx);
+    EXPECT_NEAR(base.movedClient.cy, at150.pageClient.cy, 12);
+    EXPECT_EQ(base.movedFontHeight, at150.fontHeight);
 }
 
 // Run by the test above in a process of its own, at the scale it set.
@@ -304,7 +355,8 @@ TEST(ProgramLayoutChild, DISABLED_MeasureEveryPage) {
     const LayoutReport r = MeasureEveryPage(screenshots);
     std::ostringstream text;
     text << r.dpi << " " << r.client.cx << " " << r.client.cy << " " << r.fontHeight << " " << r.icon.cx
-         << " " << r.icon.cy << "\n";
+         << " " << r.icon.cy << " " << r.pageClient.cx << " " << r.pageClient.cy << " " << r.movedClient.cx
+         << " " << r.movedClient.cy << " " << r.movedFontHeight << "\n";
     for (const std::wstring& fault : r.faults) {
         text << win32::Utf8FromUtf16(fault) << "\n";
     }

@@ -1,12 +1,14 @@
 // The real Nimbrel.exe run without its window, from a copy of the program
 // folder, on a profile seeded with a user's traces: what it prints through a
 // pipe, a file, a report file and a console, what it leaves on the disk and
-// in the settings, its log and its exit codes.
+// in the settings (the sites whose cookies stay among them), its log and its
+// exit codes.
 #include "ProgramUnderTest.h"
 #include "UpdateServer.h"
 #include "WindowsTraces.h"
 
 #include "CommandOutput.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
 #include "NimbrelControlApp.h"
 #include "ScanFigures.h"
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <map>
@@ -68,6 +71,55 @@ std::map<std::string, std::vector<std::string>> FoundByHeading(const std::string
     }
     return found;
 }
+
+// A browser's database made with its own schema and rows.
+bool MakeDatabase(const std::wstring& path, const char* sql) {
+    sqlite3* db = nullptr;
+    const bool made = sqlite3_open(Utf8FromUtf16(path).c_str(), &db) == SQLITE_OK &&
+                      sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return made;
+}
+
+// Every row the statement yields, its columns joined by "|", in order.
+std::vector<std::string> Rows(const std::wstring& path, const char* sql) {
+    std::vector<std::string> rows;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(Utf8FromUtf16(path).c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_exec(
+            db, sql,
+            [](void* into, int columns, char** values, char**) {
+                std::string row;
+                for (int i = 0; i < columns; ++i) {
+                    row += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
+                }
+                static_cast<std::vector<std::string>*>(into)->push_back(row);
+                return 0;
+            },
+            &rows, nullptr);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+constexpr const char* kChromiumCookies = R"(
+CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);
+INSERT INTO meta VALUES ('mmap_status','-1'),('version','24'),('last_compatible_version','24');
+CREATE TABLE cookies(creation_utc INTEGER NOT NULL,host_key TEXT NOT NULL,top_frame_site_key TEXT NOT NULL,name TEXT NOT NULL,value TEXT NOT NULL,encrypted_value BLOB NOT NULL,path TEXT NOT NULL,expires_utc INTEGER NOT NULL,is_secure INTEGER NOT NULL,is_httponly INTEGER NOT NULL,last_access_utc INTEGER NOT NULL,has_expires INTEGER NOT NULL,is_persistent INTEGER NOT NULL,priority INTEGER NOT NULL,samesite INTEGER NOT NULL,source_scheme INTEGER NOT NULL,source_port INTEGER NOT NULL,last_update_utc INTEGER NOT NULL,source_type INTEGER NOT NULL,has_cross_site_ancestor INTEGER NOT NULL);
+CREATE UNIQUE INDEX cookies_unique_index ON cookies(host_key, top_frame_site_key, has_cross_site_ancestor, name, path, source_scheme, source_port);
+INSERT INTO cookies VALUES (1,'.mail.example.org','','SID','',X'763130aa','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
+ (2,'badexample.org','','T','tracker-id-4711',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
+ (3,'ads.tracker.example','','T','tracker-id-4712',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0);
+)";
+
+constexpr const char* kFirefoxCookies = R"(
+PRAGMA user_version = 15;
+CREATE TABLE moz_cookies (id INTEGER PRIMARY KEY, originAttributes TEXT NOT NULL DEFAULT '', name TEXT, value TEXT, host TEXT, path TEXT, expiry INTEGER, lastAccessed INTEGER, creationTime INTEGER, isSecure INTEGER, isHttpOnly INTEGER, inBrowserElement INTEGER DEFAULT 0, sameSite INTEGER DEFAULT 0, rawSameSite INTEGER DEFAULT 0, schemeMap INTEGER DEFAULT 0, isPartitionedAttributeSet INTEGER DEFAULT 0, CONSTRAINT moz_uniqueid UNIQUE (name, host, path, originAttributes));
+INSERT INTO moz_cookies (name,value,host,path,expiry,lastAccessed,creationTime,isSecure,isHttpOnly) VALUES
+ ('session','s3cr3t','.example.org','/',1900000000,1,1,1,1),
+ ('login','u42','accounts.example.org','/',1900000000,2,2,1,1),
+ ('uid','tracker-id-4713','.tracker.example','/',1900000000,3,3,0,0);
+)";
 
 // A console of the test's own stands for the user's command prompt; the
 // program, started without handles, attaches to it.
@@ -536,6 +588,47 @@ TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
     }
     const CommandResult list = Run(L"/list");
     EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
+TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
+    const TestFolder chrome =
+        TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");
+    const TestFolder firefox = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Mozilla\\Firefox");
+    chrome.FileWithContent(L"Default\\Preferences", "{}");
+    firefox.FileWithContent(L"Profiles\\ab12cd34.default-release\\prefs.js", "");
+    const std::wstring chromium = chrome.Folder(L"Default\\Network") + L"\\Cookies";
+    const std::wstring mozilla = firefox.Path(L"Profiles\\ab12cd34.default-release\\cookies.sqlite");
+    ASSERT_TRUE(MakeDatabase(chromium, kChromiumCookies));
+    ASSERT_TRUE(MakeDatabase(mozilla, kFirefoxCookies));
+    const auto chromiumKept = Rows(chromium, "SELECT * FROM cookies WHERE host_key = '.mail.example.org'");
+    const auto mozillaKept = Rows(mozilla, "SELECT * FROM moz_cookies WHERE host LIKE '%example.org'");
+    ASSERT_EQ(chromiumKept.size() + mozillaKept.size(), 3u);
+    Select({L"Google Chrome Cookies And Site Data", L"Firefox Cookies"});
+    settings.Set(nimbrel::kCookieSitesValue, L"example.org");
+
+    const CommandResult preview = Run(L"/preview");
+    EXPECT_EQ(preview.exitCode, 1u) << preview.output << preview.errors;
+    const auto found = FoundByHeading(preview.output);
+    ASSERT_EQ(found.size(), 1u) << preview.output;
+    const std::vector<std::string>& browsers = found.begin()->second;
+    EXPECT_EQ(found.begin()->first, "Internet Browsers");
+    ASSERT_EQ(browsers.size(), 2u) << "a cookie store with kept sites is one found item" << preview.output;
+    const bool chromiumFirst = Contains(browsers[0], "Network\\Cookies|");
+    EXPECT_TRUE(Contains(browsers[chromiumFirst ? 0 : 1], "Default\\Network\\Cookies|2 cookies"));
+    EXPECT_TRUE(Contains(browsers[chromiumFirst ? 1 : 0], "default-release\\cookies.sqlite|1 cookie"))
+        << "the other sites' cookies counted";
+
+    const CommandResult clean = Run(L"/clean");
+    EXPECT_EQ(clean.exitCode, 1u) << clean.output << clean.errors;
+    EXPECT_EQ(Rows(chromium, "SELECT * FROM cookies"), chromiumKept) << "kept rows byte for byte";
+    EXPECT_EQ(Rows(mozilla, "SELECT * FROM moz_cookies"), mozillaKept);
+    for (const std::wstring& store : {chromium, mozilla}) {
+        EXPECT_EQ(Rows(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+    }
+
+    // Without kept sites a cookie store goes whole, as before.
+    settings.Set(nimbrel::kCookieSitesValue, L"");
+    EXPECT_EQ(Run(L"/clean").exitCode, 1u);
+    EXPECT_FALSE(FileExists(chromium));
+    EXPECT_FALSE(FileExists(mozilla));
 }
 
 } // namespace

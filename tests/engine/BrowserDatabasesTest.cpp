@@ -162,9 +162,12 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
     struct Case {
         const char* what;
         std::string extra;
+        const wchar_t* named; // how a scan names it, or null where the copy reads as it was
     };
-    for (const Case& c :
-         {Case{"future schema", "PRAGMA user_version = 999;"}, Case{"locked", ""}, Case{"damaged", ""}}) {
+    for (const Case& c : {Case{"future schema", "PRAGMA user_version = 999;",
+                               L"|history, not cleaned: a database version this program does not know"},
+                          Case{"locked", "", nullptr},
+                          Case{"damaged", "", L"|history, not cleaned: the database is damaged"}}) {
         SCOPED_TRACE(c.what);
         const std::wstring places = Make(L"places.sqlite", (std::string(kPlacesSchema) + c.extra).c_str());
         win32::UniqueDatabase holder;
@@ -180,6 +183,14 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
             Write(places, bytes);
         }
         const std::string before = Bytes(places);
+        if (c.named) {
+            scrub::theApp.deleteMode = false;
+            scrub::theApp.ForgetReportedTraces();
+            EngineRecorder recorder;
+            scrub::HandleDatabase(places, scrub::DatabaseJob::FirefoxHistory);
+            EXPECT_EQ(std::vector<std::wstring>{places + c.named}, recorder.found) << "named as not cleaned";
+            EXPECT_EQ(0, Privacy_CleanSelitems((places + c.named).c_str())) << "and its clean says it stays";
+        }
         EXPECT_EQ(0, Privacy_CleanSelitems((places + L"|4 history entries").c_str()));
         // A plain path to the file never deletes it either.
         EXPECT_EQ(0, Privacy_CleanSelitems(places.c_str()));

@@ -1,6 +1,9 @@
 // The Options page in a real window: its trees follow the store, a click
 // spreads along a tree, leaving a tab stores it, and the buttons reach the
-// main window.
+// main window; the browsers' tab keeps its databases' options and the list
+// of sites whose cookies stay.
+#include "CookiesToKeepDlg.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
 #include "OptionsTestSupport.h"
 
@@ -412,4 +415,80 @@ TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning
     Click(IDC_OPT_UNCHECK_ALL);
     EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
     EXPECT_EQ(L"0", Stored(L"Community: Nimbrel Test Chat"));
+}
+
+TEST_F(OptionsPage, TheBrowsersTabStoresCompactingAndKeepsTheSitesTheUserChose) {
+    ClickTab(Tabs(), kBrowsers);
+    HWND compact = host->page.Page(kBrowsers).Item(IDC_OPT_COMPACT_DATABASES);
+    HWND keep = host->page.Page(kBrowsers).Item(IDC_OPT_COOKIES_TO_KEEP);
+    ASSERT_TRUE(IsWindowVisible(compact) && IsWindowVisible(keep));
+    EXPECT_EQ(BST_CHECKED, SendMessageW(compact, BM_GETCHECK, 0, 0)) << "on by default";
+    RECT tree{}, row{};
+    GetWindowRect(Tree(kBrowsers).Hwnd(), &tree);
+    GetWindowRect(keep, &row);
+    EXPECT_LE(tree.bottom, row.top) << "the row below the tree stays in view";
+    SendMessageW(compact, BM_CLICK, 0, 0);
+    EXPECT_EQ(L"0", Stored(nimbrel::kCompactDatabasesValue));
+    EXPECT_FALSE(nimbrel::CompactsDatabases(kProduct));
+    SendMessageW(compact, BM_CLICK, 0, 0);
+    EXPECT_TRUE(nimbrel::CompactsDatabases(kProduct));
+
+    // The browsers hold cookies of four sites, one of them kept already and
+    // one twice (with and without "www.").
+    nimbrel::SetCookieSitesToKeep(kProduct, {L"mail.example.org"});
+    auto found = [] {
+        return std::vector<std::wstring>{L"www.bank.example", L"bank.example", L"mail.example.org",
+                                         L"tracker.example"};
+    };
+    nimbrel::CCookiesToKeepDlg list(kProduct, found);
+    ASSERT_TRUE(list.Create(host->Hwnd()));
+    ShowWindow(list.Hwnd(), SW_SHOW);
+    Pump();
+    using Sites = std::vector<std::wstring>;
+    EXPECT_EQ(Sites{L"mail.example.org"}, list.KeptSites());
+    EXPECT_EQ((Sites{L"bank.example", L"tracker.example"}), list.FoundSites())
+        << "kept sites are not offered";
+
+    HWND typed = list.Item(IDC_KEEP_SITE);
+    SetWindowTextW(typed, L"https://www.Shop.example/cart");
+    SendMessageW(list.Item(IDC_KEEP_ADD), BM_CLICK, 0, 0);
+    SetWindowTextW(typed, L"not a site!");
+    SendMessageW(list.Item(IDC_KEEP_ADD), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"mail.example.org", L"shop.example"}), list.KeptSites());
+    wchar_t left[64] = {};
+    GetWindowTextW(typed, left, 64);
+    EXPECT_STREQ(L"not a site!", left) << "left for the user to correct";
+
+    HWND ticks = list.Item(IDC_KEEP_FOUND);
+    ListView_SetCheckState(ticks, 0, TRUE);
+    SaveScreenshot(L"options_cookies_to_keep");
+    SendMessageW(list.Item(IDC_KEEP_ADD_FOUND), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"bank.example", L"mail.example.org", L"shop.example"}), list.KeptSites());
+    EXPECT_EQ(Sites{L"tracker.example"}, list.FoundSites());
+
+    HWND kept = list.Item(IDC_KEEP_LIST);
+    SendMessageW(kept, LB_SETSEL, TRUE, 1);
+    SendMessageW(list.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_KEEP_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(kept));
+    SendMessageW(list.Item(IDC_KEEP_REMOVE), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"bank.example", L"shop.example"}), list.KeptSites());
+    EXPECT_EQ((Sites{L"mail.example.org", L"tracker.example"}), list.FoundSites()) << "offered again";
+    EXPECT_EQ(L"mail.example.org", Stored(nimbrel::kCookieSitesValue)) << "nothing stored before OK";
+
+    SetWindowTextW(typed, L"");
+    SendMessageW(list.Item(IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(L"bank.example;shop.example", Stored(nimbrel::kCookieSitesValue));
+    EXPECT_FALSE(IsWindow(list.Hwnd()));
+
+    nimbrel::CCookiesToKeepDlg cancelled(kProduct, [] { return std::vector<std::wstring>{}; });
+    ASSERT_TRUE(cancelled.Create(host->Hwnd()));
+    EXPECT_EQ((Sites{L"bank.example", L"shop.example"}), cancelled.KeptSites());
+    EXPECT_FALSE(IsWindowEnabled(cancelled.Item(IDC_KEEP_ADD_FOUND))) << "nothing found to add";
+    SendMessageW(cancelled.Item(IDC_KEEP_LIST), LB_SETSEL, TRUE, -1);
+    SendMessageW(cancelled.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_KEEP_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(cancelled.Item(IDC_KEEP_LIST)));
+    SendMessageW(cancelled.Item(IDC_KEEP_REMOVE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(cancelled.KeptSites().empty());
+    SendMessageW(cancelled.Hwnd(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(L"bank.example;shop.example", Stored(nimbrel::kCookieSitesValue)) << "Cancel stores nothing";
 }

@@ -93,7 +93,7 @@ const std::wstring kVendorKey = L"Software\\NimbrelTests Community";
 
 // A rules file in the user's Nimbrel folder: an editor (found here, one of
 // its entries with a warning) and a chat program (found) in two groups, a
-// program that is not installed, and an entry too damaged to read.
+// program that is not installed, and three entries too damaged to read.
 class CommunityRules {
 public:
     CommunityRules() {
@@ -112,7 +112,9 @@ public:
                                 "[Nimbrel Test Absent *]\r\nLangSecRef=3021\r\n"
                                 "Detect=HKCU\\Software\\NimbrelTests Community\\Absent\r\n"
                                 "FileKey1=%AppData%\\NimbrelTestAbsent|*.*\r\n\r\n"
-                                "[Nimbrel Test Broken *]\r\nLangSecRef=3021\r\nFileKey1\r\n");
+                                "[Nimbrel Test Broken *]\r\nLangSecRef=3021\r\nFileKey1\r\n"
+                                "[Nimbrel Test Editor *]\r\nLangSecRef=3021\r\n"
+                                "[Nimbrel Test Broken Header *\r\nLangSecRef=3021\r\n");
         registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Editor");
         registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Chat");
         nimbrel::CommunityItems().Reload();
@@ -368,8 +370,10 @@ TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning
                            L"Nimbrel Test Chat"))
         << "the absent program's entry is not offered";
     EXPECT_EQ(nimbrel::CWindow(host->page.CommunityPage().Item(IDC_COMMUNITY_SUMMARY)).Text(),
-              L"4 entries read, 1 skipped: Nimbrel Test Broken: has a line without \"key=value\"\r\n"
-              L"3 of 4 apply to this computer: their programs are found here.");
+              L"3 of 4 entries apply to this computer: their programs are found here.\r\n"
+              L"4 entries read, 3 skipped: Nimbrel Test Broken: has a line without \"key=value\"; "
+              L"Nimbrel Test Editor: repeats an earlier entry's name; Nimbrel Test Broken Header: has a "
+              L"damaged header line");
 
     // The search keeps what matches, and the choices made before it.
     ClickCheckBox(tree, FindNode(tree, {L"Community", L"Internet", L"Nimbrel Test Chat"}));

@@ -110,8 +110,10 @@ void COptCommunityDlg::ShowSummary() {
     if (items.File().empty()) {
         text = L"No community rules file (winapp2.ini) was found.";
     } else {
-        text = items.Summary() + L"\r\n" + Grouped(items.ApplicableCount()) + L" of " +
-               Grouped(items.ReadCount()) + L" apply to this computer: their programs are found here.";
+        // The engine's summary last: its notes on skipped entries may take
+        // two lines.
+        text = Grouped(items.ApplicableCount()) + L" of " + Grouped(items.ReadCount()) +
+               L" entries apply to this computer: their programs are found here.\r\n" + items.Summary();
     }
     SetDlgItemTextW(Hwnd(), IDC_COMMUNITY_SUMMARY, text.c_str());
 }

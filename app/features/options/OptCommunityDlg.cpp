@@ -93,6 +93,14 @@ void COptCommunityDlg::ReadRules() {
     ShowSummary();
 }
 
+void COptCommunityDlg::RulesChanging() {
+    if (!built_) {
+        return;
+    }
+    choices_.clear();
+    BuildTree([](const SelectionItem&) { return false; });
+}
+
 void COptCommunityDlg::RulesChanged() {
     if (!built_) {
         return; // the tab reads the new file when it is first shown

@@ -419,6 +419,8 @@ TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning
     EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Absent"));
     Click(IDC_OPT_UNCHECK_ALL);
     EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+    SendMessageW(host->page.CommunityPage().Item(IDC_COMMUNITY_UPDATE), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, host->rulesUpdates) << "the main window fetches the file";
     EXPECT_EQ(L"0", Stored(L"Community: Nimbrel Test Chat"));
 }
 

@@ -42,6 +42,7 @@ BOOL COptCommunityDlg::OnInitDialog() {
     COptCategoryDlg::OnInitDialog();
     layout_.SetParent(Hwnd());
     layout_.AddControl(IDC_COMMUNITY_SEARCH, CControlPos::kStretchRight);
+    layout_.AddControl(IDC_COMMUNITY_UPDATE, CControlPos::kMoveRight);
     layout_.AddControl(IDC_COMMUNITY_TICK_GROUP, CControlPos::kMoveRight);
     layout_.AddControl(IDC_OPT_TREE, CControlPos::kStretchRight | CControlPos::kStretchDown);
     layout_.AddControl(IDC_COMMUNITY_SUMMARY, CControlPos::kMoveDown | CControlPos::kStretchRight);
@@ -187,6 +188,11 @@ bool COptCommunityDlg::OnCommand(int id, int code, HWND) {
     }
     if (id == IDC_COMMUNITY_TICK_GROUP && code == BN_CLICKED) {
         TickAllInSelectedGroup();
+        return true;
+    }
+    if (id == IDC_COMMUNITY_UPDATE && code == BN_CLICKED) {
+        // The Options page asks its host, which owns the update.
+        SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
         return true;
     }
     return false;

@@ -178,6 +178,15 @@
 #define IDC_OPT_WHEN_ERASING_LABEL 1172
 #define IDC_OPT_VIEW_RESULTS 1173
 #define IDC_OPT_SEPARATOR 1185
+// The Community tab: its search box and label, "Tick all in this group",
+// the figures of the rules file and "Update Rules" (its tree is
+// IDC_OPT_TREE).
+#define IDD_OPT_COMMUNITY 310
+#define IDC_COMMUNITY_SEARCH_LABEL 1200
+#define IDC_COMMUNITY_SEARCH 1201
+#define IDC_COMMUNITY_TICK_GROUP 1202
+#define IDC_COMMUNITY_SUMMARY 1203
+#define IDC_COMMUNITY_UPDATE 1204
 
 // The browsers' tab below its tree: the compacting option and the way to
 // the sites whose cookies are kept, and that list's own dialog.
@@ -193,10 +202,3 @@
 #define IDC_KEEP_FOUND_LABEL 1248
 #define IDC_KEEP_FOUND 1249
 #define IDC_KEEP_ADD_FOUND 1250
-// The Community tab: its search box and label, "Tick all in this group",
-// and the figures of the rules file (its tree is IDC_OPT_TREE).
-#define IDD_OPT_COMMUNITY 310
-#define IDC_COMMUNITY_SEARCH_LABEL 1200
-#define IDC_COMMUNITY_SEARCH 1201
-#define IDC_COMMUNITY_TICK_GROUP 1202
-#define IDC_COMMUNITY_SUMMARY 1203

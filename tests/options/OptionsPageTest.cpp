@@ -93,7 +93,7 @@ const std::wstring kVendorKey = L"Software\\NimbrelTests Community";
 
 // A rules file in the user's Nimbrel folder: an editor (found here, one of
 // its entries with a warning) and a chat program (found) in two groups, a
-// program that is not installed, and an entry too damaged to read.
+// program that is not installed, and three entries too damaged to read.
 class CommunityRules {
 public:
     CommunityRules() {
@@ -112,7 +112,9 @@ public:
                                 "[Nimbrel Test Absent *]\r\nLangSecRef=3021\r\n"
                                 "Detect=HKCU\\Software\\NimbrelTests Community\\Absent\r\n"
                                 "FileKey1=%AppData%\\NimbrelTestAbsent|*.*\r\n\r\n"
-                                "[Nimbrel Test Broken *]\r\nLangSecRef=3021\r\nFileKey1\r\n");
+                                "[Nimbrel Test Broken *]\r\nLangSecRef=3021\r\nFileKey1\r\n"
+                                "[Nimbrel Test Editor *]\r\nLangSecRef=3021\r\n"
+                                "[Nimbrel Test Broken Header *\r\nLangSecRef=3021\r\n");
         registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Editor");
         registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Chat");
         nimbrel::CommunityItems().Reload();
@@ -351,6 +353,75 @@ TEST_F(OptionsPage, EveryTabForPeopleToLookAt) {
         Pump();
         EXPECT_FALSE(SaveScreenshot(std::wstring(L"options_") + names[tab]).empty());
     }
+    host.reset(); // the shown Community tab stores its choices while its rules are still read
+}
+
+TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning) {
+    CommunityRules rules;
+    MessageWatch messages(IDCANCEL);
+    ClickTab(Tabs(), kCommunity);
+    ASSERT_TRUE(PumpUntil([&] { return host->page.CommunityPage().IsLoaded(); })) << "read once shown";
+    const CTreeCtrl& tree = Tree(kCommunity);
+    std::vector<std::wstring> lines;
+    for (HTREEITEM node : AllNodes(tree)) {
+        EXPECT_FALSE(tree.GetCheck(node)) << "every entry is off at first";
+        lines.push_back(tree.GetItemText(node));
+    }
+    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Editor|Nimbrel Test Sessions|Internet|"
+                           L"Nimbrel Test Chat"))
+        << "the absent program's entry is not offered";
+    EXPECT_EQ(nimbrel::CWindow(host->page.CommunityPage().Item(IDC_COMMUNITY_SUMMARY)).Text(),
+              L"3 of 4 entries apply to this computer: their programs are found here.\r\n"
+              L"4 entries read, 3 skipped: Nimbrel Test Broken: has a line without \"key=value\"; "
+              L"Nimbrel Test Editor: repeats an earlier entry's name; Nimbrel Test Broken Header: has a "
+              L"damaged header line");
+
+    // The search keeps what matches, and the choices made before it.
+    ClickCheckBox(tree, FindNode(tree, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+    ASSERT_TRUE(PumpUntil([&] { return Checked(kCommunity, {L"Community", L"Internet"}); }));
+    HWND search = host->page.CommunityPage().Item(IDC_COMMUNITY_SEARCH);
+    SetWindowTextW(search, L"sESSions");
+    lines.clear();
+    for (HTREEITEM node : AllNodes(tree)) {
+        lines.push_back(tree.GetItemText(node));
+    }
+    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Sessions"));
+    SetWindowTextW(search, L"internet"); // a group's name finds its entries
+    EXPECT_EQ(ChildrenOf(tree, FindNode(tree, {L"Community", L"Internet"})).size(), 1u);
+    SetWindowTextW(search, L"");
+    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+
+    // Tick all in this group: the entry with a warning asks, and Cancel
+    // leaves it off.
+    HWND tickGroup = host->page.CommunityPage().Item(IDC_COMMUNITY_TICK_GROUP);
+    EXPECT_FALSE(IsWindowEnabled(tickGroup)) << "no group selected";
+    tree.Select(FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
+    ASSERT_TRUE(IsWindowEnabled(tickGroup)) << "an entry's group";
+    SendMessageW(tickGroup, BM_CLICK, 0, 0);
+    EXPECT_EQ(messages.shown,
+              Split(L"Nimbrel Test Sessions: This removes the sessions the editor restores."));
+    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
+    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Sessions"}));
+
+    // Its own box asks too; OK ticks it.
+    messages.Answer(IDOK);
+    const HTREEITEM sessions = FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Sessions"});
+    ClickCheckBox(tree, sessions);
+    ASSERT_TRUE(PumpUntil([&] { return messages.shown.size() == 2u; }));
+    EXPECT_TRUE(PumpUntil([&] { return tree.GetCheck(sessions); }));
+    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Editor")) << "stored when the tab is left";
+
+    ClickTab(Tabs(), kWindows);
+    for (const wchar_t* name : {L"Community: Nimbrel Test Editor", L"Community: Nimbrel Test Sessions",
+                                L"Community: Nimbrel Test Chat"}) {
+        EXPECT_EQ(L"1", Stored(name)) << testing::PrintToString(std::wstring(name));
+    }
+    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Absent"));
+    Click(IDC_OPT_UNCHECK_ALL);
+    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+    SendMessageW(host->page.CommunityPage().Item(IDC_COMMUNITY_UPDATE), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, host->rulesUpdates) << "the main window fetches the file";
+    EXPECT_EQ(L"0", Stored(L"Community: Nimbrel Test Chat"));
 }
 
 TEST_F(OptionsPage, TheBrowsersTabStoresCompactingAndKeepsTheSitesTheUserChose) {
@@ -427,68 +498,4 @@ TEST_F(OptionsPage, TheBrowsersTabStoresCompactingAndKeepsTheSitesTheUserChose) 
     EXPECT_TRUE(cancelled.KeptSites().empty());
     SendMessageW(cancelled.Hwnd(), WM_COMMAND, IDCANCEL, 0);
     EXPECT_EQ(L"bank.example;shop.example", Stored(nimbrel::kCookieSitesValue)) << "Cancel stores nothing";
-}
-
-TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning) {
-    CommunityRules rules;
-    MessageWatch messages(IDCANCEL);
-    ClickTab(Tabs(), kCommunity);
-    ASSERT_TRUE(PumpUntil([&] { return host->page.CommunityPage().IsLoaded(); })) << "read once shown";
-    const CTreeCtrl& tree = Tree(kCommunity);
-    std::vector<std::wstring> lines;
-    for (HTREEITEM node : AllNodes(tree)) {
-        EXPECT_FALSE(tree.GetCheck(node)) << "every entry is off at first";
-        lines.push_back(tree.GetItemText(node));
-    }
-    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Editor|Nimbrel Test Sessions|Internet|"
-                           L"Nimbrel Test Chat"))
-        << "the absent program's entry is not offered";
-    EXPECT_EQ(nimbrel::CWindow(host->page.CommunityPage().Item(IDC_COMMUNITY_SUMMARY)).Text(),
-              L"4 entries read, 1 skipped: Nimbrel Test Broken: has a line without \"key=value\"\r\n"
-              L"3 of 4 apply to this computer: their programs are found here.");
-
-    // The search keeps what matches, and the choices made before it.
-    ClickCheckBox(tree, FindNode(tree, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
-    ASSERT_TRUE(PumpUntil([&] { return Checked(kCommunity, {L"Community", L"Internet"}); }));
-    HWND search = host->page.CommunityPage().Item(IDC_COMMUNITY_SEARCH);
-    SetWindowTextW(search, L"sESSions");
-    lines.clear();
-    for (HTREEITEM node : AllNodes(tree)) {
-        lines.push_back(tree.GetItemText(node));
-    }
-    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Sessions"));
-    SetWindowTextW(search, L"internet"); // a group's name finds its entries
-    EXPECT_EQ(ChildrenOf(tree, FindNode(tree, {L"Community", L"Internet"})).size(), 1u);
-    SetWindowTextW(search, L"");
-    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
-
-    // Tick all in this group: the entry with a warning asks, and Cancel
-    // leaves it off.
-    HWND tickGroup = host->page.CommunityPage().Item(IDC_COMMUNITY_TICK_GROUP);
-    EXPECT_FALSE(IsWindowEnabled(tickGroup)) << "no group selected";
-    tree.Select(FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
-    ASSERT_TRUE(IsWindowEnabled(tickGroup)) << "an entry's group";
-    SendMessageW(tickGroup, BM_CLICK, 0, 0);
-    EXPECT_EQ(messages.shown,
-              Split(L"Nimbrel Test Sessions: This removes the sessions the editor restores."));
-    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
-    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Sessions"}));
-
-    // Its own box asks too; OK ticks it.
-    messages.Answer(IDOK);
-    const HTREEITEM sessions = FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Sessions"});
-    ClickCheckBox(tree, sessions);
-    ASSERT_TRUE(PumpUntil([&] { return messages.shown.size() == 2u; }));
-    EXPECT_TRUE(PumpUntil([&] { return tree.GetCheck(sessions); }));
-    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Editor")) << "stored when the tab is left";
-
-    ClickTab(Tabs(), kWindows);
-    for (const wchar_t* name : {L"Community: Nimbrel Test Editor", L"Community: Nimbrel Test Sessions",
-                                L"Community: Nimbrel Test Chat"}) {
-        EXPECT_EQ(L"1", Stored(name)) << testing::PrintToString(std::wstring(name));
-    }
-    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Absent"));
-    Click(IDC_OPT_UNCHECK_ALL);
-    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
-    EXPECT_EQ(L"0", Stored(L"Community: Nimbrel Test Chat"));
 }

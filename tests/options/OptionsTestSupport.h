@@ -32,11 +32,13 @@ public:
     int scansStarted = 0;
     int resultsShown = 0;
     int dashboardFlagsSet = 0;
+    int rulesUpdates = 0;
     std::function<void()> onScanStarted;
 
     void StartScanFromOptions() override;
     void ShowLastScanResults() override;
     void SetDashboardFlag() override;
+    void UpdateCommunityRules() override { ++rulesUpdates; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -423,6 +423,7 @@ void CNimbrelControlDlg::UpdateCommunityRules() {
     // The choices made on the Community tab are kept under the entries'
     // names, which the newer file keeps too.
     optionsPage_.StoreShownTab();
+    optionsPage_.CommunityPage().RulesChanging();
     const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     const RulesUpdateOutcome outcome = CommunityItems().UpdateRules(kProductTitle);
     SetCursor(cursor);

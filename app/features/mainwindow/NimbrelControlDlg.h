@@ -81,9 +81,10 @@ public:
 
     void Help();
     void About();
-    // The system menu's "Update Community Rules": fetches the newest rules
-    // file and shows its entries on the Community tab.
-    void UpdateCommunityRules();
+    // The system menu's "Update Community Rules" and the Community tab's
+    // "Update Rules": fetches the newest rules file and shows its entries on
+    // the tab.
+    void UpdateCommunityRules() override;
 
 protected:
     BOOL OnInitDialog() override;

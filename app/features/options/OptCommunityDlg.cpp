@@ -42,6 +42,7 @@ BOOL COptCommunityDlg::OnInitDialog() {
     COptCategoryDlg::OnInitDialog();
     layout_.SetParent(Hwnd());
     layout_.AddControl(IDC_COMMUNITY_SEARCH, CControlPos::kStretchRight);
+    layout_.AddControl(IDC_COMMUNITY_UPDATE, CControlPos::kMoveRight);
     layout_.AddControl(IDC_COMMUNITY_TICK_GROUP, CControlPos::kMoveRight);
     layout_.AddControl(IDC_OPT_TREE, CControlPos::kStretchRight | CControlPos::kStretchDown);
     layout_.AddControl(IDC_COMMUNITY_SUMMARY, CControlPos::kMoveDown | CControlPos::kStretchRight);
@@ -93,6 +94,14 @@ void COptCommunityDlg::ReadRules() {
     ShowSummary();
 }
 
+void COptCommunityDlg::RulesChanging() {
+    if (!built_) {
+        return;
+    }
+    choices_.clear();
+    BuildTree([](const SelectionItem&) { return false; });
+}
+
 void COptCommunityDlg::RulesChanged() {
     if (!built_) {
         return; // the tab reads the new file when it is first shown
@@ -110,8 +119,10 @@ void COptCommunityDlg::ShowSummary() {
     if (items.File().empty()) {
         text = L"No community rules file (winapp2.ini) was found.";
     } else {
-        text = items.Summary() + L"\r\n" + Grouped(items.ApplicableCount()) + L" of " +
-               Grouped(items.ReadCount()) + L" apply to this computer: their programs are found here.";
+        // The engine's summary last: its notes on skipped entries may take
+        // two lines.
+        text = Grouped(items.ApplicableCount()) + L" of " + Grouped(items.ReadCount()) +
+               L" entries apply to this computer: their programs are found here.\r\n" + items.Summary();
     }
     SetDlgItemTextW(Hwnd(), IDC_COMMUNITY_SUMMARY, text.c_str());
 }
@@ -179,6 +190,11 @@ bool COptCommunityDlg::OnCommand(int id, int code, HWND) {
         TickAllInSelectedGroup();
         return true;
     }
+    if (id == IDC_COMMUNITY_UPDATE && code == BN_CLICKED) {
+        // The Options page asks its host, which owns the update.
+        SendMessageW(GetParent(Hwnd()), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
+        return true;
+    }
     return false;
 }
 
@@ -214,29 +230,29 @@ bool COptCommunityDlg::MayTick(const SelectionItem& item) {
 
 void COptCommunityDlg::CheckChanged(HTREEITEM node) {
     const CTreeCtrl& tree = Tree();
-    if (!tree.GetCheck(node)) {
-        COptCategoryDlg::CheckChanged(node);
-        return;
-    }
-    // The entries this tick takes in: the node itself, or those below it not
-    // ticked yet. Each one with a warning is asked about first.
     std::vector<HTREEITEM> declined;
-    if (const SelectionItem* item = ItemOf(node)) {
-        if (!MayTick(*item)) {
+    if (!tree.GetCheck(node)) {
+        // Unticking asks nothing.
+    } else if (const SelectionItem* item = ItemOf(node)) {
+        // A double click reports the same tick twice: the entry the user
+        // already let in is not asked about again.
+        const auto choice = choices_.find(item);
+        const bool wasOn = choice != choices_.end() && choice->second;
+        if (!wasOn && !MayTick(*item)) {
             tree.SetCheck(node, false);
             RedrawSoon();
             return;
         }
     } else {
+        // The entries this tick takes in: those below the node not ticked
+        // yet. Each one with a warning is asked about first.
         std::vector<HTREEITEM> entries;
         const auto collect = [&](HTREEITEM parent, const auto& self) -> void {
             for (HTREEITEM child = tree.GetChild(parent); child; child = tree.GetNextSibling(child)) {
-                if (ItemOf(child)) {
-                    if (!tree.GetCheck(child)) {
-                        entries.push_back(child);
-                    }
-                } else {
+                if (!ItemOf(child)) {
                     self(child, self);
+                } else if (!tree.GetCheck(child)) {
+                    entries.push_back(child);
                 }
             }
         };
@@ -251,6 +267,7 @@ void COptCommunityDlg::CheckChanged(HTREEITEM node) {
     for (HTREEITEM entry : declined) {
         tree.SetCheck(entry, false);
     }
+    KeepChecks();
 }
 
 } // namespace nimbrel

@@ -26,6 +26,9 @@ public:
     // for it.
     void LoadTree() override;
     void SaveTree() override;
+    // The rules file is about to be read again: the tree lets go of the
+    // entries it shows (call after storing the choices made on it).
+    void RulesChanging();
     // The rules file was read again (a newer one came): the tree shows its
     // entries, with the choices stored for them.
     void RulesChanged();

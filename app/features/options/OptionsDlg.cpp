@@ -115,8 +115,7 @@ void COptionsDlg::SetUpTabs() {
 
 void COptionsDlg::LoadTabImages() {
     const int size = Scale(kTabImageSize);
-    win32::UniqueImageList images(
-        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
+    win32::UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
     if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
         strip && images) {
         ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);
@@ -241,6 +240,9 @@ bool COptionsDlg::OnCommand(int id, int code, HWND) {
         return true;
     case IDC_OPT_VIEW_RESULTS:
         host_.ShowLastScanResults();
+        return true;
+    case IDC_COMMUNITY_UPDATE:
+        host_.UpdateCommunityRules();
         return true;
     default:
         return false;

@@ -14,6 +14,9 @@ public:
     // The factory selection was written: the Scan button shows the
     // dashboard again.
     virtual void SetDashboardFlag() = 0;
+    // The Community tab's "Update Rules": fetch the newest rules file, as
+    // the main window's system menu does.
+    virtual void UpdateCommunityRules() = 0;
 
 protected:
     ~IOptionsHost() = default;

@@ -44,6 +44,10 @@ public:
     // Gives the engine this run's callbacks (one run at a time holds them).
     void RegisterWithEngine();
 
+    // Files this run writes besides the log (a report, redirect targets):
+    // neither the scan nor a cleaning after it reports or removes them.
+    void KeepFiles(std::vector<std::wstring> files) { keptFiles_ = std::move(files); }
+
     // Runs the whole scan; returns when every category has ended.
     void Run(int overwritePasses);
     // The running item ends at its next entry and no later row runs; the
@@ -73,6 +77,7 @@ private:
     std::array<bool, kCategoryCount> selected_{};
     unsigned long long found_ = 0;
     double kilobytes_ = 0;
+    std::vector<std::wstring> keptFiles_;
 };
 
 } // namespace nimbrel

@@ -68,6 +68,29 @@ wine reg add 'HKLM\SOFTWARE\Nimbrel' /v first /t REG_SZ /d 1 /f >/dev/null 2>&1 
 # Wine's desktop takes the display it finds when the server starts.
 wine_server_stop
 echo
+
+# The first pages at 125 %, 150 % and 200 % (Wine reads the scale from the
+# prefix's LogPixels), each on a private screen of a size that such a scale
+# comes with, before the tour proper at 100 % cleans what they show.
+glance_at_dpi() {
+  local dpi="$1" size="$2"
+  xvfb_start "$size"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 </dev/null
+  wine_server_stop
+  wine_server_start
+  echo "demo: a first look at $((dpi * 100 / 96)) % ($dpi DPI)"
+  wine ./nimbrel-tour.exe 'C:\Program Files\Nimbrel\Nimbrel.exe' "N:\\screenshots-$dpi" --glance \
+    2>/dev/null </dev/null | tr -d '\r' | grep -v '^tour: saved ' | sed 's/^/  /' || true
+  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null 2>&1 </dev/null || true
+  wine_server_stop
+  xvfb_stop
+}
+rm -rf "$drive_n"/screenshots-*
+glance_at_dpi 120 1600x1200
+glance_at_dpi 144 1920x1200
+glance_at_dpi 192 2560x1600
+unset DISPLAY
+
 tour_args=()
 if [ -n "$users_display" ]; then
   export DISPLAY=$users_display
@@ -92,8 +115,13 @@ pictures="$build/screenshots/make-run"
 rm -rf "$pictures"
 mkdir -p "$pictures"
 cp -f "$drive_n"/screenshots/*.png "$pictures"/ 2>/dev/null || true
+for glance in "$drive_n"/screenshots-*; do
+  [ -d "$glance" ] || continue
+  mkdir -p "$pictures/dpi-${glance##*-}"
+  cp -f "$glance"/*.png "$pictures/dpi-${glance##*-}"/ 2>/dev/null || true
+done
 echo "demo: pictures of the pages Nimbrel showed are in $pictures:"
-ls "$pictures" | sed 's/^/  /'
+(cd "$pictures" && find . -name '*.png' | sed 's|^\./||' | sort) | sed 's/^/  /'
 echo "demo: Nimbrel's activity log:"
 cat "$installed"/LOGS/*.log 2>/dev/null | tr -d '\r' | sed 's/^/  /' || true
 if [ "$tour_status" -ne 0 ]; then

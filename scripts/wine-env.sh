@@ -75,11 +75,12 @@ wine_server_stop() {
   wineserver -k >/dev/null 2>&1 || true
 }
 
+# xvfb_start [WIDTHxHEIGHT]: a private display, 1280x1024 unless named.
 xvfb_start() {
-  local n
+  local n size="${1:-1280x1024}"
   for n in $(seq 90 140); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+    Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 </dev/null &
     XVFB_PID=$!
     local i
     for i in $(seq 1 50); do

@@ -1,4 +1,4 @@
-// nimbrel-tour <program> <picture folder> [--stay]
+// nimbrel-tour <program> <picture folder> [--stay | --glance]
 // Starts Nimbrel.exe as a user would and does the program's main job with
 // it: from the dashboard to the Options page (every tab), a scan, the tree
 // of what it found with the preview of a found picture, a few found items
@@ -7,7 +7,9 @@
 // picked in the open-file dialog, and the About box, saving a picture of
 // every step in <picture folder>. With
 // --stay the program is left open for the user afterwards and the tour ends
-// with it; without, the tour closes it.
+// with it; without, the tour closes it. --glance stops after the scan's
+// tree and its preview and then shows the About box: the pages a user sees
+// first, for a look at another screen scale without changing the prefix.
 #include "RemoteTree.h"
 #include "ScreenCapture.h"
 #include "resource.h"
@@ -431,12 +433,14 @@ struct ProcessHandles {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fputs("usage: nimbrel-tour <program> <picture folder> [--stay]\n", stderr);
+        std::fputs("usage: nimbrel-tour <program> <picture folder> [--stay | --glance]\n", stderr);
         return 2;
     }
     const std::wstring program = argv[1];
     const std::wstring folder = argv[2];
-    const bool stay = argc > 3 && std::wstring(argv[3]) == L"--stay";
+    const std::wstring mode = argc > 3 ? argv[3] : L"";
+    const bool stay = mode == L"--stay";
+    const bool glance = mode == L"--glance";
     CreateDirectoryW(folder.c_str(), nullptr);
     StayOffline();
 
@@ -474,10 +478,14 @@ int wmain(int argc, wchar_t** argv) {
     bool done = Scan(tour, main, number);
     if (done) {
         PreviewAFoundPicture(tour, main, number);
+    }
+    if (done && !glance) {
         UntickSomeFoundItems(tour, main, number);
         done = CleanAndReport(tour, main, number);
     }
-    done = VisitShredPage(tour, main, number) && done;
+    if (!glance) {
+        done = VisitShredPage(tour, main, number) && done;
+    }
     done = VisitAboutBox(tour, main, number) && done;
 
     for (const std::wstring& file : tour.Saved()) {

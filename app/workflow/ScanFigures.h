@@ -42,8 +42,8 @@ std::wstring JunkFilesText(unsigned long long count);
 struct CleaningTotals {
     long long cleaned = 0;   // found items removed
     long long failed = 0;    // found items handed over that stayed
-    long long atRestart = 0; // found items that go at the next restart
     double kilobytes = 0;    // recovered
+    long long atRestart = 0; // found items that go at the next restart (neither cleaned nor failed)
 };
 
 // Writes the cleaning run's figures: each category's files cleaned and

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace win32 {
 
 namespace {
@@ -53,6 +55,59 @@ bool EqualsNoCase(const std::wstring& a, const std::wstring& b) {
 
 bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix) {
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+namespace {
+
+bool IsControlCharacter(wchar_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+std::wstring EscapeOf(wchar_t c) {
+    switch (c) {
+    case L'\r':
+        return L"\\r";
+    case L'\n':
+        return L"\\n";
+    case L'\t':
+        return L"\\t";
+    default: {
+        wchar_t text[8];
+        swprintf(text, 8, L"\\x%02X", static_cast<unsigned>(c));
+        return text;
+    }
+    }
+}
+
+wchar_t MarkOf(wchar_t c) {
+    if (c < 0x20) {
+        return static_cast<wchar_t>(0x2400 + c);
+    }
+    return c == 0x7F ? L'\x2421' : L'\xFFFD';
+}
+
+} // namespace
+
+std::wstring WithControlsShown(const std::wstring& text, ControlCharacters how) {
+    size_t first = 0;
+    while (first < text.size() && !IsControlCharacter(text[first])) {
+        ++first;
+    }
+    if (first == text.size()) {
+        return text; // the usual case: nothing to show
+    }
+    std::wstring shown = text.substr(0, first);
+    for (size_t i = first; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (!IsControlCharacter(c)) {
+            shown += c;
+        } else if (how == ControlCharacters::Escaped) {
+            shown += EscapeOf(c);
+        } else {
+            shown += MarkOf(c);
+        }
+    }
+    return shown;
 }
 
 } // namespace win32

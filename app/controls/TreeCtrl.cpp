@@ -1,5 +1,7 @@
 #include "TreeCtrl.h"
 
+#include "win32/Text.h"
+
 #include <vector>
 
 namespace nimbrel {
@@ -15,15 +17,42 @@ HTREEITEM CTreeCtrl::InsertItem(const std::wstring& text, HTREEITEM parent, HTRE
     return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-HTREEITEM CTreeCtrl::InsertCheckedItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after) const {
+HTREEITEM CTreeCtrl::InsertCheckedItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after) {
+    const std::wstring shown = win32::WithControlsShown(text, win32::ControlCharacters::Marked);
     TVINSERTSTRUCTW insert{};
     insert.hParent = parent;
     insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_STATE;
-    insert.item.pszText = const_cast<wchar_t*>(text.c_str());
+    insert.item.pszText = const_cast<wchar_t*>(shown.c_str());
     insert.item.state = INDEXTOSTATEIMAGEMASK(2);
     insert.item.stateMask = TVIS_STATEIMAGEMASK;
-    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    const auto item =
+        reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+    if (item && shown != text) {
+        insertedTexts_[item] = text;
+    }
+    return item;
+}
+
+void CTreeCtrl::ForgetInsertedTexts(HTREEITEM item) {
+    if (insertedTexts_.empty()) {
+        return;
+    }
+    insertedTexts_.erase(item);
+    for (HTREEITEM child = GetChild(item); child; child = GetNextSibling(child)) {
+        ForgetInsertedTexts(child);
+    }
+}
+
+bool CTreeCtrl::DeleteItem(HTREEITEM item) {
+    // A deleted item's handle may come back for a new one.
+    ForgetInsertedTexts(item);
+    return TreeView_DeleteItem(hwnd_, item) != FALSE;
+}
+
+void CTreeCtrl::DeleteAllItems() {
+    insertedTexts_.clear();
+    TreeView_DeleteAllItems(hwnd_);
 }
 
 HTREEITEM CTreeCtrl::CheckBoxAtMessagePos() const {
@@ -36,6 +65,10 @@ HTREEITEM CTreeCtrl::CheckBoxAtMessagePos() const {
 }
 
 std::wstring CTreeCtrl::GetItemText(HTREEITEM item) const {
+    const auto inserted = insertedTexts_.find(item);
+    if (inserted != insertedTexts_.end()) {
+        return inserted->second;
+    }
     // Found-item texts can be long paths: grow until the text fits.
     std::vector<wchar_t> text(260);
     for (;;) {

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <unordered_map>
 
 namespace nimbrel {
 
@@ -17,10 +18,12 @@ public:
     HTREEITEM InsertItem(const std::wstring& text, HTREEITEM parent = TVI_ROOT, HTREEITEM after = TVI_LAST,
                          LPARAM data = 0) const;
     // An item whose check box is ticked from the start (one message instead
-    // of two: the found-items tree takes thousands of them).
-    HTREEITEM InsertCheckedItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after = TVI_LAST) const;
-    bool DeleteItem(HTREEITEM item) const { return TreeView_DeleteItem(hwnd_, item) != FALSE; }
-    void DeleteAllItems() const { TreeView_DeleteAllItems(hwnd_); }
+    // of two: the found-items tree takes thousands of them). Control
+    // characters in the text show as visible marks, one item a line;
+    // GetItemText gives the text back as it was inserted.
+    HTREEITEM InsertCheckedItem(const std::wstring& text, HTREEITEM parent, HTREEITEM after = TVI_LAST);
+    bool DeleteItem(HTREEITEM item);
+    void DeleteAllItems();
 
     bool HasChildren(HTREEITEM item) const { return GetChild(item) != nullptr; }
     HTREEITEM GetRoot() const { return TreeView_GetRoot(hwnd_); }
@@ -42,6 +45,12 @@ public:
     // The check box of an item (a tree with TVS_CHECKBOXES).
     bool GetCheck(HTREEITEM item) const { return TreeView_GetCheckState(hwnd_, item) == 1; }
     void SetCheck(HTREEITEM item, bool checked) const { TreeView_SetCheckState(hwnd_, item, checked); }
+
+private:
+    void ForgetInsertedTexts(HTREEITEM item);
+
+    // The texts of the items that show another (marked) text.
+    std::unordered_map<HTREEITEM, std::wstring> insertedTexts_;
 };
 
 } // namespace nimbrel

@@ -64,10 +64,16 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
                 break;
             }
             outcome.anyHandedOver = true;
-            if (Privacy_CleanSelitems(choice.foundItems[i].c_str()) != 0) {
+            switch (Privacy_CleanSelitems(choice.foundItems[i].c_str())) {
+            case 1:
                 ++removed;
-            } else {
+                break;
+            case 2:
+                outcome.atRestart.push_back(choice.foundItems[i]);
+                break;
+            default:
                 outcome.stayed.push_back(choice.foundItems[i]);
+                break;
             }
             stopped = between && !between();
         }
@@ -88,6 +94,7 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
         // What stayed and what the run did not reach are both left uncleaned.
         outcome.totals = WriteCleaningFigures(
             product, records, static_cast<long long>(outcome.stayed.size()) + outcome.notReached);
+        outcome.totals.atRestart = static_cast<long long>(outcome.atRestart.size());
     }
     return outcome;
 }

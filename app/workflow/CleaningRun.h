@@ -17,7 +17,10 @@ struct CleaningOutcome {
     bool anyHandedOver = false; // nothing is written when nothing was chosen
     CleaningTotals totals;
     std::vector<std::wstring> stayed; // chosen traces the engine could not remove
-    long long notReached = 0;         // chosen traces left as they were when the run was stopped
+    // Files in use, set to go at the next restart: readable until then, so
+    // neither cleaned nor recovered.
+    std::vector<std::wstring> atRestart;
+    long long notReached = 0; // chosen traces left as they were when the run was stopped
 };
 
 // `records` are the scan's, one per category in category order; a category

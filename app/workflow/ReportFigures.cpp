@@ -4,6 +4,7 @@
 #include "NimbrelControlApp.h"
 #include "ScanFigures.h"
 #include "SettingsStore.h"
+#include "win32/Text.h"
 
 #include <cstdlib>
 #include <cwchar>
@@ -81,6 +82,19 @@ ReportTable LoadReportFigures(const std::wstring& product, const ScanSession& se
     // Before the first scan of this run a stored 0 means nothing yet.
     total[kFilesFound] = found == L"0" && !session.scanStarted ? L"" : found;
     return table;
+}
+
+std::wstring AtRestartText(const std::vector<std::wstring>& atRestart, size_t named) {
+    if (atRestart.empty()) {
+        return {};
+    }
+    std::wstring text =
+        CountText(static_cast<long long>(atRestart.size())) + L" item(s) go at the next restart:";
+    for (size_t i = 0; i < atRestart.size() && i < named; ++i) {
+        text += (i == 0 ? L" " : L"; ") +
+                win32::WithControlsShown(atRestart[i], win32::ControlCharacters::Marked);
+    }
+    return atRestart.size() > named ? text + L"; ..." : text;
 }
 
 void ResetStatistics(const std::wstring& product) {

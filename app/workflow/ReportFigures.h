@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace nimbrel {
 
@@ -21,7 +22,13 @@ using ReportTable = std::array<std::array<std::wstring, kReportColumns>, kReport
 struct ScanSession {
     bool scanStarted = false;
     bool cleanedAny = false;
+    // What the last cleaning run could only set to go at the next restart.
+    std::vector<std::wstring> atRestart;
 };
+
+// "M item(s) go at the next restart: ..." naming at most `named` of them,
+// or nothing when there are none.
+std::wstring AtRestartText(const std::vector<std::wstring>& atRestart, size_t named);
 
 ReportTable LoadReportFigures(const std::wstring& product, const ScanSession& session);
 

@@ -40,9 +40,10 @@ std::wstring JunkFilesText(unsigned long long count);
 
 // What a cleaning run did, over every category it walked.
 struct CleaningTotals {
-    long long cleaned = 0; // found items removed
-    long long failed = 0;  // found items handed over that stayed
-    double kilobytes = 0;  // recovered
+    long long cleaned = 0;   // found items removed
+    long long failed = 0;    // found items handed over that stayed
+    double kilobytes = 0;    // recovered
+    long long atRestart = 0; // found items that go at the next restart (neither cleaned nor failed)
 };
 
 // Writes the cleaning run's figures: each category's files cleaned and

@@ -48,6 +48,10 @@ public:
     // stays as it is (the items a command line names).
     void ChooseItems(const std::vector<const SelectionItem*>& items);
 
+    // Files this run writes besides the log (a report, redirect targets):
+    // neither the scan nor a cleaning after it reports or removes them.
+    void KeepFiles(std::vector<std::wstring> files) { keptFiles_ = std::move(files); }
+
     // Runs the whole scan; returns when every category has ended.
     void Run(int overwritePasses);
     // The running item ends at its next entry and no later row runs; the
@@ -80,6 +84,7 @@ private:
     std::array<bool, kCategoryCount> selected_{};
     unsigned long long found_ = 0;
     double kilobytes_ = 0;
+    std::vector<std::wstring> keptFiles_;
 };
 
 } // namespace nimbrel

@@ -1,11 +1,14 @@
 #include "catalogue/Roots.h"
 
 #include "discovery/Discovery.h"
+#include "files/LinkedRoots.h"
 
 namespace scrub {
 namespace {
 
-bool IsDriveLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
+bool IsDriveLetter(wchar_t c) {
+    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+}
 
 // "C:\..." or "C:" (what is left of a drive's root once its backslash is
 // dropped: the suffixes start with one), or a share "\\server\...".
@@ -23,13 +26,23 @@ std::wstring InstallationRoot(const std::wstring& found) {
     while (!folder.empty() && folder.back() == L'\\') {
         folder.pop_back();
     }
-    return IsAbsoluteFolder(folder) ? folder : std::wstring();
+    return IsAbsoluteFolder(folder) ? NotedRoot(folder) : std::wstring();
 }
 
-std::wstring IcqFolder() { return InstallationRoot(AppPathsFolder(L"ICQ.exe")); }
-std::wstring IcqLiteFolder() { return InstallationRoot(AppPathsFolder(L"ICQLite.exe")); }
-std::wstring YahooFolder() { return InstallationRoot(MessengerProtocolFolder()); }
-std::wstring TrillianFolder() { return InstallationRoot(AimProtocolFolder()); }
-std::wstring PocoMailFolder() { return InstallationRoot(MailClientFolder()); }
+std::wstring IcqFolder() {
+    return InstallationRoot(AppPathsFolder(L"ICQ.exe"));
+}
+std::wstring IcqLiteFolder() {
+    return InstallationRoot(AppPathsFolder(L"ICQLite.exe"));
+}
+std::wstring YahooFolder() {
+    return InstallationRoot(MessengerProtocolFolder());
+}
+std::wstring TrillianFolder() {
+    return InstallationRoot(AimProtocolFolder());
+}
+std::wstring PocoMailFolder() {
+    return InstallationRoot(MailClientFolder());
+}
 
 } // namespace scrub

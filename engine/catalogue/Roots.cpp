@@ -2,6 +2,7 @@
 
 #include "win32/PathText.h"
 #include "win32/Text.h"
+#include "files/LinkedRoots.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -17,15 +18,15 @@ std::wstring SpecialFolder(int csidl) {
     while (folder.size() > 3 && folder.back() == L'\\') {
         folder.pop_back();
     }
-    return folder;
+    return NotedRoot(folder);
 }
 
 // clang-format off
 std::wstring RecentFolder() { return SpecialFolder(CSIDL_RECENT); }
 std::wstring LocalAppDataFolder() { return SpecialFolder(CSIDL_LOCAL_APPDATA); }
-std::wstring LocalSettingsFolder() { return win32::CutAtLastBackslash(LocalAppDataFolder()); }
+std::wstring LocalSettingsFolder() { return NotedRoot(win32::CutAtLastBackslash(LocalAppDataFolder())); }
 std::wstring FavoritesFolder() { return SpecialFolder(CSIDL_FAVORITES); }
-std::wstring ProfileFolder() { return win32::CutAtLastBackslash(FavoritesFolder()); }
+std::wstring ProfileFolder() { return NotedRoot(win32::CutAtLastBackslash(FavoritesFolder())); }
 std::wstring WindowsFolder() { return SpecialFolder(CSIDL_WINDOWS); }
 std::wstring WindowsParentFolder() { return win32::CutAtLastBackslash(WindowsFolder()); }
 std::wstring InternetCacheFolder() { return SpecialFolder(CSIDL_INTERNET_CACHE); }
@@ -35,7 +36,7 @@ std::wstring HistoryFolder() { return SpecialFolder(CSIDL_HISTORY); }
 std::wstring CommonAppDataFolder() { return SpecialFolder(CSIDL_COMMON_APPDATA); }
 std::wstring ProgramFilesFolder() { return SpecialFolder(CSIDL_PROGRAM_FILES); }
 std::wstring DocumentsFolder() { return SpecialFolder(CSIDL_PERSONAL); }
-std::wstring AppDataParentFolder() { return win32::CutAtLastBackslash(AppDataFolder()); }
+std::wstring AppDataParentFolder() { return NotedRoot(win32::CutAtLastBackslash(AppDataFolder())); }
 std::wstring UserProfileFolder() { return SpecialFolder(CSIDL_PROFILE); }
 std::wstring VideosFolder() { return SpecialFolder(CSIDL_MYVIDEO); }
 // clang-format on
@@ -59,7 +60,7 @@ std::wstring TempPathFolder() {
     while (folder.size() > 3 && folder.back() == L'\\') {
         folder.pop_back();
     }
-    return folder;
+    return NotedRoot(folder);
 }
 
 namespace {
@@ -88,7 +89,7 @@ std::wstring UserTempFolder() {
     // A remote session gets a numbered folder of its own inside the temporary folder.
     if (IsTemporaryFolderName(name) ||
         (IsNumber(name) && IsTemporaryFolderName(win32::LastComponent(win32::CutAtLastBackslash(folder))))) {
-        return folder;
+        return NotedRoot(folder);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "win32/PathText.h"
 #include "win32/Text.h"
+#include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 
 #include <windows.h>
@@ -43,8 +44,14 @@ size_t ShareRootLength(const std::wstring& path) {
 }
 
 // Whether a folder on the way to the file is a link (or another reparse
-// point): what lies behind it is not where the path says.
+// point): what lies behind it is not where the path says. A linked root the
+// catalogue named (a shell folder moved elsewhere) leads where it should;
+// only the folders below it count.
 bool PassesThroughLinkedFolder(const std::wstring& path, size_t rootLength) {
+    const size_t linkedRoot = theApp.linkedRoots.RootLength(path);
+    if (linkedRoot > 0) {
+        rootLength = linkedRoot + 1;
+    }
     for (size_t end = path.find(L'\\', rootLength); end != std::wstring::npos;
          end = path.find(L'\\', end + 1)) {
         const DWORD attributes = GetFileAttributesW(path.substr(0, end).c_str());

@@ -1,6 +1,7 @@
 // Which file texts cleaning may act on. A scan reports a file by its full
 // path on a drive ("C:\...") or a share ("\\server\share\..."), never
-// through a linked folder, never a device or raw path and never a mail
+// through a linked folder (but for a linked root the catalogue named, see
+// files/LinkedRoots.h), never a device or raw path and never a mail
 // store; a text that names anything else is no trace of ours, whoever
 // handed it over.
 #pragma once

@@ -14,6 +14,7 @@
 #include "databases/DatabaseTrace.h"
 #include "files/FilePrimitives.h"
 #include "files/IniSection.h"
+#include "files/KeptFiles.h"
 #include "files/RecycleBin.h"
 #include "files/SameEntry.h"
 #include "registry/RegistryPrimitives.h"
@@ -53,9 +54,11 @@ TraceKind KindOf(const std::wstring& text) {
 
 // --- Files ---
 
+// What became of a chosen trace, as the host hears it.
+enum class Outcome { Stays = 0, Gone = 1, AtRestart = 2 };
+
 // A file in use cannot go now; Windows removes it at the next restart.
-// False when the file stays either way.
-bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
+Outcome DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
     // The scan leaves read-only bits alone; a file the user chose to remove
     // loses its bit only now, right before its deletion.
     const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
@@ -63,17 +66,17 @@ bool DeleteOrScheduleFile(const std::wstring& path, DWORD attributes) {
         SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
     }
     if (DeleteFileW(path.c_str())) {
-        return true;
+        return Outcome::Gone;
     }
     const DWORD error = GetLastError();
     if ((error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) &&
         MoveFileExW(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) {
-        return true;
+        return Outcome::AtRestart;
     }
     if (readOnly) {
         SetFileAttributesW(path.c_str(), attributes); // it stays: as it was
     }
-    return false;
+    return Outcome::Stays;
 }
 
 // The rows go and the file stays. The file must be one a scan could have
@@ -96,12 +99,12 @@ bool CleanDatabaseRows(const std::wstring& path) {
     return state == DatabaseState::Ready || state == DatabaseState::Missing;
 }
 
-// True when nothing of the file is left where it was (or it goes at the
-// next restart).
-bool CleanFile(const std::wstring& text) {
+// Gone when nothing of the file is left where it was; a file in use goes at
+// the next restart and stays readable until then.
+Outcome CleanFile(const std::wstring& text) {
     const std::wstring path = CleanablePath(text);
-    if (path.empty()) {
-        return false; // no trace of ours: whatever it names stays
+    if (path.empty() || IsKeptFile(path)) {
+        return Outcome::Stays; // no trace of ours: whatever it names stays
     }
     // Firefox's history database holds the bookmarks too, and a cookie store
     // holds the kept sites' cookies: their rows are cleaned, the file never
@@ -109,27 +112,27 @@ bool CleanFile(const std::wstring& text) {
     DatabaseJob job;
     if (JobOfDatabase(path, job) &&
         (job == DatabaseJob::FirefoxHistory || !theApp.cookieSitesToKeep.empty())) {
-        return CleanDatabaseRows(path);
+        return CleanDatabaseRows(path) ? Outcome::Gone : Outcome::Stays;
     }
     if (IsKeptWholeDatabaseFile(path)) {
-        return false;
+        return Outcome::Stays;
     }
     CScrubcoreApp& app = theApp;
     WIN32_FILE_ATTRIBUTE_DATA data;
-    bool gone = true;
+    Outcome outcome = Outcome::Gone;
     if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            return false; // found items are files; a folder at that path is not ours
+            return Outcome::Stays; // found items are files; a folder at that path is not ours
         }
         // Wine shows a link to a file as a plain file and deletes what it
         // points to: only the entry itself is cleaned.
         if (!IsEntryItself(path)) {
-            return false;
+            return Outcome::Stays;
         }
         // A running browser's databases are left whole rather than set to
         // go at the next restart: it writes them until it closes.
         if (!BrowserClosedFor(path)) {
-            return false;
+            return Outcome::Stays;
         }
         const double size = static_cast<double>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
                                                 data.nFileSizeLow);
@@ -143,10 +146,10 @@ bool CleanFile(const std::wstring& text) {
             }
             OverwriteFile(path, app.overwritePasses);
         }
-        // A file in use counts as cleaned once it is set to go at the next
-        // restart; one that stays either way removed nothing.
-        gone = DeleteOrScheduleFile(path, data.dwFileAttributes);
-        if (gone) {
+        // Only a deletion frees space now: a file set to go at the next
+        // restart is still there, and one that stays removed nothing.
+        outcome = DeleteOrScheduleFile(path, data.dwFileAttributes);
+        if (outcome == Outcome::Gone) {
             app.AddBytes(size);
         }
     }
@@ -159,7 +162,7 @@ bool CleanFile(const std::wstring& text) {
         win32::Contains(folder, L"AppData\\Local\\Temp")) {
         RemoveEmptySubfolders(folder);
     }
-    return gone;
+    return outcome;
 }
 
 // The section goes and the rest of the file stays. The file must be one a
@@ -316,8 +319,7 @@ SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText) {
             break;
         }
         case scrub::TraceKind::File:
-            gone = scrub::CleanFile(text);
-            break;
+            return static_cast<int>(scrub::CleanFile(text));
         case scrub::TraceKind::RecycleBinEntry:
             gone = scrub::EmptyRecycleBins(text);
             break;

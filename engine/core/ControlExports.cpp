@@ -2,6 +2,7 @@
 #include "core/ExportGuard.h"
 #include "core/ScrubcoreApp.h"
 #include "databases/CookieRows.h"
+#include "files/KeptFiles.h"
 
 #include <cstdio>
 
@@ -77,9 +78,20 @@ SCRUBCORE_API int Privacy_GetFilesSize(char* text) {
 
 SCRUBCORE_API int Privacy_ClearFilesSize(void) {
     theApp.totalKilobytes = 0;
+    theApp.linkedRoots.Renew();
     theApp.lastCleanedSize = 0;
     theApp.ForgetReportedTraces();
     theApp.browsersAskedToClose.clear();
     theApp.profileFolders.clear();
     return 1;
+}
+
+SCRUBCORE_API int Scrubcore_KeepFile(const wchar_t* path) {
+    return scrub::GuardedResult(0, [&] {
+        if (!path) {
+            scrub::ForgetKeptFiles();
+            return 1;
+        }
+        return scrub::KeepFile(path) ? 1 : 0;
+    });
 }

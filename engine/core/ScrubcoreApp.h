@@ -2,10 +2,11 @@
 // process. The engine is not reentrant: the host calls exports one after
 // another on one thread and stops them cooperatively. Only the open tests of
 // a report-only walk run on other threads (the walk pool's), and they touch
-// none of this state.
+// none of this state but the linked roots, which guard themselves.
 #pragma once
 
 #include "core/WorkerPool.h"
+#include "files/LinkedRoots.h"
 #include "scrubcore/Scrubcore.h"
 
 #include <memory>
@@ -23,6 +24,14 @@ struct RuleSet;
 using MessageBoxHook = int (*)(const std::wstring& text, const std::wstring& caption, UINT type);
 
 inline constexpr wchar_t kProductTitle[] = L"Nimbrel";
+
+// A file of the host's own (files/KeptFiles.h): its long name and where it
+// is on its volume.
+struct KeptFileIdentity {
+    std::wstring name;
+    unsigned long volume = 0;
+    unsigned long long index = 0;
+};
 
 class CScrubcoreApp {
 public:
@@ -48,6 +57,11 @@ public:
     // Tests watch (slow down, or make fail) a file's open test, on whichever
     // thread runs it.
     void (*afterOpenTest)(const std::wstring& path, bool passed) = nullptr;
+    // The host's own files: never reported, counted or removed.
+    std::vector<KeptFileIdentity> keptFiles;
+    // The roots the catalogue named and where the linked ones lead (the one
+    // part of this state the walk pool's open tests read: it has a lock).
+    LinkedRoots linkedRoots;
     // The threads that test a report-only walk's next files while it reports.
     WorkerPool walkPool;
     // Traces a report-only scan has reported since the size total was last

@@ -4,6 +4,7 @@
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
+#include "files/KeptFiles.h"
 #include "files/SameEntry.h"
 
 namespace scrub {
@@ -50,7 +51,7 @@ bool PassesOpenTest(const std::wstring& path) {
 
 void HandleTestedFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {
     CScrubcoreApp& app = theApp;
-    if (!app.FirstMeetingOfTrace(path)) {
+    if (IsKeptFile(path) || !app.FirstMeetingOfTrace(path)) {
         return;
     }
     if (sizeKnown) {
@@ -89,6 +90,12 @@ void HandleFile(const std::wstring& path) {
     if (PassesOpenTest(path)) {
         HandleTestedFile(path, data.dwFileAttributes, true, size);
     }
+}
+
+bool IsPlainFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (!IsLinkedFolder(attributes) || theApp.linkedRoots.RootLength(path) == path.size());
 }
 
 bool CanOpenFile(const std::wstring& path) {

@@ -90,12 +90,9 @@ inline bool IsLinkedFolder(DWORD attributes) {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-// A folder that is there and no link: one a walk may look into.
-inline bool IsPlainFolder(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !IsLinkedFolder(attributes);
-}
+// A folder that is there and no link (or a linked root the catalogue named,
+// files/LinkedRoots.h): one a walk may look into.
+bool IsPlainFolder(const std::wstring& path);
 
 // Whether the folder holds a file (not a folder) of that name.
 inline bool HoldsFile(const std::wstring& folder, const wchar_t* name) {

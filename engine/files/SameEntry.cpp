@@ -3,6 +3,7 @@
 #include "win32/Handles.h"
 #include "win32/PathText.h"
 #include "win32/Text.h"
+#include "core/ScrubcoreApp.h"
 
 #include <vector>
 
@@ -99,6 +100,12 @@ bool IsEntryAt(HANDLE file, const std::wstring& path) {
     }
     if (win32::EqualsNoCase(finalPath, win32::WithoutLongPathPrefix(path))) {
         return true; // the usual case: one call, no further look-up
+    }
+    // Below a linked shell or program folder every file's final path lies
+    // under the folder's final location; a link further down leads elsewhere.
+    const std::wstring throughRoot = theApp.linkedRoots.ThroughRoot(win32::WithoutLongPathPrefix(path));
+    if (!throughRoot.empty() && win32::EqualsNoCase(finalPath, throughRoot)) {
+        return true;
     }
     const std::wstring spelled = win32::WithoutLongPathPrefix(Spelled(path));
     return win32::EqualsNoCase(finalPath, spelled) || SameOnMappedDrive(finalPath, spelled);

@@ -13,8 +13,9 @@ namespace scrub {
 
 // True when the file's final path is `path` itself: compared without the
 // "\\?\" forms, ignoring case, with short (8.3) names and a drive mapped to
-// a share read as the file system spells them. False when the final path
-// cannot be read.
+// a share read as the file system spells them; below a linked root
+// (files/LinkedRoots.h), against the root's final location. False when the
+// final path cannot be read.
 bool IsEntryAt(HANDLE file, const std::wstring& path);
 
 // The same for the file at `path`, opened as itself for the test alone (a

@@ -102,7 +102,13 @@ TEST(CommandLineText, TracesTheEngineCouldNotRemoveAreListed) {
     outcome.anyHandedOver = true;
     outcome.totals = {3, 1, 70.5};
     outcome.stayed = {L"C:\\Users\\me\\AppData\\Local\\Temp\\in use.tmp"};
-    EXPECT_EQ(nimbrel::CleaningText(outcome), L"Cleaned 3 found item(s), 70.50 KB recovered.\r\n"
-                                              L"Could not be removed (1):\r\n"
-                                              L"\tC:\\Users\\me\\AppData\\Local\\Temp\\in use.tmp\r\n");
+    outcome.atRestart = {L"C:\\Temp\\held\r\n\tC:\\Windows\\x\x1B\x7F\x85.log", L"C:\\Temp\\setup.log"};
+    EXPECT_EQ(nimbrel::CleaningText(outcome),
+              L"Cleaned 3 found item(s), 70.50 KB recovered.\r\n"
+              L"Could not be removed (1):\r\n"
+              L"\tC:\\Users\\me\\AppData\\Local\\Temp\\in use.tmp\r\n"
+              L"2 item(s) go at the next restart:\r\n"
+              L"\tC:\\Temp\\held\\r\\n\\tC:\\Windows\\x\\x1B\\x7F\\x85.log\r\n"
+              L"\tC:\\Temp\\setup.log\r\n")
+        << "one found item, one line";
 }

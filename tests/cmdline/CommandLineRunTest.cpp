@@ -37,6 +37,7 @@ namespace {
 
 const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
 const std::wstring kPagingKey = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
+const std::wstring kSessionManager = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 const std::wstring kStrangeName = L"Übersicht € 東京.tmp";
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -192,6 +193,10 @@ protected:
     // Runs the program: its output into a pipe (or a file), its errors into
     // a file, no console.
     CommandResult Run(const std::wstring& arguments, bool outputToFile = false) {
+        return Run(arguments, outputToFile ? files.Path(L"output.txt") : std::wstring());
+    }
+    CommandResult Run(const std::wstring& arguments, const std::wstring& outputFile) {
+        const bool outputToFile = !outputFile.empty();
         CommandResult result;
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         auto create = [&](const std::wstring& path) {
@@ -204,7 +209,7 @@ protected:
         startup.hStdError = create(files.Path(L"errors.txt"));
         HANDLE read = nullptr;
         if (outputToFile) {
-            startup.hStdOutput = create(files.Path(L"output.txt"));
+            startup.hStdOutput = create(outputFile);
         } else {
             CreatePipe(&read, &startup.hStdOutput, &inherit, 0);
             SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
@@ -232,7 +237,7 @@ protected:
         GetExitCodeProcess(process.hProcess, &result.exitCode);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        result.output += outputToFile ? ReadAll(files.Path(L"output.txt")) : "";
+        result.output += outputToFile ? ReadAll(outputFile) : "";
         result.errors = ReadAll(files.Path(L"errors.txt"));
         return result;
     }
@@ -355,6 +360,89 @@ TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingI
     const CommandResult again = Run(L"/preview");
     EXPECT_EQ(again.exitCode, 0u) << "nothing found";
     EXPECT_EQ(Lines(again.output).front(), "Nothing found in the selected items.");
+}
+
+TEST_F(CommandLine, ACleanCountsOnlyWhatWentAndNeverTakesItsOwnReportOrOutput) {
+    // A scheduled clean that writes its report and its output into the very
+    // temporary folder it cleans, while a program holds one trace open.
+    const std::wstring trace = temp.File(L"~DF3A21.tmp", 16384);
+    const std::wstring held = temp.File(L"setup.log", 4096);
+    const std::wstring report = temp.Path(L"nimbrel-report.txt");
+    const std::wstring output = temp.Path(L"nimbrel-output.txt");
+    Select({L"Windows Temp Folder"});
+    const std::wstring pending = RawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations");
+    CommandResult clean, blocked;
+    std::string firstReport;
+    std::wstring firstCleaned;
+    {
+        HeldOpen writer(held, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        clean = Run(L"/clean /report \"" + report + L"\"", output);
+        firstReport = ReadAll(report);
+        firstCleaned = settings.Get(L"ttc");
+        // Next week's run writes the same files.
+        blocked = Run(L"/clean /report \"" + report + L"\"", output);
+    }
+    RestoreRawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations", pending);
+
+    const std::string tmp = Utf8FromUtf16(temp.Path()) + "\\";
+    EXPECT_EQ(clean.exitCode, 1u) << "one trace went";
+    EXPECT_EQ(FoundByHeading(clean.output), (std::map<std::string, std::vector<std::string>>{
+                                                {"Windows", {tmp + "setup.log", tmp + "~DF3A21.tmp"}}}))
+        << "neither the report nor the output file is a trace";
+    for (const std::string& line :
+         std::vector<std::string>{"\r\nCleaned 1 found item(s), 16.00 KB recovered.\r\n",
+                                  "\r\n1 item(s) go at the next restart:\r\n\t" + tmp + "setup.log\r\n"}) {
+        EXPECT_TRUE(Contains(clean.output, line)) << line << clean.output;
+    }
+    EXPECT_EQ(firstReport, "\xEF\xBB\xBF" + clean.output);
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_EQ(firstCleaned, L"1");
+
+    // Only the held file is left: found, nothing removed, and not a success.
+    EXPECT_EQ(blocked.exitCode, 3u);
+    ASSERT_FALSE(blocked.errors.empty());
+    EXPECT_EQ(Lines(blocked.errors).front(),
+              "Nothing was removed: every found item is in use (close the programs that hold them, a running "
+              "browser among them) or could not be removed.");
+    EXPECT_TRUE(Contains(blocked.output, "\r\nCleaned 0 found item(s), 0.00 KB recovered.\r\n"))
+        << blocked.output;
+}
+
+TEST_F(CommandLine, OneFoundItemOneLineAndItsPathThroughALinkedTemporaryFolder) {
+    // A program planted line breaks in a value name; the user's temporary
+    // folder lies behind a link, and a link below it leads to a document.
+    const std::wstring planted = L"a\r\n\tC:\\Windows\\notepad.exe\x01";
+    registry.String(HKEY_CURRENT_USER, kRunMru, planted, L"notepad\\1");
+    const std::wstring moved = files.Folder(L"moved\\Temp");
+    const std::wstring trace = files.File(L"moved\\Temp\\~WRL0001.tmp", 2048);
+    const std::wstring precious = desktop.File(L"letter.doc", 1000);
+    ASSERT_TRUE(MakeUnixSymlink(desktop.Path(), moved + L"\\elsewhere"));
+    ASSERT_TRUE(MakeUnixSymlink(files.Path(L"moved"), files.Path(L"linked")));
+    const std::wstring linkedTemp = files.Path(L"linked\\Temp");
+    Select({L"Windows Temp Folder", L"Windows Run Command History"});
+    wchar_t savedTmp[MAX_PATH] = {}, savedTemp[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"TMP", savedTmp, MAX_PATH);
+    GetEnvironmentVariableW(L"TEMP", savedTemp, MAX_PATH);
+    SetEnvironmentVariableW(L"TMP", linkedTemp.c_str());
+    SetEnvironmentVariableW(L"TEMP", linkedTemp.c_str());
+    const CommandResult preview = Run(L"/preview");
+    const CommandResult clean = Run(L"/clean");
+    SetEnvironmentVariableW(L"TMP", savedTmp);
+    SetEnvironmentVariableW(L"TEMP", savedTemp);
+
+    const std::vector<std::string> found{Utf8FromUtf16(linkedTemp) + "\\~WRL0001.tmp",
+                                         "HKEY_CURRENT_USER||" + Utf8FromUtf16(kRunMru) +
+                                             "=a\\r\\n\\tC:\\Windows\\notepad.exe\\x01"};
+    EXPECT_EQ(FoundByHeading(preview.output),
+              (std::map<std::string, std::vector<std::string>>{{"Windows", found}}))
+        << preview.output;
+    EXPECT_EQ(clean.exitCode, 1u);
+    EXPECT_TRUE(Contains(clean.output, "\r\nCleaned 2 found item(s), 2.00 KB recovered.\r\n"))
+        << clean.output;
+    EXPECT_FALSE(ValueExists(HKEY_CURRENT_USER, kRunMru, planted))
+        << "the value itself, not its printed name";
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_TRUE(FileExists(precious)) << "a link below the root is never followed";
 }
 
 TEST_F(CommandLine, TheConsoleItWasStartedFromShowsEveryCharacter) {

@@ -37,7 +37,8 @@ TEST(ScrubcoreDll, ExportsTheControlFunctionsUnderTheirExactNames) {
                              "Scrubcore_RuleText",
                              "Scrubcore_RuleDetected",
                              "Scrubcore_RunRule",
-                             "Scrubcore_RuleRemoveEmptied"};
+                             "Scrubcore_RuleRemoveEmptied",
+                             "Scrubcore_KeepFile"};
     const auto& names = ScrubcoreExportNames();
     ASSERT_FALSE(names.empty()) << "Scrubcore.dll did not load from the program folder";
     for (const char* name : control) {

@@ -5,8 +5,11 @@
 #include "TestProcess.h"
 
 #include "files/FilePrimitives.h"
+#include "files/LinkedRoots.h"
 
 #include <gtest/gtest.h>
+
+#include <shlobj.h>
 
 #include <atomic>
 #include <memory>
@@ -263,6 +266,77 @@ TEST(FolderWalk, LinksAreNeverFollowed) {
     EXPECT_TRUE(FileExists(foreign));
     EXPECT_EQ(std::string(100, 'x'), ReadAll(database));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, Attributes(folder.Path(L"elsewhere")));
+}
+
+TEST(FolderWalk, ALinkedRootIsWalkedWhereItLeadsAndEveryLinkBelowItStaysRefused) {
+    EngineRecorder recorder;
+    TestFolder outside; // what the links below the root lead to
+    TestFolder moved;   // where the user moved the shell folder to
+    TestFolder system(L"C:\\windows\\temp");
+    TestFolder profile; // where Windows names it
+    const std::wstring root = profile.Path(L"Documents");
+    const std::wstring precious = outside.File(L"precious.doc", 10);
+    const std::wstring trace = moved.File(L"Cache\\a.tmp", 10);
+    const std::wstring kept = system.File(L"Cache\\b.tmp", 10);
+    ASSERT_TRUE(MakeUnixSymlink(moved.Path(), root));
+    ASSERT_TRUE(MakeUnixSymlink(outside.Path(), moved.Path(L"Cache\\elsewhere")));
+    ASSERT_TRUE(MakeUnixSymlink(precious, moved.Path(L"Cache\\report.tmp")));
+    ASSERT_TRUE(MakeUnixSymlink(system.Path(), profile.Path(L"Videos")));
+
+    scrub::WalkFolder(root + L"\\Cache");
+    EXPECT_TRUE(recorder.found.empty()) << "a link no catalogue root names leads nowhere";
+
+    scrub::NotedRoot(root);
+    scrub::NotedRoot(profile.Path(L"Videos"));
+    scrub::WalkFolder(root + L"\\Cache");
+    scrub::WalkFolder(profile.Path(L"Videos\\Cache"));
+    const std::wstring known = root + L"\\Cache\\a.tmp";
+    EXPECT_EQ(std::vector<std::wstring>{known}, recorder.found) << "by the path the user knows";
+
+    for (const auto& [text, result] :
+         std::vector<std::pair<std::wstring, int>>{{root + L"\\Cache\\elsewhere\\precious.doc", 0},
+                                                   {root + L"\\Cache\\report.tmp", 0},
+                                                   {profile.Path(L"Videos\\Cache\\b.tmp"), 0},
+                                                   {known, 1}}) {
+        EXPECT_EQ(result, Privacy_CleanSelitems(text.c_str())) << std::string(text.begin(), text.end());
+    }
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_TRUE(FileExists(precious) && FileExists(kept));
+    recorder.found.clear(); // cleaning reports nothing
+
+    // Where a linked root may lead: a local drive, never a system folder.
+    for (const auto& [resolved, allowed] :
+         std::vector<std::pair<std::wstring, bool>>{{moved.Path(), true},
+                                                    {L"C:\\", false},
+                                                    {L"C:\\windows", false},
+                                                    {L"C:\\windows\\system32\\config", false},
+                                                    {SpecialFolderPath(CSIDL_PROGRAM_FILES), false},
+                                                    {L"C:\\users", false},
+                                                    {L"\\\\fileserver\\home\\Documents", false}}) {
+        EXPECT_EQ(allowed, scrub::MayLeadTo(root, resolved)) << std::string(resolved.begin(), resolved.end());
+    }
+}
+
+TEST(FolderWalk, TheHostsOwnFilesAreNeverTracesWhateverPathLeadsToThem) {
+    EngineRecorder recorder;
+    TestFolder folder;
+    const std::wstring report = folder.File(L"Temp\\nimbrel-report.txt", 100);
+    const std::wstring output = folder.File(L"Temp\\output.txt", 100);
+    const std::wstring trace = folder.File(L"Temp\\~DF3A21.tmp", 100);
+    ASSERT_EQ(1, Scrubcore_KeepFile(report.c_str()));
+    ASSERT_EQ(1, Scrubcore_KeepFile(folder.Path(L"TEMP\\OUTPUT.TXT").c_str())) << "as a redirect names it";
+    EXPECT_EQ(0, Scrubcore_KeepFile(folder.Path(L"Temp\\missing.txt").c_str()));
+
+    Privacy_CheckDelete(1);
+    scrub::WalkFolder(folder.Path(L"Temp"));
+    EXPECT_EQ(std::vector<std::wstring>{trace}, recorder.found);
+    EXPECT_EQ(0, Privacy_CleanSelitems(report.c_str()));
+    EXPECT_TRUE(FileExists(report) && FileExists(output));
+
+    Scrubcore_KeepFile(nullptr);
+    recorder.Clear();
+    scrub::WalkFolder(folder.Path(L"Temp"));
+    EXPECT_EQ(Sorted({report, output}), Sorted(recorder.found)) << "a later run's files are its own";
 }
 
 TEST(FolderWalk, ADeepTreeIsWalkedWithoutRecursion) {

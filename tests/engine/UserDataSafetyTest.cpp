@@ -28,7 +28,7 @@ const char kControlExports[] =
     "Scrubcore_SetCookieSitesToKeep "
     "Scrubcore_CompactDatabases Scrubcore_ListCookieSites "
     "Scrubcore_LoadRules Scrubcore_RulesCount Scrubcore_RulesSkipped Scrubcore_RuleText "
-    "Scrubcore_RuleDetected Scrubcore_RunRule Scrubcore_RuleRemoveEmptied";
+    "Scrubcore_RuleDetected Scrubcore_RunRule Scrubcore_RuleRemoveEmptied Scrubcore_KeepFile";
 
 // Items no option offers, and the options a fresh installation leaves off.
 const char kNotSelectedByDefault[] =

@@ -114,7 +114,7 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     Set(L"ttf", L"3");
     Set(L"cleaned", L"false");
     Set(L"scwnd", L"9.99"); // left from an earlier cleaning: not shown before this one
-    table = LoadReportFigures(kProduct, ScanSession{true, false});
+    table = LoadReportFigures(kProduct, ScanSession{true, false, {}});
     EXPECT_EQ(Row(table, 0), (std::vector<std::wstring>{L"Windows Logs", L"3", L"--", L"0.10 KB", L"--"}));
     EXPECT_EQ(Row(table, 1),
               (std::vector<std::wstring>{L"Internet Browser History", L"0", L"--", L"0.00 KB", L"--"}));
@@ -124,7 +124,7 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     // The community rules' row, the ninth, counts into the total as any other.
     Set(L"fcmn", L"4");
     Set(L"scmn", L"0.30");
-    table = LoadReportFigures(kProduct, ScanSession{true, false});
+    table = LoadReportFigures(kProduct, ScanSession{true, false, {}});
     EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"Community", L"4", L"--", L"0.30 KB", L"--"}));
     EXPECT_EQ(table[9][kSpaceFound], L"0.40 KB");
     Set(L"fcmn", L"--");
@@ -139,7 +139,7 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     Set(L"ttc", L" 2 ");
     Set(L"ttr", L"0.07");
     Set(L"cleaned", L"true");
-    table = LoadReportFigures(kProduct, ScanSession{true, true});
+    table = LoadReportFigures(kProduct, ScanSession{true, true, {}});
     EXPECT_EQ(Row(table, 0),
               (std::vector<std::wstring>{L"Windows Logs", L"3", L"2", L"0.10 KB", L"0.07 KB"}));
     EXPECT_EQ(Row(table, 1),
@@ -150,7 +150,7 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     Set(L"swnd", L"0.1");
     Set(L"sint", L"0.2");
     Set(L"smlt", L"16777216.01");
-    table = LoadReportFigures(kProduct, ScanSession{true, true});
+    table = LoadReportFigures(kProduct, ScanSession{true, true, {}});
     EXPECT_EQ(table[9][kSpaceFound], L"16777216.00 KB");
 
     // Reset keeps the cleaned totals, empties the rest; a stored 0 before
@@ -162,5 +162,5 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     table = LoadReportFigures(kProduct, ScanSession{});
     EXPECT_EQ(Row(table, 0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
     EXPECT_EQ(Row(table, 9), (std::vector<std::wstring>{L"TOTAL", L"", L"", L"0.00 KB", L""}));
-    EXPECT_EQ(LoadReportFigures(kProduct, ScanSession{true, false})[9][kFilesFound], L"0");
+    EXPECT_EQ(LoadReportFigures(kProduct, ScanSession{true, false, {}})[9][kFilesFound], L"0");
 }

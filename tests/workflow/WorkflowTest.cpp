@@ -32,6 +32,7 @@ using nimbrel::NavPage;
 namespace {
 
 const std::wstring kRunMru = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+const std::wstring kSessionManager = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager";
 const std::wstring kTypedUrls = L"Software\\Microsoft\\Internet Explorer\\TypedURLs";
 const std::wstring kMediaPlayer = L"Software\\Microsoft\\MediaPlayer\\Player\\RecentFileList";
 const std::wstring kHkcu = L"HKEY_CURRENT_USER||";
@@ -471,26 +472,49 @@ TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
 
 TEST_F(Workflow, WhatStaysIsNeitherCountedNorClaimedAsCleaned) {
     temp.File(L"~DF3A21.tmp", 2048);
+    const std::wstring held = temp.File(L"setup.log", 4096);
     registry.String(HKEY_CURRENT_USER, kRunMru, L"a", L"notepad\\1");
     registry.String(HKEY_CURRENT_USER, kRunMru, L"MRUList", L"a");
+    // A value name a program planted line breaks in: one tree line, marked.
+    registry.String(HKEY_CURRENT_USER, kRunMru, L"b\r\n\tc", L"calc\\1");
     Select({L"Windows Temp Folder", L"Windows Run Command History"});
     Open();
     StartScan();
-    ASSERT_EQ(window.ScanPage().FoundCount(), 3u);
-    // Meanwhile the user lost the right to change the Run history.
+    ASSERT_EQ(window.ScanPage().FoundCount(), 5u);
+    const std::wstring planted = kHkcu + kRunMru + L"=b\r\n\tc";
+    const HTREEITEM plantedNode = Node({L"Windows", L" Run command History", planted});
+    ASSERT_NE(plantedNode, nullptr) << "the tree gives the text back as found";
+    wchar_t shown[512] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = plantedNode;
+    item.pszText = shown;
+    item.cchTextMax = 512;
+    SendMessageW(Tree().Hwnd(), TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(std::wstring(shown), kHkcu + kRunMru + L"=b\x240D\x240A\x2409" L"c");
+    // Meanwhile the user lost the right to change the Run history, and a
+    // program opened one temporary file.
     const std::wstring user = CurrentUserSidText();
     SetAccessList(HKEY_CURRENT_USER, kRunMru, (L"D:P(A;;KR;;;" + user + L")").c_str());
-    Click(Control(IDC_CLEAN));
+    const std::wstring pending = RawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations");
+    {
+        HeldOpen writer(held, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        Click(Control(IDC_CLEAN));
+    }
+    RestoreRawText(HKEY_LOCAL_MACHINE, kSessionManager, L"PendingFileRenameOperations", pending);
     SetAccessList(HKEY_CURRENT_USER, kRunMru, (L"D:P(A;;KA;;;" + user + L")").c_str());
 
     ASSERT_EQ(watch.Messages().size(), 1u);
     EXPECT_EQ(watch.Messages()[0].text,
-              L"Nimbrel has cleaned 1 of the 3 selected items. 2 could not be removed "
-              L"(a program may be using them). Click OK to see the results.");
-    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru).size(), 2u);
+              L"Nimbrel has cleaned 1 of the 5 selected items. 1 go at the next restart (a program holds "
+              L"them open) and 3 could not be removed. Click OK to see the results.");
+    EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru).size(), 3u);
     EXPECT_EQ(settings.Get(L"fiwnd"), L"1");
     EXPECT_EQ(settings.Get(L"ttc"), L"1");
-    EXPECT_EQ(settings.Get(L"showerrs"), L"2");
+    EXPECT_EQ(settings.Get(L"showerrs"), L"4");
+    EXPECT_EQ(nimbrel::CWindow(window.ResultsPage().Item(IDC_REPORT_SUMMARY)).Text(),
+              L"1 item(s) go at the next restart: " + held);
+    EXPECT_EQ(ReportRow(0)[nimbrel::kSpaceRecovered], L"2.00 KB") << "the held file is still there";
 }
 
 TEST_F(Workflow, NothingFoundNothingSelectedAndTheDashboard) {

@@ -122,7 +122,8 @@ std::wstring UsageText() {
            L"  /update-rules  fetches the newest community rules file (winapp2.ini)\r\n"
            L"  /report FILE   also writes the output to FILE (UTF-8); alone it means /preview\r\n"
            L"Each option may also be written --preview, --clean, --list, --update-rules, --report.\r\n"
-           L"Exit code: 0 nothing found, 1 found (or cleaned), 2 error.\r\n";
+           L"Exit code: 0 nothing found, 1 found (by /preview) or something removed (by /clean), 2 error,\r\n"
+           L"  3 found but nothing removed (in use, or set to go at the next restart).\r\n";
 }
 
 } // namespace nimbrel

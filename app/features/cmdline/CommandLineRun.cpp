@@ -88,6 +88,7 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
             }
         }
     }
+    run.KeepFiles(output.OwnFiles());
     observer.SetBetweenEntries([&] {
         if (breakKey.Requested()) {
             run.Stop();
@@ -105,6 +106,7 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
     ScanSession session;
     session.scanStarted = true;
     bool stopped = run.WasStopped();
+    bool nothingRemoved = false;
     if (run.FoundCount() == 0 && !stopped) {
         output.Print(L"Nothing found in the selected items.\r\n");
     } else if (clean && !stopped) {
@@ -116,12 +118,20 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
         session.cleanedAny = outcome.anyHandedOver;
         output.Print(L"\r\n" + CleaningText(outcome));
         stopped = outcome.notReached > 0;
+        nothingRemoved = outcome.anyHandedOver && outcome.totals.cleaned == 0;
     }
     output.Print(L"\r\n" + SummaryText(LoadReportFigures(kProductTitle, session), clean));
     if (stopped) {
         output.PrintError(
             L"Stopped (Ctrl+C) before the run ended: what was not reached is left as it is.\r\n");
         return kExitError;
+    }
+    if (nothingRemoved) {
+        // A scheduled clean that every week meets an open browser must not
+        // read as a success.
+        output.PrintError(L"Nothing was removed: every found item is in use (close the programs that hold "
+                          L"them, a running browser among them) or could not be removed.\r\n");
+        return kExitNothingRemoved;
     }
     return run.FoundCount() > 0 ? kExitFound : kExitNothingFound;
 }

@@ -12,9 +12,10 @@
 namespace nimbrel {
 
 enum CommandExitCode {
-    kExitNothingFound = 0, // also: the list or the usage was printed
-    kExitFound = 1,        // found (by /preview) or cleaned (by /clean)
-    kExitError = 2,        // the run could not be done, or the command line is wrong
+    kExitNothingFound = 0,   // also: the list or the usage was printed
+    kExitFound = 1,          // found (by /preview) or something removed (by /clean)
+    kExitError = 2,          // the run could not be done, or the command line is wrong
+    kExitNothingRemoved = 3, // /clean found items but removed none of them
 };
 
 // Runs a request other than the window's; returns the process's exit code.

@@ -1,6 +1,7 @@
 #include "CommandLineText.h"
 
 #include "ScanFigures.h"
+#include "win32/Text.h"
 
 #include <algorithm>
 #include <vector>
@@ -41,7 +42,7 @@ std::wstring CategoryHeading(ItemCategory category) {
 }
 
 std::wstring FoundItemLine(const std::wstring& foundItemText) {
-    return L"\t" + foundItemText + kLineEnd;
+    return L"\t" + win32::WithControlsShown(foundItemText, win32::ControlCharacters::Escaped) + kLineEnd;
 }
 
 std::wstring SelectionListText(const std::wstring& product) {
@@ -68,6 +69,13 @@ std::wstring CleaningText(const CleaningOutcome& outcome) {
                 kLineEnd;
         for (const std::wstring& stayed : outcome.stayed) {
             text += FoundItemLine(stayed);
+        }
+    }
+    if (!outcome.atRestart.empty()) {
+        text += CountText(static_cast<long long>(outcome.atRestart.size())) +
+                L" item(s) go at the next restart:" + kLineEnd;
+        for (const std::wstring& held : outcome.atRestart) {
+            text += FoundItemLine(held);
         }
     }
     return text;

@@ -1,6 +1,7 @@
 // The text a run without the window prints: every line ends in CR LF, found
 // items stand one a line behind a TAB under their category's heading (the
-// text after the TAB is the trace exactly as the engine reported it), and
+// text after the TAB is the trace as the engine reported it, its control
+// characters escaped so that every found item keeps to its line), and
 // the summary is the results report's table in plain columns.
 #pragma once
 

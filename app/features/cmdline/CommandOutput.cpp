@@ -1,5 +1,6 @@
 #include "CommandOutput.h"
 
+#include "win32/PathText.h"
 #include "win32/Text.h"
 
 #include <algorithm>
@@ -86,7 +87,27 @@ bool CCommandOutput::OpenReport(const std::wstring& path) {
         return false;
     }
     WriteBytes(report_.Get(), "\xEF\xBB\xBF");
+    reportPath_ = path;
     return true;
+}
+
+std::vector<std::wstring> CCommandOutput::OwnFiles() const {
+    std::vector<std::wstring> files;
+    if (!reportPath_.empty()) {
+        files.push_back(reportPath_);
+    }
+    for (const Target* target : {&out_, &error_}) {
+        if (target->kind != Target::Kind::Bytes || GetFileType(target->handle) != FILE_TYPE_DISK) {
+            continue;
+        }
+        wchar_t path[32768];
+        const DWORD length =
+            GetFinalPathNameByHandleW(target->handle, path, 32768, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length > 0 && length < 32768) {
+            files.push_back(win32::WithoutLongPathPrefix(std::wstring(path, length)));
+        }
+    }
+    return files;
 }
 
 void CCommandOutput::Print(const std::wstring& text) {

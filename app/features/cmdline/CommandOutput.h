@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace nimbrel {
 
@@ -26,6 +27,9 @@ public:
 
     // Creates (or empties) the report file; false when it cannot be written.
     bool OpenReport(const std::wstring& path);
+
+    // The files this run writes: the report and any redirect target.
+    std::vector<std::wstring> OwnFiles() const;
 
     // Output, gathered and written a few times a second: a scan can print
     // a line for each of many thousand found items.
@@ -49,6 +53,7 @@ private:
     Target error_;
     win32::UniqueFile console_; // the parent's console, when attached
     win32::UniqueFile report_;
+    std::wstring reportPath_;
     std::wstring pending_;
     ULONGLONG writtenAt_ = 0;
 };

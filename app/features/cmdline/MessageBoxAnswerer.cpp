@@ -1,5 +1,7 @@
 #include "MessageBoxAnswerer.h"
 
+#include "win32/Text.h"
+
 #include <string>
 
 namespace nimbrel {
@@ -49,7 +51,9 @@ void CMessageBoxAnswerer::Answer(HWND box) {
         return;
     }
     if (HWND text = GetDlgItem(box, kMessageTextId)) {
-        output_.Print(WindowText(text) + L"\r\n");
+        // A message names the file it is about: one message, one line.
+        output_.Print(win32::WithControlsShown(WindowText(text), win32::ControlCharacters::Escaped) +
+                      L"\r\n");
     }
     const LRESULT defaultButton = SendMessageW(box, DM_GETDEFID, 0, 0);
     const WPARAM id = HIWORD(defaultButton) == DC_HASDEFID ? LOWORD(defaultButton) : IDOK;

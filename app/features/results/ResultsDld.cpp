@@ -94,7 +94,9 @@ void CResultsDld::LoadFigures() {
             table_.SetItemText(row, column, figures[static_cast<size_t>(row)][static_cast<size_t>(column)]);
         }
     }
-    summary_.SetText(L"");
+    // Files in use stay readable until the next restart: named apart, so
+    // that the table's cleaned figures are all that really went.
+    summary_.SetText(AtRestartText(session_.atRestart, 2));
 }
 
 void CResultsDld::ResetStatistics() {

@@ -21,12 +21,20 @@ constexpr wchar_t kAllCleaned[] =
 
 // The message of a run in which some chosen items stayed: it never claims
 // more than happened.
-std::wstring PartlyCleanedText(long long cleaned, long long failed) {
-    wchar_t text[400];
-    swprintf(text, 400,
-             L"Nimbrel has cleaned %lld of the %lld selected items. %lld could not be removed (a program may "
-             L"be using them). Click OK to see the results.",
-             cleaned, cleaned + failed, failed);
+std::wstring PartlyCleanedText(long long cleaned, long long failed, long long atRestart) {
+    wchar_t text[600];
+    if (atRestart == 0) {
+        swprintf(text, 600,
+                 L"Nimbrel has cleaned %lld of the %lld selected items. %lld could not be removed (a program "
+                 L"may be using them). Click OK to see the results.",
+                 cleaned, cleaned + failed, failed);
+    } else {
+        swprintf(
+            text, 600,
+            L"Nimbrel has cleaned %lld of the %lld selected items. %lld go at the next restart (a program "
+            L"holds them open) and %lld could not be removed. Click OK to see the results.",
+            cleaned, cleaned + failed + atRestart, atRestart, failed);
+    }
     return text;
 }
 
@@ -65,12 +73,15 @@ void CScanPrgDlg::CleanChosenItems() {
             return true;
         });
     session_.cleanedAny = outcome.anyHandedOver;
+    session_.atRestart = outcome.atRestart;
     if (!outcome.anyHandedOver) {
         return;
     }
     const long long failed = outcome.totals.failed;
+    const long long atRestart = outcome.totals.atRestart;
     ShowMessage(Hwnd(),
-                failed == 0 ? std::wstring(kAllCleaned) : PartlyCleanedText(outcome.totals.cleaned, failed),
+                failed == 0 && atRestart == 0 ? std::wstring(kAllCleaned)
+                                              : PartlyCleanedText(outcome.totals.cleaned, failed, atRestart),
                 MB_OK | MB_ICONEXCLAMATION);
     // The report's Ok leads back; until then the navigation waits.
     host_.EnableNavigation(false);

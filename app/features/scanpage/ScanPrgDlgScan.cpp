@@ -9,6 +9,7 @@
 #include "SettingsStore.h"
 #include "ShellSeams.h"
 #include "resource.h"
+#include "win32/Text.h"
 
 namespace nimbrel {
 
@@ -62,6 +63,7 @@ void CScanPrgDlg::RunScan() {
     categoryResults_.clear();
     activity_.SetFontBold(false);
     session_.scanStarted = true;
+    session_.atRestart.clear(); // a new scan's results say nothing of the last cleaning
     title_.SetText(L"Scan Results");
     count_.SetTextColor(kNavy);
     count_.SetText(L"0 item(s) found");
@@ -162,7 +164,7 @@ void CScanPrgDlg::ShowFoundItem(const wchar_t* text) {
 void CScanPrgDlg::ShowFoundProgress() {
     labelsShownAt_ = GetTickCount64();
     count_.SetText(CountText(static_cast<long long>(run_.FoundCount())) + L" item(s) found");
-    path_.SetText(lastFoundText_);
+    path_.SetText(win32::WithControlsShown(lastFoundText_, win32::ControlCharacters::Marked));
 }
 
 void CScanPrgDlg::StopScan() {

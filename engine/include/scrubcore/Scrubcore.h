@@ -51,9 +51,10 @@ SCRUBCORE_API int Privacy_NoRegvalues(void);
 SCRUBCORE_API int Privacy_GetFilesSize(char* text);
 // Starts a new size count; a cleaning run starts with one.
 SCRUBCORE_API int Privacy_ClearFilesSize(void);
-// Removes one found item: 1 when the trace is gone afterwards (removed, set
-// to go at the next restart, or no longer there), 0 when it is still there
-// or the text names nothing a scan reports. Before the first file of a
+// Removes one found item: 1 when the trace is gone afterwards (removed, or
+// no longer there), 2 when a file in use is set to go at the next restart
+// (it stays readable until then and adds nothing to the size total), 0 when
+// it is still there or the text names nothing a scan reports. Before the first file of a
 // running browser's (or Thunderbird's) profiles goes in a cleaning run, the
 // user is asked once to close it; its files stay while it still runs.
 SCRUBCORE_API int Privacy_CleanSelitems(const wchar_t* foundItemText);
@@ -73,3 +74,8 @@ SCRUBCORE_API int Scrubcore_CompactDatabases(int compact);
 // of ("example.org") to the callback, each once, in order; the stores are
 // only read. Returns how many.
 SCRUBCORE_API int Scrubcore_ListCookieSites(ScrubcoreScanCallBack callback);
+// A file the host writes during its runs (its report, a redirect target,
+// its log): no walk reports, counts or deletes it, whatever path leads to
+// it, and Privacy_CleanSelitems leaves it (0). 1 when the file is kept, 0
+// when it cannot be opened; a null path forgets every kept file.
+SCRUBCORE_API int Scrubcore_KeepFile(const wchar_t* path);

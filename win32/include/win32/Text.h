@@ -17,4 +17,12 @@ std::string AnsiFromUtf16(const std::wstring& text);
 bool EqualsNoCase(const std::wstring& a, const std::wstring& b);
 bool StartsWithNoCase(const std::wstring& text, const std::wstring& prefix);
 
+// Any program can plant a line break or a tab in a file or value name; shown
+// as it is, one found item would read as several lines, or as other items.
+// Escaped: "\r", "\n", "\t", the other control characters "\xNN" (for
+// text output). Marked: each as its visible sign (U+2400 block; C1 controls
+// as U+FFFD), for the window. Every other character stays.
+enum class ControlCharacters { Escaped, Marked };
+std::wstring WithControlsShown(const std::wstring& text, ControlCharacters how);
+
 } // namespace win32

@@ -9,7 +9,8 @@
 //       20,000 of the pages bookmarked;
 //   Cookies: Chromium's schema, 20,000 cookies of 1,000 sites, 50 of the
 //       sites kept.
-// Round by round, each on fresh copies:
+// Round by round, each on fresh copies flushed to the disk, the two sides
+// taking turns at going first:
 //   (e) the engine cleans one copy as a user's clean does (open, checks,
 //       one transaction, VACUUM);
 //   (s) the shell runs, on another copy, the statements the engine ran,
@@ -18,11 +19,13 @@
 //       shell's own time (".timer") is summed, without its process start.
 // Prints the medians side by side with their ratio (target e <= 1.2 x s)
 // and the sizes before and after.
+#include "BrowserSchemas.h"
 #include "core/ScrubcoreApp.h"
 #include "databases/CookieRows.h"
 #include "databases/Database.h"
 #include "databases/DatabaseTrace.h"
 #include "databases/PlacesHistory.h"
+#include "win32/Handles.h"
 #include "win32/Text.h"
 
 #include <sqlite3.h>
@@ -68,21 +71,7 @@ bool Run(sqlite3* db, const char* sql) {
 }
 
 // Firefox's places as today's versions make it, with its indexes.
-constexpr const char* kPlaces = R"(
-PRAGMA page_size = 32768;
-PRAGMA user_version = 77;
-CREATE TABLE moz_origins (id INTEGER PRIMARY KEY, prefix TEXT NOT NULL, host TEXT NOT NULL, frecency INTEGER NOT NULL, recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER, recalc_alt_frecency INTEGER NOT NULL DEFAULT 0, UNIQUE (prefix, host));
-CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL, typed INTEGER DEFAULT 0 NOT NULL, frecency INTEGER DEFAULT -1 NOT NULL, last_visit_date INTEGER, guid TEXT, foreign_count INTEGER DEFAULT 0 NOT NULL, url_hash INTEGER DEFAULT 0 NOT NULL, description TEXT, preview_image_url TEXT, site_name TEXT, origin_id INTEGER REFERENCES moz_origins(id), recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER, recalc_alt_frecency INTEGER NOT NULL DEFAULT 0);
-CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, from_visit INTEGER, place_id INTEGER, visit_date INTEGER, visit_type INTEGER, session INTEGER, source INTEGER DEFAULT 0 NOT NULL, triggeringPlaceId INTEGER);
-CREATE TABLE moz_inputhistory (place_id INTEGER NOT NULL, input LONGVARCHAR NOT NULL, use_count INTEGER, PRIMARY KEY (place_id, input));
-CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, syncChangeCounter INTEGER NOT NULL DEFAULT 1);
-CREATE TABLE moz_keywords (id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE, place_id INTEGER, post_data TEXT);
-CREATE TABLE moz_anno_attributes (id INTEGER PRIMARY KEY, name VARCHAR(32) UNIQUE NOT NULL);
-CREATE TABLE moz_annos (id INTEGER PRIMARY KEY, place_id INTEGER NOT NULL, anno_attribute_id INTEGER, content LONGVARCHAR, flags INTEGER DEFAULT 0, expiration INTEGER DEFAULT 0, type INTEGER DEFAULT 0, dateAdded INTEGER DEFAULT 0, lastModified INTEGER DEFAULT 0);
-CREATE TABLE moz_items_annos (id INTEGER PRIMARY KEY, item_id INTEGER NOT NULL, anno_attribute_id INTEGER, content LONGVARCHAR, flags INTEGER DEFAULT 0, expiration INTEGER DEFAULT 0, type INTEGER DEFAULT 0, dateAdded INTEGER DEFAULT 0, lastModified INTEGER DEFAULT 0);
-CREATE TABLE moz_meta (key TEXT PRIMARY KEY, value NOT NULL) WITHOUT ROWID;
-CREATE TABLE moz_places_metadata (id INTEGER PRIMARY KEY, place_id INTEGER NOT NULL, referrer_place_id INTEGER, created_at INTEGER NOT NULL DEFAULT 0, updated_at INTEGER NOT NULL DEFAULT 0, total_view_time INTEGER NOT NULL DEFAULT 0, typing_time INTEGER NOT NULL DEFAULT 0, key_presses INTEGER NOT NULL DEFAULT 0, scrolling_time INTEGER NOT NULL DEFAULT 0, scrolling_distance INTEGER NOT NULL DEFAULT 0, document_type INTEGER NOT NULL DEFAULT 0, search_query_id INTEGER);
-CREATE TABLE moz_places_metadata_search_queries (id INTEGER PRIMARY KEY, terms TEXT NOT NULL UNIQUE);
+const std::string kPlaces = "PRAGMA page_size = 32768;" + std::string(kFirefoxPlacesTables) + R"(
 CREATE INDEX moz_places_url_hashindex ON moz_places (url_hash);
 CREATE INDEX moz_places_hostindex ON moz_places (rev_host);
 CREATE INDEX moz_places_visitcount ON moz_places (visit_count);
@@ -103,7 +92,7 @@ INSERT INTO moz_origins SELECT x, 'https://', 'site' || x || '.example', 100, 0,
 WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 60000)
 INSERT INTO moz_places (id, url, title, rev_host, visit_count, frecency, last_visit_date, guid, foreign_count, url_hash, origin_id)
 SELECT x, 'https://site' || (x % 1000 + 1) || '.example/page/' || x || '?session=' || hex(randomblob(8)),
-       'A page the user read, number ' || x, reverse('site' || (x % 1000 + 1) || '.example') || '.', 2, 500,
+       'A page the user read, number ' || x, 'elpmaxe.' || (x % 1000 + 1) || 'etis.', 2, 500,
        1700000000000000 + x, printf('%012d', x), x <= 20000, x, x % 1000 + 1 FROM n;
 WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 100000)
 INSERT INTO moz_historyvisits (from_visit, place_id, visit_date, visit_type, session)
@@ -121,11 +110,7 @@ INSERT INTO moz_annos (place_id, anno_attribute_id, content) SELECT x * 17, 1, '
 COMMIT;
 )";
 
-constexpr const char* kCookies = R"(
-CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);
-INSERT INTO meta VALUES ('mmap_status','-1'),('version','24'),('last_compatible_version','24');
-CREATE TABLE cookies(creation_utc INTEGER NOT NULL,host_key TEXT NOT NULL,top_frame_site_key TEXT NOT NULL,name TEXT NOT NULL,value TEXT NOT NULL,encrypted_value BLOB NOT NULL,path TEXT NOT NULL,expires_utc INTEGER NOT NULL,is_secure INTEGER NOT NULL,is_httponly INTEGER NOT NULL,last_access_utc INTEGER NOT NULL,has_expires INTEGER NOT NULL,is_persistent INTEGER NOT NULL,priority INTEGER NOT NULL,samesite INTEGER NOT NULL,source_scheme INTEGER NOT NULL,source_port INTEGER NOT NULL,last_update_utc INTEGER NOT NULL,source_type INTEGER NOT NULL,has_cross_site_ancestor INTEGER NOT NULL);
-CREATE UNIQUE INDEX cookies_unique_index ON cookies(host_key, top_frame_site_key, has_cross_site_ancestor, name, path, source_scheme, source_port);
+const std::string kCookies = std::string(kChromiumCookiesTables) + R"(
 BEGIN;
 WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 20000)
 INSERT INTO cookies SELECT 13300000000000000 + x,
@@ -289,19 +274,31 @@ bool Measure(const wchar_t* name, scrub::DatabaseJob job, int rounds, Figures& f
         if (!CopyFresh(original, engineCopy) || !CopyFresh(original, shellCopy)) {
             return false;
         }
-        double freed = 0;
-        const auto start = Clock::now();
-        const scrub::DatabaseState state = scrub::CleanDatabase(engineCopy, job, freed);
-        engine.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-        if (state != scrub::DatabaseState::Ready) {
-            std::printf("the engine did not clean %ls\n", engineCopy.c_str());
-            return false;
+        // Neither side pays for the disk still writing the other's copy, and
+        // each goes first every other round.
+        for (const std::wstring& copy : {engineCopy, shellCopy}) {
+            win32::UniqueFile file(CreateFileW(copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                               OPEN_EXISTING, 0, nullptr));
+            FlushFileBuffers(file.Get());
         }
-        const double seconds = ShellSeconds(shellCopy, scriptFile);
-        if (seconds < 0) {
-            return false;
+        for (int side = 0; side < 2; ++side) {
+            if ((side == 0) == (round % 2 == 0)) {
+                double freed = 0;
+                const auto start = Clock::now();
+                const scrub::DatabaseState state = scrub::CleanDatabase(engineCopy, job, freed);
+                engine.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+                if (state != scrub::DatabaseState::Ready) {
+                    std::printf("the engine did not clean %ls\n", engineCopy.c_str());
+                    return false;
+                }
+            } else {
+                const double seconds = ShellSeconds(shellCopy, scriptFile);
+                if (seconds < 0) {
+                    return false;
+                }
+                shell.push_back(seconds);
+            }
         }
-        shell.push_back(seconds);
     }
     figures.engine = Median(engine);
     figures.shell = Median(shell);
@@ -325,7 +322,8 @@ int wmain(int argc, wchar_t** argv) {
     for (const std::wstring& folder : {kFolder, kFolder + L"\\engine", kFolder + L"\\shell"}) {
         CreateDirectoryW(folder.c_str(), nullptr);
     }
-    if (!Make(kFolder + L"\\places.sqlite", kPlaces) || !Make(kFolder + L"\\Cookies", kCookies)) {
+    if (!Make(kFolder + L"\\places.sqlite", kPlaces.c_str()) ||
+        !Make(kFolder + L"\\Cookies", kCookies.c_str())) {
         return 1;
     }
     scrub::theApp.compactDatabases = true;

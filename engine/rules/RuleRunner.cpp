@@ -7,6 +7,7 @@
 #include "rules/RuleMatch.h"
 #include "rules/RuleSafety.h"
 #include "win32/Handles.h"
+#include "win32/Text.h"
 
 namespace scrub {
 namespace {
@@ -42,8 +43,16 @@ DWORD WindowsVersion() {
     return version.dwMajorVersion * 100 + version.dwMinorVersion;
 }
 
+// A program of either bitness names its key in its own view of the
+// machine's software and classes; a user's other keys are the same in both
+// views, so asking once spares a thousand lookups of a rules file.
 bool KeyExists(const RuleRegistryKey& detect) {
+    const bool bothViews = detect.hive == HKEY_LOCAL_MACHINE || detect.hive == HKEY_CLASSES_ROOT ||
+                           win32::StartsWithNoCase(detect.key, L"Software\\Classes");
     for (REGSAM view : {KEY_WOW64_64KEY, KEY_WOW64_32KEY}) {
+        if (view == KEY_WOW64_32KEY && !bothViews) {
+            break;
+        }
         win32::UniqueKey key;
         if (RegOpenKeyExW(detect.hive, detect.key.c_str(), 0, KEY_READ | view, key.Put()) == ERROR_SUCCESS) {
             return true;
@@ -56,10 +65,11 @@ bool KeyExists(const RuleRegistryKey& detect) {
 // wildcard may still lead to a folder the key could not have named.
 std::vector<std::wstring> FoldersOf(const RuleFileKey& key) {
     std::vector<std::wstring> folders;
+    const ProtectedFolders protectedFolders;
     for (std::wstring& folder : ResolveRulePath(key.folder, true)) {
         RuleFileKey concrete = key;
         concrete.folder = folder;
-        if (RefusalOfFileKey(concrete).empty()) {
+        if (RefusalOfFileKey(concrete, protectedFolders).empty()) {
             folders.push_back(std::move(folder));
         }
     }

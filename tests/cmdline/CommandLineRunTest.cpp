@@ -3,6 +3,7 @@
 // pipe, a file, a report file and a console, what it leaves on the disk and
 // in the settings (the sites whose cookies stay among them), its log and its
 // exit codes.
+#include "BrowserSchemas.h"
 #include "ProgramUnderTest.h"
 #include "UpdateServer.h"
 #include "WindowsTraces.h"
@@ -102,19 +103,13 @@ std::vector<std::string> Rows(const std::wstring& path, const char* sql) {
     return rows;
 }
 
-constexpr const char* kChromiumCookies = R"(
-CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);
-INSERT INTO meta VALUES ('mmap_status','-1'),('version','24'),('last_compatible_version','24');
-CREATE TABLE cookies(creation_utc INTEGER NOT NULL,host_key TEXT NOT NULL,top_frame_site_key TEXT NOT NULL,name TEXT NOT NULL,value TEXT NOT NULL,encrypted_value BLOB NOT NULL,path TEXT NOT NULL,expires_utc INTEGER NOT NULL,is_secure INTEGER NOT NULL,is_httponly INTEGER NOT NULL,last_access_utc INTEGER NOT NULL,has_expires INTEGER NOT NULL,is_persistent INTEGER NOT NULL,priority INTEGER NOT NULL,samesite INTEGER NOT NULL,source_scheme INTEGER NOT NULL,source_port INTEGER NOT NULL,last_update_utc INTEGER NOT NULL,source_type INTEGER NOT NULL,has_cross_site_ancestor INTEGER NOT NULL);
-CREATE UNIQUE INDEX cookies_unique_index ON cookies(host_key, top_frame_site_key, has_cross_site_ancestor, name, path, source_scheme, source_port);
+const std::string kChromiumCookies = std::string(kChromiumCookiesTables) + R"(
 INSERT INTO cookies VALUES (1,'.mail.example.org','','SID','',X'763130aa','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
  (2,'badexample.org','','T','tracker-id-4711',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
  (3,'ads.tracker.example','','T','tracker-id-4712',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0);
 )";
 
-constexpr const char* kFirefoxCookies = R"(
-PRAGMA user_version = 15;
-CREATE TABLE moz_cookies (id INTEGER PRIMARY KEY, originAttributes TEXT NOT NULL DEFAULT '', name TEXT, value TEXT, host TEXT, path TEXT, expiry INTEGER, lastAccessed INTEGER, creationTime INTEGER, isSecure INTEGER, isHttpOnly INTEGER, inBrowserElement INTEGER DEFAULT 0, sameSite INTEGER DEFAULT 0, rawSameSite INTEGER DEFAULT 0, schemeMap INTEGER DEFAULT 0, isPartitionedAttributeSet INTEGER DEFAULT 0, CONSTRAINT moz_uniqueid UNIQUE (name, host, path, originAttributes));
+const std::string kFirefoxCookies = std::string(kFirefoxCookiesTables) + R"(
 INSERT INTO moz_cookies (name,value,host,path,expiry,lastAccessed,creationTime,isSecure,isHttpOnly) VALUES
  ('session','s3cr3t','.example.org','/',1900000000,1,1,1,1),
  ('login','u42','accounts.example.org','/',1900000000,2,2,1,1),
@@ -539,6 +534,17 @@ TEST_F(CommandLine, CommunityEntriesAreListedAndNamedItemsRunWithoutTheSavedSele
     EXPECT_EQ(Lines(unknown.errors).front(),
               "No item is named \"Community: Chrome*\". /list prints the names of the items.");
     EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+
+    // What an entry's authors warn of is said when a run names it.
+    registry.Key(HKEY_CURRENT_USER, L"Software\\Valve\\Steam");
+    const CommandResult warned = Run(L"/preview \"Community: Steam*\"");
+    EXPECT_EQ(warned.exitCode, 0u) << warned.errors;
+    EXPECT_EQ(
+        Lines(warned.errors).front(),
+        "Note on \"Community: Steam Installers\": This entry should only be enabled after you have launched "
+        "each of your installed Steam games at least once. Deleting these files before then may cause "
+        "Steam to think the game's installation is broken. After the first launch, these files become "
+        "useless.");
 }
 
 TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
@@ -588,6 +594,8 @@ TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
     }
     const CommandResult list = Run(L"/list");
     EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
+}
+
 TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
     const TestFolder chrome =
         TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");
@@ -596,8 +604,8 @@ TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
     firefox.FileWithContent(L"Profiles\\ab12cd34.default-release\\prefs.js", "");
     const std::wstring chromium = chrome.Folder(L"Default\\Network") + L"\\Cookies";
     const std::wstring mozilla = firefox.Path(L"Profiles\\ab12cd34.default-release\\cookies.sqlite");
-    ASSERT_TRUE(MakeDatabase(chromium, kChromiumCookies));
-    ASSERT_TRUE(MakeDatabase(mozilla, kFirefoxCookies));
+    ASSERT_TRUE(MakeDatabase(chromium, kChromiumCookies.c_str()));
+    ASSERT_TRUE(MakeDatabase(mozilla, kFirefoxCookies.c_str()));
     const auto chromiumKept = Rows(chromium, "SELECT * FROM cookies WHERE host_key = '.mail.example.org'");
     const auto mozillaKept = Rows(mozilla, "SELECT * FROM moz_cookies WHERE host LIKE '%example.org'");
     ASSERT_EQ(chromiumKept.size() + mozillaKept.size(), 3u);

@@ -79,6 +79,14 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
             return kExitError;
         }
         run.ChooseItems(named.items);
+        // The window asks before such an entry is ticked; a named run cannot
+        // ask, so it says what the entry's authors warn of.
+        for (const SelectionItem* item : named.items) {
+            const std::wstring& warning = CommunityItems().WarningOf(*item);
+            if (!warning.empty()) {
+                output.PrintError(L"Note on \"" + SelectionValueName(*item) + L"\": " + warning + L"\r\n");
+            }
+        }
     }
     observer.SetBetweenEntries([&] {
         if (breakKey.Requested()) {

@@ -90,6 +90,9 @@ FunctionEnd
     !insertmacro ${DO} "Scrubcore.dll"
     !insertmacro ${DO} "Updrift.dll"
     !insertmacro ${DO} "Nimbrel Help.chm"
+    ; The community's rules (CC BY-SA 4.0: its licence goes with it).
+    !insertmacro ${DO} "winapp2.ini"
+    !insertmacro ${DO} "winapp2-LICENSE.md"
 !macroend
 !macro InstallProgramFile NAME
     File "${BINDIR}/${NAME}"

@@ -1,4 +1,4 @@
-// The library's two exports. Nothing thrown inside may cross the boundary.
+// The library's exports. Nothing thrown inside may cross the boundary.
 #include "check/UpdateCheck.h"
 #include "install/Installer.h"
 #include "install/ProgramLock.h"
@@ -78,6 +78,30 @@ int InstallDownloadedUpdates(const char* commandLine) {
     return InstallFromList({JoinPath(programFolder, name), programFolder}, AfterInstall::StartProgram);
 }
 
+int DownloadFile(const wchar_t* url, const wchar_t* path) {
+    if (!url || !path || !*path) {
+        return 0;
+    }
+    CInternetSession session;
+    if (!session.Open()) {
+        return 0;
+    }
+    bool whole = false;
+    {
+        win32::UniqueFile file(
+            CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) {
+            return 0;
+        }
+        unsigned long long bytes = 0;
+        whole = session.Download(url, file.Get(), bytes) && FlushFileBuffers(file.Get());
+    }
+    if (!whole) {
+        DeleteFileW(path);
+    }
+    return whole ? 1 : 0;
+}
+
 } // namespace
 
 } // namespace updrift
@@ -93,6 +117,14 @@ UPDRIFT_API void AuCheckForUpdates(const wchar_t* url, UpdriftDecideCallBack dec
 UPDRIFT_API int CALLBACK InstallUpdates(HWND, HINSTANCE, LPSTR commandLine, int) {
     try {
         return updrift::InstallDownloadedUpdates(commandLine);
+    } catch (...) {
+        return 0;
+    }
+}
+
+UPDRIFT_API int AuDownloadFile(const wchar_t* url, const wchar_t* path) {
+    try {
+        return updrift::DownloadFile(url, path);
     } catch (...) {
         return 0;
     }

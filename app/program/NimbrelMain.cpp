@@ -3,6 +3,7 @@
 // window, or, when the command line asks for an action, a run without it.
 #include "CommandLineOptions.h"
 #include "CommandLineRun.h"
+#include "CommunityItems.h"
 #include "NimbrelControlApp.h"
 #include "ProgramStart.h"
 
@@ -24,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A scan only reports what it finds; the cleaning run switches the
     // engine to deleting for itself.
     Privacy_CheckDelete(0);
+    nimbrel::CommunityItems().SetDownloadFunction(&AuDownloadFile);
     const nimbrel::CommandRequest request =
         nimbrel::ParseCommandLine(nimbrel::SplitArguments(GetCommandLineW()));
     if (request.action != nimbrel::CommandAction::Window) {

@@ -279,7 +279,21 @@ def category_icon(color, glyph, hover, background="white"):
     return args
 
 
-TAB_ORDER = ("windows", "internet", "messengers", "office", "multimedia", "filesharing", "email", "thirdparty")
+def icon_community(c):
+    """Three people side by side: the rules many users keep together."""
+    out = []
+    for cx, cy, r in ((14, 19, 4), (34, 19, 4), (24, 16, 5)):
+        out += draw(None, c, 1, "circle %d,%d %d,%d" % (cx, cy, cx + r, cy))
+    out += draw(None, c, 1, "roundrectangle 7,26 21,38 5,5", "roundrectangle 27,26 41,38 5,5")
+    out += draw("#6c6c6c", c, 1.2, "roundrectangle 16,24 32,40 6,6")
+    return out
+
+
+# The tab strip's pictures: the dashboard's categories and Community, which
+# has a tab but no dashboard icon.
+TAB_ICONS = dict(community=((196, 120, 40), icon_community))
+TAB_ORDER = ("windows", "internet", "messengers", "office", "multimedia", "filesharing", "email", "thirdparty",
+             "community")
 TAB_MASK = "#ff00ff"
 
 
@@ -288,7 +302,7 @@ def tab_strip():
     order side by side, magenta where the tab shows through."""
     args = []
     for key in TAB_ORDER:
-        color, glyph = CATEGORIES[key]
+        color, glyph = CATEGORIES.get(key) or TAB_ICONS[key]
         args += ["("] + category_icon(color, glyph, False, background="none")
         args += ["-resize", "%dx%d!" % (scaled(16), scaled(16)), "-channel", "A", "-threshold", "50%", "+channel", ")"]
     return args + ["+append", "+repage", "-background", TAB_MASK, "-flatten"]

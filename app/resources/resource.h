@@ -43,6 +43,8 @@
 
 // The main window's system menu entry that opens the About box.
 #define IDM_ABOUTBOX 0x0010
+// ... and the one that fetches the newest community rules file.
+#define IDM_UPDATE_RULES 0x0020
 
 // Main window.
 #define IDC_HELP_BUTTON 1072
@@ -154,8 +156,8 @@
 // The start-up splash picture.
 #define IDB_SPLASH 170
 
-// The Options page and its eight category tabs (templates 300-308). The
-// tab strip's pictures are one strip of 16 x 16 images, in tab order.
+// The Options page and its nine category tabs (templates 300-308 and 310).
+// The tab strip's pictures are one strip of 16 x 16 images, in tab order.
 #define IDB_TAB_IMAGES 150
 #define IDD_OPTIONS 300
 #define IDD_OPT_WINDOWS 301
@@ -176,3 +178,25 @@
 #define IDC_OPT_WHEN_ERASING_LABEL 1172
 #define IDC_OPT_VIEW_RESULTS 1173
 #define IDC_OPT_SEPARATOR 1185
+
+// The browsers' tab below its tree: the compacting option and the way to
+// the sites whose cookies are kept, and that list's own dialog.
+#define IDD_COOKIES_TO_KEEP 330
+#define IDC_OPT_COMPACT_DATABASES 1240
+#define IDC_OPT_COOKIES_TO_KEEP 1241
+#define IDC_KEEP_INTRO 1242
+#define IDC_KEEP_LIST_LABEL 1243
+#define IDC_KEEP_LIST 1244
+#define IDC_KEEP_SITE 1245
+#define IDC_KEEP_ADD 1246
+#define IDC_KEEP_REMOVE 1247
+#define IDC_KEEP_FOUND_LABEL 1248
+#define IDC_KEEP_FOUND 1249
+#define IDC_KEEP_ADD_FOUND 1250
+// The Community tab: its search box and label, "Tick all in this group",
+// and the figures of the rules file (its tree is IDC_OPT_TREE).
+#define IDD_OPT_COMMUNITY 310
+#define IDC_COMMUNITY_SEARCH_LABEL 1200
+#define IDC_COMMUNITY_SEARCH 1201
+#define IDC_COMMUNITY_TICK_GROUP 1202
+#define IDC_COMMUNITY_SUMMARY 1203

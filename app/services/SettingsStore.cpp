@@ -1,6 +1,7 @@
 #include "SettingsStore.h"
 
 #include "win32/Handles.h"
+#include "win32/Text.h"
 
 #include <windows.h>
 
@@ -16,6 +17,7 @@ namespace {
 // is cut, never read past.
 constexpr size_t kIntBufferChars = 100;
 constexpr size_t kStringBufferChars = 512;
+constexpr size_t kLongStringBufferChars = 32768;
 
 std::wstring KeyPath(const std::wstring& product) {
     return L"SOFTWARE\\" + product;
@@ -112,8 +114,35 @@ std::wstring GetString(const std::wstring& product, const std::wstring& name) {
     return ReadText(product, name, kStringBufferChars);
 }
 
+std::wstring GetLongString(const std::wstring& product, const std::wstring& name) {
+    return ReadText(product, name, kLongStringBufferChars);
+}
+
 void SetString(const std::wstring& product, const std::wstring& name, const std::wstring& text) {
     WriteText(product, name, text);
+}
+
+std::vector<std::wstring> ValueNamesStartingWith(const std::wstring& product, const std::wstring& prefix) {
+    std::vector<std::wstring> names;
+    win32::UniqueKey key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, KeyPath(product).c_str(), 0, KEY_QUERY_VALUE, key.Put()) !=
+        ERROR_SUCCESS) {
+        return names;
+    }
+    // Registry value names are at most 16,383 characters.
+    std::vector<wchar_t> name(16384, L'\0');
+    for (DWORD index = 0;; ++index) {
+        DWORD length = static_cast<DWORD>(name.size());
+        const LSTATUS status =
+            RegEnumValueW(key.Get(), index, name.data(), &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_NO_MORE_ITEMS) {
+            break;
+        }
+        if (status == ERROR_SUCCESS && win32::StartsWithNoCase(std::wstring(name.data(), length), prefix)) {
+            names.emplace_back(name.data(), length);
+        }
+    }
+    return names;
 }
 
 } // namespace nimbrel

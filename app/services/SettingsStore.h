@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace nimbrel {
 
@@ -17,6 +18,12 @@ void SetInt(const std::wstring& product, const std::wstring& name, int value);
 // The value's text; empty when absent. At most 511 characters are read.
 std::wstring GetString(const std::wstring& product, const std::wstring& name);
 void SetString(const std::wstring& product, const std::wstring& name, const std::wstring& text);
+// The names of the values that begin with `prefix` (compared without
+// regard to case, as the registry compares names).
+std::vector<std::wstring> ValueNamesStartingWith(const std::wstring& product, const std::wstring& prefix);
+// The text of a value that may be long, such as a list the user keeps; at
+// most 32,767 characters are read.
+std::wstring GetLongString(const std::wstring& product, const std::wstring& name);
 
 // The decimal conversion GetInt applies: leading white space, an optional
 // sign, then digits up to the first other character. The 32-bit limits and

@@ -1,6 +1,9 @@
 #include "CleaningRun.h"
 
+#include "CommunityItems.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
+#include "scrubcore/CommunityRules.h"
 #include "NimbrelControlApp.h"
 #include "SettingsStore.h"
 #include "scrubcore/Scrubcore.h"
@@ -20,6 +23,16 @@ int CategoryIndexOf(const std::wstring& nodeText) {
     return -1;
 }
 
+// After a Community entry's chosen files went: the folders its REMOVESELF
+// keys name, when they are left empty.
+void RemoveEmptiedFolders(const CategoryChoice& choice) {
+    for (const std::wstring& node : choice.itemNodes) {
+        if (const SelectionItem* item = CommunityItems().Find(node)) {
+            Scrubcore_RuleRemoveEmptied(item->ruleEntry);
+        }
+    }
+}
+
 } // namespace
 
 CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<CategoryChoice>& choices,
@@ -30,6 +43,8 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
     // not cut the cleaning short.
     Privacy_StopScan(0);
     Privacy_ClearFilesSize();
+    // The options may have changed since the scan.
+    HandDatabaseSettingsToEngine(product);
     for (int category = 0; category < kCategoryCount; ++category) {
         SetString(product, FigureValueName(static_cast<ItemCategory>(category), Figure::FilesCleaned), L"");
     }
@@ -63,6 +78,9 @@ CleaningOutcome CleanChosenItems(const std::wstring& product, const std::vector<
             stopped = between && !between();
         }
         const int index = CategoryIndexOf(choice.categoryText);
+        if (index == static_cast<int>(ItemCategory::Community)) {
+            RemoveEmptiedFolders(choice);
+        }
         if (index >= 0 && static_cast<size_t>(index) < records.size()) {
             CResultslist& record = records[static_cast<size_t>(index)];
             record.cleanedCount = removed;

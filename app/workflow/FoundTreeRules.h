@@ -130,15 +130,19 @@ template <class Tree> bool HasChosenFoundItem(const Tree& tree) {
 struct CategoryChoice {
     std::wstring categoryText;
     std::vector<std::wstring> foundItems;
+    // The item nodes whose found items are among them (a Community entry
+    // removes the folders it leaves empty after its files).
+    std::vector<std::wstring> itemNodes;
 };
 
 template <class Tree> std::vector<CategoryChoice> ChosenFoundItems(const Tree& tree) {
     std::vector<CategoryChoice> choices;
     std::unordered_set<std::wstring> taken;
     for (auto category = tree.GetRoot(); category; category = tree.GetNextSibling(category)) {
-        CategoryChoice choice{tree.GetItemText(category), {}};
+        CategoryChoice choice{tree.GetItemText(category), {}, {}};
         if (tree.GetCheck(category)) {
             for (auto item : found_tree_detail::CheckedItemNodes(tree, category)) {
+                bool itemChosen = false;
                 for (auto found = tree.GetChild(item); found; found = tree.GetNextSibling(found)) {
                     if (!tree.GetCheck(found)) {
                         continue;
@@ -148,7 +152,11 @@ template <class Tree> std::vector<CategoryChoice> ChosenFoundItems(const Tree& t
                     CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
                     if (taken.insert(std::move(key)).second) {
                         choice.foundItems.push_back(std::move(text));
+                        itemChosen = true;
                     }
+                }
+                if (itemChosen) {
+                    choice.itemNodes.push_back(tree.GetItemText(item));
                 }
             }
         }

@@ -1,6 +1,8 @@
 #include "ItemSelection.h"
 
+#include "CommunityItems.h"
 #include "SettingsStore.h"
+#include "scrubcore/CommunityRules.h"
 #include "scrubcore/BrowserItems.h"
 #include "scrubcore/EmailItems.h"
 #include "scrubcore/FileSharingItems.h"
@@ -443,6 +445,7 @@ const CategoryLabels kLabels[kCategoryCount] = {
     {L"File Sharing", L"File Sharing", L"File Shareing", L"fil", L"File Sharing History"},
     {L"Email", L"Emails", L"Email", L"eml", L"Emails History"},
     {L"Third-Party Applications", L"Third Party Applications", L"Third Party Applications", L"thd", L"Third Party Software Logs"},
+    {L"Community", L"Community", L"Community", L"cmn", L"Community"},
 };
 // clang-format on
 
@@ -456,7 +459,16 @@ const std::vector<SelectionItem>& SelectionItems() {
     return kItems;
 }
 
+int RunItemOperation(const SelectionItem& item) {
+    return item.operation ? item.operation(0) : Scrubcore_RunRule(item.ruleEntry);
+}
+
 const ScanGroup& ScanGroupOf(const SelectionItem& item) {
+    if (item.category == ItemCategory::Community) {
+        if (const ScanGroup* group = CommunityItems().GroupOf(item)) {
+            return *group;
+        }
+    }
     for (const ScanGroup& group : kGroups) {
         if (group.category == item.category && std::wstring(group.group) == item.group) {
             return group;
@@ -480,6 +492,12 @@ std::wstring ActivityText(const SelectionItem& item) {
 
 std::vector<const SelectionItem*> ItemsOf(ItemCategory category) {
     std::vector<const SelectionItem*> items;
+    if (category == ItemCategory::Community) {
+        for (const SelectionItem& item : CommunityItems().Items()) {
+            items.push_back(&item);
+        }
+        return items;
+    }
     for (const SelectionItem& item : kItems) {
         if (item.category == category) {
             items.push_back(&item);
@@ -493,10 +511,16 @@ bool HasApplicationLevel(ItemCategory category) {
 }
 
 std::wstring SelectionValueName(const SelectionItem& item) {
+    if (item.category == ItemCategory::Community) {
+        return kCommunityValuePrefix + std::wstring(item.label);
+    }
     return std::wstring(item.group) + L" " + item.label;
 }
 
 const SelectionItem* FindSelectionItem(const std::wstring& valueName) {
+    if (win32::StartsWithNoCase(valueName, kCommunityValuePrefix)) {
+        return CommunityItems().Find(valueName.substr(std::wstring(kCommunityValuePrefix).size()));
+    }
     for (const SelectionItem& item : kItems) {
         if (win32::EqualsNoCase(SelectionValueName(item), valueName)) {
             return &item;
@@ -517,16 +541,30 @@ void SetItemSelected(const std::wstring& product, const SelectionItem& item, boo
     SetInt(product, SelectionValueName(item), selected ? 1 : 0);
 }
 
+namespace {
+
+// Also the choices of entries the rules file in use no longer has, or
+// does not apply here: the file is not read for this.
+void UnselectCommunityItems(const std::wstring& product) {
+    for (const std::wstring& name : ValueNamesStartingWith(product, kCommunityValuePrefix)) {
+        SetInt(product, name, 0);
+    }
+}
+
+} // namespace
+
 void WriteDefaultSelection(const std::wstring& product) {
     for (const SelectionItem& item : kItems) {
         SetItemSelected(product, item, item.onByDefault);
     }
+    UnselectCommunityItems(product);
 }
 
 void WriteNothingSelected(const std::wstring& product) {
     for (const SelectionItem& item : kItems) {
         SetItemSelected(product, item, false);
     }
+    UnselectCommunityItems(product);
 }
 
 const std::vector<std::wstring>& ErasingChoices() {

@@ -6,7 +6,10 @@
 // the scan runs them, category by category and application by application.
 // It is the one list of items: the options, the scan and the command line
 // all read it, so a row also says which engine export scans the item and
-// where its found items hang in the found-items tree.
+// where its found items hang in the found-items tree. The ninth category,
+// Community, has no rows here: its items are the entries of the community
+// rules file that apply on this machine (CommunityItems.h), read when they
+// are first asked for, and every function below serves them like rows.
 #pragma once
 
 #include <string>
@@ -23,8 +26,11 @@ enum class ItemCategory {
     FileSharing,
     Email,
     ThirdParty,
+    Community,
 };
-inline constexpr int kCategoryCount = 8;
+inline constexpr int kCategoryCount = 9;
+// The categories whose items are the table's rows: all but Community.
+inline constexpr int kBuiltInCategoryCount = 8;
 
 struct CategoryLabels {
     const wchar_t* tab;      // the tab of the Options page
@@ -56,6 +62,9 @@ struct SelectionItem {
     // What the scan page shows after the group's activity text while the
     // item runs; null: the node text after one blank.
     const wchar_t* activitySuffix = nullptr;
+    // A Community item: the engine's number of its rules entry (the
+    // operation is null); -1 for the table's rows.
+    int ruleEntry = -1;
 };
 
 // An application as the scan shows it: its node between the category and
@@ -68,8 +77,11 @@ struct ScanGroup {
     const wchar_t* activityPrefix;
 };
 
-// All items, in tree (and scan) order.
+// The table's items, in tree (and scan) order; Community's are not among
+// them (ItemsOf and FindSelectionItem serve those too).
 const std::vector<SelectionItem>& SelectionItems();
+// Runs the item's scan or cleaning in the mode the engine was set to.
+int RunItemOperation(const SelectionItem& item);
 // The scan's view of an item's group.
 const ScanGroup& ScanGroupOf(const SelectionItem& item);
 // The text shown while the item runs: its group's activity prefix and the
@@ -80,7 +92,9 @@ std::vector<const SelectionItem*> ItemsOf(ItemCategory category);
 // The Windows tree has no application level.
 bool HasApplicationLevel(ItemCategory category);
 
-// The settings value of an item: its group, one blank, its label.
+// The settings value of an item: its group, one blank, its label; for a
+// Community item "Community: " and its label (the entry's name), since
+// its group may change with the next rules file.
 std::wstring SelectionValueName(const SelectionItem& item);
 // The item a value name belongs to, compared without regard to case as the
 // registry compares names; null when no item has that name.
@@ -92,9 +106,10 @@ bool IsItemSelected(const std::wstring& product, const SelectionItem& item);
 bool IsItemScanned(const std::wstring& product, const SelectionItem& item);
 void SetItemSelected(const std::wstring& product, const SelectionItem& item, bool selected);
 // The factory selection: every item on except those that reach into the
-// user's own files, passwords or saved addresses and cards.
+// user's own files, passwords or saved addresses and cards; every
+// Community item off (the rules file is not read for that).
 void WriteDefaultSelection(const std::wstring& product);
-// Every item off.
+// Every item off, Community's too.
 void WriteNothingSelected(const std::wstring& product);
 
 // The "When erasing" choices, in list order, and the overwrite passes each

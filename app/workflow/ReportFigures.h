@@ -3,6 +3,8 @@
 // and a TOTAL row. The report keeps no figures of its own.
 #pragma once
 
+#include "ItemSelection.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -10,7 +12,7 @@
 namespace nimbrel {
 
 enum ReportColumn { kItemName, kFilesFound, kFilesCleaned, kSpaceFound, kSpaceRecovered, kReportColumns };
-inline constexpr int kReportRows = 9; // the eight categories and TOTAL
+inline constexpr int kReportRows = kCategoryCount + 1; // the categories and TOTAL
 
 using ReportTable = std::array<std::array<std::wstring, kReportColumns>, kReportRows>;
 

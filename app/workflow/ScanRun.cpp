@@ -1,5 +1,7 @@
 #include "ScanRun.h"
 
+#include "CommunityItems.h"
+#include "DatabaseSettings.h"
 #include "NimbrelControlApp.h"
 #include "ReportFigures.h"
 #include "SettingsStore.h"
@@ -14,6 +16,17 @@ namespace {
 // The engine's callbacks are plain functions: they reach the run that
 // registered them through this.
 CScanRun* registeredRun = nullptr;
+
+// Whether any Community item is stored as chosen: without one, a scan
+// does not wait for the rules file to be read.
+bool AnyCommunityChoice(const std::wstring& product) {
+    for (const std::wstring& name : ValueNamesStartingWith(product, kCommunityValuePrefix)) {
+        if (GetInt(product, name) == 1) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -47,6 +60,16 @@ void CScanRun::RegisterWithEngine() {
     registeredRun = this;
     Scrubcore_SetProcessMessage(&ScanRunCallbacks::ProcessMessages);
     Scrubcore_SetScanCallBack(&ScanRunCallbacks::FoundItem);
+}
+
+void CScanRun::ChooseItems(const std::vector<const SelectionItem*>& items) {
+    chosenOnly_ = true;
+    chosen_.clear();
+    chosen_.insert(items.begin(), items.end());
+}
+
+bool CScanRun::RunsItem(const SelectionItem& item) const {
+    return chosenOnly_ ? chosen_.count(&item) > 0 : IsItemScanned(product_, item);
 }
 
 bool CScanRun::AnySelected() const {
@@ -85,6 +108,8 @@ void CScanRun::Run(int overwritePasses) {
     for (const std::wstring& file : keptFiles_) {
         Scrubcore_KeepFile(file.c_str());
     }
+    // What a database item reports depends on the kept sites.
+    HandDatabaseSettingsToEngine(product_);
     for (int category = 0; category < kCategoryCount; ++category) {
         RunCategory(static_cast<ItemCategory>(category));
     }
@@ -102,8 +127,17 @@ void CScanRun::RunCategory(ItemCategory category) {
     const double sizeAtStart = EngineKilobytes();
     const unsigned long long foundAtStart = found_;
 
+    std::vector<const SelectionItem*> items;
+    const bool communityChosen =
+        chosenOnly_
+            ? std::any_of(chosen_.begin(), chosen_.end(),
+                          [](const SelectionItem* item) { return item->category == ItemCategory::Community; })
+            : AnyCommunityChoice(product_);
+    if (category != ItemCategory::Community || communityChosen) {
+        items = ItemsOf(category);
+    }
     const ScanGroup* group = nullptr;
-    for (const SelectionItem* item : ItemsOf(category)) {
+    for (const SelectionItem* item : items) {
         const ScanGroup& itemGroup = ScanGroupOf(*item);
         if (&itemGroup != group) {
             if (group) {
@@ -135,7 +169,7 @@ void CScanRun::RunCategory(ItemCategory category) {
 }
 
 void CScanRun::RunItem(const SelectionItem& item) {
-    if (!running_ || !IsItemScanned(product_, item)) {
+    if (!running_ || !RunsItem(item)) {
         return;
     }
     selected_[static_cast<size_t>(item.category)] = true;
@@ -143,7 +177,7 @@ void CScanRun::RunItem(const SelectionItem& item) {
     WriteLog(name);
     observer_.ItemStarted(item);
     inItem_ = true;
-    item.operation(0);
+    RunItemOperation(item);
     inItem_ = false;
     observer_.ItemEnded(item);
     WriteLog(name + L" - done");

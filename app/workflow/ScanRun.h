@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace nimbrel {
@@ -43,6 +44,9 @@ public:
 
     // Gives the engine this run's callbacks (one run at a time holds them).
     void RegisterWithEngine();
+    // The run scans these items instead of the stored selection, which
+    // stays as it is (the items a command line names).
+    void ChooseItems(const std::vector<const SelectionItem*>& items);
 
     // Files this run writes besides the log (a report, redirect targets):
     // neither the scan nor a cleaning after it reports or removes them.
@@ -68,12 +72,15 @@ private:
     void RunCategory(ItemCategory category);
     void RunItem(const SelectionItem& item);
     void OnFound(const std::wstring& text);
+    bool RunsItem(const SelectionItem& item) const;
 
     std::wstring product_;
     IScanObserver& observer_;
     bool running_ = false;
     bool stopped_ = false;
     bool inItem_ = false;
+    bool chosenOnly_ = false;
+    std::unordered_set<const SelectionItem*> chosen_;
     std::array<bool, kCategoryCount> selected_{};
     unsigned long long found_ = 0;
     double kilobytes_ = 0;

@@ -8,6 +8,7 @@
 #include "catalogue/Roots.h"
 #include "catalogue/browsers/BrowserAlgorithms.h"
 #include "catalogue/browsers/ChromiumProfiles.h"
+#include "catalogue/browsers/KeptCookieFiles.h"
 #include "catalogue/browsers/MozillaProfiles.h"
 
 namespace scrub {
@@ -92,7 +93,7 @@ SCRUB_ITEM(Privacy_IETempInternetFiles, FolderAt(&InternetCacheFolder))
 SCRUB_ITEM(Privacy_IEHisOfVisitedsites, FolderAt(&LocalSettingsFolder, L"\\History"),
            FolderAt(&HistoryFolder))
 SCRUB_ITEM(Privacy_IEFavorites, FolderAt(&FavoritesFolder))
-SCRUB_ITEM(Privacy_IECookies, FolderAt(&CookiesFolder))
+SCRUB_ITEM(Privacy_IECookies, FilesPassing(&CookiesFolder, L"", CookieFilesOfOtherSites()))
 SCRUB_ITEM(Privacy_IEStartpageNSecondarytabs, NamedValue(HKCU, kIEMain, L"Start Page"),
            NamedValue(HKCU, kIEMain, L"Secondary Start Pages"))
 SCRUB_SPECIAL_ITEM(Privacy_IEIndexDat, IndexDat)

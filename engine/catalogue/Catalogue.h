@@ -55,6 +55,11 @@ inline Target FolderKeeping(FolderRoot root, const wchar_t* suffix, const wchar_
 inline Target FilesNamed(FolderRoot root, const wchar_t* suffix, const wchar_t* only) {
     return {Target::Kind::WalkFolder, root, nullptr, suffix, nullptr, FileFilter{only, nullptr}};
 }
+// Folder walk of root + suffix that looks only at the files `test` accepts.
+inline Target FilesPassing(FolderRoot root, const wchar_t* suffix, const FileTest& test) {
+    return {
+        Target::Kind::WalkFolder, root, nullptr, suffix, nullptr, FileFilter{nullptr, nullptr, true, &test}};
+}
 // Folder walk of `below` inside every folder of root + suffix (the account
 // folders of a program, each keeping its traces in the same place).
 inline Target FolderInEach(FolderRoot root, const wchar_t* suffix, const wchar_t* below) {

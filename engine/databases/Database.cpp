@@ -300,7 +300,15 @@ bool Database::CheckpointLog() const {
 }
 
 bool Database::Compact() const {
-    return Exec("VACUUM") && (!wal_ || CheckpointLog());
+    // VACUUM rebuilds the file through a database of its own that it
+    // attaches for the time it runs; nothing else may attach one.
+    if (!db_) {
+        return false;
+    }
+    sqlite3_limit(db_.Get(), SQLITE_LIMIT_ATTACHED, 1);
+    const bool compacted = Exec("VACUUM");
+    sqlite3_limit(db_.Get(), SQLITE_LIMIT_ATTACHED, 0);
+    return compacted && (!wal_ || CheckpointLog());
 }
 
 } // namespace scrub

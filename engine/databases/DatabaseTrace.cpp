@@ -4,8 +4,11 @@
 #include "databases/CookieRows.h"
 #include "databases/PlacesHistory.h"
 #include "files/FilePrimitives.h"
+#include "win32/Handles.h"
 #include "win32/PathText.h"
 #include "win32/Text.h"
+
+#include <windows.h>
 
 #include <algorithm>
 #include <unordered_set>
@@ -132,10 +135,32 @@ std::wstring DetailOf(DatabaseJob job, const Outcome& outcome) {
     case DatabaseState::UnknownVersion:
         return std::wstring(history ? L"history" : L"cookies") +
                L", not cleaned: a database version this program does not know";
+    case DatabaseState::Locked:
+        return std::wstring(history ? L"history" : L"cookies") +
+               L", not cleaned: another program holds the database";
     default:
         return std::wstring(history ? L"history" : L"cookies") +
                L", not cleaned: the database cannot be read";
     }
+}
+
+// Whether the file starts as every SQLite database does: only a real
+// database the engine must leave alone is named as not cleaned.
+bool HasDatabaseHeader(const std::wstring& path) {
+    static const char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f',
+                                     'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    char header[sizeof kHeader] = {};
+    DWORD read = 0;
+    return file && ReadFile(file.Get(), header, sizeof header, &read, nullptr) && read == sizeof header &&
+           std::equal(header, header + sizeof header, kHeader);
+}
+
+bool IsLeftUntouched(DatabaseState state) {
+    return state == DatabaseState::Damaged || state == DatabaseState::UnknownVersion ||
+           state == DatabaseState::Locked;
 }
 
 } // namespace
@@ -192,13 +217,19 @@ void HandleDatabase(const std::wstring& path, DatabaseJob job) {
         return;
     }
     const Outcome outcome = RunJob(path, job, app.deleteMode ? &Database::OpenInPlace : &Database::OpenCopy);
-    // A damaged database, or one of a version this program does not know,
-    // is left alone and not offered: only a clean of it says it stays.
-    if (outcome.state != DatabaseState::Ready || !outcome.anything) {
+    // A damaged database, one of a version this program does not know or
+    // one another program holds is left alone; the scan names it as not
+    // cleaned (its clean changes nothing and says so), measured as nothing.
+    const bool untouched = IsLeftUntouched(outcome.state) && HasDatabaseHeader(path);
+    if (!untouched && (outcome.state != DatabaseState::Ready || !outcome.anything)) {
         return;
     }
     // One report per database, whatever its count says.
     if (!app.FirstMeetingOfTrace(DatabaseTraceText(path, L""))) {
+        return;
+    }
+    if (untouched) {
+        app.Report(DatabaseTraceText(path, DetailOf(job, outcome)));
         return;
     }
     app.AddBytes(outcome.freedBytes);

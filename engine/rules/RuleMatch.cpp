@@ -9,8 +9,13 @@
 namespace scrub {
 namespace {
 
+// As Windows matches names: a pattern's closing ".*" also matches a name
+// without an extension, so "*.*" is every file.
 bool Match(const wchar_t* p, const wchar_t* pe, const wchar_t* s, const wchar_t* se) {
     while (p != pe) {
+        if (s == se && pe - p == 2 && p[0] == L'.' && p[1] == L'*') {
+            return true;
+        }
         if (*p == L'*') {
             for (const wchar_t* rest = s;; ++rest) {
                 if (Match(p + 1, pe, rest, se)) {

@@ -126,7 +126,7 @@ public:
             entry.group = GroupOfNumber(langSecRef);
         }
         for (const RuleFileKey& fileKey : entry.fileKeys) {
-            const std::wstring refusal = RefusalOfFileKey(fileKey);
+            const std::wstring refusal = RefusalOfFileKey(fileKey, protectedFolders_);
             if (!refusal.empty()) {
                 fault = L"FileKey " + fileKey.folder + L" " + refusal;
                 return false;
@@ -325,6 +325,7 @@ private:
     }
 
     const RuleVariables& variables_;
+    const ProtectedFolders protectedFolders_;
 };
 
 std::wstring Grouped(size_t number) {

@@ -56,10 +56,11 @@ bool KeyExists(const RuleRegistryKey& detect) {
 // wildcard may still lead to a folder the key could not have named.
 std::vector<std::wstring> FoldersOf(const RuleFileKey& key) {
     std::vector<std::wstring> folders;
+    const ProtectedFolders protectedFolders;
     for (std::wstring& folder : ResolveRulePath(key.folder, true)) {
         RuleFileKey concrete = key;
         concrete.folder = folder;
-        if (RefusalOfFileKey(concrete).empty()) {
+        if (RefusalOfFileKey(concrete, protectedFolders).empty()) {
             folders.push_back(std::move(folder));
         }
     }

@@ -28,10 +28,19 @@ std::wstring WithoutTrailingBackslashes(std::wstring path) {
     return path;
 }
 
-bool IsOneOf(const std::wstring& folder, std::initializer_list<int> csidls) {
+std::vector<std::wstring> Named(std::initializer_list<int> csidls) {
+    std::vector<std::wstring> folders;
     for (int csidl : csidls) {
-        const std::wstring named = SpecialFolder(csidl);
-        if (!named.empty() && win32::EqualsNoCase(folder, named)) {
+        if (std::wstring named = SpecialFolder(csidl); !named.empty()) {
+            folders.push_back(std::move(named));
+        }
+    }
+    return folders;
+}
+
+bool IsOneOf(const std::wstring& folder, const std::vector<std::wstring>& folders) {
+    for (const std::wstring& named : folders) {
+        if (win32::EqualsNoCase(folder, named)) {
             return true;
         }
     }
@@ -49,7 +58,24 @@ bool TakesEveryFile(const RuleFileKey& key) {
 
 } // namespace
 
-std::wstring RefusalOfFileKey(const RuleFileKey& key) {
+ProtectedFolders::ProtectedFolders()
+    : system_(Named({CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86})),
+      personal_(Named({CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES, CSIDL_MYMUSIC,
+                       CSIDL_MYVIDEO})) {
+    if (std::wstring winDir = WinDirFolder(); !winDir.empty()) {
+        system_.push_back(std::move(winDir));
+    }
+}
+
+bool ProtectedFolders::IsSystemFolder(const std::wstring& folder) const {
+    return IsOneOf(folder, system_);
+}
+
+bool ProtectedFolders::IsPersonalFolder(const std::wstring& folder) const {
+    return IsOneOf(folder, personal_);
+}
+
+std::wstring RefusalOfFileKey(const RuleFileKey& key, const ProtectedFolders& protectedFolders) {
     const std::wstring folder = WithoutTrailingBackslashes(key.folder);
     if (win32::StartsWithNoCase(folder, L"\\\\?\\") || win32::StartsWithNoCase(folder, L"\\\\.\\") ||
         win32::StartsWithNoCase(folder, L"\\??\\")) {
@@ -85,13 +111,10 @@ std::wstring RefusalOfFileKey(const RuleFileKey& key) {
         }
     }
     const bool recurse = key.recurse || key.removeSelf;
-    if (recurse && (win32::EqualsNoCase(folder, WinDirFolder()) ||
-                    IsOneOf(folder, {CSIDL_WINDOWS, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILESX86}))) {
+    if (recurse && protectedFolders.IsSystemFolder(folder)) {
         return L"walks the whole Windows or Program Files folder";
     }
-    if ((recurse || TakesEveryFile(key)) &&
-        IsOneOf(folder, {CSIDL_PROFILE, CSIDL_PERSONAL, CSIDL_DESKTOPDIRECTORY, CSIDL_MYPICTURES,
-                         CSIDL_MYMUSIC, CSIDL_MYVIDEO})) {
+    if ((recurse || TakesEveryFile(key)) && protectedFolders.IsPersonalFolder(folder)) {
         return L"takes the user's profile, documents or media folder";
     }
     return {};

@@ -139,8 +139,9 @@ private:
     std::vector<std::wstring> saved_;
 };
 
-constexpr const wchar_t* kOptionTabs[] = {L"windows",    L"browsers",    L"messengers", L"office",
-                                          L"multimedia", L"filesharing", L"email",      L"thirdparty"};
+constexpr const wchar_t* kOptionTabs[] = {L"windows", L"browsers",   L"messengers",
+                                          L"office",  L"multimedia", L"filesharing",
+                                          L"email",   L"thirdparty", L"community"};
 
 std::wstring Numbered(int& number, const std::wstring& name) {
     wchar_t prefix[16];

@@ -4,9 +4,13 @@
 #include "InProcessSupport.h"
 #include "ProgramUnderTest.h"
 
+#include "CommunityItems.h"
+#include "CommunityRulesFile.h"
 #include "NimbrelControlApp.h"
 #include "NimbrelControlDlg.h"
+#include "OptCommunityDlg.h"
 #include "ProgramFolder.h"
+#include "TestFiles.h"
 #include "TestProcess.h"
 #include "resource.h"
 
@@ -28,6 +32,18 @@ struct RecordingUpdater {
         address = url;
         status(11, nullptr);
         ++calls;
+    }
+};
+
+// Hands over a rules file of one entry that applies everywhere (it names
+// no program to look for), as the community's address would.
+struct RulesDownload {
+    static inline std::wstring address;
+    static int Fetch(const wchar_t* url, const wchar_t* path) {
+        address = url;
+        MakeFileWithContent(path, "[Nimbrel Test Everywhere *]\r\nLangSecRef=3024\r\n"
+                                  "FileKey1=%AppData%\\NimbrelTestEverywhere|*.tmp\r\n");
+        return 1;
     }
 };
 
@@ -58,11 +74,44 @@ TEST_F(MainWindow, ClosingIsRefusedWhileAScanRunsAndAllowedAfterIt) {
               L"Scan progress in running, if you want to close,\n click on stop scan button");
     EXPECT_EQ(desktop.Messages()[0].caption, L"Nimbrel");
     EXPECT_EQ(desktop.Messages()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
+    // Nor do the rules change under the run.
+    SendMessageW(window.Hwnd(), WM_SYSCOMMAND, IDM_UPDATE_RULES, 0);
+    ASSERT_EQ(desktop.Messages().size(), 2u);
+    EXPECT_EQ(desktop.Messages()[1].text,
+              L"The community rules can be updated once the scan or cleaning has ended.");
 
     theApp.runs.EndRun();
     SendMessageW(window.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(window.Hwnd(), nullptr);
-    EXPECT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages().size(), 2u);
+}
+
+TEST_F(MainWindow, TheSystemMenuUpdatesTheCommunityRulesAndTheTabShowsThem) {
+    const std::wstring userRules = nimbrel::UserRulesFile();
+    DeleteFileW(userRules.c_str());
+    nimbrel::CommunityItems().Reload();
+    nimbrel::CommunityItems().SetDownloadFunction(&RulesDownload::Fetch);
+    Open();
+    SendMessageW(FindChild(window.Hwnd(), IDC_OPTIONS_BUTTON), BM_CLICK, 0, 0);
+    window.OptionsPage().SelectTab(static_cast<int>(nimbrel::ItemCategory::Community));
+    nimbrel::COptCommunityDlg& tab = window.OptionsPage().CommunityPage();
+    ASSERT_TRUE(WaitFor([&] { return tab.IsLoaded(); }));
+    const nimbrel::CTreeCtrl& tree = tab.Tree();
+    EXPECT_EQ(tree.Count(), 1u) << "no rules file yet: the root alone";
+
+    SendMessageW(window.Hwnd(), WM_SYSCOMMAND, IDM_UPDATE_RULES, 0);
+    EXPECT_EQ(RulesDownload::address, nimbrel::RulesAddress(nimbrel::kProductTitle));
+    ASSERT_EQ(desktop.Messages().size(), 1u);
+    EXPECT_EQ(desktop.Messages()[0].text, L"The community rules were updated: 1 entries read, 0 skipped.");
+    const HTREEITEM group = tree.GetChild(tree.GetRoot());
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(tree.GetItemText(group), L"Utilities");
+    EXPECT_EQ(tree.GetItemText(tree.GetChild(group)), L"Nimbrel Test Everywhere");
+    EXPECT_FALSE(tree.GetCheck(tree.GetChild(group))) << "off until the user ticks it";
+
+    nimbrel::CommunityItems().SetDownloadFunction(nullptr);
+    DeleteFileW(userRules.c_str());
+    nimbrel::CommunityItems().Reload();
 }
 
 TEST_F(MainWindow, HelpButtonAndF1OpenTheHelpFileOfTheProgramFolder) {

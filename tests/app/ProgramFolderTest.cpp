@@ -65,7 +65,7 @@ TEST(ProgramFolder, TheHelpFileIsACompiledHelpFileWithAPagePerScreen) {
     EXPECT_EQ(help.substr(0, 4), "ITSF");
     // The file's directory lists every page by name.
     for (const char* page : {"/welcome.htm", "/scan.htm", "/options.htm", "/shred.htm", "/statistics.htm",
-                             "/about.htm", "/commandline.htm", "/browsers.htm"}) {
+                             "/about.htm", "/commandline.htm", "/browsers.htm", "/community.htm"}) {
         EXPECT_NE(help.find(page), std::string::npos) << page;
     }
 }

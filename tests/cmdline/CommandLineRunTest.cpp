@@ -1,11 +1,15 @@
 // The real Nimbrel.exe run without its window, from a copy of the program
 // folder, on a profile seeded with a user's traces: what it prints through a
 // pipe, a file, a report file and a console, what it leaves on the disk and
-// in the settings, its log and its exit codes.
+// in the settings (the sites whose cookies stay among them), its log and its
+// exit codes.
+#include "BrowserSchemas.h"
 #include "ProgramUnderTest.h"
+#include "UpdateServer.h"
 #include "WindowsTraces.h"
 
 #include "CommandOutput.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
 #include "NimbrelControlApp.h"
 #include "ScanFigures.h"
@@ -19,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <shlobj.h>
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <map>
@@ -68,6 +73,49 @@ std::map<std::string, std::vector<std::string>> FoundByHeading(const std::string
     }
     return found;
 }
+
+// A browser's database made with its own schema and rows.
+bool MakeDatabase(const std::wstring& path, const char* sql) {
+    sqlite3* db = nullptr;
+    const bool made = sqlite3_open(Utf8FromUtf16(path).c_str(), &db) == SQLITE_OK &&
+                      sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return made;
+}
+
+// Every row the statement yields, its columns joined by "|", in order.
+std::vector<std::string> Rows(const std::wstring& path, const char* sql) {
+    std::vector<std::string> rows;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(Utf8FromUtf16(path).c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_exec(
+            db, sql,
+            [](void* into, int columns, char** values, char**) {
+                std::string row;
+                for (int i = 0; i < columns; ++i) {
+                    row += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
+                }
+                static_cast<std::vector<std::string>*>(into)->push_back(row);
+                return 0;
+            },
+            &rows, nullptr);
+    }
+    sqlite3_close(db);
+    return rows;
+}
+
+const std::string kChromiumCookies = std::string(kChromiumCookiesTables) + R"(
+INSERT INTO cookies VALUES (1,'.mail.example.org','','SID','',X'763130aa','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
+ (2,'badexample.org','','T','tracker-id-4711',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
+ (3,'ads.tracker.example','','T','tracker-id-4712',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0);
+)";
+
+const std::string kFirefoxCookies = std::string(kFirefoxCookiesTables) + R"(
+INSERT INTO moz_cookies (name,value,host,path,expiry,lastAccessed,creationTime,isSecure,isHttpOnly) VALUES
+ ('session','s3cr3t','.example.org','/',1900000000,1,1,1,1),
+ ('login','u42','accounts.example.org','/',1900000000,2,2,1,1),
+ ('uid','tracker-id-4713','.tracker.example','/',1900000000,3,3,0,0);
+)";
 
 // A console of the test's own stands for the user's command prompt; the
 // program, started without handles, attaches to it.
@@ -130,6 +178,9 @@ protected:
         EmptyRecycleBin();
         nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
         nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
+        // Beside the program: the tests' trimmed copy of the community's rules.
+        ASSERT_TRUE(CopyFileW((TestProgramFolder() + L"\\data\\winapp2.ini").c_str(),
+                              (install.Folder() + L"\\winapp2.ini").c_str(), FALSE));
     }
     void TearDown() override { EmptyRecycleBin(); }
 
@@ -203,7 +254,20 @@ protected:
     TestFolder temp = TestFolder::At(ParentOf(SpecialFolderPath(CSIDL_LOCAL_APPDATA)) + L"\\Temp");
     TestFolder desktop;
     TestRegistry registry;
+    // The user's own Nimbrel folder, where an updated rules file goes.
+    TestFolder userFolder = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Nimbrel");
 };
+
+// The lines of a /list that name Community items.
+std::vector<std::string> CommunityLines(const std::string& output) {
+    std::vector<std::string> lines;
+    for (const std::string& line : Lines(output)) {
+        if (line.find("\tCommunity: ") == 1) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
 
 TEST_F(CommandLine, PreviewPrintsWhatTheEngineFindsCleanRemovesItAndThenNothingIsLeft) {
     // A user's week: temporary files (one named in three scripts), a Run
@@ -500,6 +564,167 @@ TEST_F(CommandLine, FirstRunDefaultsOneNimbrelAtATimeAndWhatIsRefused) {
     EXPECT_EQ(nothing.exitCode, 2u);
     EXPECT_EQ(Lines(nothing.errors).front(),
               "No item is selected. Choose the items to scan on the Options page of Nimbrel.");
+}
+
+TEST_F(CommandLine, CommunityEntriesAreListedAndNamedItemsRunWithoutTheSavedSelection) {
+    // Chrome with one profile's history and session, AllDup with its log.
+    const TestFolder google = TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google");
+    const std::wstring profile = google.Folder(L"Chrome\\User Data\\Default");
+    for (const auto& [name, size] : std::map<std::wstring, uint64_t>{{L"Preferences", 300},
+                                                                     {L"History", 4096},
+                                                                     {L"Visited Links", 512},
+                                                                     {L"Sessions\\Session_13370001", 2048}}) {
+        google.File(L"Chrome\\User Data\\Default\\" + name, size);
+    }
+    const TestFolder allDup = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\AllDup");
+    allDup.File(L"AllDup.log", 700);
+    allDup.File(L"AllDup.ini", 90);
+    temp.File(L"~DF3A21.tmp", 16384);
+    Select({L"Windows Temp Folder"});
+
+    // Only the entries whose program is found, grouped as the file groups
+    // them ("Google Chrome Web Browser", then 3024 "Utilities"), all off.
+    const CommandResult list = Run(L"/list");
+    EXPECT_EQ(list.exitCode, 0u);
+    const std::vector<std::string> community = CommunityLines(list.output);
+    ASSERT_EQ(community.size(), 22u) << list.output;
+    EXPECT_EQ(community.front(), "0\tCommunity: Google Chrome Autofill Data & Search Engine Preferences");
+    EXPECT_EQ(community[19], "0\tCommunity: Google Chrome Web Browsing Session");
+    EXPECT_EQ(community.back(), "0\tCommunity: AllDup");
+    EXPECT_EQ(Lines(list.output).size(), nimbrel::SelectionItems().size() + 22);
+
+    const CommandResult preview =
+        Run(L"/preview \"Community: Google Chrome Web Browsing*\" \"community: alldup\"");
+    EXPECT_EQ(preview.exitCode, 1u) << preview.errors;
+    const std::string chrome = Utf8FromUtf16(profile) + "\\";
+    EXPECT_EQ(FoundByHeading(preview.output),
+              (std::map<std::string, std::vector<std::string>>{
+                  {"Community",
+                   {chrome + "History", chrome + "Sessions\\Session_13370001", chrome + "Visited Links",
+                    Utf8FromUtf16(allDup.Path(L"AllDup.log"))}}}))
+        << "the selected Temp Folder is not scanned; the preferences are no trace";
+    EXPECT_TRUE(Contains(preview.output, "\r\nCommunity                              4 "));
+    EXPECT_EQ(settings.Get(L"fwnd"), L"--");
+    EXPECT_EQ(settings.Get(L"fcmn"), L"4");
+
+    const CommandResult clean = Run(L"/clean \"Community: Google Chrome Web Browsing Session\"");
+    EXPECT_EQ(clean.exitCode, 1u) << clean.errors;
+    EXPECT_EQ(Snapshot(profile),
+              (std::vector<std::wstring>{L"History|4096", L"Preferences|300", L"Visited Links|512"}));
+    EXPECT_FALSE(FolderExists(profile + L"\\Sessions")) << "REMOVESELF: the emptied folder goes too";
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+    EXPECT_EQ(settings.Get(L"Windows Temp Folder"), L"1") << "the saved selection stays";
+    EXPECT_EQ(settings.Get(L"Community: Google Chrome Web Browsing Session"), L"(absent)");
+
+    // A name that matches nothing is refused before anything runs.
+    const CommandResult unknown = Run(L"/clean \"Windows Temp Folder\" \"Community: Chrome*\"");
+    EXPECT_EQ(unknown.exitCode, 2u);
+    EXPECT_EQ(Lines(unknown.errors).front(),
+              "No item is named \"Community: Chrome*\". /list prints the names of the items.");
+    EXPECT_EQ(Snapshot(temp.Path()).size(), 1u);
+
+    // What an entry's authors warn of is said when a run names it.
+    registry.Key(HKEY_CURRENT_USER, L"Software\\Valve\\Steam");
+    const CommandResult warned = Run(L"/preview \"Community: Steam*\"");
+    EXPECT_EQ(warned.exitCode, 0u) << warned.errors;
+    EXPECT_EQ(
+        Lines(warned.errors).front(),
+        "Note on \"Community: Steam Installers\": This entry should only be enabled after you have launched "
+        "each of your installed Steam games at least once. Deleting these files before then may cause "
+        "Steam to think the game's installation is broken. After the first launch, these files become "
+        "useless.");
+}
+
+TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
+    const TestFolder allDup = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\AllDup");
+    allDup.File(L"AllDup.log", 700);
+    const std::string mine = "; mine\r\n[Only Mine *]\r\nLangSecRef=3021\r\nDetectFile=%AppData%\\AllDup\r\n"
+                             "FileKey1=%AppData%\\AllDup|*.log\r\n";
+    const std::wstring userFile = userFolder.FileWithContent(L"winapp2.ini", mine);
+    EXPECT_EQ(CommunityLines(Run(L"/list").output), std::vector<std::string>{"0\tCommunity: Only Mine"})
+        << "the program folder's AllDup entry is not read";
+
+    ServedFiles server;
+    const std::string newer = "[AllDup Logs *]\nLangSecRef=3024\nDetectFile=%AppData%\\AllDup\n"
+                              "FileKey1=%AppData%\\AllDup|*.log\n";
+    struct Case {
+        std::wstring address;
+        unsigned exitCode;
+        std::string message;
+        std::string fileAfter;
+    };
+    server.PutUnsigned(L"page.html", "<html><body>Moved</body></html>");
+    server.PutUnsigned(L"short.ini", newer + std::string(4000, ';'));
+    server.CutShort(L"short.ini");
+    const std::wstring good = server.PutUnsigned(L"winapp2.ini", newer);
+    for (const Case& c : std::vector<Case>{
+             {server.Url(L"page.html"), 2,
+              "The file downloaded from " + Utf8FromUtf16(server.Url(L"page.html")) +
+                  " holds no cleaning rules. The rules in use stay as they are.",
+              mine},
+             {server.Url(L"short.ini"), 2,
+              "The rules file could not be downloaded from " + Utf8FromUtf16(server.Url(L"short.ini")) +
+                  " (only https:// addresses are followed). The rules in use stay as they are.",
+              mine},
+             {L"http://rules.example.invalid/winapp2.ini", 2,
+              "The rules file could not be downloaded from http://rules.example.invalid/winapp2.ini (only "
+              "https:// addresses are followed). The rules in use stay as they are.",
+              mine},
+             {good, 0, "", newer}}) {
+        settings.Set(L"rulesaddress", L" " + c.address + L" ");
+        const CommandResult update = Run(L"/update-rules");
+        EXPECT_EQ(update.exitCode, c.exitCode) << update.output << update.errors;
+        if (!c.message.empty()) {
+            EXPECT_EQ(Lines(update.errors).front(), c.message);
+        }
+        EXPECT_EQ(ReadAll(userFile), c.fileAfter);
+        EXPECT_FALSE(FileExists(userFile + L".new"));
+    }
+    const CommandResult list = Run(L"/list");
+    EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
+}
+
+TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
+    const TestFolder chrome =
+        TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");
+    const TestFolder firefox = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Mozilla\\Firefox");
+    chrome.FileWithContent(L"Default\\Preferences", "{}");
+    firefox.FileWithContent(L"Profiles\\ab12cd34.default-release\\prefs.js", "");
+    const std::wstring chromium = chrome.Folder(L"Default\\Network") + L"\\Cookies";
+    const std::wstring mozilla = firefox.Path(L"Profiles\\ab12cd34.default-release\\cookies.sqlite");
+    ASSERT_TRUE(MakeDatabase(chromium, kChromiumCookies.c_str()));
+    ASSERT_TRUE(MakeDatabase(mozilla, kFirefoxCookies.c_str()));
+    const auto chromiumKept = Rows(chromium, "SELECT * FROM cookies WHERE host_key = '.mail.example.org'");
+    const auto mozillaKept = Rows(mozilla, "SELECT * FROM moz_cookies WHERE host LIKE '%example.org'");
+    ASSERT_EQ(chromiumKept.size() + mozillaKept.size(), 3u);
+    Select({L"Google Chrome Cookies And Site Data", L"Firefox Cookies"});
+    settings.Set(nimbrel::kCookieSitesValue, L"example.org");
+
+    const CommandResult preview = Run(L"/preview");
+    EXPECT_EQ(preview.exitCode, 1u) << preview.output << preview.errors;
+    const auto found = FoundByHeading(preview.output);
+    ASSERT_EQ(found.size(), 1u) << preview.output;
+    const std::vector<std::string>& browsers = found.begin()->second;
+    EXPECT_EQ(found.begin()->first, "Internet Browsers");
+    ASSERT_EQ(browsers.size(), 2u) << "a cookie store with kept sites is one found item" << preview.output;
+    const bool chromiumFirst = Contains(browsers[0], "Network\\Cookies|");
+    EXPECT_TRUE(Contains(browsers[chromiumFirst ? 0 : 1], "Default\\Network\\Cookies|2 cookies"));
+    EXPECT_TRUE(Contains(browsers[chromiumFirst ? 1 : 0], "default-release\\cookies.sqlite|1 cookie"))
+        << "the other sites' cookies counted";
+
+    const CommandResult clean = Run(L"/clean");
+    EXPECT_EQ(clean.exitCode, 1u) << clean.output << clean.errors;
+    EXPECT_EQ(Rows(chromium, "SELECT * FROM cookies"), chromiumKept) << "kept rows byte for byte";
+    EXPECT_EQ(Rows(mozilla, "SELECT * FROM moz_cookies"), mozillaKept);
+    for (const std::wstring& store : {chromium, mozilla}) {
+        EXPECT_EQ(Rows(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+    }
+
+    // Without kept sites a cookie store goes whole, as before.
+    settings.Set(nimbrel::kCookieSitesValue, L"");
+    EXPECT_EQ(Run(L"/clean").exitCode, 1u);
+    EXPECT_FALSE(FileExists(chromium));
+    EXPECT_FALSE(FileExists(mozilla));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The fixed-DPI layout: at 96 DPI it agrees with the system's own dialog
-// layout, and on a 120-DPI screen or with another face behind the dialog
-// font it keeps the same pixels, with text that still fits them.
+// layout; on a 120-DPI screen every pixel of it grows by the scale, and
+// with another face behind the dialog font it keeps the same pixels, with
+// text that still fits them.
 #include "DialogBase.h"
 #include "FixedDpiLayout.h"
 
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <string>
 
 using namespace controls_tests;
 using namespace testing_support;
@@ -36,6 +38,26 @@ std::string Places(HWND dialog) {
         text << " " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
     }
     return text.str();
+}
+
+// The places of a layout at 96 DPI as they are at `dpi`: every number
+// scaled and rounded as the layout scales an edge.
+std::string Scaled(const std::string& places, int dpi) {
+    std::string text;
+    std::string number;
+    for (const char c : places + " ") {
+        if (c >= '0' && c <= '9') {
+            number += c;
+            continue;
+        }
+        if (!number.empty()) {
+            text += std::to_string(MulDiv(std::stoi(number), dpi, 96));
+            number.clear();
+        }
+        text += c;
+    }
+    text.pop_back();
+    return text;
 }
 
 int ScreenDpi() {
@@ -84,7 +106,7 @@ TEST(FixedDpiLayout, At96DpiItMatchesTheSystemsOwnLayout) {
     EXPECT_EQ(here.native, here.fixed);
 }
 
-TEST(FixedDpiLayout, ADialogKeepsItsPixelsOnAnyScreenAndWithAnyDialogFace) {
+TEST(FixedDpiLayout, ADialogGrowsWithTheScreensScaleAndKeepsItsPixelsWithAnyDialogFace) {
     const Measurement here = Measure(L"controls-layout-96dpi");
     ASSERT_EQ(96, here.dpi);
 
@@ -132,9 +154,9 @@ TEST(FixedDpiLayout, ADialogKeepsItsPixelsOnAnyScreenAndWithAnyDialogFace) {
 
         EXPECT_EQ(static_cast<int>(surrounding.dpi), there.dpi);
         EXPECT_NE(here.native, there.native) << "the system's own layout changes";
-        EXPECT_EQ(here.fixed, there.fixed) << "the fixed layout keeps every pixel";
-        EXPECT_TRUE(there.text.cx <= 6 && there.text.cy <= 13)
-            << "the text holds to 6 x 13 units: " << there.text.cx << " x " << there.text.cy;
+        EXPECT_EQ(Scaled(here.fixed, there.dpi), there.fixed) << "every pixel grows by the scale";
+        EXPECT_TRUE(there.text.cx <= MulDiv(6, there.dpi, 96) && there.text.cy <= MulDiv(13, there.dpi, 96))
+            << "the text holds to 6 x 13 units at 96 DPI: " << there.text.cx << " x " << there.text.cy;
     }
 }
 

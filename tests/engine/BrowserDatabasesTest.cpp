@@ -9,24 +9,13 @@
 #include "win32/Handles.h"
 #include "win32/Text.h"
 
+#include "BrowserSchemas.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-constexpr const char* kPlacesSchema = R"(
-PRAGMA user_version = 77;
-CREATE TABLE moz_origins (id INTEGER PRIMARY KEY, prefix TEXT NOT NULL, host TEXT NOT NULL, frecency INTEGER NOT NULL, recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER, recalc_alt_frecency INTEGER NOT NULL DEFAULT 0, UNIQUE (prefix, host));
-CREATE TABLE moz_places (id INTEGER PRIMARY KEY, url LONGVARCHAR, title LONGVARCHAR, rev_host LONGVARCHAR, visit_count INTEGER DEFAULT 0, hidden INTEGER DEFAULT 0 NOT NULL, typed INTEGER DEFAULT 0 NOT NULL, frecency INTEGER DEFAULT -1 NOT NULL, last_visit_date INTEGER, guid TEXT, foreign_count INTEGER DEFAULT 0 NOT NULL, url_hash INTEGER DEFAULT 0 NOT NULL, description TEXT, preview_image_url TEXT, site_name TEXT, origin_id INTEGER REFERENCES moz_origins(id), recalc_frecency INTEGER NOT NULL DEFAULT 0, alt_frecency INTEGER, recalc_alt_frecency INTEGER NOT NULL DEFAULT 0);
-CREATE TABLE moz_historyvisits (id INTEGER PRIMARY KEY, from_visit INTEGER, place_id INTEGER, visit_date INTEGER, visit_type INTEGER, session INTEGER, source INTEGER DEFAULT 0 NOT NULL, triggeringPlaceId INTEGER);
-CREATE TABLE moz_inputhistory (place_id INTEGER NOT NULL, input LONGVARCHAR NOT NULL, use_count INTEGER, PRIMARY KEY (place_id, input));
-CREATE TABLE moz_bookmarks (id INTEGER PRIMARY KEY, type INTEGER, fk INTEGER DEFAULT NULL, parent INTEGER, position INTEGER, title LONGVARCHAR, keyword_id INTEGER, folder_type TEXT, dateAdded INTEGER, lastModified INTEGER, guid TEXT, syncStatus INTEGER NOT NULL DEFAULT 0, syncChangeCounter INTEGER NOT NULL DEFAULT 1);
-CREATE TABLE moz_keywords (id INTEGER PRIMARY KEY AUTOINCREMENT, keyword TEXT UNIQUE, place_id INTEGER, post_data TEXT);
-CREATE TABLE moz_anno_attributes (id INTEGER PRIMARY KEY, name VARCHAR(32) UNIQUE NOT NULL);
-CREATE TABLE moz_annos (id INTEGER PRIMARY KEY, place_id INTEGER NOT NULL, anno_attribute_id INTEGER, content LONGVARCHAR, flags INTEGER DEFAULT 0, expiration INTEGER DEFAULT 0, type INTEGER DEFAULT 0, dateAdded INTEGER DEFAULT 0, lastModified INTEGER DEFAULT 0);
-CREATE TABLE moz_items_annos (id INTEGER PRIMARY KEY, item_id INTEGER NOT NULL, anno_attribute_id INTEGER, content LONGVARCHAR, flags INTEGER DEFAULT 0, expiration INTEGER DEFAULT 0, type INTEGER DEFAULT 0, dateAdded INTEGER DEFAULT 0, lastModified INTEGER DEFAULT 0);
-CREATE TABLE moz_meta (key TEXT PRIMARY KEY, value NOT NULL) WITHOUT ROWID;
-CREATE TABLE moz_places_metadata (id INTEGER PRIMARY KEY, place_id INTEGER NOT NULL, referrer_place_id INTEGER, created_at INTEGER NOT NULL DEFAULT 0, updated_at INTEGER NOT NULL DEFAULT 0, total_view_time INTEGER NOT NULL DEFAULT 0, typing_time INTEGER NOT NULL DEFAULT 0, key_presses INTEGER NOT NULL DEFAULT 0, scrolling_time INTEGER NOT NULL DEFAULT 0, scrolling_distance INTEGER NOT NULL DEFAULT 0, document_type INTEGER NOT NULL DEFAULT 0, search_query_id INTEGER);
-CREATE TABLE moz_places_metadata_search_queries (id INTEGER PRIMARY KEY, terms TEXT NOT NULL UNIQUE);
+const std::string kPlacesSchema = std::string(kFirefoxPlacesTables) + R"(
 CREATE INDEX moz_places_url_hashindex ON moz_places (url_hash);
 CREATE UNIQUE INDEX moz_places_guid_uniqueindex ON moz_places (guid);
 CREATE INDEX moz_historyvisits_placedateindex ON moz_historyvisits (place_id, visit_date);
@@ -46,11 +35,7 @@ INSERT INTO moz_annos (place_id,anno_attribute_id,content) VALUES (2,1,'file:///
 INSERT INTO moz_places_metadata (place_id,total_view_time) VALUES (2,9000);
 )";
 
-constexpr const char* kChromiumCookiesSchema = R"(
-CREATE TABLE meta(key LONGVARCHAR NOT NULL UNIQUE PRIMARY KEY, value LONGVARCHAR);
-INSERT INTO meta VALUES ('mmap_status','-1'),('version','24'),('last_compatible_version','24');
-CREATE TABLE cookies(creation_utc INTEGER NOT NULL,host_key TEXT NOT NULL,top_frame_site_key TEXT NOT NULL,name TEXT NOT NULL,value TEXT NOT NULL,encrypted_value BLOB NOT NULL,path TEXT NOT NULL,expires_utc INTEGER NOT NULL,is_secure INTEGER NOT NULL,is_httponly INTEGER NOT NULL,last_access_utc INTEGER NOT NULL,has_expires INTEGER NOT NULL,is_persistent INTEGER NOT NULL,priority INTEGER NOT NULL,samesite INTEGER NOT NULL,source_scheme INTEGER NOT NULL,source_port INTEGER NOT NULL,last_update_utc INTEGER NOT NULL,source_type INTEGER NOT NULL,has_cross_site_ancestor INTEGER NOT NULL);
-CREATE UNIQUE INDEX cookies_unique_index ON cookies(host_key, top_frame_site_key, has_cross_site_ancestor, name, path, source_scheme, source_port);
+const std::string kChromiumCookiesSchema = std::string(kChromiumCookiesTables) + R"(
 INSERT INTO cookies VALUES (1,'.mail.example.org','','SID','x',X'763130aa','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
  (2,'badexample.org','','T','tracker-id-4711',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0),
  (3,'ads.tracker.example','','T','tracker-id-4712',X'','/',0,1,1,1,1,1,1,0,2,443,1,0,0);
@@ -124,7 +109,7 @@ protected:
 TEST_F(BrowserDatabasesTest, HistoryGoesBookmarksTagsAndKeywordsStayRowForRow) {
     for (bool wal : {false, true}) {
         SCOPED_TRACE(wal ? "write-ahead log" : "rollback journal");
-        const std::wstring places = Make(L"places.sqlite", kPlacesSchema, wal);
+        const std::wstring places = Make(L"places.sqlite", kPlacesSchema.c_str(), wal);
         const char* kept =
             "SELECT * FROM moz_bookmarks; SELECT * FROM moz_keywords; SELECT * FROM moz_items_annos;"
             "SELECT id, url, title, guid, foreign_count FROM moz_places WHERE id IN (1, 3)";
@@ -149,6 +134,7 @@ TEST_F(BrowserDatabasesTest, HistoryGoesBookmarksTagsAndKeywordsStayRowForRow) {
                   Rows(places, "SELECT id, visit_count, last_visit_date, typed, frecency FROM moz_places"));
         EXPECT_EQ("bank.example|\n", Rows(places, "SELECT host FROM moz_origins"));
         EXPECT_EQ("ok|\n", Rows(places, "PRAGMA integrity_check"));
+        EXPECT_EQ("0|\n", Rows(places, "PRAGMA freelist_count")) << "rebuilt without free pages";
         // Compacted: the removed page is in no free page of the file.
         const std::string after = Bytes(places) + Bytes(places + L"-wal");
         EXPECT_EQ(std::string::npos, after.find("secret-clinic"));
@@ -162,11 +148,14 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
     struct Case {
         const char* what;
         std::string extra;
+        const wchar_t* named; // how a scan names it, or null where the copy reads as it was
     };
-    for (const Case& c :
-         {Case{"future schema", "PRAGMA user_version = 999;"}, Case{"locked", ""}, Case{"damaged", ""}}) {
+    for (const Case& c : {Case{"future schema", "PRAGMA user_version = 999;",
+                               L"|history, not cleaned: a database version this program does not know"},
+                          Case{"locked", "", nullptr},
+                          Case{"damaged", "", L"|history, not cleaned: the database is damaged"}}) {
         SCOPED_TRACE(c.what);
-        const std::wstring places = Make(L"places.sqlite", (std::string(kPlacesSchema) + c.extra).c_str());
+        const std::wstring places = Make(L"places.sqlite", (kPlacesSchema + c.extra).c_str());
         win32::UniqueDatabase holder;
         if (std::string(c.what) == "locked") {
             sqlite3_open(win32::Utf8FromUtf16(places).c_str(), holder.Put());
@@ -180,6 +169,14 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
             Write(places, bytes);
         }
         const std::string before = Bytes(places);
+        if (c.named) {
+            scrub::theApp.deleteMode = false;
+            scrub::theApp.ForgetReportedTraces();
+            EngineRecorder recorder;
+            scrub::HandleDatabase(places, scrub::DatabaseJob::FirefoxHistory);
+            EXPECT_EQ(std::vector<std::wstring>{places + c.named}, recorder.found) << "named as not cleaned";
+            EXPECT_EQ(0, Privacy_CleanSelitems((places + c.named).c_str())) << "and its clean says it stays";
+        }
         EXPECT_EQ(0, Privacy_CleanSelitems((places + L"|4 history entries").c_str()));
         // A plain path to the file never deletes it either.
         EXPECT_EQ(0, Privacy_CleanSelitems(places.c_str()));
@@ -191,13 +188,25 @@ TEST_F(BrowserDatabasesTest, DamagedFutureAndLockedDatabasesStayAsTheyWere) {
 }
 
 TEST_F(BrowserDatabasesTest, KeptSitesCookiesStayTheOthersGo) {
-    const std::wstring cookies = Make(L"Cookies", kChromiumCookiesSchema);
-    EXPECT_EQ(1, Scrubcore_SetCookieSitesToKeep(L" Example.ORG ;example.org"));
-    const std::string keptBefore = Rows(cookies, "SELECT * FROM cookies WHERE creation_utc = 1");
-    EXPECT_EQ(1, Privacy_CleanSelitems(cookies.c_str()));
-    EXPECT_EQ(keptBefore, Rows(cookies, "SELECT * FROM cookies"));
-    EXPECT_EQ(std::string::npos, Bytes(cookies).find("tracker-id"));
-    Scrubcore_SetCookieSitesToKeep(nullptr);
+    for (int compact : {1, 0}) {
+        SCOPED_TRACE(compact ? "compacted" : "not compacted");
+        Scrubcore_CompactDatabases(compact);
+        const std::wstring cookies = Make(L"Cookies", kChromiumCookiesSchema.c_str());
+        EXPECT_EQ(1, Scrubcore_SetCookieSitesToKeep(L" Example.ORG ;example.org"));
+        const std::string keptBefore = Rows(cookies, "SELECT * FROM cookies WHERE creation_utc = 1");
+        const size_t sizeBefore = Bytes(cookies).size();
+        EXPECT_EQ(1, Privacy_CleanSelitems(cookies.c_str()));
+        EXPECT_EQ(keptBefore, Rows(cookies, "SELECT * FROM cookies"));
+        // Either way the removed rows are not left readable in the file.
+        EXPECT_EQ(std::string::npos, Bytes(cookies).find("tracker-id"));
+        if (!compact) {
+            EXPECT_EQ(sizeBefore, Bytes(cookies).size()) << "the file keeps its size";
+        }
+        Scrubcore_SetCookieSitesToKeep(nullptr);
+        TearDown();
+        SetUp();
+    }
+    Scrubcore_CompactDatabases(1);
 }
 
 } // namespace

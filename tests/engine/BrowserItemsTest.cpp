@@ -12,6 +12,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 using namespace testing_support;
@@ -64,6 +65,39 @@ TEST(InternetExplorerItems, FolderItemsReportEveryFileTheBrowserLeftThere) {
     EXPECT_EQ("40.675781", cache.kilobytes); // 41652 bytes
     EXPECT_TRUE(Attributes(f.favorites + L"\\MSN.com.url") & FILE_ATTRIBUTE_READONLY)
         << "a scan leaves a read-only favourite read-only";
+}
+
+TEST(InternetExplorerItems, KeptSitesKeepTheirCookieFilesWhateverTheFilesAreNamed) {
+    BrowserTraces traces;
+    traces.InternetExplorer();
+    const std::wstring cookies = Folders().cookies;
+    // Since Windows 8 the names are random and the site is inside each of
+    // the file's nine-line records.
+    const std::wstring bank = MakeFileWithContent(cookies + L"\\Q7XK2M1P.txt",
+                                                  "lang\nen\nshop.example/\n0\n1\n2\n3\n4\n*\n"
+                                                  "SID\nabc\nmail.bank.example/\n9729\n1\n2\n3\n4\n*\n");
+    const std::wstring tracker = MakeFileWithContent(cookies + L"\\Z0AA9B3C.txt",
+                                                     "uid\n4711\nads.tracker.example/\n0\n1\n2\n3\n4\n*\n");
+    struct KeepCase {
+        const wchar_t* kept;
+        std::vector<std::wstring> stay;
+    };
+    std::vector<std::wstring> all = traces.FilesUnder(cookies);
+    all.insert(all.end(), {bank, tracker});
+    for (const KeepCase& c :
+         {KeepCase{L"", {}}, KeepCase{L"bank.example; google", {bank, cookies + L"\\root@google[1].txt"}},
+          KeepCase{L"oogle;ample", {}}, KeepCase{L"tracker.example", {tracker}}}) {
+        SCOPED_TRACE(testing::PrintToString(std::wstring(c.kept)));
+        Scrubcore_SetCookieSitesToKeep(c.kept);
+        std::vector<std::wstring> expected;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(expected), [&](const std::wstring& file) {
+            return std::find(c.stay.begin(), c.stay.end(), file) == c.stay.end();
+        });
+        EXPECT_EQ(CaseFolded(expected), CaseFolded(ScanItem(&Privacy_IECookies).found));
+    }
+    Scrubcore_SetCookieSitesToKeep(L"");
+    DeleteFileW(bank.c_str());
+    DeleteFileW(tracker.c_str());
 }
 
 TEST(InternetExplorerItems, RegistryItemsReportTheRememberedPagesFoldersAndAddresses) {

@@ -173,6 +173,8 @@ TEST(CommunityRules, RunsAnEntryOnAUsersProfile) {
     const std::wstring saved = talker.File(L"Saved\\chat.log", 10);
     const std::wstring cached = talker.File(L"Cache-7\\Pages\\a.bin", 20);
     talker.File(L"Cache-7\\Pages\\empty.bin", 0);
+    // "*.*" takes a name without an extension too, as Windows matches it.
+    const std::wstring journal = talker.File(L"Journal\\000003", 30);
     registry.String(HKEY_CURRENT_USER, L"Software\\NimbrelTests\\Talker\\Recent", L"file1", L"C:\\a.txt");
     registry.String(HKEY_CURRENT_USER, L"Software\\NimbrelTests\\Talker\\Recent\\Older", L"file2",
                     L"C:\\b.txt");
@@ -182,6 +184,7 @@ TEST(CommunityRules, RunsAnEntryOnAUsersProfile) {
         "[Talker *]\nDetectFile=%AppData%\\Talker T*\n"
         "FileKey1=%AppData%\\Talker Test|*.log|RECURSE\n"
         "FileKey2=%AppData%\\Talker Test\\Cache-?|*|REMOVESELF\n"
+        "FileKey3=%AppData%\\Talker Test\\Journal|*.*\n"
         "RegKey1=HKCU\\Software\\NimbrelTests\\Talker\\Recent\n"
         "RegKey2=HKCU\\Software\\NimbrelTests\\Talker|Last\n"
         "ExcludeKey1=FILE|%AppData%\\Talker Test\\|keep.log\n"
@@ -195,8 +198,8 @@ TEST(CommunityRules, RunsAnEntryOnAUsersProfile) {
     const std::vector<std::wstring> before = Snapshot(talker.Path());
     RunRule(rules.entries[0]);
     const std::wstring key = L"HKEY_CURRENT_USER||Software\\NimbrelTests\\Talker";
-    EXPECT_EQ(Sorted({log, deep, cached, talker.Path(L"Cache-7\\Pages\\empty.bin"), key + L"\\Recent=file1",
-                      key + L"\\Recent\\Older=file2", key + L"=Last"}),
+    EXPECT_EQ(Sorted({log, deep, cached, talker.Path(L"Cache-7\\Pages\\empty.bin"), journal,
+                      key + L"\\Recent=file1", key + L"\\Recent\\Older=file2", key + L"=Last"}),
               Sorted(recorder.found));
     EXPECT_EQ(before, Snapshot(talker.Path())); // a report-only scan changes nothing
 

@@ -159,17 +159,18 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
     for (const std::wstring& entry : Snapshot(kFolder)) {
         installed.push_back(entry.substr(0, entry.find(L'|')));
     }
-    EXPECT_EQ(installed, (std::vector<std::wstring>{L"LOGS\\", L"Nimbrel Help.chm", L"Nimbrel.exe",
-                                                    L"Scrubcore.dll", L"Uninstall Nimbrel.exe", L"Uninstall.exe",
-                                                    L"Updrift.dll"}));
+    EXPECT_EQ(installed,
+              (std::vector<std::wstring>{L"LOGS\\", L"Nimbrel Help.chm", L"Nimbrel.exe", L"Scrubcore.dll",
+                                         L"Uninstall Nimbrel.exe", L"Uninstall.exe", L"Updrift.dll",
+                                         L"winapp2-LICENSE.md", L"winapp2.ini"}));
     EXPECT_EQ(FileSize(kFolder + L"\\Uninstall.exe"), 77u);
     EXPECT_EQ(VersionString(kFolder + L"\\Nimbrel.exe", L"FileVersion"), NIMBREL_VERSION);
     EXPECT_EQ(IconImages(kSetup), IconImages(kFolder + L"\\Nimbrel.exe")) << "the product's icon";
     EXPECT_EQ(ValueNames(HKEY_LOCAL_MACHINE, kSettingsKey), std::vector<std::wstring>{L"first"});
     EXPECT_EQ(settings.Get(L"first"), L"1");
     uint64_t bytes = 0;
-    for (const wchar_t* name :
-         {L"Nimbrel.exe", L"Scrubcore.dll", L"Updrift.dll", L"Nimbrel Help.chm", L"Uninstall Nimbrel.exe"}) {
+    for (const wchar_t* name : {L"Nimbrel.exe", L"Scrubcore.dll", L"Updrift.dll", L"Nimbrel Help.chm",
+                                L"winapp2.ini", L"winapp2-LICENSE.md", L"Uninstall Nimbrel.exe"}) {
         bytes += FileSize(kFolder + L"\\" + name);
     }
     EXPECT_EQ(ReadDword(HKEY_LOCAL_MACHINE, kUninstallKey, L"EstimatedSize"), bytes / 1024);
@@ -200,7 +201,8 @@ TEST_F(Installer, InstallsRefusesOverARunningNimbrelAndUninstallsEverythingItAdd
         EXPECT_TRUE(setup.WaitForExit(10000, &code));
         EXPECT_EQ(code, 2u);
         // The quiet form, as a deployment tool runs it, ends with the refusal's code.
-        EXPECT_EQ(RunProcess(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString")).exitCode, 2u);
+        EXPECT_EQ(RunProcess(ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString")).exitCode,
+                  2u);
         EXPECT_TRUE(FileExists(kFolder + L"\\Nimbrel.exe") && KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
         PostMessageW(program.MainWindow(), WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(10000));

@@ -1,5 +1,8 @@
-// The selection table and the values it keeps in the settings store.
+// The selection table and the values it keeps in the settings store, with
+// the browsers' databases' own values.
 #include "ItemSelection.h"
+
+#include "DatabaseSettings.h"
 
 #include "SettingsStore.h"
 #include "TestRegistry.h"
@@ -100,9 +103,9 @@ TEST(SelectionTable, HoldsEveryCategorysItemsOnceInTabOrder) {
     const auto& items = SelectionItems();
     // Windows, browsers, messengers, Office, multimedia, file sharing, e-mail, third-party applications:
     // the 260 items of Windows XP's time, and after them those of later Windows, Office and browsers.
-    const size_t perCategory[kCategoryCount] = {23 + 11, 38 + 33, 27, 31 + 9, 58, 41, 29 + 5, 20};
+    const size_t perCategory[kBuiltInCategoryCount] = {23 + 11, 38 + 33, 27, 31 + 9, 58, 41, 29 + 5, 20};
     ASSERT_EQ(std::accumulate(std::begin(perCategory), std::end(perCategory), size_t{0}), items.size());
-    for (int c = 0; c < kCategoryCount; ++c) {
+    for (int c = 0; c < kBuiltInCategoryCount; ++c) {
         EXPECT_EQ(perCategory[c], ItemsOf(static_cast<ItemCategory>(c)).size()) << "category " << c;
     }
     EXPECT_TRUE(std::is_sorted(items.begin(), items.end(),
@@ -196,4 +199,43 @@ TEST(ErasingChoice, MapsToTheOverwritePassesOfTheEngine) {
     }
     EXPECT_EQ(0, OverwritePassesFor(-1)) << "no choice: plain deletion";
     EXPECT_EQ(0, OverwritePassesFor(4));
+}
+
+TEST_F(SelectionValues, TheKeptCookieSitesAndCompactingAreStoredWithTheSelection) {
+    EXPECT_TRUE(CompactsDatabases(kProduct)) << "on until the user turns it off";
+    EXPECT_TRUE(CookieSitesToKeep(kProduct).empty());
+    SetCompactsDatabases(kProduct, false);
+    EXPECT_FALSE(CompactsDatabases(kProduct));
+    SetCompactsDatabases(kProduct, true);
+    EXPECT_EQ(L"1", GetString(kProduct, kCompactDatabasesValue));
+
+    // Fifty sites are longer than a plain text value reads.
+    std::vector<std::wstring> sites;
+    for (int i = 0; i < 50; ++i) {
+        sites.push_back(L"signed-in-site-number-" + std::to_wstring(i) + L".example");
+    }
+    SetCookieSitesToKeep(kProduct, sites);
+    EXPECT_EQ(sites, CookieSitesToKeep(kProduct));
+    // Text another version or the user left there is read as sites, each once.
+    SetString(kProduct, kCookieSitesValue, L" Mail.Example.org;;bad site;.mail.example.org;bank.example ");
+    EXPECT_EQ((std::vector<std::wstring>{L"mail.example.org", L"bank.example"}), CookieSitesToKeep(kProduct));
+
+    for (const auto& [text, site] : std::vector<std::pair<std::wstring, std::wstring>>{
+             {L"example.org", L"example.org"},
+             {L"  .Example.ORG. ", L"example.org"},
+             {L"*.example.org", L"example.org"},
+             {L"www.example.org", L"example.org"},
+             {L"https://www.example.org:8443/inbox?x#y", L"example.org"},
+             {L"mail.example.org", L"mail.example.org"},
+             {L"www.com", L"www.com"},
+             {L"localhost", L"localhost"},
+             {L"b\u00fccher.example", L"b\u00fccher.example"},
+             {L"", L""},
+             {L"*.", L""},
+             {L"two words.example", L""},
+             {L"a..example", L""},
+             {L"evil.example';--", L""},
+         }) {
+        EXPECT_EQ(site, CookieSiteFromText(text)) << testing::PrintToString(text);
+    }
 }

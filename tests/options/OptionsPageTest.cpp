@@ -1,10 +1,17 @@
 // The Options page in a real window: its trees follow the store, a click
 // spreads along a tree, leaving a tab stores it, and the buttons reach the
-// main window.
+// main window; the browsers' tab keeps its databases' options and the list
+// of sites whose cookies stay.
+#include "CookiesToKeepDlg.h"
+#include "DatabaseSettings.h"
 #include "ItemSelection.h"
 #include "OptionsTestSupport.h"
 
+#include "CommunityItems.h"
+#include "NimbrelControlApp.h"
+#include "OptCommunityDlg.h"
 #include "SettingsStore.h"
+#include "TestFiles.h"
 #include "TestProcess.h"
 #include "TestRegistry.h"
 #include "resource.h"
@@ -12,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <memory>
@@ -36,13 +44,13 @@ protected:
         ShowWindow(host->Hwnd(), SW_SHOW);
         SetForegroundWindow(host->Hwnd());
         ASSERT_TRUE(PumpUntil([&] {
-            for (int tab = 0; tab < nimbrel::kCategoryCount; ++tab) {
+            for (int tab = 0; tab < nimbrel::kBuiltInCategoryCount; ++tab) {
                 if (!host->page.Page(tab).IsLoaded()) {
                     return false;
                 }
             }
             return true;
-        })) << "every tree loads from the store once the page is up";
+        })) << "every built-in tree loads from the store once the page is up";
     }
     void TearDown() override {
         host.reset();
@@ -69,16 +77,85 @@ protected:
     std::unique_ptr<HostWindow> host;
 };
 
-enum Tab { kWindows, kBrowsers, kMessengers, kOffice, kMultimedia, kFileSharing, kEmail, kThirdParty };
+enum Tab {
+    kWindows,
+    kBrowsers,
+    kMessengers,
+    kOffice,
+    kMultimedia,
+    kFileSharing,
+    kEmail,
+    kThirdParty,
+    kCommunity
+};
+
+const std::wstring kVendorKey = L"Software\\NimbrelTests Community";
+
+// A rules file in the user's Nimbrel folder: an editor (found here, one of
+// its entries with a warning) and a chat program (found) in two groups, a
+// program that is not installed, and an entry too damaged to read.
+class CommunityRules {
+public:
+    CommunityRules() {
+        folder_.FileWithContent(L"winapp2.ini",
+                                "; Nimbrel's test rules\r\n"
+                                "[Nimbrel Test Editor *]\r\nLangSecRef=3021\r\n"
+                                "Detect=HKCU\\Software\\NimbrelTests Community\\Editor\r\n"
+                                "FileKey1=%AppData%\\NimbrelTestEditor|*.log\r\n\r\n"
+                                "[Nimbrel Test Sessions *]\r\nLangSecRef=3021\r\n"
+                                "Detect=HKCU\\Software\\NimbrelTests Community\\Editor\r\n"
+                                "Warning=This removes the sessions the editor restores.\r\n"
+                                "FileKey1=%AppData%\\NimbrelTestEditor\\Sessions|*.*\r\n\r\n"
+                                "[Nimbrel Test Chat *]\r\nLangSecRef=3022\r\n"
+                                "Detect=HKCU\\Software\\NimbrelTests Community\\Chat\r\n"
+                                "RegKey1=HKCU\\Software\\NimbrelTests Community\\Chat\\Recent\r\n\r\n"
+                                "[Nimbrel Test Absent *]\r\nLangSecRef=3021\r\n"
+                                "Detect=HKCU\\Software\\NimbrelTests Community\\Absent\r\n"
+                                "FileKey1=%AppData%\\NimbrelTestAbsent|*.*\r\n\r\n"
+                                "[Nimbrel Test Broken *]\r\nLangSecRef=3021\r\nFileKey1\r\n");
+        registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Editor");
+        registry_.Key(HKEY_CURRENT_USER, kVendorKey + L"\\Chat");
+        nimbrel::CommunityItems().Reload();
+    }
+    ~CommunityRules() {
+        DeleteFileW(folder_.Path(L"winapp2.ini").c_str());
+        nimbrel::CommunityItems().Reload();
+    }
+
+private:
+    TestFolder folder_ = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Nimbrel");
+    TestRegistry registry_;
+};
+
+// Answers every message box and remembers what it said.
+class MessageWatch {
+public:
+    explicit MessageWatch(int answer) : answer_(answer) {
+        nimbrel::theApp.seams.messageBox = [this](HWND, const std::wstring& text, const std::wstring& caption,
+                                                  UINT) {
+            shown.push_back(caption + L": " + text);
+            return answer_;
+        };
+    }
+    ~MessageWatch() { nimbrel::theApp.seams.messageBox = nullptr; }
+    void Answer(int answer) { answer_ = answer; }
+    std::vector<std::wstring> shown;
+
+private:
+    int answer_;
+};
 
 } // namespace
 
-TEST_F(OptionsPage, ShowsEightTabsWhoseTreesStartUncheckedOnAnEmptyStore) {
+TEST_F(OptionsPage, ShowsNineTabsWhoseTreesStartUncheckedOnAnEmptyStore) {
     const auto tabs = Split(L"Windows|Internet Browsers|Instant Messaging|MS Office|Multimedia|File Sharing|"
-                            L"Email|Third-Party Applications");
+                            L"Email|Third-Party Applications|Community");
     const auto roots = Split(L"Windows|Internet Browsers|Instant Messaging|MS Office|MultiMedia|File Sharing|"
                              L"Emails|Third Party Applications");
-    ASSERT_EQ(8, TabCtrl_GetItemCount(Tabs()));
+    ASSERT_EQ(9, TabCtrl_GetItemCount(Tabs()));
+    EXPECT_EQ(tabs[kCommunity], TabText(Tabs(), kCommunity));
+    EXPECT_FALSE(host->page.CommunityPage().IsLoaded()) << "the rules wait until their tab is shown";
+    EXPECT_EQ(0u, Tree(kCommunity).Count());
     size_t leaves = 0;
     for (int tab = 0; tab < 8; ++tab) {
         EXPECT_EQ(tabs[tab], TabText(Tabs(), tab));
@@ -198,7 +275,7 @@ TEST_F(OptionsPage, LeavingATabStoresItsItemsButTheDashboardsWayToATabDoesNot) {
     host->page.SelectTab(kEmail); // a category button of the dashboard
     Pump();
     EXPECT_EQ(kEmail, TabCtrl_GetCurSel(Tabs()));
-    for (int tab = 0; tab < 8; ++tab) {
+    for (int tab = 0; tab < 9; ++tab) {
         EXPECT_EQ(tab == kEmail, IsWindowVisible(host->page.Page(tab).Hwnd()) != FALSE) << tab;
     }
     EXPECT_TRUE(ValueNames(HKEY_LOCAL_MACHINE, kKey).empty());
@@ -255,14 +332,16 @@ TEST_F(OptionsPage, TheLinkToTheLastResultsShowsOnlyOnceAScanLeftSome) {
 }
 
 TEST_F(OptionsPage, EveryTabForPeopleToLookAt) {
+    CommunityRules rules;
     Click(IDC_OPT_SET_DEFAULT);
     nimbrel::SetString(kProduct, L"tts", L"12.50");
     ShowPageAgain();
-    const wchar_t* names[8] = {L"windows",    L"browsers",    L"messengers", L"office",
-                               L"multimedia", L"filesharing", L"email",      L"thirdparty"};
-    for (int tab = 0; tab < 8; ++tab) {
+    const wchar_t* names[9] = {L"windows",     L"browsers", L"messengers", L"office",   L"multimedia",
+                               L"filesharing", L"email",    L"thirdparty", L"community"};
+    for (int tab = 0; tab < 9; ++tab) {
         ClickTab(Tabs(), tab);
         ASSERT_EQ(tab, host->page.CurrentTab());
+        ASSERT_TRUE(PumpUntil([&] { return host->page.Page(tab).IsLoaded(); }));
         const CTreeCtrl& tree = Tree(tab);
         if (HTREEITEM first = tree.GetChild(tree.GetRoot()); first && tree.GetChild(first)) {
             tree.Expand(first);
@@ -272,4 +351,144 @@ TEST_F(OptionsPage, EveryTabForPeopleToLookAt) {
         Pump();
         EXPECT_FALSE(SaveScreenshot(std::wstring(L"options_") + names[tab]).empty());
     }
+}
+
+TEST_F(OptionsPage, TheBrowsersTabStoresCompactingAndKeepsTheSitesTheUserChose) {
+    ClickTab(Tabs(), kBrowsers);
+    HWND compact = host->page.Page(kBrowsers).Item(IDC_OPT_COMPACT_DATABASES);
+    HWND keep = host->page.Page(kBrowsers).Item(IDC_OPT_COOKIES_TO_KEEP);
+    ASSERT_TRUE(IsWindowVisible(compact) && IsWindowVisible(keep));
+    EXPECT_EQ(BST_CHECKED, SendMessageW(compact, BM_GETCHECK, 0, 0)) << "on by default";
+    RECT tree{}, row{};
+    GetWindowRect(Tree(kBrowsers).Hwnd(), &tree);
+    GetWindowRect(keep, &row);
+    EXPECT_LE(tree.bottom, row.top) << "the row below the tree stays in view";
+    SendMessageW(compact, BM_CLICK, 0, 0);
+    EXPECT_EQ(L"0", Stored(nimbrel::kCompactDatabasesValue));
+    EXPECT_FALSE(nimbrel::CompactsDatabases(kProduct));
+    SendMessageW(compact, BM_CLICK, 0, 0);
+    EXPECT_TRUE(nimbrel::CompactsDatabases(kProduct));
+
+    // The browsers hold cookies of four sites, one of them kept already and
+    // one twice (with and without "www.").
+    nimbrel::SetCookieSitesToKeep(kProduct, {L"mail.example.org"});
+    auto found = [] {
+        return std::vector<std::wstring>{L"www.bank.example", L"bank.example", L"mail.example.org",
+                                         L"tracker.example"};
+    };
+    nimbrel::CCookiesToKeepDlg list(kProduct, found);
+    ASSERT_TRUE(list.Create(host->Hwnd()));
+    ShowWindow(list.Hwnd(), SW_SHOW);
+    Pump();
+    using Sites = std::vector<std::wstring>;
+    EXPECT_EQ(Sites{L"mail.example.org"}, list.KeptSites());
+    EXPECT_EQ((Sites{L"bank.example", L"tracker.example"}), list.FoundSites())
+        << "kept sites are not offered";
+
+    HWND typed = list.Item(IDC_KEEP_SITE);
+    SetWindowTextW(typed, L"https://www.Shop.example/cart");
+    SendMessageW(list.Item(IDC_KEEP_ADD), BM_CLICK, 0, 0);
+    SetWindowTextW(typed, L"not a site!");
+    SendMessageW(list.Item(IDC_KEEP_ADD), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"mail.example.org", L"shop.example"}), list.KeptSites());
+    wchar_t left[64] = {};
+    GetWindowTextW(typed, left, 64);
+    EXPECT_STREQ(L"not a site!", left) << "left for the user to correct";
+
+    HWND ticks = list.Item(IDC_KEEP_FOUND);
+    ListView_SetCheckState(ticks, 0, TRUE);
+    SaveScreenshot(L"options_cookies_to_keep");
+    SendMessageW(list.Item(IDC_KEEP_ADD_FOUND), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"bank.example", L"mail.example.org", L"shop.example"}), list.KeptSites());
+    EXPECT_EQ(Sites{L"tracker.example"}, list.FoundSites());
+
+    HWND kept = list.Item(IDC_KEEP_LIST);
+    SendMessageW(kept, LB_SETSEL, TRUE, 1);
+    SendMessageW(list.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_KEEP_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(kept));
+    SendMessageW(list.Item(IDC_KEEP_REMOVE), BM_CLICK, 0, 0);
+    EXPECT_EQ((Sites{L"bank.example", L"shop.example"}), list.KeptSites());
+    EXPECT_EQ((Sites{L"mail.example.org", L"tracker.example"}), list.FoundSites()) << "offered again";
+    EXPECT_EQ(L"mail.example.org", Stored(nimbrel::kCookieSitesValue)) << "nothing stored before OK";
+
+    SetWindowTextW(typed, L"");
+    SendMessageW(list.Item(IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(L"bank.example;shop.example", Stored(nimbrel::kCookieSitesValue));
+    EXPECT_FALSE(IsWindow(list.Hwnd()));
+
+    nimbrel::CCookiesToKeepDlg cancelled(kProduct, [] { return std::vector<std::wstring>{}; });
+    ASSERT_TRUE(cancelled.Create(host->Hwnd()));
+    EXPECT_EQ((Sites{L"bank.example", L"shop.example"}), cancelled.KeptSites());
+    EXPECT_FALSE(IsWindowEnabled(cancelled.Item(IDC_KEEP_ADD_FOUND))) << "nothing found to add";
+    SendMessageW(cancelled.Item(IDC_KEEP_LIST), LB_SETSEL, TRUE, -1);
+    SendMessageW(cancelled.Hwnd(), WM_COMMAND, MAKEWPARAM(IDC_KEEP_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(cancelled.Item(IDC_KEEP_LIST)));
+    SendMessageW(cancelled.Item(IDC_KEEP_REMOVE), BM_CLICK, 0, 0);
+    EXPECT_TRUE(cancelled.KeptSites().empty());
+    SendMessageW(cancelled.Hwnd(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(L"bank.example;shop.example", Stored(nimbrel::kCookieSitesValue)) << "Cancel stores nothing";
+}
+
+TEST_F(OptionsPage, TheCommunityTabListsTheEntriesFoundHereAndAsksBeforeAWarning) {
+    CommunityRules rules;
+    MessageWatch messages(IDCANCEL);
+    ClickTab(Tabs(), kCommunity);
+    ASSERT_TRUE(PumpUntil([&] { return host->page.CommunityPage().IsLoaded(); })) << "read once shown";
+    const CTreeCtrl& tree = Tree(kCommunity);
+    std::vector<std::wstring> lines;
+    for (HTREEITEM node : AllNodes(tree)) {
+        EXPECT_FALSE(tree.GetCheck(node)) << "every entry is off at first";
+        lines.push_back(tree.GetItemText(node));
+    }
+    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Editor|Nimbrel Test Sessions|Internet|"
+                           L"Nimbrel Test Chat"))
+        << "the absent program's entry is not offered";
+    EXPECT_EQ(nimbrel::CWindow(host->page.CommunityPage().Item(IDC_COMMUNITY_SUMMARY)).Text(),
+              L"4 entries read, 1 skipped: Nimbrel Test Broken: has a line without \"key=value\"\r\n"
+              L"3 of 4 apply to this computer: their programs are found here.");
+
+    // The search keeps what matches, and the choices made before it.
+    ClickCheckBox(tree, FindNode(tree, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+    ASSERT_TRUE(PumpUntil([&] { return Checked(kCommunity, {L"Community", L"Internet"}); }));
+    HWND search = host->page.CommunityPage().Item(IDC_COMMUNITY_SEARCH);
+    SetWindowTextW(search, L"sESSions");
+    lines.clear();
+    for (HTREEITEM node : AllNodes(tree)) {
+        lines.push_back(tree.GetItemText(node));
+    }
+    EXPECT_EQ(lines, Split(L"Community|Applications|Nimbrel Test Sessions"));
+    SetWindowTextW(search, L"internet"); // a group's name finds its entries
+    EXPECT_EQ(ChildrenOf(tree, FindNode(tree, {L"Community", L"Internet"})).size(), 1u);
+    SetWindowTextW(search, L"");
+    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+
+    // Tick all in this group: the entry with a warning asks, and Cancel
+    // leaves it off.
+    HWND tickGroup = host->page.CommunityPage().Item(IDC_COMMUNITY_TICK_GROUP);
+    EXPECT_FALSE(IsWindowEnabled(tickGroup)) << "no group selected";
+    tree.Select(FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
+    ASSERT_TRUE(IsWindowEnabled(tickGroup)) << "an entry's group";
+    SendMessageW(tickGroup, BM_CLICK, 0, 0);
+    EXPECT_EQ(messages.shown,
+              Split(L"Nimbrel Test Sessions: This removes the sessions the editor restores."));
+    EXPECT_TRUE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Editor"}));
+    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Applications", L"Nimbrel Test Sessions"}));
+
+    // Its own box asks too; OK ticks it.
+    messages.Answer(IDOK);
+    const HTREEITEM sessions = FindNode(tree, {L"Community", L"Applications", L"Nimbrel Test Sessions"});
+    ClickCheckBox(tree, sessions);
+    ASSERT_TRUE(PumpUntil([&] { return messages.shown.size() == 2u; }));
+    EXPECT_TRUE(PumpUntil([&] { return tree.GetCheck(sessions); }));
+    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Editor")) << "stored when the tab is left";
+
+    ClickTab(Tabs(), kWindows);
+    for (const wchar_t* name : {L"Community: Nimbrel Test Editor", L"Community: Nimbrel Test Sessions",
+                                L"Community: Nimbrel Test Chat"}) {
+        EXPECT_EQ(L"1", Stored(name)) << testing::PrintToString(std::wstring(name));
+    }
+    EXPECT_EQ(L"", Stored(L"Community: Nimbrel Test Absent"));
+    Click(IDC_OPT_UNCHECK_ALL);
+    EXPECT_FALSE(Checked(kCommunity, {L"Community", L"Internet", L"Nimbrel Test Chat"}));
+    EXPECT_EQ(L"0", Stored(L"Community: Nimbrel Test Chat"));
 }

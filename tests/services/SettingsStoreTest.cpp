@@ -122,6 +122,10 @@ TEST_F(SettingsStore, LongAndUnterminatedValuesAreCutNeverReadPastTheirEnd) {
     }
     registry.Raw(HKEY_LOCAL_MACHINE, key, L"long", REG_SZ, long600.data(), 600 * sizeof(wchar_t));
     EXPECT_EQ(long600.substr(0, 511), GetString(product, L"long"));
+    EXPECT_EQ(long600, nimbrel::GetLongString(product, L"long")) << "a kept list reads whole";
+    const std::wstring long40k(40000, L'x');
+    SetString(product, L"longer", long40k);
+    EXPECT_EQ(long40k.substr(0, 32767), nimbrel::GetLongString(product, L"longer"));
 
     // An integer reads at most 99 characters: here 98 blanks and a 7, the
     // digits behind them are cut off.

@@ -37,6 +37,7 @@ private:
 
 using CheckFunction = void (*)(const wchar_t*, UpdriftDecideCallBack, UpdriftStatusCallBack);
 using InstallFunction = int(CALLBACK*)(HWND, HINSTANCE, LPSTR, int);
+using DownloadFunction = int (*)(const wchar_t*, const wchar_t*);
 
 std::vector<int> libraryCodes;
 unsigned char TakeNothing(const wchar_t*, const wchar_t*) {
@@ -66,12 +67,38 @@ std::string FileLine(const std::string& destination, const std::wstring& url, in
 
 } // namespace
 
-TEST(UpdriftLibrary, ExportsBothFunctionsUnderTheirPlainNames) {
+TEST(UpdriftLibrary, ExportsEachFunctionUnderItsPlainName) {
     Library library;
     EXPECT_NE(nullptr, library.Get<CheckFunction>("AuCheckForUpdates"));
+    EXPECT_NE(nullptr, library.Get<DownloadFunction>("AuDownloadFile"));
     EXPECT_NE(nullptr, library.Get<InstallFunction>("InstallUpdates"));
     EXPECT_EQ(nullptr, library.Get<InstallFunction>("InstallUpdates@16"));
     EXPECT_EQ(nullptr, library.Get<InstallFunction>("_InstallUpdates@16"));
+}
+
+TEST(UpdriftLibrary, ADownloadIsTheWholeFileOrNothing) {
+    Library library;
+    const auto download = library.Get<DownloadFunction>("AuDownloadFile");
+    ASSERT_NE(download, nullptr);
+    ServedFiles served;
+    const std::string bytes(100000, 'r');
+    const std::wstring whole = served.PutUnsigned(L"rules.ini", bytes);
+    served.PutUnsigned(L"short.ini", bytes);
+    served.CutShort(L"short.ini");
+    TestFolder folder;
+    const std::wstring target = folder.FileWithContent(L"rules.ini.new", "older bytes");
+    struct Case {
+        std::wstring url;
+        int result;
+    };
+    for (const Case& c : std::vector<Case>{{served.Url(L"short.ini"), 0},
+                                           {served.Url(L"missing.ini"), 0},
+                                           {L"http://rules.example.invalid/rules.ini", 0},
+                                           {whole, 1}}) {
+        EXPECT_EQ(download(c.url.c_str(), target.c_str()), c.result) << c.url;
+        EXPECT_EQ(FileExists(target), c.result == 1) << c.url << ": nothing half-written is left";
+    }
+    EXPECT_EQ(ReadAll(target), bytes);
 }
 
 TEST(UpdriftLibrary, WithoutAnAddressAsksTheServerTheProgramsSettingsName) {

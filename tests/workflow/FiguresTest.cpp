@@ -83,11 +83,11 @@ TEST_F(Figures, ACleaningRunWritesEachCategoryAndWhatWasLeft) {
     const std::vector<std::wstring> files = {folder.File(L"a.tmp", 2048), folder.File(L"b.tmp", 2048),
                                              folder.File(L"c.tmp", 2048)};
     Set(L"ttf", L"3");
-    std::vector<CResultslist> scanned(8);
+    std::vector<CResultslist> scanned(kCategoryCount);
     const CleaningOutcome outcome =
         CleanChosenItems(kProduct,
-                         {{LabelsOf(ItemCategory::Windows).scanNode, {files[0], files[1]}},
-                          {LabelsOf(ItemCategory::Multimedia).scanNode, {files[2]}}},
+                         {{LabelsOf(ItemCategory::Windows).scanNode, {files[0], files[1]}, {}},
+                          {LabelsOf(ItemCategory::Multimedia).scanNode, {files[2]}, {}}},
                          scanned, [] { return false; });
     EXPECT_EQ(outcome.notReached, 2);
     EXPECT_TRUE(outcome.stayed.empty());
@@ -100,7 +100,7 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     // Nothing stored: every category "--", no total yet.
     ReportTable table = LoadReportFigures(kProduct, ScanSession{});
     EXPECT_EQ(Row(table, 0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"TOTAL", L"", L"", L"0.00 KB", L""}));
+    EXPECT_EQ(Row(table, 9), (std::vector<std::wstring>{L"TOTAL", L"", L"", L"0.00 KB", L""}));
 
     // After a scan of Windows and the browsers that found nothing in the
     // browsers.
@@ -119,7 +119,16 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     EXPECT_EQ(Row(table, 1),
               (std::vector<std::wstring>{L"Internet Browser History", L"0", L"--", L"0.00 KB", L"--"}));
     EXPECT_EQ(Row(table, 3), (std::vector<std::wstring>{L"MS Office History", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"TOTAL", L"3", L"", L"0.10 KB", L""}));
+    EXPECT_EQ(Row(table, 9), (std::vector<std::wstring>{L"TOTAL", L"3", L"", L"0.10 KB", L""}));
+
+    // The community rules' row, the ninth, counts into the total as any other.
+    Set(L"fcmn", L"4");
+    Set(L"scmn", L"0.30");
+    table = LoadReportFigures(kProduct, ScanSession{true, false, {}});
+    EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"Community", L"4", L"--", L"0.30 KB", L"--"}));
+    EXPECT_EQ(table[9][kSpaceFound], L"0.40 KB");
+    Set(L"fcmn", L"--");
+    Set(L"scmn", L"--");
 
     // After cleaning.
     Set(L"fiwnd", L"2");
@@ -135,14 +144,14 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
               (std::vector<std::wstring>{L"Windows Logs", L"3", L"2", L"0.10 KB", L"0.07 KB"}));
     EXPECT_EQ(Row(table, 1),
               (std::vector<std::wstring>{L"Internet Browser History", L"0", L"0", L"0.00 KB", L"0.00 KB"}));
-    EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"TOTAL", L"3", L"2", L"0.10 KB", L"0.07 KB"}));
+    EXPECT_EQ(Row(table, 9), (std::vector<std::wstring>{L"TOTAL", L"3", L"2", L"0.10 KB", L"0.07 KB"}));
 
     // The total is the report's own single-precision sum of what it shows.
     Set(L"swnd", L"0.1");
     Set(L"sint", L"0.2");
     Set(L"smlt", L"16777216.01");
     table = LoadReportFigures(kProduct, ScanSession{true, true, {}});
-    EXPECT_EQ(table[8][kSpaceFound], L"16777216.00 KB");
+    EXPECT_EQ(table[9][kSpaceFound], L"16777216.00 KB");
 
     // Reset keeps the cleaned totals, empties the rest; a stored 0 before
     // the first scan of this run shows as nothing.
@@ -152,6 +161,6 @@ TEST_F(Figures, TheReportShowsWhatTheStoreHolds) {
     Set(L"ttf", L"0");
     table = LoadReportFigures(kProduct, ScanSession{});
     EXPECT_EQ(Row(table, 0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(Row(table, 8), (std::vector<std::wstring>{L"TOTAL", L"", L"", L"0.00 KB", L""}));
-    EXPECT_EQ(LoadReportFigures(kProduct, ScanSession{true, false, {}})[8][kFilesFound], L"0");
+    EXPECT_EQ(Row(table, 9), (std::vector<std::wstring>{L"TOTAL", L"", L"", L"0.00 KB", L""}));
+    EXPECT_EQ(LoadReportFigures(kProduct, ScanSession{true, false, {}})[9][kFilesFound], L"0");
 }

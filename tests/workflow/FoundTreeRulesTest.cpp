@@ -160,6 +160,12 @@ TEST_F(FoundTree, ACleaningRunTakesEveryTraceOnceUnderItsFirstNode) {
                                                                 photo->text, runEntry->text}));
     EXPECT_EQ(choices[1].foundItems, (std::vector<std::wstring>{url->text, cached->text}))
         << "the temp file, met again in another case, is cleaned once";
+    EXPECT_EQ(choices[0].itemNodes,
+              (std::vector<std::wstring>{L" Temp Folder", L"Flush Recycle bin", L" Run command History"}));
+    Toggle(url);
+    EXPECT_EQ(nimbrel::ChosenFoundItems(tree)[1].itemNodes, std::vector<std::wstring>{L"Cache"})
+        << "an item node counts while a found item of its own is chosen";
+    Toggle(url);
 
     Toggle(tempFile);
     EXPECT_EQ(Chosen(L"Internet Browsers"), (std::vector<std::wstring>{url->text, cached->text, again->text}))

@@ -7,6 +7,7 @@
 #include "ProgramUnderTest.h"
 #include "WindowsTraces.h"
 
+#include "CommunityItems.h"
 #include "ItemSelection.h"
 #include "NimbrelControlDlg.h"
 #include "ProgramFolder.h"
@@ -65,6 +66,13 @@ std::vector<std::wstring> UserSoftware() {
         lines.end());
     return lines;
 }
+
+// The user's rules file: an editor found here (its key exists), whose logs
+// the entry takes.
+constexpr char kEditorRules[] = "[Nimbrel Test Editor *]\r\nLangSecRef=3021\r\n"
+                                "Detect=HKCU\\Software\\NimbrelTests Community\\Editor\r\n"
+                                "FileKey1=%AppData%\\NimbrelTestEditor|*.log\r\n"
+                                "FileKey2=%AppData%\\NimbrelTestEditor\\Thumbs|*.jpg\r\n";
 
 double Kilobytes(uint64_t bytes) {
     return static_cast<double>(bytes) / 1024.0;
@@ -125,7 +133,11 @@ public:
         nimbrel::GetInt(nimbrel::kProductTitle, L"first"); // the first read makes the key
         nimbrel::WriteNothingSelected(nimbrel::kProductTitle);
     }
-    void TearDown() override { EmptyRecycleBin(); }
+    void TearDown() override {
+        EmptyRecycleBin();
+        DeleteFileW(rulesFolder.Path(L"winapp2.ini").c_str());
+        nimbrel::CommunityItems().Reload();
+    }
 
     // A week of a user's traces: temporary files, a Run history, two files
     // in the Recycle Bin, typed addresses and a media player's recent files.
@@ -144,6 +156,15 @@ public:
             ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"old letter.doc", 3000)));
             ASSERT_TRUE(MoveToRecycleBin(desktop.File(L"photo.jpg", 5000)));
         }
+    }
+    // An editor of the community rules file, with two logs and a setting.
+    void SeedCommunityTraces() {
+        rulesFolder.FileWithContent(L"winapp2.ini", kEditorRules);
+        registry.Key(HKEY_CURRENT_USER, L"Software\\NimbrelTests Community\\Editor");
+        editor.File(L"crash.log", 1000);
+        editor.File(L"old.log", 500);
+        editor.File(L"settings.ini", 300);
+        nimbrel::CommunityItems().Reload();
     }
     static void Select(std::initializer_list<const wchar_t*> valueNames) {
         for (const wchar_t* name : valueNames) {
@@ -233,6 +254,8 @@ public:
     DesktopWatch watch{IDYES};
     TestFolder temp;
     TestFolder desktop;
+    TestFolder rulesFolder = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Nimbrel");
+    TestFolder editor = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\NimbrelTestEditor");
     TestRegistry registry;
     nimbrel::CNimbrelControlDlg window{1};
 };
@@ -244,9 +267,11 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
         GTEST_SKIP() << "the Recycle Bin would be the host's own trash";
     }
     SeedTraces();
+    SeedCommunityTraces();
     Select({L"Windows Temp Folder", L"Windows Flush Recycle Bin", L"Windows Run Command History",
             L"Internet Explorer Address Bar History", L"AOL Browser Address Bar History",
-            L"Windows Media Player Recently Opened Files List", L"Office 2003 Word 2003"});
+            L"Windows Media Player Recently Opened Files List", L"Office 2003 Word 2003",
+            L"Community: Nimbrel Test Editor"});
     settings.Set(L"Minimise", L"1");
     Open();
     StartScan();
@@ -273,39 +298,47 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
                                                       L"2+Windows Media Player",
                                                       L"3+Recently Opened Files List",
                                                       L"4+" + kHkcu + kMediaPlayer + L"=File0",
-                                                      L"4+" + kHkcu + kMediaPlayer + L"=File1"}))
+                                                      L"4+" + kHkcu + kMediaPlayer + L"=File1",
+                                                      L"1+Community",
+                                                      L"2+Applications",
+                                                      L"3+Nimbrel Test Editor",
+                                                      L"4+" + editor.Path(L"crash.log"),
+                                                      L"4+" + editor.Path(L"old.log")}))
         << "AOL's typed addresses are IE's: shown once; Word found nothing and left no node";
     EXPECT_FALSE(IsIconic(window.Hwnd())) << "restored after the run";
     EXPECT_TRUE(Shown(window.ScanPage().Hwnd()));
-    EXPECT_EQ(TextOf(IDC_FOUND_COUNT), L"12 item(s) found");
+    EXPECT_EQ(TextOf(IDC_FOUND_COUNT), L"14 item(s) found");
     EXPECT_EQ(TextOf(IDC_SCAN_TITLE), L"Scan Results");
     EXPECT_EQ(TextOf(IDC_SCAN_ACTIVITY),
               L"Scanning completed successfully. Click CLEAN button to perform cleaning now.");
     const double windowsKb = Kilobytes(16384 + 2210 + 48211 + 3000 + 5000);
+    const double communityKb = Kilobytes(1000 + 500);
     EXPECT_EQ(TextOf(IDC_SUMMARY1_TEXT), L"Total space Nimbrel ready to recover: ");
-    EXPECT_EQ(TextOf(IDC_SUMMARY1_VALUE), nimbrel::KilobytesText(windowsKb) + L" KB");
-    EXPECT_EQ(TextOf(IDC_SUMMARY2_VALUE), L" 12 file(s)");
+    EXPECT_EQ(TextOf(IDC_SUMMARY1_VALUE), nimbrel::KilobytesText(windowsKb + communityKb) + L" KB");
+    EXPECT_EQ(TextOf(IDC_SUMMARY2_VALUE), L" 14 file(s)");
     EXPECT_EQ(TextOf(IDC_CLEAN), L"Clean");
     EXPECT_TRUE(Shown(Control(IDC_CLEAN)) && Shown(Control(IDC_SCAN_BACK)));
     EXPECT_FALSE(Shown(Control(IDC_STOP_SCAN)) || Shown(Control(IDC_SCAN_PATH)));
     EXPECT_FALSE(window.IsDashboardShown());
-    for (const auto& [name, text] :
-         std::vector<std::pair<std::wstring, std::wstring>>{{L"fwnd", L"8"},
-                                                            {L"swnd", nimbrel::KilobytesText(windowsKb)},
-                                                            {L"fint", L"2"},
-                                                            {L"sint", L"0.00"},
-                                                            {L"fins", L"--"},
-                                                            {L"sins", L"--"},
-                                                            {L"fmso", L"0"},
-                                                            {L"smso", L"0.00"},
-                                                            {L"fmlt", L"2"},
-                                                            {L"ffil", L"--"},
-                                                            {L"feml", L"--"},
-                                                            {L"fthd", L"--"},
-                                                            {L"ttf", L"12"},
-                                                            {L"showerrs", L"12"},
-                                                            {L"tts", nimbrel::KilobytesText(windowsKb)},
-                                                            {L"cleaned", L"false"}}) {
+    for (const auto& [name, text] : std::vector<std::pair<std::wstring, std::wstring>>{
+             {L"fwnd", L"8"},
+             {L"swnd", nimbrel::KilobytesText(windowsKb)},
+             {L"fint", L"2"},
+             {L"sint", L"0.00"},
+             {L"fins", L"--"},
+             {L"sins", L"--"},
+             {L"fmso", L"0"},
+             {L"smso", L"0.00"},
+             {L"fmlt", L"2"},
+             {L"ffil", L"--"},
+             {L"feml", L"--"},
+             {L"fthd", L"--"},
+             {L"fcmn", L"2"},
+             {L"scmn", nimbrel::KilobytesText(communityKb)},
+             {L"ttf", L"14"},
+             {L"showerrs", L"14"},
+             {L"tts", nimbrel::KilobytesText(windowsKb + communityKb)},
+             {L"cleaned", L"false"}}) {
         EXPECT_EQ(settings.Get(name), text) << name;
     }
     SaveSettledScreenshot(L"workflow-scan-results");
@@ -314,6 +347,7 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
     // Bin entry cannot be kept.
     PressSpaceOn(Node({L"Windows", L" Temp Folder", tmp + L"setup log.txt"}));
     PressSpaceOn(Node({L"Windows", L" Run command History", kHkcu + kRunMru + L"=b"}));
+    PressSpaceOn(Node({L"Community", L"Applications", L"Nimbrel Test Editor", editor.Path(L"old.log")}));
     PressSpaceOn(Node({L"Windows", L"Flush Recycle bin", L"photo.jpg"}));
     ASSERT_EQ(watch.Messages().size(), 1u);
     EXPECT_EQ(watch.Messages()[0].text, L"You can't perform selective cleaning for Recycle bin");
@@ -330,6 +364,7 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
     EXPECT_EQ(ValueNames(HKEY_CURRENT_USER, kRunMru), std::vector<std::wstring>{L"b"});
     EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, kTypedUrls).empty());
     EXPECT_TRUE(ValueNames(HKEY_CURRENT_USER, kMediaPlayer).empty());
+    EXPECT_EQ(Snapshot(editor.Path()), (std::vector<std::wstring>{L"old.log|500", L"settings.ini|300"}));
 
     // The report, with the navigation held until its Ok.
     EXPECT_EQ(window.LeftFrame().CurrentPage(), NavPage::Statistics);
@@ -344,8 +379,18 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
         << "scanned, but without a node nothing of it was cleaned";
     EXPECT_EQ(ReportRow(4),
               (std::vector<std::wstring>{L"Multimedia Logs", L"2", L"2", L"0.00 KB", L"0.00 KB"}));
-    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"TOTAL", L"12", L"10", found, recovered}));
-    EXPECT_EQ(settings.Get(L"showerrs"), L"2");
+    const std::wstring communityFound = nimbrel::KilobytesText(communityKb) + L" KB";
+    const std::wstring communityRecovered = nimbrel::KilobytesText(Kilobytes(1000)) + L" KB";
+    EXPECT_EQ(ReportRow(8),
+              (std::vector<std::wstring>{L"Community", L"2", L"1", communityFound, communityRecovered}));
+    // The report adds up its rows' figures as they show, two decimals each.
+    const std::wstring allFound = nimbrel::KilobytesText(std::stod(nimbrel::KilobytesText(windowsKb)) +
+                                                         std::stod(nimbrel::KilobytesText(communityKb))) +
+                                  L" KB";
+    const std::wstring allRecovered =
+        nimbrel::KilobytesText(Kilobytes(16384 + 48211 + 3000 + 5000 + 1000)) + L" KB";
+    EXPECT_EQ(ReportRow(9), (std::vector<std::wstring>{L"TOTAL", L"14", L"11", allFound, allRecovered}));
+    EXPECT_EQ(settings.Get(L"showerrs"), L"3");
     EXPECT_EQ(settings.Get(L"cleaned"), L"true");
     SaveSettledScreenshot(L"workflow-report");
 
@@ -361,7 +406,8 @@ TEST_F(Workflow, ScanUntickCleanAndReport) {
 
     Click(window.ResultsPage().Item(IDC_RESET_STATISTICS));
     EXPECT_EQ(ReportRow(0), (std::vector<std::wstring>{L"Windows Logs", L"--", L"--", L"--", L"--"}));
-    EXPECT_EQ(ReportRow(8)[nimbrel::kSpaceFound], L"0.00 KB");
+    EXPECT_EQ(ReportRow(8), (std::vector<std::wstring>{L"Community", L"--", L"--", L"--", L"--"}));
+    EXPECT_EQ(ReportRow(9)[nimbrel::kSpaceFound], L"0.00 KB");
 
     Click(window.ResultsPage().Item(IDC_REPORT_OK));
     EXPECT_TRUE(IsWindowEnabled(window.LeftFrame().Hwnd()));
@@ -401,10 +447,10 @@ TEST_F(Workflow, StoppingALongScanStillWritesEveryCategory) {
     const unsigned long long found = window.ScanPage().FoundCount();
     EXPECT_GE(found, 200u) << "No let the scan go on";
     EXPECT_LT(found, 3000u) << "Yes stopped it in the middle of the item";
-    EXPECT_EQ(window.ScanPage().CategoryResults().size(), 8u);
+    EXPECT_EQ(window.ScanPage().CategoryResults().size(), static_cast<size_t>(nimbrel::kCategoryCount));
     EXPECT_EQ(settings.Get(L"fwnd"), std::to_wstring(found));
     EXPECT_EQ(settings.Get(L"fint"), L"--") << "its item never ran";
-    for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd"}) {
+    for (const wchar_t* name : {L"fins", L"fmso", L"fmlt", L"ffil", L"feml", L"fthd", L"sthd", L"fcmn"}) {
         EXPECT_EQ(settings.Get(name), L"--") << name;
     }
     EXPECT_EQ(settings.Get(L"ttf"), std::to_wstring(found));
@@ -512,9 +558,11 @@ TEST_F(Workflow, NothingFoundNothingSelectedAndTheDashboard) {
 
 TEST_F(Workflow, AScanOfEveryItemChangesNothing) {
     SeedTraces();
+    SeedCommunityTraces();
     for (const nimbrel::SelectionItem& item : nimbrel::SelectionItems()) {
         nimbrel::SetItemSelected(nimbrel::kProductTitle, item, true);
     }
+    Select({L"Community: Nimbrel Test Editor"});
     const auto files = Snapshot(L"C:\\users");
     const auto windowsFiles = Snapshot(L"C:\\windows\\temp");
     const auto values = UserSoftware();
@@ -524,7 +572,8 @@ TEST_F(Workflow, AScanOfEveryItemChangesNothing) {
     const long long bin = RecycleBinCount();
     Open();
     StartScan();
-    EXPECT_GE(window.ScanPage().FoundCount(), 12u);
+    EXPECT_GE(window.ScanPage().FoundCount(), 14u);
+    EXPECT_NE(Node({L"Community", L"Applications", L"Nimbrel Test Editor"}), nullptr);
     const std::vector<std::wstring> none;
     EXPECT_EQ(Changes(files, Snapshot(L"C:\\users")), none);
     EXPECT_EQ(Changes(windowsFiles, Snapshot(L"C:\\windows\\temp")), none);
@@ -546,7 +595,9 @@ TEST_F(Workflow, FoundPicturesShowOverTheTreeUntilTheUserMovesOn) {
     MakeShortcut(shortcut, pictures.FileWithContent(L"beach.png", picture));
     const std::string shortcutBytes = ReadAll(shortcut);
     registry.String(HKEY_CURRENT_USER, kRunMru, L"holiday.bmp", L"mspaint holiday.bmp\\1");
-    Select({L"Windows Temp Folder", L"Windows Run Command History"});
+    SeedCommunityTraces();
+    editor.FileWithContent(L"Thumbs\\cover.jpg", picture);
+    Select({L"Windows Temp Folder", L"Windows Run Command History", L"Community: Nimbrel Test Editor"});
     Open();
     StartScan();
     const std::wstring tmp = temp.Path() + L"\\";
@@ -572,6 +623,9 @@ TEST_F(Workflow, FoundPicturesShowOverTheTreeUntilTheUserMovesOn) {
     EXPECT_FALSE(PreviewShown());
     selectFound(L" Temp Folder", tmp + L"scanned page.bmp");
     EXPECT_FALSE(PreviewShown());
+    Tree().Select(
+        Node({L"Community", L"Applications", L"Nimbrel Test Editor", editor.Path(L"Thumbs\\cover.jpg")}));
+    EXPECT_TRUE(PreviewShown()) << "a Community entry's picture";
 
     // The wheel reaches the tree, which has the focus; then another page.
     selectFound(L" Temp Folder", tmp + L"photos\\IMG_0042.JPG");

@@ -23,7 +23,7 @@ std::wstring OptionName(const std::wstring& argument) {
 }
 
 bool IsKnownOption(const std::wstring& name) {
-    for (const wchar_t* known : {L"preview", L"clean", L"list", L"report", L"?", L"help"}) {
+    for (const wchar_t* known : {L"preview", L"clean", L"list", L"update-rules", L"report", L"?", L"help"}) {
         if (name == known) {
             return true;
         }
@@ -53,6 +53,8 @@ CommandRequest ParseCommandLine(const std::vector<std::wstring>& arguments) {
             action = CommandAction::Clean;
         } else if (name == L"list") {
             action = CommandAction::List;
+        } else if (name == L"update-rules") {
+            action = CommandAction::UpdateRules;
         } else if (name == L"?" || name == L"help") {
             action = CommandAction::Help;
         } else if (name == L"report") {
@@ -67,18 +69,23 @@ CommandRequest ParseCommandLine(const std::vector<std::wstring>& arguments) {
             reportAsked = true;
             request.reportFile = arguments[++i];
             continue;
+        } else if (name.empty() && !argument.empty() &&
+                   (request.action == CommandAction::Preview || request.action == CommandAction::Clean)) {
+            request.items.push_back(argument);
+            continue;
         } else {
             return Invalid(L"Unknown option: " + argument);
         }
         if (request.action != CommandAction::Window && request.action != action) {
-            return Invalid(L"Give only one of /preview, /clean and /list.");
+            return Invalid(L"Give only one of /preview, /clean, /list and /update-rules.");
         }
         request.action = action;
     }
     if (reportAsked && request.action == CommandAction::Window) {
         request.action = CommandAction::Preview;
     }
-    if (reportAsked && request.action == CommandAction::Help) {
+    if (reportAsked &&
+        (request.action == CommandAction::Help || request.action == CommandAction::UpdateRules)) {
         return Invalid(L"/report writes the output of /preview, /clean or /list.");
     }
     return request;
@@ -102,13 +109,19 @@ std::vector<std::wstring> SplitArguments(const wchar_t* commandLine) {
 }
 
 std::wstring UsageText() {
-    return L"Usage: Nimbrel.exe [/preview | /clean | /list] [/report FILE]\r\n"
+    return L"Usage: Nimbrel.exe [/preview [ITEM...] | /clean [ITEM...] | /list | /update-rules] [/report "
+           L"FILE]\r\n"
            L"  (no option)    opens the Nimbrel window\r\n"
            L"  /preview       scans the items selected on the Options page and prints what it finds\r\n"
            L"  /clean         scans the same way, then cleans everything it found\r\n"
-           L"  /list          prints every item: 1 (selected) or 0, a TAB, the item's name\r\n"
+           L"  ITEM...        after /preview or /clean: scans these items instead, leaving the saved\r\n"
+           L"                 selection as it is; ITEM is a name as /list prints it, * matches any\r\n"
+           L"                 text: /preview \"Community*\", /clean \"Google Chrome*\"\r\n"
+           L"  /list          prints every item: 1 (selected) or 0, a TAB, the item's name; the\r\n"
+           L"                 community rules whose program is found as \"Community: <entry name>\"\r\n"
+           L"  /update-rules  fetches the newest community rules file (winapp2.ini)\r\n"
            L"  /report FILE   also writes the output to FILE (UTF-8); alone it means /preview\r\n"
-           L"Each option may also be written --preview, --clean, --list, --report.\r\n"
+           L"Each option may also be written --preview, --clean, --list, --update-rules, --report.\r\n"
            L"Exit code: 0 nothing found, 1 found (by /preview) or something removed (by /clean), 2 error,\r\n"
            L"  3 found but nothing removed (in use, or set to go at the next restart).\r\n";
 }

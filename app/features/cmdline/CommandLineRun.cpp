@@ -1,8 +1,10 @@
 #include "CommandLineRun.h"
 
 #include "ClosingFigures.h"
+#include "CommandLineItems.h"
 #include "CommandLineScan.h"
 #include "CommandLineText.h"
+#include "CommunityItems.h"
 #include "ConsoleBreak.h"
 #include "MessageBoxAnswerer.h"
 #include "NimbrelControlApp.h"
@@ -21,6 +23,8 @@ const wchar_t* ActionName(CommandAction action) {
         return L"/clean";
     case CommandAction::List:
         return L"/list";
+    case CommandAction::UpdateRules:
+        return L"/update-rules";
     default:
         return L"";
     }
@@ -54,7 +58,8 @@ private:
     bool begun_;
 };
 
-int ScanAndClean(bool clean, CCommandOutput& output) {
+int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
+    const bool clean = request.action == CommandAction::Clean;
     CRunUnderWay underWay;
     if (!underWay.Begun()) {
         WriteLog(L"Scan not started: an update is being installed");
@@ -67,6 +72,23 @@ int ScanAndClean(bool clean, CCommandOutput& output) {
     CPrintingScanObserver observer(output);
     CScanRun run(kProductTitle, observer);
     run.KeepFiles(output.OwnFiles());
+    if (!request.items.empty()) {
+        const NamedItems named = ItemsNamed(request.items);
+        if (!named.error.empty()) {
+            WriteLog(named.error);
+            output.PrintError(named.error + L"\r\n");
+            return kExitError;
+        }
+        run.ChooseItems(named.items);
+        // The window asks before such an entry is ticked; a named run cannot
+        // ask, so it says what the entry's authors warn of.
+        for (const SelectionItem* item : named.items) {
+            const std::wstring& warning = CommunityItems().WarningOf(*item);
+            if (!warning.empty()) {
+                output.PrintError(L"Note on \"" + SelectionValueName(*item) + L"\": " + warning + L"\r\n");
+            }
+        }
+    }
     observer.SetBetweenEntries([&] {
         if (breakKey.Requested()) {
             run.Stop();
@@ -147,8 +169,16 @@ int RunCommandLine(const CommandRequest& request, CCommandOutput& output) {
     int code = kExitNothingFound;
     if (request.action == CommandAction::List) {
         output.Print(SelectionListText(kProductTitle));
+    } else if (request.action == CommandAction::UpdateRules) {
+        const RulesUpdateOutcome outcome = CommunityItems().UpdateRules(kProductTitle);
+        if (outcome.updated) {
+            output.Print(outcome.text + L"\r\n");
+        } else {
+            output.PrintError(outcome.text + L"\r\n");
+            code = kExitError;
+        }
     } else {
-        code = ScanAndClean(request.action == CommandAction::Clean, output);
+        code = ScanAndClean(request, output);
     }
     output.Flush();
     SettleFiguresAtClose(kProductTitle);

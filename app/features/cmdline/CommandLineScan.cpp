@@ -9,11 +9,16 @@ void CPrintingScanObserver::CategoryStarted(ItemCategory category) {
     categoryHasFound_ = false;
 }
 
+void CPrintingScanObserver::ItemStarted(const SelectionItem& item) {
+    item_ = &item;
+    itemHasFound_ = false;
+}
+
 void CPrintingScanObserver::FoundItem(const std::wstring& text, unsigned long long) {
     if (!categoryHasFound_) {
         categoryHasFound_ = true;
         output_.Print(CategoryHeading(category_));
-        found_.push_back({LabelsOf(category_).scanNode, {}});
+        found_.push_back({LabelsOf(category_).scanNode, {}, {}});
     }
     output_.Print(FoundItemLine(text));
     // A trace is handed to the engine once, however often it was reported;
@@ -22,6 +27,10 @@ void CPrintingScanObserver::FoundItem(const std::wstring& text, unsigned long lo
     CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
     if (taken_.insert(std::move(key)).second) {
         found_.back().foundItems.push_back(text);
+        if (!itemHasFound_ && item_) {
+            itemHasFound_ = true;
+            found_.back().itemNodes.push_back(item_->nodeText);
+        }
     }
 }
 

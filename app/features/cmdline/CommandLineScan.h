@@ -29,7 +29,7 @@ public:
     void CategoryStarted(ItemCategory category) override;
     void GroupStarted(const ScanGroup&) override {}
     void GroupEnded(const ScanGroup&) override {}
-    void ItemStarted(const SelectionItem&) override {}
+    void ItemStarted(const SelectionItem& item) override;
     void FoundItem(const std::wstring& text, unsigned long long count) override;
     void ItemEnded(const SelectionItem&) override {}
     void CategoryEnded(ItemCategory category, const CResultslist& record) override;
@@ -40,6 +40,8 @@ private:
     std::function<void()> between_;
     ItemCategory category_ = ItemCategory::Windows;
     bool categoryHasFound_ = false;
+    const SelectionItem* item_ = nullptr;
+    bool itemHasFound_ = false;
     std::vector<CategoryChoice> found_;
     std::unordered_set<std::wstring> taken_;
     std::vector<CResultslist> records_;

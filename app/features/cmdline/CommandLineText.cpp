@@ -47,9 +47,15 @@ std::wstring FoundItemLine(const std::wstring& foundItemText) {
 
 std::wstring SelectionListText(const std::wstring& product) {
     std::wstring text;
-    for (const SelectionItem& item : SelectionItems()) {
+    auto line = [&](const SelectionItem& item) {
         text += IsItemScanned(product, item) ? L"1\t" : L"0\t";
         text += SelectionValueName(item) + kLineEnd;
+    };
+    for (const SelectionItem& item : SelectionItems()) {
+        line(item);
+    }
+    for (const SelectionItem* item : ItemsOf(ItemCategory::Community)) {
+        line(*item);
     }
     return text;
 }

@@ -18,7 +18,8 @@ std::wstring CategoryHeading(ItemCategory category);
 std::wstring FoundItemLine(const std::wstring& foundItemText);
 
 // One line per item in the options' order: "1" (a scan runs it) or "0", a
-// TAB, the item's selection name.
+// TAB, the item's selection name; the Community items that apply here last
+// ("Community: <entry name>").
 std::wstring SelectionListText(const std::wstring& product);
 
 // What a cleaning run removed and, one a line, what stayed.

@@ -18,7 +18,7 @@ struct DashboardCategory {
 };
 
 // In category order: the left column top to bottom, then the right column.
-constexpr DashboardCategory kCategories[kCategoryCount] = {
+constexpr DashboardCategory kCategories[kBuiltInCategoryCount] = {
     {IDB_WINDOWS_NORMAL, IDB_WINDOWS_HOVER, L"Clean Windows logs and unwanted temporary files.",
      L"Show options windows", L"Show options s windows "},
     {IDB_INTERNET_NORMAL, IDB_INTERNET_HOVER, L"Clean Internet Browser History and temporary internet files.",
@@ -56,7 +56,7 @@ BOOL CScanDefaultDlg::OnInitDialog() {
     heading_.SubclassDlgItem(IDC_DASH_HEADING, Hwnd());
     heading_.SetTextStyle(L"Arial", 15, kNavy);
     heading_.SetText(L"Erase Evidence");
-    for (int i = 0; i < kCategoryCount; ++i) {
+    for (int i = 0; i < kBuiltInCategoryCount; ++i) {
         const DashboardCategory& category = kCategories[i];
         CXPButton& icon = icons_[static_cast<size_t>(i)];
         icon.SubclassDlgItem(IDC_DASH_FIRST_ICON + i, Hwnd());
@@ -80,12 +80,13 @@ bool CScanDefaultDlg::OnCommand(int id, int code, HWND) {
         host_.ShowOptionsAt(-1);
         return true;
     }
-    if (id >= IDC_DASH_FIRST_ICON && id < IDC_DASH_FIRST_ICON + kCategoryCount && code == BN_CLICKED) {
+    if (id >= IDC_DASH_FIRST_ICON && id < IDC_DASH_FIRST_ICON + kBuiltInCategoryCount && code == BN_CLICKED) {
         OpenCategory(id - IDC_DASH_FIRST_ICON, false);
         return true;
     }
     // A line of text is clicked (static controls notify with SS_NOTIFY).
-    if (id >= IDC_DASH_FIRST_TEXT && id < IDC_DASH_FIRST_TEXT + kCategoryCount && code == STN_CLICKED) {
+    if (id >= IDC_DASH_FIRST_TEXT && id < IDC_DASH_FIRST_TEXT + kBuiltInCategoryCount &&
+        code == STN_CLICKED) {
         OpenCategory(id - IDC_DASH_FIRST_TEXT, true);
         return true;
     }
@@ -114,7 +115,7 @@ void CScanDefaultDlg::ShowNormalLook(int category) {
 }
 
 void CScanDefaultDlg::OnControlHover(int id, bool entered) {
-    if (id < IDC_DASH_FIRST_TEXT || id >= IDC_DASH_FIRST_TEXT + kCategoryCount) {
+    if (id < IDC_DASH_FIRST_TEXT || id >= IDC_DASH_FIRST_TEXT + kBuiltInCategoryCount) {
         return;
     }
     const int category = id - IDC_DASH_FIRST_TEXT;

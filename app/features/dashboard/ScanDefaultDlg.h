@@ -45,8 +45,8 @@ private:
 
     IDashboardHost& host_;
     CLabel heading_;
-    std::array<CXPButton, kCategoryCount> icons_;
-    std::array<CLabel, kCategoryCount> descriptions_;
+    std::array<CXPButton, kBuiltInCategoryCount> icons_;
+    std::array<CLabel, kBuiltInCategoryCount> descriptions_;
     CControlPos layout_;
     int lastCategory_ = 0;
     int hoveredCategory_ = -1;

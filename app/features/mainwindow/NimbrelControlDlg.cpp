@@ -2,9 +2,11 @@
 
 #include "AboutDilg.h"
 #include "ClosingFigures.h"
+#include "CommunityItems.h"
 #include "Dpi.h"
 #include "HelpFile.h"
 #include "NimbrelControlApp.h"
+#include "OptCommunityDlg.h"
 #include "ProgramLook.h"
 #include "SettingsStore.h"
 #include "SingleInstance.h"
@@ -58,6 +60,7 @@ BOOL CNimbrelControlDlg::OnInitDialog() {
     LoadImages();
     if (HMENU systemMenu = GetSystemMenu(Hwnd(), FALSE)) {
         AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(systemMenu, MF_STRING, IDM_UPDATE_RULES, L"&Update Community Rules");
         AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, L"&About Nimbrel...");
     }
 
@@ -386,6 +389,11 @@ bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&
             result = TRUE;
             return true;
         }
+        if ((wParam & 0xFFF0) == IDM_UPDATE_RULES) {
+            UpdateCommunityRules();
+            result = TRUE;
+            return true;
+        }
         return false;
     case WM_MOVE:
         if (IsWindowVisible(optionsPage_.Hwnd())) {
@@ -403,6 +411,24 @@ bool CNimbrelControlDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR&
     default:
         return false;
     }
+}
+
+void CNimbrelControlDlg::UpdateCommunityRules() {
+    // The rules of a run under way must stay as they are until it ends.
+    if (theApp.runs.IsRunInProgress()) {
+        ShowMessage(Hwnd(), L"The community rules can be updated once the scan or cleaning has ended.",
+                    MB_OK | MB_ICONEXCLAMATION, L"Update Community Rules");
+        return;
+    }
+    // The choices made on the Community tab are kept under the entries'
+    // names, which the newer file keeps too.
+    optionsPage_.StoreShownTab();
+    const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    const RulesUpdateOutcome outcome = CommunityItems().UpdateRules(kProductTitle);
+    SetCursor(cursor);
+    optionsPage_.CommunityPage().RulesChanged();
+    ShowMessage(Hwnd(), outcome.text, MB_OK | (outcome.updated ? MB_ICONINFORMATION : MB_ICONEXCLAMATION),
+                L"Update Community Rules");
 }
 
 } // namespace nimbrel

@@ -81,6 +81,9 @@ public:
 
     void Help();
     void About();
+    // The system menu's "Update Community Rules": fetches the newest rules
+    // file and shows its entries on the Community tab.
+    void UpdateCommunityRules();
 
 protected:
     BOOL OnInitDialog() override;

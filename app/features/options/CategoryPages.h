@@ -1,7 +1,10 @@
-// The eight tabs of the Options page, one dialog each.
+// The eight built-in tabs of the Options page, one dialog each (the
+// browsers' own file: it holds more than its tree; the ninth, Community, is
+// OptCommunityDlg.h).
 #pragma once
 
 #include "OptCategoryDlg.h"
+#include "OptIntBrowserDlg.h"
 #include "resource.h"
 
 namespace nimbrel {
@@ -10,12 +13,6 @@ class COptWindowsDlg : public COptCategoryDlg {
 public:
     explicit COptWindowsDlg(std::wstring product)
         : COptCategoryDlg(IDD_OPT_WINDOWS, ItemCategory::Windows, std::move(product)) {}
-};
-
-class COptIntBrowserDlg : public COptCategoryDlg {
-public:
-    explicit COptIntBrowserDlg(std::wstring product)
-        : COptCategoryDlg(IDD_OPT_INTBROWSER, ItemCategory::InternetBrowsers, std::move(product)) {}
 };
 
 class COptInsMessengerDlg : public COptCategoryDlg {

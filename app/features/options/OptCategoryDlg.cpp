@@ -11,12 +11,6 @@ namespace {
 // toggled the box. lParam: the node.
 constexpr UINT kCheckChangedMessage = WM_APP + 0x40;
 
-// Leaves keep their row of the selection table, plus one, in the node's
-// data; 0 marks the root and the application nodes.
-LPARAM NodeDataFor(const SelectionItem& item) {
-    return static_cast<LPARAM>(&item - SelectionItems().data()) + 1;
-}
-
 } // namespace
 
 COptCategoryDlg::COptCategoryDlg(UINT templateId, ItemCategory category, std::wstring product)
@@ -24,11 +18,10 @@ COptCategoryDlg::COptCategoryDlg(UINT templateId, ItemCategory category, std::ws
 
 const SelectionItem* COptCategoryDlg::ItemOf(HTREEITEM node) const {
     const LPARAM data = node ? tree_.GetItemData(node) : 0;
-    const auto& items = SelectionItems();
-    if (data <= 0 || static_cast<size_t>(data) > items.size()) {
+    if (data <= 0 || static_cast<size_t>(data) > items_.size()) {
         return nullptr;
     }
-    return &items[static_cast<size_t>(data) - 1];
+    return items_[static_cast<size_t>(data) - 1];
 }
 
 BOOL COptCategoryDlg::OnInitDialog() {
@@ -38,16 +31,25 @@ BOOL COptCategoryDlg::OnInitDialog() {
     // template may not show the first states set on it.
     const auto style = GetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE);
     SetWindowLongPtrW(tree_.Hwnd(), GWL_STYLE, style | TVS_CHECKBOXES);
-    BuildTree();
-    SetTimer(Hwnd(), kLoadTimer, 10, nullptr);
+    PrepareTree();
     return FALSE;
 }
 
-void COptCategoryDlg::BuildTree() {
+void COptCategoryDlg::PrepareTree() {
+    BuildTree();
+    SetTimer(Hwnd(), kLoadTimer, 10, nullptr);
+}
+
+void COptCategoryDlg::BuildTree(const std::function<bool(const SelectionItem&)>& shows) {
+    tree_.DeleteAllItems();
+    items_.clear();
     const HTREEITEM root = tree_.InsertItem(LabelsOf(category_).treeRoot);
     HTREEITEM application = nullptr;
     std::wstring applicationLabel;
     for (const SelectionItem* item : ItemsOf(category_)) {
+        if (shows && !shows(*item)) {
+            continue;
+        }
         HTREEITEM parent = root;
         if (HasApplicationLevel(category_)) {
             if (!application || applicationLabel != item->group) {
@@ -56,30 +58,32 @@ void COptCategoryDlg::BuildTree() {
             }
             parent = application;
         }
-        tree_.InsertItem(item->label, parent, TVI_LAST, NodeDataFor(*item));
+        items_.push_back(item);
+        tree_.InsertItem(item->label, parent, TVI_LAST, static_cast<LPARAM>(items_.size()));
     }
     tree_.Expand(root);
 }
 
-void COptCategoryDlg::LoadTree() {
-    LoadChecks(tree_, tree_.GetRoot(), [this](HTREEITEM node) -> std::optional<bool> {
+void COptCategoryDlg::ShowChecks(const std::function<bool(const SelectionItem&)>& isOn) {
+    LoadChecks(tree_, tree_.GetRoot(), [&](HTREEITEM node) -> std::optional<bool> {
         if (const SelectionItem* item = ItemOf(node)) {
-            return IsItemSelected(product_, *item);
+            return isOn(*item);
         }
         return std::nullopt;
     });
+}
+
+void COptCategoryDlg::LoadTree() {
+    ShowChecks([this](const SelectionItem& item) { return IsItemSelected(product_, item); });
     loaded_ = true;
 }
 
-void COptCategoryDlg::SaveTree() {
-    if (!loaded_) {
-        return;
-    }
+void COptCategoryDlg::ForEachLeaf(const std::function<void(HTREEITEM, const SelectionItem&)>& visit) const {
     // Depth first, in tree order.
     HTREEITEM node = tree_.GetRoot();
     while (node) {
         if (const SelectionItem* item = ItemOf(node)) {
-            SetItemSelected(product_, *item, tree_.GetCheck(node));
+            visit(node, *item);
         }
         HTREEITEM next = tree_.GetChild(node);
         while (!next && node) {
@@ -88,6 +92,15 @@ void COptCategoryDlg::SaveTree() {
         }
         node = next;
     }
+}
+
+void COptCategoryDlg::SaveTree() {
+    if (!loaded_) {
+        return;
+    }
+    ForEachLeaf([this](HTREEITEM node, const SelectionItem& item) {
+        SetItemSelected(product_, item, tree_.GetCheck(node));
+    });
 }
 
 void COptCategoryDlg::CheckChangeFollows(HTREEITEM node) {
@@ -119,6 +132,10 @@ bool COptCategoryDlg::OnNotify(int id, NMHDR& header, LRESULT& result) {
 
 void COptCategoryDlg::CheckChanged(HTREEITEM node) {
     ApplyCheckChange(tree_, node);
+    RedrawSoon();
+}
+
+void COptCategoryDlg::RedrawSoon() {
     SetTimer(Hwnd(), kRedrawTimer, kRedrawDelayMs, nullptr);
 }
 

@@ -8,7 +8,9 @@
 #include "ItemSelection.h"
 #include "TreeCtrl.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace nimbrel {
 
@@ -22,10 +24,10 @@ public:
     const SelectionItem* ItemOf(HTREEITEM node) const;
 
     // Sets every check box from the stored selection.
-    void LoadTree();
+    virtual void LoadTree();
     // Stores every leaf's check box. A tree that has not been loaded yet
     // stores nothing, since its boxes do not show the user's choice.
-    void SaveTree();
+    virtual void SaveTree();
     bool IsLoaded() const { return loaded_; }
 
     // Timer 100: the first load, once the page has been created.
@@ -42,15 +44,30 @@ protected:
     void OnSize(UINT type, int width, int height) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 
-private:
-    void BuildTree();
+    // Fills the tree once the dialog exists; a page whose items cost time
+    // to learn waits until it is first shown.
+    virtual void PrepareTree();
+    // The tree anew: the category's items that `shows` lets through.
+    void BuildTree(const std::function<bool(const SelectionItem&)>& shows = nullptr);
+    // Every check box from `isOn` (leaves; a group follows its items).
+    void ShowChecks(const std::function<bool(const SelectionItem&)>& isOn);
+    // Every leaf with its item, depth first in tree order.
+    void ForEachLeaf(const std::function<void(HTREEITEM, const SelectionItem&)>& visit) const;
     // The user toggled the box of `node`; it already shows its new state.
-    void CheckChanged(HTREEITEM node);
+    virtual void CheckChanged(HTREEITEM node);
+    void RedrawSoon();
+    const std::wstring& Product() const { return product_; }
+    void MarkLoaded() { loaded_ = true; }
+
+private:
     void CheckChangeFollows(HTREEITEM node);
 
     ItemCategory category_;
     std::wstring product_;
     CTreeCtrl tree_;
+    // The items the tree shows, in tree order; a leaf keeps its place here,
+    // plus one, in its node data (0 marks the root and the groups).
+    std::vector<const SelectionItem*> items_;
     bool loaded_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "CategoryPages.h"
 #include "Dpi.h"
+#include "OptCommunityDlg.h"
 #include "SettingsStore.h"
 #include "resource.h"
 
@@ -35,6 +36,8 @@ std::unique_ptr<COptCategoryDlg> MakePage(ItemCategory category, const std::wstr
         return std::make_unique<COptEmailDlg>(product);
     case ItemCategory::ThirdParty:
         return std::make_unique<COptThirdPartyDlg>(product);
+    case ItemCategory::Community:
+        return std::make_unique<COptCommunityDlg>(product);
     }
     return nullptr;
 }
@@ -112,7 +115,8 @@ void COptionsDlg::SetUpTabs() {
 
 void COptionsDlg::LoadTabImages() {
     const int size = Scale(kTabImageSize);
-    win32::UniqueImageList images(ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
+    win32::UniqueImageList images(
+        ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kCategoryCount, 0));
     if (const win32::UniqueBitmap strip = LoadBitmapForDpi(Module(), IDB_TAB_IMAGES, Dpi(), true);
         strip && images) {
         ImageList_AddMasked(images.Get(), strip.Get(), kTabImageMask);
@@ -179,6 +183,10 @@ void COptionsDlg::SelectTab(int tab) {
     currentTab_ = tab;
     tabs_.SetCurSel(tab);
     ShowOnlyPage(tab);
+}
+
+COptCommunityDlg& COptionsDlg::CommunityPage() {
+    return static_cast<COptCommunityDlg&>(Page(static_cast<int>(ItemCategory::Community)));
 }
 
 void COptionsDlg::StoreShownTab() {

@@ -1,4 +1,4 @@
-// The Options page: the eight category tabs with their check-box trees, the
+// The Options page: the nine category tabs with their check-box trees, the
 // "Uncheck all" and "Set Default" shortcuts, the "When erasing" choice for
 // the next scan, "Start Scan" and the way to the last scan's results.
 #pragma once
@@ -19,15 +19,19 @@
 
 namespace nimbrel {
 
+class COptCommunityDlg;
+
 class COptionsDlg : public CPageDialog {
 public:
     ~COptionsDlg() override;
     // `product` names the settings key the selection lives in.
     explicit COptionsDlg(IOptionsHost& host, std::wstring product = kProductTitle);
 
-    // The tab whose page is shown (0 Windows ... 7 Third-party applications).
+    // The tab whose page is shown (0 Windows ... 7 Third-party applications,
+    // 8 Community).
     int CurrentTab() const { return currentTab_; }
     COptCategoryDlg& Page(int tab) { return *pages_[static_cast<size_t>(tab)]; }
+    COptCommunityDlg& CommunityPage();
 
     // Shows a tab as the dashboard's category buttons do: the tab shown
     // before is not stored.

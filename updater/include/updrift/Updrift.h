@@ -79,3 +79,12 @@ UPDRIFT_API void AuCheckForUpdates(const wchar_t* url, UpdriftDecideCallBack dec
 // system's next start). Returns 1 when the list's files were installed, 0
 // otherwise.
 UPDRIFT_API int CALLBACK InstallUpdates(HWND window, HINSTANCE instance, LPSTR commandLine, int show);
+
+// Copies the file at the address into a new file at `path` (replacing one
+// that is there), through the same client and the same address rule as the
+// update check: "https://", or plain "http://" to this machine itself.
+// Returns 1 when the whole file arrived; 0 otherwise, and nothing is left
+// at `path`. The file is not signed: the caller decides whether its bytes
+// are what it asked for (the community rules file, which the program reads
+// as data, never runs).
+UPDRIFT_API int AuDownloadFile(const wchar_t* url, const wchar_t* path);

@@ -102,14 +102,14 @@ void CScanRun::Run(int overwritePasses) {
     // categories reach is shown and measured once, under the first.
     Privacy_ClearFilesSize();
     Scrubcore_NoofTimesOverwrite(overwritePasses);
-    // What a database item reports depends on the kept sites.
-    HandDatabaseSettingsToEngine(product_);
     // The run's own record is no trace, wherever it lies.
     Scrubcore_KeepFile(nullptr);
     Scrubcore_KeepFile(theApp.log.FileName().c_str());
     for (const std::wstring& file : keptFiles_) {
         Scrubcore_KeepFile(file.c_str());
     }
+    // What a database item reports depends on the kept sites.
+    HandDatabaseSettingsToEngine(product_);
     for (int category = 0; category < kCategoryCount; ++category) {
         RunCategory(static_cast<ItemCategory>(category));
     }

@@ -71,6 +71,7 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
     const CConsoleBreak breakKey;
     CPrintingScanObserver observer(output);
     CScanRun run(kProductTitle, observer);
+    run.KeepFiles(output.OwnFiles());
     if (!request.items.empty()) {
         const NamedItems named = ItemsNamed(request.items);
         if (!named.error.empty()) {
@@ -88,7 +89,6 @@ int ScanAndClean(const CommandRequest& request, CCommandOutput& output) {
             }
         }
     }
-    run.KeepFiles(output.OwnFiles());
     observer.SetBetweenEntries([&] {
         if (breakKey.Requested()) {
             run.Stop();

@@ -684,39 +684,45 @@ TEST_F(CommandLine, TheUsersRulesFileWinsAndAnUpdateReplacesItOnlyWithRules) {
     EXPECT_EQ(CommunityLines(list.output), std::vector<std::string>{"0\tCommunity: AllDup Logs"});
 }
 
-TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
+TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumFirefoxAndThunderbirdAfterClean) {
     const TestFolder chrome =
         TestFolder::At(SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Google\\Chrome\\User Data");
     const TestFolder firefox = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Mozilla\\Firefox");
+    const TestFolder thunderbird = TestFolder::At(SpecialFolderPath(CSIDL_APPDATA) + L"\\Thunderbird");
     chrome.FileWithContent(L"Default\\Preferences", "{}");
     firefox.FileWithContent(L"Profiles\\ab12cd34.default-release\\prefs.js", "");
+    thunderbird.FileWithContent(L"Profiles\\ef56gh78.default\\prefs.js", "");
     const std::wstring chromium = chrome.Folder(L"Default\\Network") + L"\\Cookies";
     const std::wstring mozilla = firefox.Path(L"Profiles\\ab12cd34.default-release\\cookies.sqlite");
+    const std::wstring mail = thunderbird.Path(L"Profiles\\ef56gh78.default\\cookies.sqlite");
     ASSERT_TRUE(MakeDatabase(chromium, kChromiumCookies.c_str()));
     ASSERT_TRUE(MakeDatabase(mozilla, kFirefoxCookies.c_str()));
+    ASSERT_TRUE(MakeDatabase(mail, kFirefoxCookies.c_str()));
     const auto chromiumKept = Rows(chromium, "SELECT * FROM cookies WHERE host_key = '.mail.example.org'");
     const auto mozillaKept = Rows(mozilla, "SELECT * FROM moz_cookies WHERE host LIKE '%example.org'");
     ASSERT_EQ(chromiumKept.size() + mozillaKept.size(), 3u);
-    Select({L"Google Chrome Cookies And Site Data", L"Firefox Cookies"});
+    Select({L"Google Chrome Cookies And Site Data", L"Firefox Cookies", L"Thunderbird Cookies"});
     settings.Set(nimbrel::kCookieSitesValue, L"example.org");
 
     const CommandResult preview = Run(L"/preview");
     EXPECT_EQ(preview.exitCode, 1u) << preview.output << preview.errors;
-    const auto found = FoundByHeading(preview.output);
-    ASSERT_EQ(found.size(), 1u) << preview.output;
-    const std::vector<std::string>& browsers = found.begin()->second;
-    EXPECT_EQ(found.begin()->first, "Internet Browsers");
+    auto found = FoundByHeading(preview.output);
+    ASSERT_EQ(found.size(), 2u) << preview.output;
+    const std::vector<std::string>& browsers = found["Internet Browsers"];
     ASSERT_EQ(browsers.size(), 2u) << "a cookie store with kept sites is one found item" << preview.output;
     const bool chromiumFirst = Contains(browsers[0], "Network\\Cookies|");
     EXPECT_TRUE(Contains(browsers[chromiumFirst ? 0 : 1], "Default\\Network\\Cookies|2 cookies"));
     EXPECT_TRUE(Contains(browsers[chromiumFirst ? 1 : 0], "default-release\\cookies.sqlite|1 cookie"))
         << "the other sites' cookies counted";
+    ASSERT_EQ(found["Email"].size(), 1u) << preview.output;
+    EXPECT_TRUE(Contains(found["Email"][0], "ef56gh78.default\\cookies.sqlite|1 cookie"));
 
     const CommandResult clean = Run(L"/clean");
     EXPECT_EQ(clean.exitCode, 1u) << clean.output << clean.errors;
     EXPECT_EQ(Rows(chromium, "SELECT * FROM cookies"), chromiumKept) << "kept rows byte for byte";
     EXPECT_EQ(Rows(mozilla, "SELECT * FROM moz_cookies"), mozillaKept);
-    for (const std::wstring& store : {chromium, mozilla}) {
+    EXPECT_EQ(Rows(mail, "SELECT * FROM moz_cookies"), mozillaKept);
+    for (const std::wstring& store : {chromium, mozilla, mail}) {
         EXPECT_EQ(Rows(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
     }
 
@@ -725,6 +731,7 @@ TEST_F(CommandLine, KeptSitesStaySignedInAcrossChromiumAndFirefoxAfterClean) {
     EXPECT_EQ(Run(L"/clean").exitCode, 1u);
     EXPECT_FALSE(FileExists(chromium));
     EXPECT_FALSE(FileExists(mozilla));
+    EXPECT_FALSE(FileExists(mail));
 }
 
 } // namespace

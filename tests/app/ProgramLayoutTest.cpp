@@ -38,14 +38,6 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-// The window's rectangle in its parent's client coordinates.
-RECT PlaceInParent(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 bool Shown(HWND window) {
     return IsWindowVisible(window) != FALSE;
 }
@@ -155,7 +147,7 @@ int Inspect(HWND top, const std::wstring& page, int dpi, std::vector<std::wstrin
         HWND parent = GetParent(window);
         RECT inside{};
         GetClientRect(parent, &inside);
-        const RECT r = PlaceInParent(window);
+        const RECT r = PlaceOf(window);
         if (r.left < -1 || r.top < -1 || r.right > inside.right + 1 || r.bottom > inside.bottom + 1) {
             std::wostringstream fault;
             fault << page << L": " << Describe(window) << L" at " << r.left << L"," << r.top << L","
@@ -175,7 +167,7 @@ int Inspect(HWND top, const std::wstring& page, int dpi, std::vector<std::wstrin
             if (!Shown(sibling) || !IsTextControl(sibling)) {
                 continue;
             }
-            RECT other = PlaceInParent(sibling);
+            RECT other = PlaceOf(sibling);
             RECT common{};
             // An overlap of one pixel is the rounding of two scaled edges.
             InflateRect(&other, -1, -1);
@@ -292,17 +284,11 @@ TEST(ProgramLayout, EveryPageFitsAndGrowsWithTheScreensScale) {
         {
             TestRegistry setting;
             setting.Dword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", scale.dpi);
-            SetEnvironmentVariableW(kReportVariable, file.c_str());
-            SetEnvironmentVariableW(kScreenshotVariable,
-                                    (L"program-" + std::to_wstring(scale.dpi) + L"dpi").c_str());
-            wchar_t self[MAX_PATH] = {};
-            GetModuleFileNameW(nullptr, self, MAX_PATH);
             const ProcessResult child =
-                RunProcess(L"\"" + std::wstring(self) +
-                               L"\" --gtest_also_run_disabled_tests --gtest_filter=ProgramLayoutChild.*",
-                           120000);
-            SetEnvironmentVariableW(kReportVariable, nullptr);
-            SetEnvironmentVariableW(kScreenshotVariable, nullptr);
+                RunTestsInChild(L"ProgramLayoutChild.*",
+                                {{kReportVariable, file},
+                                 {kScreenshotVariable, L"program-" + std::to_wstring(scale.dpi) + L"dpi"}},
+                                120000);
             ASSERT_TRUE(child.finished);
             ASSERT_EQ(0u, child.exitCode);
         }

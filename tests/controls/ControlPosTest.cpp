@@ -3,6 +3,7 @@
 #include "DialogBase.h"
 
 #include "ControlsTestSupport.h"
+#include "TestProcess.h"
 #include "TestDialogIds.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <map>
 
 using namespace controls_tests;
+using testing_support::PlaceOf;
 using nimbrel::CControlPos;
 
 // Rectangles compare and print by their edges (found by argument lookup,

@@ -47,13 +47,6 @@ Pixels::Pixels(HWND window) {
     }
 }
 
-RECT PlaceOf(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 POINT ScreenCentre(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);

@@ -60,8 +60,6 @@ inline bool IsReddish(COLORREF c) {
     return GetRValue(c) > 150 && GetGValue(c) < 110 && GetBValue(c) < 110;
 }
 
-// A window's rectangle in its parent's client coordinates.
-RECT PlaceOf(HWND window);
 // The centre of a window on the screen.
 POINT ScreenCentre(HWND window);
 // Puts the mouse pointer on a screen point and lets the windows see it.

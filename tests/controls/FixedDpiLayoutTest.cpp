@@ -133,16 +133,9 @@ TEST(FixedDpiLayout, ADialogGrowsWithTheScreensScaleAndKeepsItsPixelsWithAnyDial
             } else {
                 setting.Dword(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", surrounding.dpi);
             }
-            SetEnvironmentVariableW(kReportVariable, report.c_str());
-            SetEnvironmentVariableW(kScreenshotVariable, surrounding.screenshot);
-            wchar_t self[MAX_PATH] = {};
-            GetModuleFileNameW(nullptr, self, MAX_PATH);
-            const ProcessResult child = RunProcess(
-                L"\"" + std::wstring(self) +
-                    L"\" --gtest_also_run_disabled_tests --gtest_filter=LayoutChild.DISABLED_ReportLayout",
-                60000);
-            SetEnvironmentVariableW(kReportVariable, nullptr);
-            SetEnvironmentVariableW(kScreenshotVariable, nullptr);
+            const ProcessResult child =
+                RunTestsInChild(L"LayoutChild.DISABLED_ReportLayout",
+                                {{kReportVariable, report}, {kScreenshotVariable, surrounding.screenshot}});
             ASSERT_TRUE(child.finished);
             ASSERT_EQ(0u, child.exitCode);
         }

@@ -63,6 +63,30 @@ ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs,
     return result;
 }
 
+RECT PlaceOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+ProcessResult RunTestsInChild(const std::wstring& filter,
+                              const std::vector<std::pair<std::wstring, std::wstring>>& environment,
+                              DWORD timeoutMs) {
+    for (const auto& [name, value] : environment) {
+        SetEnvironmentVariableW(name.c_str(), value.c_str());
+    }
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const ProcessResult child = RunProcess(L"\"" + std::wstring(self) +
+                                               L"\" --gtest_also_run_disabled_tests --gtest_filter=" + filter,
+                                           timeoutMs);
+    for (const auto& variable : environment) {
+        SetEnvironmentVariableW(variable.first.c_str(), nullptr);
+    }
+    return child;
+}
+
 std::wstring TestProgramFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -6,6 +6,8 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace testing_support {
 
@@ -28,6 +30,16 @@ struct ProcessResult {
 // false, so have it leave a file behind and wait for that.
 ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 60000,
                          const std::wstring& workingFolder = L"");
+
+// A window's rectangle in its parent's client coordinates.
+RECT PlaceOf(HWND window);
+
+// Runs this test program's tests matching `filter` (disabled ones too) in
+// a process of its own, which sees the settings changed since this one
+// started and the environment variables given (removed again afterwards).
+ProcessResult RunTestsInChild(const std::wstring& filter,
+                              const std::vector<std::pair<std::wstring, std::wstring>>& environment,
+                              DWORD timeoutMs = 60000);
 
 // The folder holding the running test program, and the build folder above it.
 std::wstring TestProgramFolder();

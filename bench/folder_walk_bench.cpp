@@ -91,7 +91,8 @@ void Enumerate(const std::wstring& folder, OpenEach openEach, Counts& counts) {
             Enumerate(child, openEach, counts);
             continue;
         }
-        if (openEach == OpenEach::EnginesTest && !scrub::PassesOpenTest(child)) {
+        if (openEach == OpenEach::EnginesTest &&
+            !scrub::PassesListedFileTest({child, found.dwFileAttributes, 0})) {
             continue;
         }
         if (openEach == OpenEach::PlainOpen) {

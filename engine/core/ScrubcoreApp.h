@@ -7,6 +7,7 @@
 
 #include "core/WorkerPool.h"
 #include "files/LinkedRoots.h"
+#include "files/SameEntry.h"
 #include "scrubcore/Scrubcore.h"
 
 #include <memory>
@@ -57,6 +58,9 @@ public:
     // Tests watch (slow down, or make fail) a file's open test, on whichever
     // thread runs it.
     void (*afterOpenTest)(const std::wstring& path, bool passed) = nullptr;
+    // Whether a report-only walk may take a folder's listing for what is a
+    // link (files/SameEntry.h); tests choose either.
+    bool listingsShowFileLinks = ListingsShowFileLinks();
     // The host's own files: never reported, counted or removed.
     std::vector<KeptFileIdentity> keptFiles;
     // The roots the catalogue named and where the linked ones lead (the one

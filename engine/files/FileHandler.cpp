@@ -14,10 +14,17 @@ namespace {
 // reads the file or holds it without read sharing, and such a file is left
 // alone. The same open shows whether the file is the entry the walk met: a
 // link is opened as itself, and a file reached through a link is no trace.
-bool OpensAsFound(const std::wstring& path) {
+bool OpensAsFound(const std::wstring& path, bool finalPathTells) {
     win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    return file.Valid() && IsEntryAt(file.Get(), path);
+    return file.Valid() && (!finalPathTells || IsEntryAt(file.Get(), path));
+}
+
+bool Watched(const std::wstring& path, bool passed) {
+    if (const auto hook = theApp.afterOpenTest) {
+        hook(path, passed);
+    }
+    return passed;
 }
 
 // Deletes the file, clearing a read-only bit only for the deletion itself:
@@ -42,11 +49,13 @@ bool DeleteTrace(const std::wstring& path, DWORD attributes) {
 } // namespace
 
 bool PassesOpenTest(const std::wstring& path) {
-    const bool passed = !IsMailStore(path) && OpensAsFound(path);
-    if (const auto hook = theApp.afterOpenTest) {
-        hook(path, passed);
-    }
-    return passed;
+    return Watched(path, !IsMailStore(path) && OpensAsFound(path, true));
+}
+
+bool PassesListedFileTest(const WalkedFile& file) {
+    const bool listingTells =
+        theApp.listingsShowFileLinks && !(file.attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    return Watched(file.path, !IsMailStore(file.path) && OpensAsFound(file.path, !listingTells));
 }
 
 void HandleTestedFile(const std::wstring& path, DWORD attributes, bool sizeKnown, unsigned long long size) {

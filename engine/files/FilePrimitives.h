@@ -47,6 +47,19 @@ void HandleFile(const std::wstring& path);
 // it or holds it without read sharing), and is the entry the walk met, not
 // what a link leads to. Touches no run state: a walk runs it on any thread.
 bool PassesOpenTest(const std::wstring& path);
+
+// A file a walk met, with what the folder's listing said about it.
+struct WalkedFile {
+    std::wstring path;
+    DWORD attributes = 0;
+    unsigned long long size = 0;
+};
+
+// The open test of a file listed in a folder the walk knows to be itself.
+// Where listings mark links (files/SameEntry.h) an entry listed as no
+// reparse point is the file itself, and the open alone is left to tell
+// whether it is in use; elsewhere, and for a reparse point, the whole test.
+bool PassesListedFileTest(const WalkedFile& file);
 // The rest of the single-file handler, for a file whose test passed, on the
 // walking thread: reports it once per count, adds its size (from the
 // enumeration when a walk met it), counts it when it is not empty and in

@@ -5,6 +5,7 @@
 #include "win32/PathText.h"
 #include "win32/Text.h"
 #include "core/ScrubcoreApp.h"
+#include "files/SameEntry.h"
 #include "files/TestsAhead.h"
 
 #include <vector>
@@ -50,6 +51,8 @@ public:
             stack_.clear();
         }
     }
+
+    bool Done() const { return stack_.empty(); }
 
     // The next file; false at the end, or once the host has asked to stop.
     // `indexDat` tells an index.dat database that is not a link.
@@ -153,7 +156,13 @@ void WalkFolder(const std::wstring& folder, const FileFilter& filter) {
         WalkOneFileAtATime(order);
         return;
     }
-    TestsAhead tests(theApp.walkPool, &PassesOpenTest);
+    // Where listings show every link, the folder's own path is checked once
+    // and its files by what the listing says; elsewhere each file's test
+    // looks at its final path.
+    if (theApp.listingsShowFileLinks && !order.Done() && !IsFolderItself(folder)) {
+        return;
+    }
+    TestsAhead tests(theApp.walkPool, &PassesListedFileTest);
     WalkWithTestsAhead(order, tests);
 }
 

@@ -73,8 +73,8 @@ bool HeaderName(const std::string& text, std::string& name) {
 } // namespace
 
 bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
-    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    win32::UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     LARGE_INTEGER size;
     if (!file || !GetFileSizeEx(file.Get(), &size) ||
         size.QuadPart > static_cast<LONGLONG>(kLargestSettingsFile)) {

@@ -111,12 +111,35 @@ bool IsEntryAt(HANDLE file, const std::wstring& path) {
     return win32::EqualsNoCase(finalPath, spelled) || SameOnMappedDrive(finalPath, spelled);
 }
 
-bool IsEntryItself(const std::wstring& path) {
+namespace {
+
+bool OpensAsItself(const std::wstring& path, DWORD flags) {
     // Attribute access alone: no program's sharing stands in its way.
     win32::UniqueFile file(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+                                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | flags, nullptr));
     return file.Valid() && IsEntryAt(file.Get(), path);
+}
+
+} // namespace
+
+bool IsEntryItself(const std::wstring& path) {
+    return OpensAsItself(path, 0);
+}
+
+bool IsFolderItself(const std::wstring& path) {
+    // The final path of a folder never ends in a backslash.
+    std::wstring folder = path;
+    while (folder.size() > 3 && folder.back() == L'\\') {
+        folder.pop_back();
+    }
+    return OpensAsItself(folder, FILE_FLAG_BACKUP_SEMANTICS);
+}
+
+bool ListingsShowFileLinks() {
+    // Wine's own export: nothing else tells its listings from Windows'.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return !ntdll || !GetProcAddress(ntdll, "wine_get_version");
 }
 
 } // namespace scrub

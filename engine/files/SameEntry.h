@@ -21,5 +21,12 @@ bool IsEntryAt(HANDLE file, const std::wstring& path);
 // The same for the file at `path`, opened as itself for the test alone (a
 // file in use opens too).
 bool IsEntryItself(const std::wstring& path);
+// The same for a folder.
+bool IsFolderItself(const std::wstring& path);
+
+// Whether a folder's listing marks every link in it as a reparse point, so
+// that an entry listed as a plain file in a folder that is itself is that
+// file. Windows does; Wine lists a Unix link to a file as a plain file.
+bool ListingsShowFileLinks();
 
 } // namespace scrub

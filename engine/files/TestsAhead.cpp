@@ -60,7 +60,7 @@ bool TestsAhead::TakeFirst(WalkedFile& file) {
 
 void TestsAhead::RunTest(Slot& slot) noexcept {
     try {
-        slot.passed = test_(slot.file.path);
+        slot.passed = test_(slot.file);
     } catch (...) {
         slot.passed = false;
         slot.failure = std::current_exception();

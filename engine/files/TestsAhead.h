@@ -6,19 +6,13 @@
 #pragma once
 
 #include "core/WorkerPool.h"
+#include "files/FilePrimitives.h"
 
 #include <exception>
 #include <string>
 #include <vector>
 
 namespace scrub {
-
-// A file the walk met, with what the enumeration said about it.
-struct WalkedFile {
-    std::wstring path;
-    DWORD attributes = 0;
-    unsigned long long size = 0;
-};
 
 class TestsAhead final : private PooledWork {
 public:
@@ -31,7 +25,7 @@ public:
     // The test: true when the file may be reported. It runs on any thread
     // and must touch no run state; what it throws reaches the walk when the
     // file's turn comes.
-    using Test = bool (*)(const std::wstring& path);
+    using Test = bool (*)(const WalkedFile& file);
 
     TestsAhead(WorkerPool& pool, Test test);
     // Takes the work back from the pool: tests not begun are dropped, and

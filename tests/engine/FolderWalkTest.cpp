@@ -6,6 +6,7 @@
 
 #include "files/FilePrimitives.h"
 #include "files/LinkedRoots.h"
+#include "files/SameEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -315,6 +316,37 @@ TEST(FolderWalk, ALinkedRootIsWalkedWhereItLeadsAndEveryLinkBelowItStaysRefused)
                                                     {L"\\\\fileserver\\home\\Documents", false}}) {
         EXPECT_EQ(allowed, scrub::MayLeadTo(root, resolved)) << std::string(resolved.begin(), resolved.end());
     }
+}
+
+TEST(FolderWalk, WhereListingsShowLinksAFolderIsCheckedOnceAndItsFilesByTheirListing) {
+    struct ListingsShowLinks {
+        ListingsShowLinks() { scrub::theApp.listingsShowFileLinks = true; }
+        ~ListingsShowLinks() { scrub::theApp.listingsShowFileLinks = scrub::ListingsShowFileLinks(); }
+    } asOnWindows;
+    EngineRecorder recorder;
+    TestFolder outside;
+    TestFolder moved;
+    TestFolder profile;
+    const std::wstring root = profile.Path(L"Documents");
+    const std::wstring precious = outside.File(L"precious.doc", 10);
+    const std::wstring trace = moved.File(L"Cache\\a.tmp", 10);
+    ASSERT_TRUE(MakeUnixSymlink(moved.Path(), root));
+    // Windows would list this link as a reparse point; Wine lists it as a plain file.
+    ASSERT_TRUE(MakeUnixSymlink(precious, moved.Path(L"Cache\\listed.tmp")));
+
+    scrub::WalkFolder(root + L"\\Cache");
+    EXPECT_TRUE(recorder.found.empty()) << "the folder is reached through a link no root names";
+
+    scrub::NotedRoot(root);
+    scrub::WalkFolder(root + L"\\Cache");
+    EXPECT_EQ((std::vector<std::wstring>{root + L"\\Cache\\a.tmp", root + L"\\Cache\\listed.tmp"}),
+              recorder.found)
+        << "a report-only walk takes each listing at its word";
+
+    Privacy_CheckDelete(1);
+    scrub::WalkFolder(root + L"\\Cache");
+    EXPECT_FALSE(FileExists(trace));
+    EXPECT_TRUE(FileExists(precious)) << "a cleaning run still looks at each file's final path";
 }
 
 TEST(FolderWalk, TheHostsOwnFilesAreNeverTracesWhateverPathLeadsToThem) {

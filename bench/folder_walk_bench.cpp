@@ -1,6 +1,6 @@
 // How much the engine's folder walk costs over the least a scan must do.
 //
-//   folder_walk_bench [files=100000] [rounds=5]
+//   folder_walk_bench [files=100000] [rounds=5] [busy]
 //
 // Builds (once) a synthetic tree of nested folders with files of varied
 // sizes, then times, interleaved round by round:
@@ -17,10 +17,12 @@
 // and prints the medians and the ratios (c)/(a) and (c)/(b). Then it stops
 // walks part-way and prints how long a stop takes to end one, and how busy
 // the machine's cores were before and during the rounds (other users' load
-// moves every figure).
+// moves every figure). With `busy`, one spinning thread per core keeps the
+// machine busy through the rounds, as another user's work would.
 #include "core/ScrubcoreApp.h"
 #include "files/FilePrimitives.h"
 #include "files/TestsAhead.h"
+#include "win32/Handles.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -28,6 +30,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -169,6 +172,39 @@ std::string EachRound(const std::vector<double>& values) {
     return text;
 }
 
+// One thread per core that spins until told to stop: another user's load.
+struct BusyMachine {
+    static inline volatile bool spin = false;
+    std::vector<win32::UniqueKernelHandle> threads;
+
+    explicit BusyMachine(bool busy) {
+        if (!busy) {
+            return;
+        }
+        spin = true;
+        SYSTEM_INFO system;
+        GetSystemInfo(&system);
+        for (DWORD i = 0; i < system.dwNumberOfProcessors; ++i) {
+            threads.emplace_back(CreateThread(nullptr, 0, &Spin, nullptr, 0, nullptr));
+        }
+    }
+    ~BusyMachine() {
+        spin = false;
+        for (const auto& thread : threads) {
+            if (thread) {
+                WaitForSingleObject(thread.Get(), INFINITE);
+            }
+        }
+    }
+    static DWORD WINAPI Spin(void*) {
+        unsigned long long turns = 0;
+        while (spin) {
+            ++turns;
+        }
+        return static_cast<DWORD>(turns);
+    }
+};
+
 double WalkOnce(int threads) {
     scrub::theApp.walkPool.UseThreads(threads);
     // Each walk is a scan of its own: a new count, in which every file is
@@ -186,6 +222,7 @@ double WalkOnce(int threads) {
 int wmain(int argc, wchar_t** argv) {
     const unsigned files = argc > 1 ? static_cast<unsigned>(_wtoi(argv[1])) : 100000u;
     const int rounds = argc > 2 ? _wtoi(argv[2]) : 5;
+    const bool busy = argc > 3 && wcscmp(argv[3], L"busy") == 0;
     BuildTree(files);
 
     scrub::theApp.scanCallback = &CountFound;
@@ -197,6 +234,7 @@ int wmain(int argc, wchar_t** argv) {
         threadCounts.push_back(machineThreads);
     }
 
+    auto load = std::make_unique<BusyMachine>(busy);
     const CpuTimes quietFrom = ReadCpuTimes();
     Sleep(2000);
     const CpuTimes roundsFrom = ReadCpuTimes();
@@ -241,6 +279,7 @@ int wmain(int argc, wchar_t** argv) {
         countsB = opened;
     }
     const CpuTimes roundsTo = ReadCpuTimes();
+    load.reset();
 
     // Stops at spread points of the tree, each from inside the pump as the
     // scan page's Stop Scan does, with the machine's thread count.
@@ -260,8 +299,9 @@ int wmain(int argc, wchar_t** argv) {
     const double ma = Median(a), mb = Median(b), mt = Median(t);
     std::printf("files in tree: %llu (%.1f MB); engine reported %llu, size total %.0f KB\n", countsA.files,
                 countsA.bytes / 1048576.0, reported, kilobytes);
-    std::printf("cores busy: %.0f%% in the 2 s before the rounds, %.0f%% during them (this run included)\n",
-                BusyPercent(quietFrom, roundsFrom), BusyPercent(roundsFrom, roundsTo));
+    std::printf("cores busy: %.0f%% in the 2 s before the rounds, %.0f%% during them (this run included%s)\n",
+                BusyPercent(quietFrom, roundsFrom), BusyPercent(roundsFrom, roundsTo),
+                busy ? ", and a spinning thread per core" : "");
     std::printf("median of %d rounds:\n", rounds);
     std::printf("  (a) enumeration only               %8.3f s   rounds:%s\n", ma, EachRound(a).c_str());
     std::printf("  (b) enumeration + open/close       %8.3f s   rounds:%s\n", mb, EachRound(b).c_str());

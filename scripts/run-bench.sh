@@ -2,7 +2,8 @@
 # make bench: runs the benchmarks under Wine in their own prefix
 # (build/bench), which keeps its synthetic trees between runs.
 #   scripts/run-bench.sh <build-dir> [walk|gui|shred|db|rules] [count] [rounds]
-# walk: the engine's folder walk against plain enumeration (count: files);
+# walk: the engine's folder walk against plain enumeration (count: files;
+# then "busy" keeps every core busy through the rounds);
 # gui: the scan page against the engine alone (on a private X display);
 # shred: one shred pass against a plain write (count: megabytes); db: the
 # engine cleaning browser databases against the sqlite3 shell (its rounds);

@@ -1,6 +1,20 @@
 #include "MessagePump.h"
 
+#include "win32/Handles.h"
+
 namespace nimbrel {
+namespace {
+
+DWORD WINAPI RunJob(void* job) {
+    try {
+        (*static_cast<const std::function<void()>*>(job))();
+    } catch (...) {
+        // What the job failed to do stays undone; the waiting thread goes on.
+    }
+    return 0;
+}
+
+} // namespace
 
 std::optional<int> DispatchWaitingMessages(HWND dialog) {
     MSG message;
@@ -14,6 +28,43 @@ std::optional<int> DispatchWaitingMessages(HWND dialog) {
         }
     }
     return std::nullopt;
+}
+
+} // namespace nimbrel
+
+namespace nimbrel {
+
+bool RunBesideMessages(HWND owner, const std::function<void()>& job) {
+    const win32::UniqueKernelHandle thread(
+        CreateThread(nullptr, 0, &RunJob, const_cast<std::function<void()>*>(&job), 0, nullptr));
+    if (!thread) {
+        return false;
+    }
+    const bool disabled = owner && !EnableWindow(owner, FALSE);
+    std::optional<int> quit;
+    const HANDLE ended = thread.Get();
+    for (;;) {
+        // Messages already looked at count too: a WM_QUIT ends a dispatch
+        // before those behind it.
+        const DWORD woken =
+            MsgWaitForMultipleObjectsEx(1, &ended, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woken != WAIT_OBJECT_0 + 1) {
+            if (woken != WAIT_OBJECT_0) {
+                WaitForSingleObject(ended, INFINITE);
+            }
+            break;
+        }
+        if (const std::optional<int> code = DispatchWaitingMessages()) {
+            quit = code;
+        }
+    }
+    if (disabled) {
+        EnableWindow(owner, TRUE);
+    }
+    if (quit) {
+        PostQuitMessage(*quit);
+    }
+    return true;
 }
 
 } // namespace nimbrel

@@ -48,9 +48,17 @@ public:
     // AuDownloadFile at its start, tests a stand-in.
     void SetDownloadFunction(RulesDownloadFunction download) { download_ = download; }
     // Fetches the newest rules file from RulesAddress and reads the items
-    // again (UpdateRulesFile). Blocks until the download has ended.
-    RulesUpdateOutcome UpdateRules(const std::wstring& product) {
-        return UpdateRulesFile(product, download_);
+    // again (UpdateRulesFile). Returns when the download has ended; `run`
+    // runs the download (the window's keeps it painted meanwhile).
+    using DownloadRunner =
+        std::function<int(RulesDownloadFunction download, const wchar_t* url, const wchar_t* path)>;
+    RulesUpdateOutcome UpdateRules(const std::wstring& product, const DownloadRunner& run = {}) {
+        if (!download_ || !run) {
+            return UpdateRulesFile(product, download_);
+        }
+        return UpdateRulesFile(product, [this, &run](const wchar_t* url, const wchar_t* path) {
+            return run(download_, url, path);
+        });
     }
 
     // The entries that apply on this machine, in scan order.

@@ -61,7 +61,7 @@ std::wstring RulesAddress(const std::wstring& product) {
     return setting.substr(first, setting.find_last_not_of(L" \t") - first + 1);
 }
 
-RulesUpdateOutcome UpdateRulesFile(const std::wstring& product, RulesDownloadFunction download) {
+RulesUpdateOutcome UpdateRulesFile(const std::wstring& product, const RulesDownload& download) {
     const std::wstring address = RulesAddress(product);
     const std::wstring folder = UserRulesFolder();
     WriteLog(L"Rules update from " + address);

@@ -5,6 +5,7 @@
 // rules file, so a broken download never replaces rules that work.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace nimbrel {
@@ -37,6 +38,8 @@ struct RulesUpdateOutcome {
 // Fetches the newest rules file and puts it in the user's folder when it
 // reads as rules (at least one entry); the Community items are read again
 // either way. Blocks until the download ends.
-RulesUpdateOutcome UpdateRulesFile(const std::wstring& product, RulesDownloadFunction download);
+// An empty `download` has nowhere to fetch from.
+using RulesDownload = std::function<int(const wchar_t* url, const wchar_t* path)>;
+RulesUpdateOutcome UpdateRulesFile(const std::wstring& product, const RulesDownload& download);
 
 } // namespace nimbrel

@@ -37,10 +37,18 @@ struct RecordingUpdater {
 
 // Hands over a rules file of one entry that applies everywhere (it names
 // no program to look for), as the community's address would.
+// Meanwhile it looks at the window it was asked from.
 struct RulesDownload {
     static inline std::wstring address;
+    static inline HWND window = nullptr;
+    static inline DWORD windowThread = 0;
+    static inline bool answered = false, tookInput = true;
     static int Fetch(const wchar_t* url, const wchar_t* path) {
         address = url;
+        DWORD_PTR unused = 0;
+        answered = GetCurrentThreadId() != windowThread &&
+                   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &unused) != 0;
+        tookInput = IsWindowEnabled(window) != FALSE;
         MakeFileWithContent(path, "[Nimbrel Test Everywhere *]\r\nLangSecRef=3024\r\n"
                                   "FileKey1=%AppData%\\NimbrelTestEverywhere|*.tmp\r\n");
         return 1;
@@ -99,8 +107,13 @@ TEST_F(MainWindow, TheSystemMenuUpdatesTheCommunityRulesAndTheTabShowsThem) {
     const nimbrel::CTreeCtrl& tree = tab.Tree();
     EXPECT_EQ(tree.Count(), 1u) << "no rules file yet: the root alone";
 
+    RulesDownload::window = window.Hwnd();
+    RulesDownload::windowThread = GetCurrentThreadId();
     SendMessageW(window.Hwnd(), WM_SYSCOMMAND, IDM_UPDATE_RULES, 0);
     EXPECT_EQ(RulesDownload::address, nimbrel::RulesAddress(nimbrel::kProductTitle));
+    EXPECT_TRUE(RulesDownload::answered) << "the window kept answering during the download";
+    EXPECT_FALSE(RulesDownload::tookInput);
+    EXPECT_TRUE(IsWindowEnabled(window.Hwnd()));
     ASSERT_EQ(desktop.Messages().size(), 1u);
     EXPECT_EQ(desktop.Messages()[0].text, L"The community rules were updated: 1 entries read, 0 skipped.");
     const HTREEITEM group = tree.GetChild(tree.GetRoot());

@@ -5,6 +5,7 @@
 #include "CommunityItems.h"
 #include "Dpi.h"
 #include "HelpFile.h"
+#include "MessagePump.h"
 #include "NimbrelControlApp.h"
 #include "OptCommunityDlg.h"
 #include "ProgramLook.h"
@@ -425,7 +426,16 @@ void CNimbrelControlDlg::UpdateCommunityRules() {
     optionsPage_.StoreShownTab();
     optionsPage_.CommunityPage().RulesChanging();
     const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    const RulesUpdateOutcome outcome = CommunityItems().UpdateRules(kProductTitle);
+    // The download may take a while: the window keeps painting meanwhile
+    // and takes no input.
+    const RulesUpdateOutcome outcome = CommunityItems().UpdateRules(
+        kProductTitle, [this](RulesDownloadFunction download, const wchar_t* url, const wchar_t* path) {
+            int fetched = 0;
+            if (!RunBesideMessages(Hwnd(), [&] { fetched = download(url, path); })) {
+                fetched = download(url, path);
+            }
+            return fetched;
+        });
     SetCursor(cursor);
     optionsPage_.CommunityPage().RulesChanged();
     ShowMessage(Hwnd(), outcome.text, MB_OK | (outcome.updated ? MB_ICONINFORMATION : MB_ICONEXCLAMATION),

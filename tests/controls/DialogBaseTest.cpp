@@ -1,6 +1,7 @@
-// The dialog base class: modal and modeless runs, and which handler sees
-// which message.
+// The dialog base class: modal and modeless runs, which handler sees which
+// message, and a window's wait for a job on another thread.
 #include "DialogBase.h"
+#include "MessagePump.h"
 
 #include "ControlsTestSupport.h"
 #include "TestDialogIds.h"
@@ -98,4 +99,30 @@ TEST(DialogBase, AMissingTemplateFailsPlainly) {
     ScriptedDialog missing(4999);
     EXPECT_EQ(-1, missing.DoModal());
     EXPECT_FALSE(missing.Create(nullptr));
+}
+
+TEST(DialogBase, AWindowWaitingForAJobBesideItAnswersTakesNoInputAndKeepsAQuit) {
+    for (const bool disabledBefore : {false, true}) {
+        SCOPED_TRACE(disabledBefore ? "owner disabled before" : "owner enabled");
+        ScriptedDialog page;
+        ASSERT_TRUE(page.Create(nullptr));
+        EnableWindow(page.Hwnd(), !disabledBefore);
+        const DWORD waitingThread = GetCurrentThreadId();
+        bool answered = false, tookInput = true;
+        ASSERT_TRUE(nimbrel::RunBesideMessages(page.Hwnd(), [&] {
+            DWORD_PTR unused = 0;
+            answered = GetCurrentThreadId() != waitingThread &&
+                       SendMessageTimeoutW(page.Hwnd(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &unused) != 0;
+            tookInput = IsWindowEnabled(page.Hwnd()) != FALSE;
+            PostThreadMessageW(waitingThread, WM_QUIT, 7, 0); // the program is asked to end meanwhile
+            Sleep(100);
+        }));
+        EXPECT_TRUE(answered);
+        EXPECT_FALSE(tookInput);
+        EXPECT_EQ(!disabledBefore, IsWindowEnabled(page.Hwnd()) != FALSE);
+        MSG quit = {};
+        EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+            << "posted again after the job";
+        EXPECT_EQ(7u, quit.wParam);
+    }
 }
